@@ -1,0 +1,54 @@
+# Ladderly: `make run` and `make test` do all the set-up on a fresh Debian 12 machine.
+
+JOBS ?= $(shell nproc)
+BUILD := build/release
+ASAN_BUILD := build/asan
+FUZZ_BUILD := build/fuzz
+STAGE := stage
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build stage run test test-release test-asan fuzz-build fuzz-check fuzz bench data format
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+stage: build
+	@rm -rf $(STAGE)
+	@cmake --install $(BUILD) --prefix $(CURDIR)/$(STAGE) >/dev/null
+	@echo "Staged the game in $(STAGE)/"
+
+run: stage
+	@./scripts/run-staged.sh $(STAGE)
+
+test-release: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DLADDERLY_SANITIZE=ON -DLADDERLY_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLADDERLY_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Replays each fuzz target's corpus once: keeps the targets building and the kept crashes fixed.
+fuzz-check: fuzz-build
+	@./scripts/run-fuzzers.sh $(FUZZ_BUILD)/fuzzers.txt 0
+
+test: test-release test-asan fuzz-check
+
+fuzz: fuzz-build
+	@./scripts/run-fuzzers.sh $(FUZZ_BUILD)/fuzzers.txt $(FUZZ_SECONDS)
+
+bench: build
+	@while read -r b; do [ -n "$$b" ] && "$$b"; done < $(BUILD)/benchmarks.txt
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,21 @@
+#include "platform/UserInterface.h"
+
+#include <array>
+
+int DefaultMessageBoxResult(uint32_t style) {
+    using namespace MessageBoxResult;
+    static constexpr std::array<std::array<int, 3>, 6> buttons{{
+        {Ok, Ok, Ok},
+        {Ok, Cancel, Cancel},
+        {Abort, Retry, Ignore},
+        {Yes, No, Cancel},
+        {Yes, No, No},
+        {Retry, Cancel, Cancel},
+    }};
+    const uint32_t set = style & MessageBoxStyle::ButtonMask;
+    const uint32_t index = (style & MessageBoxStyle::DefaultButtonMask) >> 8;
+    if (set >= buttons.size() || index > 2) {
+        return Ok;
+    }
+    return buttons[set][index];
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The user-interface effects that plain C++ code needs: modal message boxes and letting
+// pending window messages through. The Qt layer implements it for the game; tests install a
+// fake that answers from a script and records every box.
+
+#include <cstdint>
+#include <string>
+
+// Message box style flags and results, with the values of the Windows message box API the
+// game was designed around.
+namespace MessageBoxStyle {
+inline constexpr uint32_t Ok = 0x0;
+inline constexpr uint32_t OkCancel = 0x1;
+inline constexpr uint32_t AbortRetryIgnore = 0x2;
+inline constexpr uint32_t YesNoCancel = 0x3;
+inline constexpr uint32_t YesNo = 0x4;
+inline constexpr uint32_t RetryCancel = 0x5;
+inline constexpr uint32_t ButtonMask = 0xF;
+inline constexpr uint32_t IconStop = 0x10;
+inline constexpr uint32_t IconQuestion = 0x20;
+inline constexpr uint32_t IconExclamation = 0x30;
+inline constexpr uint32_t IconInformation = 0x40;
+inline constexpr uint32_t IconMask = 0xF0;
+inline constexpr uint32_t DefaultButton2 = 0x100;
+inline constexpr uint32_t DefaultButton3 = 0x200;
+inline constexpr uint32_t DefaultButtonMask = 0xF00;
+} // namespace MessageBoxStyle
+
+namespace MessageBoxResult {
+inline constexpr int Ok = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Abort = 3;
+inline constexpr int Retry = 4;
+inline constexpr int Ignore = 5;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+} // namespace MessageBoxResult
+
+class IUserInterface {
+public:
+    virtual ~IUserInterface() = default;
+
+    // Shows a modal box and returns the button pressed (a MessageBoxResult value).
+    virtual int ShowMessageBox(const std::string& caption, const std::string& text,
+                               uint32_t style) = 0;
+
+    // Lets the window system deliver the messages that are waiting (repaints, timer ticks).
+    virtual void ProcessPendingMessages() = 0;
+};
+
+// The button a box takes when nobody can answer it: the one its style makes the default.
+int DefaultMessageBoxResult(uint32_t style);

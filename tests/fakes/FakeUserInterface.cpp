@@ -1,0 +1,18 @@
+#include "fakes/FakeUserInterface.h"
+
+#include "framework/Messages.h"
+
+FakeUserInterface::FakeUserInterface() { SetUserInterface(this); }
+
+FakeUserInterface::~FakeUserInterface() { SetUserInterface(nullptr); }
+
+int FakeUserInterface::ShowMessageBox(const std::string& caption, const std::string& text,
+                                      uint32_t style) {
+    boxes.push_back({caption, text, style});
+    if (replies.empty()) {
+        return DefaultMessageBoxResult(style);
+    }
+    const int result = replies.front();
+    replies.pop_front();
+    return result;
+}
