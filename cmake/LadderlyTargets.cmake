@@ -46,6 +46,15 @@ function(ladderly_test name)
         PROPERTIES ENVIRONMENT
         "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;XDG_CONFIG_DIRS=${home}/xdg;XDG_RUNTIME_DIR=${home}/run;LADDERLY_SOURCE_DIR=${PROJECT_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0")
     file(MAKE_DIRECTORY ${home}/config ${home}/xdg ${home}/run)
+    # gtest_discover_tests passes only the first entry of a list property on to the tests, so
+    # the whole environment is set by a script CTest runs after the discovered tests are added.
+    file(CHMOD ${home}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+    set(environment "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;XDG_CONFIG_DIRS=${home}/xdg;XDG_RUNTIME_DIR=${home}/run;LADDERLY_SOURCE_DIR=${PROJECT_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0")
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
+    file(WRITE ${script} "if(${name}_TESTS)\n"
+                         "    set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${environment}\")\n"
+                         "endif()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()
 
 # ladderly_benchmark(NAME SOURCES... [LIBS ...]): a Google Benchmark executable (run by make bench).
