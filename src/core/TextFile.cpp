@@ -1,5 +1,6 @@
 #include "core/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -105,16 +106,20 @@ std::vector<std::string> SplitTextLines(std::string_view text) {
         text = text.substr(0, nul);
     }
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    const char* const end = text.data() + text.size();
+    const char* start = text.data();
+    while (start != end) {
+        const char* stop = start;
+        while (stop != end && *stop != '\r' && *stop != '\n') {
+            ++stop;
+        }
+        lines.emplace_back(start, stop);
+        if (stop == end) {
             break;
         }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
+        start = stop + 1;
+        if (*stop == '\r' && start != end && *start == '\n') {
             ++start;
         }
     }

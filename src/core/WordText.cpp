@@ -43,6 +43,9 @@ std::string_view TrimControls(std::string_view text) {
 int CompareNoCase(std::string_view a, std::string_view b) {
     const size_t common = std::min(a.size(), b.size());
     for (size_t i = 0; i < common; ++i) {
+        if (a[i] == b[i]) {
+            continue;
+        }
         const unsigned char x = FoldCase(a[i]);
         const unsigned char y = FoldCase(b[i]);
         if (x != y) {
