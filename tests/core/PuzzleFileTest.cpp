@@ -64,6 +64,10 @@ TEST(PuzzleFile, LoadGroupsAndOrders) {
          "cat\r\ndog\r\ncc\r\n\r\ncat\0dog\r\ncc\r\n\r\n"s,
          1,
          {"cat", "dog", "cc", ""}},
+        {"two trailing lines ignored",
+         "cat\r\ndog\r\ncc\r\n\r\ncat\r\ndog\r\n",
+         1,
+         {"cat", "dog", "cc", ""}},
         {"empty file", "", 0, {}},
     };
     for (const Case& c : cases) {
@@ -76,6 +80,27 @@ TEST(PuzzleFile, LoadGroupsAndOrders) {
         EXPECT_EQ(core.PuzzleCount, c.count) << c.name;
         EXPECT_EQ(TextsOf(core), c.lines) << c.name;
     }
+}
+
+TEST(PuzzleFile, HugeFileWithEveryPuzzleFlagged) {
+    TempFolder folder;
+    std::string text;
+    for (int i = 0; i < 20'000; ++i) {
+        text += "cow\r\ndog\r\nccc\r\n2=cot\r\n";
+    }
+    text += std::string(1'000'000, 'z') + "\r\ndog\r\nc\r\n\r\n";
+    folder.Write("vocab.txt", Words);
+    folder.Write("puzzle.txt", text);
+    FakeUserInterface ui;
+    TPuzzleCore core(folder.Path());
+    core.LoadGameData();
+    ASSERT_EQ(core.PuzzleCount, 20'001);
+    EXPECT_TRUE(core.PuzzleHasErrors(1));
+    EXPECT_TRUE(core.PuzzleHasErrors(20'001));
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    const std::string& report = ui.boxes[0].text;
+    EXPECT_NE(report.find("puzzle 20000 (COW => DOG)  is not"), std::string::npos);
+    EXPECT_NE(report.find("The starting word (ZZZ"), std::string::npos);
 }
 
 TEST(PuzzleFile, ReloadsOnlyWhenNewerAndClearsFlags) {
