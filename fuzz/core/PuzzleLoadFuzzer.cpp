@@ -19,22 +19,33 @@ class SilentInterface : public IUserInterface {
     void ProcessPendingMessages() override {}
 };
 
-std::filesystem::path Folder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("ladderly-puzzle-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        std::ofstream(path / "vocab.txt", std::ios::binary) << "cat\r\ncot\r\ndog\r\ncart\r\n";
-        return path;
-    }();
-    return folder;
-}
+// A folder of this process with a small vocabulary, removed when the fuzzer exits.
+class ScratchFolder {
+  public:
+    ScratchFolder()
+        : path_(std::filesystem::temp_directory_path() /
+                ("ladderly-puzzle-fuzz-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(path_);
+        std::ofstream(path_ / "vocab.txt", std::ios::binary) << "cat\r\ncot\r\ndog\r\ncart\r\n";
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static SilentInterface ui;
     SetUserInterface(&ui);
-    const std::filesystem::path folder = Folder();
+    static const ScratchFolder scratch;
+    const std::filesystem::path& folder = scratch.Path();
     {
         std::ofstream file(folder / "puzzle.txt", std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
