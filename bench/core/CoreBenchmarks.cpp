@@ -13,6 +13,7 @@
 #include <fstream>
 #include <random>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -31,7 +32,8 @@ class SilentInterface : public IUserInterface {
 // Folders with the whole scowl list as vocab.txt, once in the game's order and once shuffled,
 // and the shipped vocabulary with 10,000 puzzles.
 struct Fixture {
-    fs::path root = fs::temp_directory_path() / "ladderly-core-bench";
+    fs::path root =
+        fs::temp_directory_path() / ("ladderly-core-bench-" + std::to_string(::getpid()));
     fs::path sorted = root / "sorted";
     fs::path shuffled = root / "shuffled";
     fs::path puzzles = root / "puzzles";

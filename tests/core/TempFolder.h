@@ -1,10 +1,12 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+// A fresh folder of this test under the system's temporary folder, removed with everything in it at
+// the end.
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,8 @@ class TempFolder {
         std::string name = "ladderly-";
         name +=
             test != nullptr ? std::string(test->test_suite_name()) + "-" + test->name() : "test";
+        // The process id keeps apart runs of the same test from different build folders.
+        name += "-" + std::to_string(::getpid());
         path_ = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
