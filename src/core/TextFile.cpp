@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -105,15 +106,26 @@ std::vector<std::string> SplitTextLines(std::string_view text) {
     if (nul != std::string_view::npos) {
         text = text.substr(0, nul);
     }
+    const char* const end = text.data() + text.size();
+    // The next CR and the next LF are each searched for only once they have been passed, so
+    // every byte is scanned once whichever line ends the file uses.
+    const auto next = [end](const char* from, char c) {
+        const void* found = std::memchr(from, c, static_cast<size_t>(end - from));
+        return found != nullptr ? static_cast<const char*>(found) : end;
+    };
     std::vector<std::string> lines;
     lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    const char* const end = text.data() + text.size();
     const char* start = text.data();
+    const char* nextCr = next(start, '\r');
+    const char* nextLf = next(start, '\n');
     while (start != end) {
-        const char* stop = start;
-        while (stop != end && *stop != '\r' && *stop != '\n') {
-            ++stop;
+        if (nextCr < start) {
+            nextCr = next(start, '\r');
         }
+        if (nextLf < start) {
+            nextLf = next(start, '\n');
+        }
+        const char* const stop = std::min(nextCr, nextLf);
         lines.emplace_back(start, stop);
         if (stop == end) {
             break;
