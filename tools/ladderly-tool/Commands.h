@@ -18,6 +18,10 @@ int StepCommand(const std::vector<std::string>& args, std::istream& in, std::ost
 int ValidateCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                     std::ostream& err);
 
+// px8 list|extract|pack: the pictures of an image library file.
+int Px8Command(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err);
+
 // Runs the command named by args[0] (the program's arguments without its name).
 int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
             std::ostream& err);

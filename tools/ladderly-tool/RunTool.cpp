@@ -19,6 +19,8 @@ constexpr CommandEntry Commands[] = {
     {"validate",
      "validate DIR        check DIR/vocab.txt and DIR/puzzle.txt as the game loads them",
      ValidateCommand},
+    {"px8", "px8 list|extract|pack  list, extract and pack the pictures of an image library",
+     Px8Command},
 };
 
 void PrintUsage(std::ostream& stream) {
