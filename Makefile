@@ -50,5 +50,12 @@ fuzz: fuzz-build
 bench: build
 	@while read -r b; do [ -n "$$b" ] && "$$b"; done < $(BUILD)/benchmarks.txt
 
+# Rebuilds the vocabulary and puzzles we ship in data/ from Debian's scowl word lists.
+data: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target make-data ladderly-tool
+	@$(BUILD)/tools/make-data/make-data /usr/share/dict/scowl data
+	@$(BUILD)/tools/ladderly-tool/ladderly-tool validate data >/dev/null
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

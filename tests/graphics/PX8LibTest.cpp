@@ -1,9 +1,11 @@
-#include "fakes/FakePaletteDevice.h"
 #include "graphics/PX8Lib.h"
+#include "fakes/FakePaletteDevice.h"
 #include "graphics/PX8Stream.h"
 #include "graphics/PX8TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -63,4 +65,397 @@ TEST(PX8Library, DrawImagePutsTheBandsInPlace) {
     EXPECT_EQ(device.At(2, 3), 10);
     EXPECT_EQ(device.At(4, 4), 10 + 2 + 16);
     EXPECT_EQ(device.At(5, 4), 255);
+}
+
+namespace {
+
+std::string LoadFailure(const Bytes& bytes) {
+    TPX8Library library;
+    try {
+        library.LoadFromFile(WriteTempFile("bad.px8", bytes));
+    } catch (const PX8Exception& e) {
+        EXPECT_FALSE(library.IsOpen());
+        EXPECT_TRUE(library.GetDirectory().empty());
+        return e.what();
+    }
+    return "";
+}
+
+std::string GetImageFailure(const Bytes& bytes, const std::string& name) {
+    TPX8Library library;
+    library.LoadFromFile(WriteTempFile("bad.px8", bytes));
+    try {
+        library.GetImage(name);
+    } catch (const PX8Exception& e) {
+        EXPECT_TRUE(library.GetImages().IsEmpty());
+        return e.what();
+    }
+    return "";
+}
+
+Bytes WithByte(Bytes bytes, std::size_t at, uint8_t value) {
+    bytes.at(at) = value;
+    return bytes;
+}
+
+Bytes WithU32(Bytes bytes, std::size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes.at(at + i) = static_cast<uint8_t>(value >> (8 * i));
+    }
+    return bytes;
+}
+
+Bytes Truncated(Bytes bytes, std::size_t size) {
+    bytes.resize(size);
+    return bytes;
+}
+
+Bytes Appended(Bytes bytes, const Bytes& more) {
+    bytes.insert(bytes.end(), more.begin(), more.end());
+    return bytes;
+}
+
+const char* const HeaderInvalid = "ValidatePX8FileHeader: header invalid";
+const char* const RecordInvalid = "Invalid PX8 image header";
+
+// A 300 x 500 picture needs three segments (167, 167 and 166 rows of 300 bytes).
+TestRecord ThreeSegmentRecord() {
+    TestRecord record;
+    record.name = "tall";
+    record.width = 300;
+    record.height = 500;
+    for (int i = 0; i < 3; ++i) {
+        TestSegment segment;
+        segment.data = {6, static_cast<uint8_t>(10 + i)};
+        for (int k = 1; k < (i < 2 ? 167 : 166); ++k) {
+            segment.data.push_back(7);
+        }
+        record.segments.push_back(segment);
+    }
+    return record;
+}
+
+} // namespace
+
+TEST(PX8Library, FileHeaderAndDirectoryScan) {
+    const Bytes good = LibraryBytes({PlainRecord("a", 3, 2, 10)});
+    const std::size_t record = 1030;
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        const char* failure; // nullptr: opens
+    };
+    const Case cases[] = {
+        {"the good file", good, nullptr},
+        {"only header and palette", FileHeader(), nullptr},
+        {"empty file", {}, HeaderInvalid},
+        {"three bytes", {'P', 'X', 8}, HeaderInvalid},
+        {"wrong magic", WithByte(good, 1, 'Y'), HeaderInvalid},
+        {"not 8 bits", WithByte(good, 2, 4), HeaderInvalid},
+        {"byte 3 is not looked at", WithByte(good, 3, 0x77), nullptr},
+        {"version 3", WithByte(good, 4, 3), HeaderInvalid},
+        {"version 0x102", WithByte(good, 5, 1), HeaderInvalid},
+        {"palette cut short", Truncated(good, 500), "Stream read error"},
+        {"record header cut short", Truncated(good, record + 10), RecordInvalid},
+        {"segment table cut short", Truncated(good, record + 19), RecordInvalid},
+        {"record cut short", Truncated(good, good.size() - 1), RecordInvalid},
+        {"width 0", WithByte(WithByte(good, record + 8, 0), record + 9, 0), RecordInvalid},
+        {"height 0", WithByte(WithByte(good, record + 10, 0), record + 11, 0), RecordInvalid},
+        {"no segments", WithByte(good, record + 12, 0), RecordInvalid},
+        {"state 0", WithByte(good, record + 13, 0), RecordInvalid},
+        {"state 3", WithByte(good, record + 13, 3), RecordInvalid},
+        {"format version 2", WithByte(good, record + 16, 2), RecordInvalid},
+        {"record length 0", WithU32(good, record + 18, 0), RecordInvalid},
+        {"record length inside its own table", WithU32(good, record + 18, 21), RecordInvalid},
+        {"record ends past the file", WithU32(good, record + 18, 0x7FFFFFFF), RecordInvalid},
+        {"a stray byte after the last record", Appended(good, {0}), RecordInvalid},
+        {"segment count past the file", WithByte(good, record + 12, 200), RecordInvalid},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LoadFailure(c.bytes), c.failure == nullptr ? "" : c.failure) << c.what;
+    }
+}
+
+TEST(PX8Library, RecordChecksWhenAnImageIsLoaded) {
+    const Bytes tall = LibraryBytes({ThreeSegmentRecord()});
+    const std::size_t table = 1030 + 18;
+    TestRecord oneSegment = PlainRecord("a", 3, 2, 10);
+    TestRecord giant = PlainRecord("a", 3, 2, 10);
+    giant.width = 65535;
+    giant.height = 65535;
+    TestRecord wide = PlainRecord("a", 3, 2, 10);
+    wide.width = 65281;
+    TestRecord plainState = PlainRecord("a", 3, 2, 10);
+    plainState.state = 2;
+    plainState.segments[0].data = {1, 2, 3, 0, 4, 5, 6, 0};
+    TestRecord plainStateShort = plainState;
+    plainStateShort.segments[0].data.pop_back();
+    TestRecord undecodedWrongSize = PlainRecord("a", 3, 2, 10);
+    undecodedWrongSize.segments[0].flags = 0x01;
+    TestRecord twoSegments = PlainRecord("a", 3, 2, 10);
+    twoSegments.segments.push_back(twoSegments.segments[0]);
+    TestRecord sevenOnTop = ThreeSegmentRecord();
+    sevenOnTop.segments[2].data[0] = 7;
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        const char* name;
+        const char* failure;
+    };
+    const Case cases[] = {
+        {"three segments", tall, "tall", nullptr},
+        {"segment count not the band layout's", LibraryBytes({twoSegments}), "a", RecordInvalid},
+        {"table points backwards", WithU32(tall, table + 4, 30), "tall", RecordInvalid},
+        {"segment without its header", WithU32(tall, table + 4, 201 + 2), "tall", RecordInvalid},
+        {"65535 x 65535", LibraryBytes({giant}), "a", RecordInvalid},
+        {"rows wider than a segment", LibraryBytes({wide}), "a", RecordInvalid},
+        {"plain rows kept as they are", LibraryBytes({plainState}), "a", nullptr},
+        {"plain rows one byte short", LibraryBytes({plainStateShort}), "a", RecordInvalid},
+        {"undecoded segment of the wrong size", LibraryBytes({undecodedWrongSize}), "a",
+         RecordInvalid},
+        {"each segment's first row has nothing below", LibraryBytes({sevenOnTop}), "tall",
+         "Decode: invalid line code"},
+        {"one segment", LibraryBytes({oneSegment}), "a", nullptr},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(LoadFailure(c.bytes), "") << c.what << ": the scan accepts it";
+        EXPECT_EQ(GetImageFailure(c.bytes, c.name), c.failure == nullptr ? "" : c.failure)
+            << c.what;
+    }
+}
+
+TEST(PX8Library, EverySegmentDecodesByItself) {
+    TPX8Library library;
+    library.LoadFromFile(WriteTempFile("tall.px8", LibraryBytes({ThreeSegmentRecord()})));
+    TImageNode* tall = library.GetImage("tall");
+    EXPECT_EQ(tall->Image->Segments().size(), 3u);
+    struct Case {
+        int y;
+        uint8_t value;
+    };
+    const Case cases[] = {{499, 10}, {500 - 167, 10}, {500 - 168, 11},
+                          {166, 11}, {165, 12},       {0, 12}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(PixelAt(tall, 0, c.y), c.value) << c.y;
+        EXPECT_EQ(PixelAt(tall, 299, c.y), c.value) << c.y;
+    }
+    FakePaletteDevice device(320, 720, 0);
+    library.DrawImage(device, 5, 7, tall);
+    ASSERT_EQ(device.transfers.size(), 3u);
+    EXPECT_EQ(device.transfers[0].destY, 7 + 500 - 167);
+    EXPECT_EQ(device.transfers[0].rows, 167);
+    EXPECT_EQ(device.transfers[2].destY, 7);
+    EXPECT_EQ(device.transfers[2].rows, 166);
+    EXPECT_EQ(device.At(5, 7), 12);
+    EXPECT_EQ(device.At(304, 7 + 499), 10);
+    EXPECT_EQ(device.At(305, 7 + 499), 0);
+    EXPECT_EQ(device.At(5, 7 + 500), 0);
+}
+
+TEST(PX8Library, DirectoryRules) {
+    TPX8Library library;
+    const Bytes bytes =
+        LibraryBytes({PlainRecord("Board", 3, 2, 10), PlainRecord("EIGHTCHR", 1, 1, 5),
+                      PlainRecord("board", 2, 2, 20), PlainRecord("x", 1, 1, 1)});
+    library.LoadFromFile(WriteTempFile("lib.px8", bytes));
+    const int32_t first = 1030;
+    const int32_t second =
+        first + static_cast<int32_t>(RecordBytes(PlainRecord("Board", 3, 2, 10)).size());
+    const int32_t third =
+        second + static_cast<int32_t>(RecordBytes(PlainRecord("EIGHTCHR", 1, 1, 5)).size());
+    EXPECT_EQ(library.GetDirectory().size(), 3u);
+    struct Case {
+        const char* name;
+        int32_t offset;
+    };
+    const Case cases[] = {
+        {"board", third},     {"BOARD", third}, {"bOaRd", third}, {"eightchr", second},
+        {"EightChr", second}, {"eightch", 0},   {"eightchrs", 0}, {"", 0},
+        {"X", third + 29},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(library.ImageOffset(c.name), c.offset) << c.name;
+        EXPECT_EQ(library.ImageExists(c.name), c.offset > 0) << c.name;
+    }
+    // The later record of a name wins.
+    TImageNode* board = library.GetImage("Board");
+    EXPECT_EQ(board->Name, "board");
+    EXPECT_EQ(board->Image->Width(), 2);
+    EXPECT_EQ(PixelAt(board, 0, 0), 20);
+    EXPECT_EQ(library.GetImage("EIGHTCHR")->Image->Header().GetName(), "EIGHTCHR");
+    try {
+        library.GetImage("Missing");
+        ADD_FAILURE();
+    } catch (const PX8Exception& e) {
+        EXPECT_STREQ(e.what(), "Image \"Missing\" does not exist");
+    }
+}
+
+TEST(PX8Library, AnEmptyLibraryHasNoImages) {
+    TPX8Library library;
+    library.LoadFromFile(WriteTempFile("empty.px8", FileHeader()));
+    EXPECT_EQ(library.GetFileSize(), 1030);
+    EXPECT_TRUE(library.GetDirectory().empty());
+    EXPECT_FALSE(library.ImageExists("a"));
+    EXPECT_THROW(library.GetImage("a"), PX8Exception);
+}
+
+TEST(PX8Library, ReferenceCounts) {
+    TPX8Library library;
+    library.LoadFromFile(WriteTempFile("lib.px8", LibraryBytes({PlainRecord("a", 3, 2, 10)})));
+    TImageNode* a = library.GetImage("a");
+    library.GetImage("A");
+    EXPECT_EQ(a->RefCount, 2);
+    library.ReleaseImage(a);
+    EXPECT_EQ(a->RefCount, 1);
+    EXPECT_TRUE(library.GetImages().Contains(a));
+    library.ReleaseImage(nullptr);
+    library.ReleaseImage(a);
+    EXPECT_TRUE(library.GetImages().IsEmpty());
+
+    TImageNode* blank = library.CreateImage("Scratch", 5, 3);
+    EXPECT_EQ(blank->Name, "scratch");
+    EXPECT_EQ(blank->RefCount, 0);
+    EXPECT_EQ(blank->Image->State(), PX8StateDecoded);
+    EXPECT_FALSE(blank->Image->Transparent());
+    EXPECT_EQ(blank->Image->Stride(), 8);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            EXPECT_EQ(PixelAt(blank, x, y), 0);
+        }
+    }
+    // A created entry is found by GetImage like a loaded one.
+    EXPECT_EQ(library.GetImage("SCRATCH"), blank);
+    library.ReleaseImage(blank);
+    EXPECT_TRUE(library.GetImages().IsEmpty());
+    TImageNode* again = library.CreateImage("scratch", 2, 2);
+    library.ReleaseImage(again); // RefCount 0: destroyed at once
+    EXPECT_TRUE(library.GetImages().IsEmpty());
+}
+
+TEST(PX8Library, BlankPicturesFollowTheBandLayout) {
+    struct Case {
+        uint16_t width, height;
+        std::size_t segments;
+        uint32_t rowsPerSegment, lastRows;
+    };
+    const Case cases[] = {
+        {3, 1, 1, 1, 1},     {640, 480, 5, 96, 96},   {1, 65535, 5, 13107, 13107},
+        {65280, 2, 2, 1, 1}, {466, 342, 3, 114, 114}, {1024, 768, 13, 60, 48},
+    };
+    TPX8Library library;
+    for (const Case& c : cases) {
+        TImageNode* blank = library.CreateImage("b", c.width, c.height);
+        EXPECT_EQ(blank->Image->Segments().size(), c.segments) << c.width << "x" << c.height;
+        EXPECT_EQ(blank->Image->RowsPerSegment(), c.rowsPerSegment) << c.width << "x" << c.height;
+        EXPECT_EQ(blank->Image->SegmentRows(c.segments - 1), c.lastRows)
+            << c.width << "x" << c.height;
+        EXPECT_EQ(blank->Image->Header().SegmentCount, c.segments);
+        library.ReleaseImage(blank);
+    }
+    EXPECT_THROW(library.CreateImage("b", 65281, 1), PX8Exception);
+    EXPECT_THROW(library.CreateImage("b", 65280, 256), PX8Exception);
+    EXPECT_THROW(library.CreateImage("b", 0, 1), PX8Exception);
+}
+
+TEST(PX8Library, FailuresWithoutAFile) {
+    TPX8Library library;
+    struct Case {
+        const char* what;
+        std::function<void()> call;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"ImageOffset", [&] { library.ImageOffset("a"); }, "ImageOffset: no library loaded"},
+        {"ImageExists", [&] { library.ImageExists("a"); }, "ImageOffset: no library loaded"},
+        {"GetImage", [&] { library.GetImage("a"); }, "Image \"a\" does not exist"},
+        {"GetHPal", [&] { library.GetHPal(); }, "GetHPal: global palette unavailable"},
+        {"missing file", [&] { library.LoadFromFile("/nonexistent/ladderly.px8"); },
+         "Cannot open file \"/nonexistent/ladderly.px8\""},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.call();
+            ADD_FAILURE() << c.what;
+        } catch (const PX8Exception& e) {
+            EXPECT_STREQ(e.what(), c.message) << c.what;
+        }
+    }
+    EXPECT_FALSE(library.IsOpen());
+    EXPECT_EQ(library.FileName, "");
+}
+
+TEST(PX8Library, LoadingAnotherFileClosesTheFirst) {
+    TPX8Library library;
+    const std::string first = WriteTempFile("one.px8", LibraryBytes({PlainRecord("a", 3, 2, 10)}));
+    const std::string second = WriteTempFile("two.px8", LibraryBytes({PlainRecord("b", 3, 2, 10)}));
+    library.LoadFromFile(first);
+    library.GetImage("a");
+    EXPECT_EQ(library.FileName, first);
+    library.LoadFromFile(second);
+    EXPECT_EQ(library.FileName, second);
+    EXPECT_TRUE(library.GetImages().IsEmpty());
+    EXPECT_FALSE(library.ImageExists("a"));
+    EXPECT_TRUE(library.ImageExists("b"));
+    library.Close();
+    EXPECT_FALSE(library.IsOpen());
+    EXPECT_EQ(library.GetPaletteTable(), nullptr);
+    EXPECT_EQ(library.GetFileSize(), 0);
+}
+
+TEST(PX8Library, PaletteKeepsTheSystemColoursAtBothEnds) {
+    FakeSystemPalette system;
+    for (int i = 0; i < 256; ++i) {
+        system.entries[i] = {static_cast<uint8_t>(i), 1, 2, 0};
+    }
+    struct Case {
+        bool isStatic;
+        int reserved;
+        int half; // system entries kept at each end
+    };
+    const Case cases[] = {{true, 20, 10}, {true, 2, 1}, {true, 0, 0}, {false, 20, 1}};
+    for (const Case& c : cases) {
+        system.isStatic = c.isStatic;
+        system.reserved = c.reserved;
+        TPX8Library library(&system);
+        library.LoadFromFile(WriteTempFile("lib.px8", FileHeader()));
+        const TPaletteEntries& palette = library.GetHPal();
+        EXPECT_EQ(&library.GetHPal(), &palette);
+        for (int i = 0; i < 256; ++i) {
+            const bool systemEnd = i < c.half || i > 255 - c.half;
+            TPaletteEntry expected;
+            if (systemEnd && c.isStatic) {
+                expected = {static_cast<uint8_t>(i), 1, 2, 0};
+            } else if (systemEnd) {
+                expected = i == 0 ? TPaletteEntry{0, 0, 0, 0} : TPaletteEntry{255, 255, 255, 0};
+            } else {
+                // The file's entry i is blue i, green 255 - i, red i / 2.
+                expected = {static_cast<uint8_t>(i / 2), static_cast<uint8_t>(255 - i),
+                            static_cast<uint8_t>(i), PaletteNoCollapse};
+            }
+            EXPECT_EQ(palette[i], expected) << "entry " << i << " static " << c.isStatic;
+        }
+        // The table's ends now hold the system colours (blue, green, red).
+        if (c.half > 0) {
+            EXPECT_EQ(library.GetPaletteTable()[0], 2);
+            EXPECT_EQ(library.GetPaletteTable()[2], 0);
+            EXPECT_EQ(library.GetPaletteTable()[4 * 255 + 2], 255);
+        }
+    }
+}
+
+TEST(PX8Library, ClientsAreClearedOnDestruction) {
+    auto library = std::make_unique<TPX8Library>();
+    TPX8Library* holder = library.get();
+    TPX8Library* other = nullptr;
+    TPX8Library* forgotten = library.get();
+    library->RegisterClient(&holder);
+    library->RegisterClient(&holder);
+    library->RegisterClient(&other); // holds no library: not recorded
+    library->RegisterClient(&forgotten);
+    library->UnregisterClient(&forgotten);
+    library.reset();
+    EXPECT_EQ(holder, nullptr);
+    EXPECT_EQ(other, nullptr);
+    EXPECT_NE(forgotten, nullptr);
 }

@@ -1,0 +1,65 @@
+// Loads arbitrary bytes as puzzle.txt, as the game does, then works the hint operations, the
+// validation and the deletion sweep on whatever was loaded.
+
+#include "core/PuzzleCore.h"
+#include "framework/Messages.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+class SilentInterface : public IUserInterface {
+  public:
+    int ShowMessageBox(const std::string&, const std::string&, uint32_t style) override {
+        return DefaultMessageBoxResult(style);
+    }
+    void ProcessPendingMessages() override {}
+};
+
+std::filesystem::path Folder() {
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() /
+                    ("ladderly-puzzle-fuzz-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+        std::ofstream(path / "vocab.txt", std::ios::binary) << "cat\r\ncot\r\ndog\r\ncart\r\n";
+        return path;
+    }();
+    return folder;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static SilentInterface ui;
+    SetUserInterface(&ui);
+    const std::filesystem::path folder = Folder();
+    {
+        std::ofstream file(folder / "puzzle.txt", std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    TPuzzleCore core(folder);
+    core.LoadGameData();
+    if (core.PuzzleLines.size() != static_cast<size_t>(core.PuzzleCount) * 4) {
+        std::abort();
+    }
+    for (int n = 1; n <= core.PuzzleCount; ++n) {
+        core.CurrentPuzzle = n;
+        core.RowCount = MaxRows;
+        std::string hints = core.PuzzleField(n, 3);
+        core.NextHint(hints);
+        for (int r = 1; r <= MaxRows; ++r) {
+            core.GetHint(r);
+        }
+        core.SetHint(1 + n % MaxRows, (n % 2) != 0 ? "word" : "");
+        std::string errors;
+        core.ValidatePuzzle(n, errors);
+        core.SetPuzzleDeleted(n, n % 3 == 0);
+    }
+    core.RemoveDeletedPuzzles();
+    if (core.PuzzleLines.size() != static_cast<size_t>(core.PuzzleCount) * 4) {
+        std::abort();
+    }
+    return 0;
+}

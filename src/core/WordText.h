@@ -1,0 +1,22 @@
+#pragma once
+// Text helpers shared by the puzzle core: ASCII case conversion, the control-character trim
+// and the case-insensitive order the vocabulary is kept in.
+
+#include <string>
+#include <string_view>
+
+std::string ToUpperText(std::string_view text);
+std::string ToLowerText(std::string_view text);
+
+// Drops leading and trailing characters with codes 0 to 32.
+std::string_view TrimControls(std::string_view text);
+
+// Compares byte by byte with A-Z folded to a-z; negative, zero or positive like strcmp.
+int CompareNoCase(std::string_view a, std::string_view b);
+
+inline bool LessNoCase(std::string_view a, std::string_view b) {
+    return CompareNoCase(a, b) < 0;
+}
+inline bool EqualNoCase(std::string_view a, std::string_view b) {
+    return CompareNoCase(a, b) == 0;
+}

@@ -1,0 +1,54 @@
+// Dispatches ladderly-tool's first argument to its subcommand.
+
+#include "Commands.h"
+
+#include <iostream>
+#include <string_view>
+
+namespace {
+struct CommandEntry {
+    std::string_view name;
+    std::string_view summary;
+    ToolCommand run;
+};
+
+// One line per subcommand.
+constexpr CommandEntry Commands[] = {
+    {"step", "step CODE FROM TO   check one step of a ladder (no arguments: read steps from input)",
+     StepCommand},
+    {"validate",
+     "validate DIR        check DIR/vocab.txt and DIR/puzzle.txt as the game loads them",
+     ValidateCommand},
+    {"px8", "px8 list|extract|pack  list, extract and pack the pictures of an image library",
+     Px8Command},
+};
+
+void PrintUsage(std::ostream& stream) {
+    stream << "usage: ladderly-tool COMMAND [ARGS...]\n\ncommands:\n";
+    for (const CommandEntry& command : Commands) {
+        stream << "  " << command.summary << '\n';
+    }
+    stream << "\nladderly-tool COMMAND --help shows the help of a command.\n";
+}
+} // namespace
+
+int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err) {
+    if (args.empty()) {
+        PrintUsage(err);
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
+        PrintUsage(out);
+        return 0;
+    }
+    for (const CommandEntry& command : Commands) {
+        if (args[0] == command.name) {
+            return command.run(std::vector<std::string>(args.begin() + 1, args.end()), in, out,
+                               err);
+        }
+    }
+    err << "ladderly-tool: unknown command '" << args[0] << "'\n";
+    PrintUsage(err);
+    return 2;
+}
