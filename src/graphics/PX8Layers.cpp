@@ -75,10 +75,8 @@ TRect DrawnRect(const TPX8LayerNode* node) {
 TPX8LayerNode::TPX8LayerNode(uint16_t priority, TPX8ImageData* source)
     : TPriDataNode(priority, source) {}
 
-TPX8LayerNode::~TPX8LayerNode() {
-    SaveUnder.reset();
-    SaveUnderImage.reset();
-}
+// Out of line, where the save-under types are complete.
+TPX8LayerNode::~TPX8LayerNode() = default;
 
 int32_t TPX8LayerNode::DrawnWidth() const {
     return static_cast<int32_t>(Scaled(RectWidth(SourceRect), ZoomX, ZoomDiv));
