@@ -40,6 +40,26 @@ std::string Expect(const std::string& message, const std::function<void()>& oper
     return "";
 }
 
+// For each of `destSize` places, the source index that nearest-pixel scaling of `sourceSize`
+// places starting at `sourceStart` puts there; reversed fills from the far end.
+std::vector<int> Walk(int sourceStart, int sourceSize, int destSize, bool reversed) {
+    std::vector<int> map(static_cast<size_t>(std::max(destSize, 0)));
+    // Source index c fills the places from floor(c * destSize / sourceSize) up to, but not
+    // including, floor((c + 1) * destSize / sourceSize).
+    for (int c = 0; c < sourceSize; ++c) {
+        const auto first = static_cast<int>(int64_t{c} * destSize / sourceSize);
+        const auto end = static_cast<int>(int64_t{c + 1} * destSize / sourceSize);
+        for (int k = first; k < end; ++k) {
+            map[static_cast<size_t>(reversed ? destSize - 1 - k : k)] = sourceStart + c;
+        }
+    }
+    return map;
+}
+
+int Scaled(int size, uint16_t zoom, uint16_t div) {
+    return size <= 0 ? 0 : (size * zoom + div - 1) / div;
+}
+
 } // namespace
 
 uint32_t ByteChoices::Pick(uint32_t count) {
@@ -139,14 +159,18 @@ std::vector<uint8_t> SurfaceScenario::Compose(int index) const {
         }
         const ModelSurface& s = model[static_cast<size_t>(layer.source)];
         const std::vector<uint8_t> picture = Compose(layer.source);
-        const int w = RectWidth(layer.sourceRect);
-        const int h = RectHeight(layer.sourceRect);
-        for (int v = 0; v < h; ++v) {
-            for (int u = 0; u < w; ++u) {
+        const int sw = RectWidth(layer.sourceRect);
+        const int sh = RectHeight(layer.sourceRect);
+        const int dw = Scaled(sw, layer.zoomX, layer.zoomDiv);
+        const int dh = Scaled(sh, layer.zoomY, layer.zoomDiv);
+        const std::vector<int> columns = Walk(layer.sourceRect.Left, sw, dw, s.flipHorizontal);
+        const std::vector<int> rows = Walk(layer.sourceRect.Top, sh, dh, s.flipVertical);
+        for (int v = 0; v < dh; ++v) {
+            for (int u = 0; u < dw; ++u) {
                 const int x = layer.position.X + u;
                 const int y = layer.position.Y + v;
-                const int sx = layer.sourceRect.Left + (s.flipHorizontal ? w - 1 - u : u);
-                const int sy = layer.sourceRect.Top + (s.flipVertical ? h - 1 - v : v);
+                const int sx = columns[static_cast<size_t>(u)];
+                const int sy = rows[static_cast<size_t>(v)];
                 if (x < 0 || y < 0 || x >= m.width || y >= m.height || sx < 0 || sy < 0 ||
                     sx >= s.width || sy >= s.height) {
                     continue;
@@ -176,6 +200,37 @@ void SurfaceScenario::ModelBlit(int owner, const TPoint& p, int source, const TR
             const int x = p.X + (s.flipHorizontal ? w - 1 - u : u);
             const int y = p.Y + (s.flipVertical ? h - 1 - v : v);
             if (!PtInRect(clip, x, y)) {
+                continue;
+            }
+            const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
+            if (s.transparent && value == s.transparentIndex) {
+                continue;
+            }
+            o.own[static_cast<size_t>(y * o.width + x)] = value;
+        }
+    }
+}
+
+void SurfaceScenario::ModelStretch(int owner, const TRect& d, int source, const TRect& q) {
+    ModelSurface& o = model[static_cast<size_t>(owner)];
+    const ModelSurface& s = model[static_cast<size_t>(source)];
+    const int sw = RectWidth(q);
+    const int sh = RectHeight(q);
+    const int dw = RectWidth(d);
+    const int dh = RectHeight(d);
+    if (sw < 1 || sh < 1 || dw < 1 || dh < 1) {
+        return;
+    }
+    const std::vector<uint8_t> picture = Compose(source);
+    const std::vector<int> columns = Walk(q.Left, sw, dw, s.flipHorizontal);
+    const std::vector<int> rows = Walk(q.Top, sh, dh, s.flipVertical);
+    for (int v = 0; v < dh; ++v) {
+        for (int u = 0; u < dw; ++u) {
+            const int x = d.Left + u;
+            const int y = d.Top + v;
+            const int sx = columns[static_cast<size_t>(u)];
+            const int sy = rows[static_cast<size_t>(v)];
+            if (!PtInRect(o.clip, x, y) || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) {
                 continue;
             }
             const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
@@ -286,7 +341,13 @@ std::string SurfaceScenario::Apply(std::string& description) {
         }
         const TPoint p = RandomPoint(mo.width, mo.height);
         const TRect q = RandomRect(ms.width, ms.height);
-        if (choices.Pick(2) == 0) {
+        const uint32_t kind = choices.Pick(3);
+        if (kind == 2) {
+            const TRect d = RandomRect(mo.width, mo.height);
+            what << "StretchBlit " << o << " " << Show(d) << " from " << s << " " << Show(q);
+            so.StretchBlit(d, ss, q);
+            ModelStretch(o, d, s, q);
+        } else if (kind == 0) {
             what << "Blit " << o << " " << Show(p) << " from " << s << " " << Show(q);
             so.Blit(p, ss, q);
             ModelBlit(o, p, s, q, mo.clip);
@@ -325,7 +386,7 @@ std::string SurfaceScenario::Apply(std::string& description) {
         }
         auto place = std::find_if(mo.layers.begin(), mo.layers.end(),
                                   [&](const ModelLayer& l) { return l.priority > priority; });
-        mo.layers.insert(place, ModelLayer{s, priority, at, true, FrameBand(s, f), f});
+        mo.layers.insert(place, ModelLayer{s, priority, at, true, FrameBand(s, f), f, 1, 1, 1});
         break;
     }
     case 6: {
@@ -417,8 +478,8 @@ std::string SurfaceScenario::Apply(std::string& description) {
         so.GetLayerInfo(ss, info);
         if (info.Priority != l.priority || info.Frame != l.frame || info.Hidden == l.visible ||
             info.X != l.position.X || info.Y != l.position.Y ||
-            !(info.SourceRect == l.sourceRect) || info.ZoomX != 1 || info.ZoomY != 1 ||
-            info.ZoomDiv != 1 || !info.UseSourceRect) {
+            !(info.SourceRect == l.sourceRect) || info.ZoomX != l.zoomX || info.ZoomY != l.zoomY ||
+            info.ZoomDiv != l.zoomDiv || !info.UseSourceRect) {
             return what.str() + ": layer information differs from the model";
         }
         info.Priority = RandomPriority();
@@ -429,8 +490,17 @@ std::string SurfaceScenario::Apply(std::string& description) {
         const TPoint p = RandomPoint(mo.width, mo.height);
         info.X = p.X;
         info.Y = p.Y;
-        const bool badZoom = choices.Pick(10) == 0;
+        const uint32_t zoom = choices.Pick(10);
+        const bool badZoom = zoom == 0;
+        info.ZoomX = 1;
+        info.ZoomY = 1;
         info.ZoomDiv = badZoom ? 0 : 1;
+        if (zoom >= 7) {
+            info.ZoomX = static_cast<uint16_t>(choices.Pick(4));
+            info.ZoomY = static_cast<uint16_t>(choices.Pick(4));
+            info.ZoomDiv = static_cast<uint16_t>(1 + choices.Pick(3));
+            what << " zoom " << info.ZoomX << "," << info.ZoomY << "/" << info.ZoomDiv;
+        }
         what << " to " << Show(p) << " frame " << info.Frame << " hidden " << info.Hidden
              << (info.UseSourceRect ? " source " + Show(info.SourceRect) : " by frame")
              << (badZoom ? " zoom divisor 0" : "");
@@ -444,6 +514,9 @@ std::string SurfaceScenario::Apply(std::string& description) {
         l.position = p;
         l.frame = info.Frame;
         l.visible = !info.Hidden;
+        l.zoomX = info.ZoomX;
+        l.zoomY = info.ZoomY;
+        l.zoomDiv = info.ZoomDiv;
         break;
     }
     case 12: {

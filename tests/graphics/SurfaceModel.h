@@ -5,9 +5,9 @@
 // The model keeps each surface's own picture (what was drawn on it) and its layers, and
 // recomputes every pixel naively: the own picture, then each visible layer from the head of the
 // list, showing its source's recomputed picture mirrored by the source's flags and leaving out
-// the source's transparent colour. After each step every real surface must equal the model,
-// every pixel that changed must lie in a damage rectangle of its surface, and no surface may be
-// left busy.
+// the source's transparent colour; scaled layers pick the nearest source pixels. After each step
+// every real surface must equal the model, every pixel that changed must lie in a damage rectangle
+// of its surface, and no surface may be left busy.
 
 #include "framework/Geometry.h"
 
@@ -75,6 +75,9 @@ class SurfaceScenario {
         bool visible;
         TRect sourceRect;
         uint16_t frame;
+        uint16_t zoomX = 1;
+        uint16_t zoomY = 1;
+        uint16_t zoomDiv = 1;
     };
     struct ModelSurface {
         int width = 0;
@@ -101,6 +104,7 @@ class SurfaceScenario {
     TPoint RandomPoint(int width, int height);
     uint16_t RandomPriority();
     void ModelBlit(int owner, const TPoint& p, int source, const TRect& q, const TRect& clip);
+    void ModelStretch(int owner, const TRect& d, int source, const TRect& q);
 
     // The operations; each returns the message it expected and got, or an error.
     std::string Apply(std::string& description);
