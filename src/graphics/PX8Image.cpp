@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 
 namespace {
 const char* const InvalidHeader = "Invalid PX8 image header";
@@ -65,6 +66,8 @@ void TPX8ImageSegment::Allocate(std::size_t size) {
         block.assign(size, 0);
     } catch (const std::bad_alloc&) {
         throw PX8Exception("Allocate: out of memory");
+    } catch (const std::length_error&) {
+        throw PX8Exception("Allocate: out of memory");
     }
     allocated = true;
     placeholder = false;
@@ -78,6 +81,9 @@ void TPX8ImageSegment::Reallocate(std::size_t size) {
     try {
         block.resize(size, 0);
     } catch (const std::bad_alloc&) {
+        Free();
+        throw PX8Exception("Reallocate: out of memory");
+    } catch (const std::length_error&) {
         Free();
         throw PX8Exception("Reallocate: out of memory");
     }

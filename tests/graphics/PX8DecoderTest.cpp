@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -292,6 +293,20 @@ TEST(PX8Segment, DecodeReplacesTheStoredBytesOrLeavesNoBlock) {
     segment.Reallocate(6);
     EXPECT_EQ(segment.Size, 6);
     EXPECT_EQ(segment.Lock()[1], 9);
+    try {
+        segment.Reallocate(SIZE_MAX);
+        ADD_FAILURE() << "Reallocate beyond memory";
+    } catch (const PX8Exception& e) {
+        EXPECT_STREQ(e.what(), "Reallocate: out of memory");
+    }
+    EXPECT_FALSE(segment.HasBlock());
+    try {
+        segment.Allocate(SIZE_MAX);
+        ADD_FAILURE() << "Allocate beyond memory";
+    } catch (const PX8Exception& e) {
+        EXPECT_STREQ(e.what(), "Allocate: out of memory");
+    }
+    segment.Allocate(6);
     const Bytes detached = segment.Detach();
     EXPECT_EQ(detached.size(), 6u);
     EXPECT_FALSE(segment.HasBlock());

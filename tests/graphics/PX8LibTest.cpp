@@ -250,6 +250,15 @@ TEST(PX8Library, EverySegmentDecodesByItself) {
     EXPECT_EQ(device.At(304, 7 + 499), 10);
     EXPECT_EQ(device.At(305, 7 + 499), 0);
     EXPECT_EQ(device.At(5, 7 + 500), 0);
+
+    // A band already being transferred is skipped; the others keep their places.
+    tall->Image->Segments()[1].Flags |= PX8SegmentBusy;
+    FakePaletteDevice again(320, 720, 0);
+    library.DrawImage(again, 0, 0, tall);
+    ASSERT_EQ(again.transfers.size(), 2u);
+    EXPECT_EQ(again.transfers[0].destY, 500 - 167);
+    EXPECT_EQ(again.transfers[1].destY, 0);
+    EXPECT_EQ(tall->Image->Segments()[0].Flags & PX8SegmentBusy, 0);
 }
 
 TEST(PX8Library, DirectoryRules) {
