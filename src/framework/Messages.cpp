@@ -6,7 +6,9 @@ namespace {
 IUserInterface* installed = nullptr;
 }
 
-void SetUserInterface(IUserInterface* ui) { installed = ui; }
+void SetUserInterface(IUserInterface* ui) {
+    installed = ui;
+}
 
 IUserInterface& GetUserInterface() {
     if (installed == nullptr) {
