@@ -1,0 +1,42 @@
+#include "platform/QtPlatform.h"
+
+#include "platform/QtInstanceLock.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/QtSystemInfo.h"
+#include "platform/QtUserInterface.h"
+
+#include <QApplication>
+#include <QStringList>
+
+QtPlatform::QtPlatform(int& argc, char** argv)
+    : application(std::make_unique<QApplication>(argc, argv)),
+      userInterface(std::make_unique<QtUserInterface>()),
+      systemInfo(std::make_unique<QtSystemInfo>()) {}
+
+QtPlatform::~QtPlatform() = default;
+
+IUserInterface& QtPlatform::UserInterface() {
+    return *userInterface;
+}
+
+ISystemInfo& QtPlatform::SystemInfo() {
+    return *systemInfo;
+}
+
+std::vector<std::string> QtPlatform::Arguments() const {
+    const QStringList arguments = QCoreApplication::arguments();
+    std::vector<std::string> result;
+    for (qsizetype at = 1; at < arguments.size(); ++at) {
+        result.push_back(arguments[at].toStdString());
+    }
+    return result;
+}
+
+std::unique_ptr<ISettingsStore> QtPlatform::CreateSettingsStore(const std::string& defaultsFolder) {
+    return std::make_unique<QtSettingsStore>(defaultsFolder);
+}
+
+std::unique_ptr<IInstanceLock> QtPlatform::CreateInstanceLock(const std::string& lockName,
+                                                              const std::string& message) {
+    return std::make_unique<QtInstanceLock>(lockName, message);
+}

@@ -1,0 +1,110 @@
+#include "platform/QtUserInterface.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+
+#include <iostream>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct ButtonPair {
+    QMessageBox::StandardButton button;
+    int result;
+};
+
+constexpr ButtonPair buttonResults[] = {
+    {QMessageBox::Ok, MessageBoxResult::Ok},
+    {QMessageBox::Cancel, MessageBoxResult::Cancel},
+    {QMessageBox::Abort, MessageBoxResult::Abort},
+    {QMessageBox::Retry, MessageBoxResult::Retry},
+    {QMessageBox::Ignore, MessageBoxResult::Ignore},
+    {QMessageBox::Yes, MessageBoxResult::Yes},
+    {QMessageBox::No, MessageBoxResult::No},
+};
+
+int ResultOf(QMessageBox::StandardButton button) {
+    for (const ButtonPair& pair : buttonResults) {
+        if (pair.button == button) {
+            return pair.result;
+        }
+    }
+    return 0;
+}
+
+std::vector<QMessageBox::StandardButton> ButtonsOf(uint32_t style) {
+    switch (style & MessageBoxStyle::ButtonMask) {
+    case MessageBoxStyle::OkCancel:
+        return {QMessageBox::Ok, QMessageBox::Cancel};
+    case MessageBoxStyle::AbortRetryIgnore:
+        return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
+    case MessageBoxStyle::YesNoCancel:
+        return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case MessageBoxStyle::YesNo:
+        return {QMessageBox::Yes, QMessageBox::No};
+    case MessageBoxStyle::RetryCancel:
+        return {QMessageBox::Retry, QMessageBox::Cancel};
+    default:
+        return {QMessageBox::Ok};
+    }
+}
+
+QMessageBox::Icon IconOf(uint32_t style) {
+    switch (style & MessageBoxStyle::IconMask) {
+    case MessageBoxStyle::IconStop:
+        return QMessageBox::Critical;
+    case MessageBoxStyle::IconQuestion:
+        return QMessageBox::Question;
+    case MessageBoxStyle::IconExclamation:
+        return QMessageBox::Warning;
+    case MessageBoxStyle::IconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+bool IsHeadlessPlatform() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+} // namespace
+
+QtUserInterface::QtUserInterface(Mode mode) : QtUserInterface(mode, std::cerr) {}
+
+QtUserInterface::QtUserInterface(Mode mode, std::ostream& log)
+    : headless(mode == Mode::Headless || (mode == Mode::Automatic && IsHeadlessPlatform())),
+      boxLog(log) {}
+
+int QtUserInterface::ShowMessageBox(const std::string& caption, const std::string& text,
+                                    uint32_t style) {
+    if (headless) {
+        boxLog << caption << ": " << text << std::endl;
+        return DefaultMessageBoxResult(style);
+    }
+    QMessageBox box(IconOf(style), QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    const std::vector<QMessageBox::StandardButton> buttons = ButtonsOf(style);
+    for (const QMessageBox::StandardButton button : buttons) {
+        box.addButton(button);
+    }
+    for (const QMessageBox::StandardButton button : buttons) {
+        if (ResultOf(button) == DefaultMessageBoxResult(style)) {
+            box.setDefaultButton(button);
+        }
+        if (button == QMessageBox::Cancel || buttons.size() == 1) {
+            box.setEscapeButton(button);
+        }
+    }
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    const int result = clicked != nullptr ? ResultOf(box.standardButton(clicked)) : 0;
+    return result != 0 ? result : DefaultMessageBoxResult(style);
+}
+
+void QtUserInterface::ProcessPendingMessages() {
+    QCoreApplication::processEvents();
+}

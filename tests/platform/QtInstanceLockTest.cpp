@@ -1,0 +1,80 @@
+#include "platform/QtInstanceLock.h"
+#include "platform/QtTestApplication.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+// Names no other test process uses, so tests may run side by side.
+std::string UniqueName(const char* what) {
+    static int count = 0;
+    return std::string("ladderly-test-") + what + "-" + std::to_string(getpid()) + "-" +
+           std::to_string(++count);
+}
+
+QString LockPath(const std::string& name) {
+    return QDir::tempPath() + "/" + QString::fromStdString(name) + "-" + QString::number(getuid()) +
+           ".lock";
+}
+
+TEST(QtInstanceLock, SecondCopySignalsTheFirst) {
+    TestApplication();
+    const std::string name = UniqueName("second");
+    QtInstanceLock first(name, "Check for LDG instance");
+    int received = 0;
+    first.SetSignalHandler([&received] { ++received; });
+    ASSERT_TRUE(first.Acquire());
+
+    QtInstanceLock second(name, "Check for LDG instance");
+    EXPECT_FALSE(second.Acquire());
+    second.SignalOther();
+    EXPECT_TRUE(ProcessEventsUntil([&received] { return received == 1; }));
+
+    // Another message on the same socket is not the signal.
+    QtInstanceLock stranger(name, "Something else");
+    stranger.SignalOther();
+    second.SignalOther();
+    EXPECT_TRUE(ProcessEventsUntil([&received] { return received == 2; }));
+    EXPECT_EQ(received, 2);
+}
+
+TEST(QtInstanceLock, FreedWhenTheHolderGoes) {
+    TestApplication();
+    const std::string name = UniqueName("freed");
+    {
+        QtInstanceLock first(name, "m");
+        ASSERT_TRUE(first.Acquire());
+    }
+    QtInstanceLock next(name, "m");
+    EXPECT_TRUE(next.Acquire());
+}
+
+TEST(QtInstanceLock, LockLeftByACrashIsTakenOver) {
+    TestApplication();
+    struct Case {
+        const char* what;
+        QByteArray content;
+    };
+    const Case cases[] = {
+        {"empty", ""},
+        {"dead holder", "999999999\nladderly\nnowhere\n"},
+        {"garbage", QByteArray(300, '\xff')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string name = UniqueName("stale");
+        QFile file(LockPath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.content);
+        file.close();
+        QtInstanceLock lock(name, "m");
+        EXPECT_TRUE(lock.Acquire());
+    }
+}
+
+} // namespace
