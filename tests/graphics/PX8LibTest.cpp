@@ -1,5 +1,5 @@
-#include "fakes/FakePaletteDevice.h"
 #include "graphics/PX8Lib.h"
+#include "fakes/FakePaletteDevice.h"
 #include "graphics/PX8Stream.h"
 #include "graphics/PX8TestFiles.h"
 
