@@ -182,6 +182,31 @@ TImageNode* TPX8Library::CreateImage(const std::string& name, uint16_t width, ui
     return Images.Add(std::make_unique<TImageNode>(LowerCaseASCII(name), std::move(image)));
 }
 
+TPX8ImageData* TPX8Library::GetImageData(TImageNode* entry) {
+    if (entry == nullptr) {
+        throw PX8Exception("GetImageData: no image");
+    }
+    if (entry->ImageData == nullptr) {
+        entry->Image->DecodeAll();
+        entry->ImageData = std::make_unique<TPX8ImageData>(*entry->Image, &PX8IdentityBitmapInfo());
+        entry->DataRefCount = 0;
+    }
+    ++entry->DataRefCount;
+    return entry->ImageData.get();
+}
+
+void TPX8Library::ReleaseImageData(TImageNode* entry) {
+    if (entry == nullptr || entry->ImageData == nullptr) {
+        return;
+    }
+    if (entry->DataRefCount > 0) {
+        --entry->DataRefCount;
+    }
+    if (entry->DataRefCount == 0) {
+        entry->ImageData.reset();
+    }
+}
+
 void TPX8Library::DrawImage(IPaletteDevice& device, int32_t x, int32_t y, TImageNode* entry) {
     if (entry == nullptr || entry->Image == nullptr || entry->Image->State() != PX8StateDecoded) {
         return;

@@ -11,6 +11,7 @@
 #include "graphics/PX8BitmapInfo.h"
 #include "graphics/PX8Exception.h"
 #include "graphics/PX8Image.h"
+#include "graphics/PX8ImageData.h"
 #include "platform/PaletteDevice.h"
 
 #include <array>
@@ -36,6 +37,9 @@ class TImageNode : public TTarnNode {
     int32_t RefCount = 0;
     int32_t DataRefCount = 0;
     std::unique_ptr<TPX8Image> Image;
+    // The drawable surface over Image, made on first GetImageData; declared after Image so
+    // that it goes first.
+    std::unique_ptr<TPX8ImageData> ImageData;
 };
 
 class TImageList : public TTarnList {
@@ -72,6 +76,12 @@ class TPX8Library {
     void ReleaseImage(TImageNode* entry);
     // A new entry holding a blank opaque picture; its RefCount stays 0.
     TImageNode* CreateImage(const std::string& name, uint16_t width, uint16_t height);
+
+    // The entry's drawable surface, made (over the decoded picture) on first call, with
+    // DataRefCount raised.
+    TPX8ImageData* GetImageData(TImageNode* entry);
+    // Lowers DataRefCount; at 0 the surface is freed (the picture stays). nullptr is ignored.
+    void ReleaseImageData(TImageNode* entry);
 
     // Draws the entry's whole (decoded) picture with its top-left corner at (x, y).
     void DrawImage(IPaletteDevice& device, int32_t x, int32_t y, TImageNode* entry);

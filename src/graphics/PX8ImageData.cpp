@@ -1,0 +1,414 @@
+#include "graphics/PX8ImageData.h"
+
+#include "graphics/PX8Exception.h"
+#include "graphics/PX8Image.h"
+#include "platform/PaletteDevice.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// One destination row from one source row of `count` pixels; `transparent` is -1 for an opaque
+// source. Mirrored rows take the source from right to left.
+void CopyRow(uint8_t* dest, const uint8_t* source, int32_t count, bool mirrored,
+             int32_t transparent) {
+    const auto n = static_cast<size_t>(count);
+    if (!mirrored) {
+        if (transparent < 0) {
+            std::memmove(dest, source, n);
+            return;
+        }
+        const auto key = static_cast<uint8_t>(transparent);
+        for (size_t i = 0; i < n; ++i) {
+            if (source[i] != key) {
+                dest[i] = source[i];
+            }
+        }
+        return;
+    }
+    uint8_t* last = dest + n - 1;
+    if (transparent < 0) {
+        for (size_t i = 0; i < n; ++i) {
+            *(last - i) = source[i];
+        }
+        return;
+    }
+    const auto key = static_cast<uint8_t>(transparent);
+    for (size_t i = 0; i < n; ++i) {
+        if (source[i] != key) {
+            *(last - i) = source[i];
+        }
+    }
+}
+
+TRect Normalised(const TRect& r) {
+    return {std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right),
+            std::max(r.Top, r.Bottom)};
+}
+
+} // namespace
+
+TPX8ImageData::TPX8ImageData(TPX8Image& image, const TPX8BitmapInfo* bitmapInfo)
+    : TransparentIndex(image.TransparentIndex()), Transparent(image.Transparent()),
+      FrameHeight(image.Height()), ClipRect{0, 0, image.Width(), image.Height()},
+      segments(image.Segments()), width(image.Width()), height(image.Height()),
+      stride(image.Stride()), rowsPerSegment(static_cast<int32_t>(image.RowsPerSegment())),
+      BitmapInfo(bitmapInfo) {}
+
+TPX8ImageData::RowPlace TPX8ImageData::Place(int32_t x, int32_t y) const {
+    const int32_t row = height - 1 - y;
+    return {static_cast<size_t>(row / rowsPerSegment),
+            static_cast<size_t>(row % rowsPerSegment) * stride + static_cast<size_t>(x)};
+}
+
+uint8_t* TPX8ImageData::StartLine(int32_t x, int32_t y) {
+    if (!Inside(x, y)) {
+        throw PX8Exception("StartLine: co-ordinates outside drawing area");
+    }
+    const RowPlace place = Place(x, y);
+    uint8_t* block = nullptr;
+    try {
+        block = segments[place.segment].Lock();
+    } catch (...) {
+        throw PX8Exception("StartLine: Lock failed");
+    }
+    if (block == nullptr) {
+        throw PX8Exception("StartLine: Lock failed");
+    }
+    return block + place.offset;
+}
+
+uint8_t* TPX8ImageData::NextStartLine(uint8_t* current, int32_t x, int32_t& y) {
+    if (!Inside(x, y + 1)) {
+        throw PX8Exception("NextStartLine: co-ordinates outside drawing area");
+    }
+    const size_t from = Place(x, y).segment;
+    ++y;
+    if (Place(x, y).segment == from) {
+        return current - stride;
+    }
+    UnlockSegment(x, y - 1);
+    return StartLine(x, y);
+}
+
+uint8_t* TPX8ImageData::PrevStartLine(uint8_t* current, int32_t x, int32_t& y) {
+    if (!Inside(x, y - 1)) {
+        throw PX8Exception("PrevStartLine: co-ordinates outside drawing area");
+    }
+    const size_t from = Place(x, y).segment;
+    --y;
+    if (Place(x, y).segment == from) {
+        return current + stride;
+    }
+    UnlockSegment(x, y + 1);
+    return StartLine(x, y);
+}
+
+void TPX8ImageData::UnlockSegment(int32_t x, int32_t y) {
+    if (!Inside(x, y)) {
+        throw PX8Exception("UnlockSegment: co-ordinates outside drawing area");
+    }
+    try {
+        segments[Place(x, y).segment].Unlock();
+    } catch (...) {
+        throw PX8Exception("UnlockSegment: Unlock failed");
+    }
+}
+
+uint8_t TPX8ImageData::GetPixel(const TPoint& point) {
+    const uint8_t value = *StartLine(point.X, point.Y);
+    UnlockSegment(point.X, point.Y);
+    return value;
+}
+
+void TPX8ImageData::SetClip(const TRect& rect) {
+    if (!IntersectRect(ClipRect, GetBounds(), rect)) {
+        ClipRect = TRect{};
+    }
+}
+
+void TPX8ImageData::SetTransparency(uint8_t index, bool transparent) {
+    TransparentIndex = index;
+    Transparent = transparent;
+}
+
+void TPX8ImageData::BeforeDraw(const TRect& affected) {
+    if (Busy == 0 && !Layers.IsEmpty()) {
+        BusyScope busy(*this);
+        RestoreUnder(nullptr, affected);
+    }
+}
+
+void TPX8ImageData::AfterDraw(const TRect& affected) {
+    if (Busy != 0) {
+        return;
+    }
+    if (Layers.IsEmpty()) {
+        AddDamage(affected);
+    } else {
+        BusyScope busy(*this);
+        RedrawLayers(nullptr, affected);
+    }
+    if (!Parents.IsEmpty()) {
+        PropagateChange(affected);
+    }
+}
+
+void TPX8ImageData::Blit(const TPoint& dest, TPX8ImageData& source, const TRect& sourceRect) {
+    const int32_t transparent = source.GetTransparentColor();
+    const bool mirrored = source.FlipHorizontal;
+    const bool upsideDown = source.FlipVertical;
+    TPoint p = dest;
+    TRect q = sourceRect;
+    // Cutting off source columns that lie outside the source moves the picture by as much when
+    // they come first in drawing order: the left ones normally, the right ones when mirrored.
+    if (!mirrored && q.Left < 0) {
+        p.X -= q.Left;
+        q.Left = 0;
+    }
+    if (!upsideDown && q.Top < 0) {
+        p.Y -= q.Top;
+        q.Top = 0;
+    }
+    q = Normalised(q);
+    if (mirrored && q.Right > source.width) {
+        p.X += q.Right - source.width;
+    }
+    if (upsideDown && q.Bottom > source.height) {
+        p.Y += q.Bottom - source.height;
+    }
+    q = {std::max(q.Left, 0), std::max(q.Top, 0), std::min<int32_t>(q.Right, source.width),
+         std::min<int32_t>(q.Bottom, source.height)};
+    if (IsRectEmpty(q)) {
+        return;
+    }
+    TRect d;
+    if (!IntersectRect(d, RectAt(p, q), ClipRect)) {
+        return;
+    }
+    const int32_t w = RectWidth(d);
+    const int32_t h = RectHeight(d);
+    if (mirrored) {
+        q.Right -= d.Left - p.X;
+        q.Left = q.Right - w;
+    } else {
+        q.Left += d.Left - p.X;
+        q.Right = q.Left + w;
+    }
+    if (upsideDown) {
+        q.Bottom -= d.Top - p.Y;
+        q.Top = q.Bottom - h;
+    } else {
+        q.Top += d.Top - p.Y;
+        q.Bottom = q.Top + h;
+    }
+
+    BeforeDraw(d);
+    int32_t dy = d.Top;
+    int32_t sy = upsideDown ? q.Bottom - 1 : q.Top;
+    uint8_t* to = StartLine(d.Left, dy);
+    uint8_t* from = source.StartLine(q.Left, sy);
+    for (int32_t row = 0;; ++row) {
+        CopyRow(to, from, w, mirrored, transparent);
+        if (row + 1 == h) {
+            break;
+        }
+        to = NextStartLine(to, d.Left, dy);
+        from = upsideDown ? source.PrevStartLine(from, q.Left, sy)
+                          : source.NextStartLine(from, q.Left, sy);
+    }
+    source.UnlockSegment(q.Left, sy);
+    UnlockSegment(d.Left, dy);
+    AfterDraw(d);
+}
+
+void TPX8ImageData::BlitClipped(const TPoint& dest, TPX8ImageData& source, const TRect& clip,
+                                const TRect& sourceRect) {
+    struct ClipScope {
+        TPX8ImageData& surface;
+        TRect saved;
+        ~ClipScope() { surface.ClipRect = saved; }
+    } scope{*this, ClipRect};
+    SetClip(clip);
+    Blit(dest, source, sourceRect);
+}
+
+void TPX8ImageData::CopyFrom(const TPoint& dest, TPX8ImageData& source, const TRect& sourceRect) {
+    TRect q;
+    if (!IntersectRect(q, sourceRect, source.GetBounds())) {
+        return;
+    }
+    const TPoint p{dest.X + q.Left - sourceRect.Left, dest.Y + q.Top - sourceRect.Top};
+    TRect d;
+    if (!IntersectRect(d, RectAt(p, q), GetBounds())) {
+        return;
+    }
+    const int32_t sx = q.Left + d.Left - p.X;
+    int32_t sy = q.Top + d.Top - p.Y;
+    const int32_t h = RectHeight(d);
+    int32_t dy = d.Top;
+    uint8_t* to = StartLine(d.Left, dy);
+    uint8_t* from = source.StartLine(sx, sy);
+    for (int32_t row = 0;; ++row) {
+        std::memmove(to, from, static_cast<size_t>(RectWidth(d)));
+        if (row + 1 == h) {
+            break;
+        }
+        to = NextStartLine(to, d.Left, dy);
+        from = source.NextStartLine(from, sx, sy);
+    }
+    source.UnlockSegment(sx, sy);
+    UnlockSegment(d.Left, dy);
+}
+
+void TPX8ImageData::StretchBlit(const TRect& dest, TPX8ImageData& source, const TRect& sourceRect) {
+    const int32_t sw = RectWidth(sourceRect);
+    const int32_t sh = RectHeight(sourceRect);
+    const int32_t dw = RectWidth(dest);
+    const int32_t dh = RectHeight(dest);
+    if (sw < 1 || sh < 1 || dw < 1 || dh < 1) {
+        return;
+    }
+    TRect a;
+    if (!IntersectRect(a, dest, GetBounds()) || !IntersectRect(a, a, ClipRect)) {
+        return;
+    }
+    // Nearest-pixel scaling by error accumulators: source column k feeds the destination
+    // columns reached while its accumulator stays at or above the source width, and likewise
+    // for rows. Both walks are worked out once; a mirrored source fills from the far edge.
+    auto walk = [](int32_t sourceStart, int32_t sourceSize, int32_t destSize, bool reversed) {
+        std::vector<int32_t> map(static_cast<size_t>(destSize));
+        int64_t accumulator = 0;
+        int32_t produced = 0;
+        for (int32_t k = 0; k < sourceSize && produced < destSize; ++k) {
+            accumulator += destSize;
+            while (accumulator >= sourceSize && produced < destSize) {
+                const int32_t slot = reversed ? destSize - 1 - produced : produced;
+                map[static_cast<size_t>(slot)] = sourceStart + k;
+                ++produced;
+                accumulator -= sourceSize;
+            }
+        }
+        return map;
+    };
+    const std::vector<int32_t> columns = walk(sourceRect.Left, sw, dw, source.FlipHorizontal);
+    const std::vector<int32_t> rows = walk(sourceRect.Top, sh, dh, source.FlipVertical);
+    const int32_t transparent = source.GetTransparentColor();
+
+    BeforeDraw(a);
+    for (int32_t y = a.Top; y < a.Bottom; ++y) {
+        const int32_t sy = rows[static_cast<size_t>(y - dest.Top)];
+        if (sy < 0 || sy >= source.height) {
+            continue;
+        }
+        uint8_t* to = StartLine(a.Left, y);
+        const uint8_t* from = source.StartLine(0, sy);
+        for (int32_t x = a.Left; x < a.Right; ++x) {
+            const int32_t sx = columns[static_cast<size_t>(x - dest.Left)];
+            if (sx < 0 || sx >= source.width) {
+                continue;
+            }
+            const uint8_t value = from[sx];
+            if (value != transparent) {
+                to[x - a.Left] = value;
+            }
+        }
+        source.UnlockSegment(0, sy);
+        UnlockSegment(a.Left, y);
+    }
+    AfterDraw(a);
+}
+
+void TPX8ImageData::FillRect(const TRect& rect, uint8_t colour) {
+    TRect a;
+    if (!IntersectRect(a, rect, GetBounds()) || !IntersectRect(a, a, ClipRect)) {
+        return;
+    }
+    const auto w = static_cast<size_t>(RectWidth(a));
+    int32_t y = a.Top;
+    uint8_t* to = StartLine(a.Left, y);
+    for (;;) {
+        std::memset(to, colour, w);
+        if (y + 1 == a.Bottom) {
+            break;
+        }
+        to = NextStartLine(to, a.Left, y);
+    }
+    UnlockSegment(a.Left, y);
+    AfterDraw(a);
+}
+
+void TPX8ImageData::FrameRect(const TRect& rect, uint8_t colour) {
+    TRect a;
+    if (!IntersectRect(a, rect, GetBounds()) || !IntersectRect(a, a, ClipRect)) {
+        return;
+    }
+    BeforeDraw(a);
+    const auto w = static_cast<size_t>(RectWidth(a));
+    int32_t y = a.Top;
+    uint8_t* to = StartLine(a.Left, y);
+    for (;;) {
+        if (y == rect.Top || y == rect.Bottom - 1) {
+            std::memset(to, colour, w);
+        } else {
+            if (a.Left == rect.Left) {
+                to[0] = colour;
+            }
+            if (a.Right == rect.Right) {
+                to[w - 1] = colour;
+            }
+        }
+        if (y + 1 == a.Bottom) {
+            break;
+        }
+        to = NextStartLine(to, a.Left, y);
+    }
+    UnlockSegment(a.Left, y);
+    AfterDraw(a);
+}
+
+void TPX8ImageData::AddDamage(const TRect& rect) {
+    const TRect r = Normalised(rect);
+    Damage.AddRect({std::clamp<int32_t>(r.Left, 0, width), std::clamp<int32_t>(r.Top, 0, height),
+                    std::clamp<int32_t>(r.Right, 0, width),
+                    std::clamp<int32_t>(r.Bottom, 0, height)});
+}
+
+void TPX8ImageData::FlushDamage(IPaletteDevice& device, const TPoint& origin) {
+    for (TTarnNode* node = Damage.Head(); node != nullptr; node = node->Next()) {
+        const TRect& rect = static_cast<TDamageNode*>(node)->Rect;
+        Display(device, origin + TPoint{rect.Left, rect.Top}, rect);
+    }
+    ClearDamage();
+}
+
+int32_t TPX8ImageData::Display(IPaletteDevice& device, const TPoint& dest,
+                               const TRect& sourceRect) {
+    if (segments.empty()) {
+        return 0;
+    }
+    if (BitmapInfo == nullptr) {
+        throw PX8Exception("PBMInfo not initialized for Display");
+    }
+    int32_t y = dest.Y + RectHeight(sourceRect);
+    int32_t total = 0;
+    for (size_t i = 0; i < segments.size(); ++i) {
+        const auto first = static_cast<int32_t>(i) * rowsPerSegment;
+        const int32_t rows = std::min(rowsPerSegment, height - first);
+        const TRect band{0, height - (first + rows), width, height - first};
+        TRect part;
+        if (!IntersectRect(part, band, sourceRect)) {
+            continue;
+        }
+        y -= RectHeight(part);
+        const uint8_t* block = segments[i].Lock();
+        const TIndexedRows rowsOfBand{block, width, rows, stride};
+        total += device.TransferRows(rowsOfBand, part.Left, band.Bottom - part.Bottom,
+                                     RectWidth(part), RectHeight(part), dest.X, y);
+        segments[i].Unlock();
+    }
+    return total;
+}

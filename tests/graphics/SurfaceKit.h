@@ -1,0 +1,62 @@
+#pragma once
+// Small surfaces for the surface and layer tests: a blank image with its surface, pictures
+// written and read as rows of characters ('0' is colour 0, 'a' is colour 10).
+
+#include "graphics/PX8BitmapInfo.h"
+#include "graphics/PX8Image.h"
+#include "graphics/PX8ImageData.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct TestSurface {
+    TestSurface(uint16_t width, uint16_t height, bool displayable = false)
+        : image(std::make_unique<TPX8Image>()) {
+        image->Init("test", nullptr, width, height);
+        surface = std::make_unique<TPX8ImageData>(*image,
+                                                  displayable ? &PX8IdentityBitmapInfo() : nullptr);
+    }
+
+    // Writes the rows straight into the pixels (no damage, no layers).
+    void Paint(const std::vector<std::string>& rows) {
+        for (size_t y = 0; y < rows.size(); ++y) {
+            uint8_t* row = surface->StartLine(0, static_cast<int32_t>(y));
+            for (size_t x = 0; x < rows[y].size(); ++x) {
+                row[x] = Colour(rows[y][x]);
+            }
+            surface->UnlockSegment(0, static_cast<int32_t>(y));
+        }
+    }
+
+    std::vector<std::string> Picture() {
+        std::vector<std::string> rows;
+        for (int32_t y = 0; y < surface->Height(); ++y) {
+            std::string row;
+            for (int32_t x = 0; x < surface->Width(); ++x) {
+                const uint8_t value = surface->GetPixel({x, y});
+                row += static_cast<char>(value < 10 ? '0' + value : 'a' + value - 10);
+            }
+            rows.push_back(row);
+        }
+        return rows;
+    }
+
+    std::vector<TRect> Damage() const {
+        std::vector<TRect> rects;
+        for (TTarnNode* node = surface->GetDamage().Head(); node != nullptr; node = node->Next()) {
+            rects.push_back(static_cast<TDamageNode*>(node)->Rect);
+        }
+        return rects;
+    }
+
+    static uint8_t Colour(char c) {
+        return static_cast<uint8_t>(c >= 'a' ? c - 'a' + 10 : c - '0');
+    }
+
+    TPX8ImageData& operator*() { return *surface; }
+    TPX8ImageData* operator->() { return surface.get(); }
+
+    std::unique_ptr<TPX8Image> image;
+    std::unique_ptr<TPX8ImageData> surface;
+};

@@ -1,0 +1,115 @@
+#pragma once
+// A reference model of surfaces and their layers, and a driver that applies the same random
+// operations to real surfaces and to the model.
+//
+// The model keeps each surface's own picture (what was drawn on it) and its layers, and
+// recomputes every pixel naively: the own picture, then each visible layer from the head of the
+// list, showing its source's recomputed picture mirrored by the source's flags and leaving out
+// the source's transparent colour. After each step every real surface must equal the model,
+// every pixel that changed must lie in a damage rectangle of its surface, and no surface may be
+// left busy.
+
+#include "framework/Geometry.h"
+
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+class TPX8Image;
+class TPX8ImageData;
+
+// Where the driver takes its decisions from: a seeded generator in the tests, the input bytes
+// in the fuzz target.
+class IChoices {
+  public:
+    virtual ~IChoices() = default;
+    // A number from 0 to count - 1.
+    virtual uint32_t Pick(uint32_t count) = 0;
+};
+
+class SeededChoices : public IChoices {
+  public:
+    explicit SeededChoices(uint32_t seed) : generator(seed) {}
+    uint32_t Pick(uint32_t count) override {
+        return std::uniform_int_distribution<uint32_t>(0, count - 1)(generator);
+    }
+
+  private:
+    std::mt19937 generator;
+};
+
+class ByteChoices : public IChoices {
+  public:
+    ByteChoices(const uint8_t* data, size_t size) : bytes(data), remaining(size) {}
+    uint32_t Pick(uint32_t count) override;
+    bool Exhausted() const { return remaining == 0; }
+
+  private:
+    const uint8_t* bytes;
+    size_t remaining;
+};
+
+class SurfaceScenario {
+  public:
+    // Surfaces of random sizes (one of them spanning two segments when `withLargeSurface`),
+    // random pictures, flips and transparency.
+    SurfaceScenario(IChoices& choices, bool withLargeSurface);
+    ~SurfaceScenario();
+    SurfaceScenario(const SurfaceScenario&) = delete;
+    SurfaceScenario& operator=(const SurfaceScenario&) = delete;
+
+    // One random operation, then the checks. Returns an empty string, or what went wrong.
+    std::string Step();
+
+    // Layers shown at the moment, and operations refused as expected so far.
+    int LayerCount() const;
+    int Refusals() const { return refusals; }
+
+  private:
+    struct ModelLayer {
+        int source;
+        uint16_t priority;
+        TPoint position;
+        bool visible;
+        TRect sourceRect;
+        uint16_t frame;
+    };
+    struct ModelSurface {
+        int width = 0;
+        int height = 0;
+        std::vector<uint8_t> own;
+        bool transparent = false;
+        uint8_t transparentIndex = 0;
+        bool flipHorizontal = false;
+        bool flipVertical = false;
+        uint16_t frameHeight = 0;
+        TRect clip;
+        std::vector<ModelLayer> layers;
+    };
+
+    void Create(int index);
+    void Destroy(int index);
+    std::vector<uint8_t> Compose(int index) const;
+    std::string Check(const std::vector<std::vector<uint8_t>>& before);
+    bool IsShownOn(int source, int owner) const;
+    bool IsAncestorOrSelf(int owner, int candidate) const;
+    int FindLayer(int owner, int source) const;
+    TRect FrameBand(int source, uint16_t frame) const;
+    TRect RandomRect(int width, int height);
+    TPoint RandomPoint(int width, int height);
+    uint16_t RandomPriority();
+    void ModelBlit(int owner, const TPoint& p, int source, const TRect& q, const TRect& clip);
+
+    // The operations; each returns the message it expected and got, or an error.
+    std::string Apply(std::string& description);
+
+    IChoices& choices;
+    bool large;
+    std::vector<std::unique_ptr<TPX8Image>> images;
+    std::vector<std::unique_ptr<TPX8ImageData>> surfaces;
+    std::vector<ModelSurface> model;
+    int refusals = 0;
+    int recreated = -1;
+};
