@@ -11,35 +11,68 @@
 
 namespace {
 
+constexpr uint64_t Ones = 0x0101010101010101u;
+constexpr uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu;
+
+uint64_t Load(const uint8_t* p) {
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+void Store(uint8_t* p, uint64_t word) {
+    std::memcpy(p, &word, sizeof word);
+}
+
+// 0xFF in every byte of the word that equals the key byte, 0 elsewhere.
+uint64_t KeyMask(uint64_t word, uint64_t keys) {
+    const uint64_t x = word ^ keys;
+    const uint64_t zero = ~(((x & Low7) + Low7) | x | Low7);
+    return (zero >> 7) * 0xFF;
+}
+
 // One destination row from one source row of `count` pixels; `transparent` is -1 for an opaque
-// source. Mirrored rows take the source from right to left.
+// source. Mirrored rows take the source from right to left. Eight pixels go at a time.
 void CopyRow(uint8_t* dest, const uint8_t* source, int32_t count, bool mirrored,
              int32_t transparent) {
     const auto n = static_cast<size_t>(count);
+    if (!mirrored && transparent < 0) {
+        std::memmove(dest, source, n);
+        return;
+    }
+    const auto key = static_cast<uint8_t>(transparent);
+    const uint64_t keys = key * Ones;
+    size_t i = 0;
     if (!mirrored) {
-        if (transparent < 0) {
-            std::memmove(dest, source, n);
-            return;
+        for (; i + 8 <= n; i += 8) {
+            const uint64_t mask = KeyMask(Load(source + i), keys);
+            Store(dest + i, (Load(source + i) & ~mask) | (Load(dest + i) & mask));
         }
-        const auto key = static_cast<uint8_t>(transparent);
-        for (size_t i = 0; i < n; ++i) {
+        for (; i < n; ++i) {
             if (source[i] != key) {
                 dest[i] = source[i];
             }
         }
         return;
     }
-    uint8_t* last = dest + n - 1;
     if (transparent < 0) {
-        for (size_t i = 0; i < n; ++i) {
-            *(last - i) = source[i];
+        for (; i + 8 <= n; i += 8) {
+            Store(dest + n - i - 8, __builtin_bswap64(Load(source + i)));
+        }
+        for (; i < n; ++i) {
+            dest[n - 1 - i] = source[i];
         }
         return;
     }
-    const auto key = static_cast<uint8_t>(transparent);
-    for (size_t i = 0; i < n; ++i) {
+    for (; i + 8 <= n; i += 8) {
+        const uint64_t word = __builtin_bswap64(Load(source + i));
+        const uint64_t mask = KeyMask(word, keys);
+        uint8_t* to = dest + n - i - 8;
+        Store(to, (word & ~mask) | (Load(to) & mask));
+    }
+    for (; i < n; ++i) {
         if (source[i] != key) {
-            *(last - i) = source[i];
+            dest[n - 1 - i] = source[i];
         }
     }
 }
@@ -105,6 +138,30 @@ uint8_t* TPX8ImageData::PrevStartLine(uint8_t* current, int32_t x, int32_t& y) {
     }
     UnlockSegment(x, y + 1);
     return StartLine(x, y);
+}
+
+TPX8ImageData::RowCursor::RowCursor(TPX8ImageData& s, int32_t x, int32_t y, bool upwards)
+    : surface(s), column(x), line(y), up(upwards), row(s.StartLine(x, y)), left(StepsLeft()) {}
+
+int32_t TPX8ImageData::RowCursor::StepsLeft() const {
+    const int32_t inSegment = (surface.height - 1 - line) % surface.rowsPerSegment;
+    return up ? surface.rowsPerSegment - 1 - inSegment : inSegment;
+}
+
+void TPX8ImageData::RowCursor::Step() {
+    if (left > 0) {
+        --left;
+        if (up) {
+            --line;
+            row += surface.stride;
+        } else {
+            ++line;
+            row -= surface.stride;
+        }
+        return;
+    }
+    row = up ? surface.PrevStartLine(row, column, line) : surface.NextStartLine(row, column, line);
+    left = StepsLeft();
 }
 
 void TPX8ImageData::UnlockSegment(int32_t x, int32_t y) {
@@ -207,21 +264,39 @@ void TPX8ImageData::Blit(const TPoint& dest, TPX8ImageData& source, const TRect&
     }
 
     BeforeDraw(d);
-    int32_t dy = d.Top;
-    int32_t sy = upsideDown ? q.Bottom - 1 : q.Top;
-    uint8_t* to = StartLine(d.Left, dy);
-    uint8_t* from = source.StartLine(q.Left, sy);
+    RowCursor to(*this, d.Left, d.Top, false);
+    RowCursor from(source, q.Left, upsideDown ? q.Bottom - 1 : q.Top, upsideDown);
+    if (transparent < 0 && !mirrored && !upsideDown && w == width && w == source.width) {
+        // Whole rows of equal stride: each run of rows inside one segment of both surfaces is
+        // one block of memory.
+        for (int32_t row = 0;;) {
+            const int32_t run = std::min({to.RunDown(), from.RunDown(), h - row});
+            const std::ptrdiff_t below = std::ptrdiff_t{run - 1} * stride;
+            std::memmove(to.Row() - below, from.Row() - below, size_t{stride} * run);
+            row += run;
+            if (row == h) {
+                break;
+            }
+            for (int32_t i = 0; i < run; ++i) {
+                to.Step();
+                from.Step();
+            }
+        }
+        from.Finish();
+        to.Finish();
+        AfterDraw(d);
+        return;
+    }
     for (int32_t row = 0;; ++row) {
-        CopyRow(to, from, w, mirrored, transparent);
+        CopyRow(to.Row(), from.Row(), w, mirrored, transparent);
         if (row + 1 == h) {
             break;
         }
-        to = NextStartLine(to, d.Left, dy);
-        from = upsideDown ? source.PrevStartLine(from, q.Left, sy)
-                          : source.NextStartLine(from, q.Left, sy);
+        to.Step();
+        from.Step();
     }
-    source.UnlockSegment(q.Left, sy);
-    UnlockSegment(d.Left, dy);
+    from.Finish();
+    to.Finish();
     AfterDraw(d);
 }
 
@@ -246,22 +321,19 @@ void TPX8ImageData::CopyFrom(const TPoint& dest, TPX8ImageData& source, const TR
     if (!IntersectRect(d, RectAt(p, q), GetBounds())) {
         return;
     }
-    const int32_t sx = q.Left + d.Left - p.X;
-    int32_t sy = q.Top + d.Top - p.Y;
     const int32_t h = RectHeight(d);
-    int32_t dy = d.Top;
-    uint8_t* to = StartLine(d.Left, dy);
-    uint8_t* from = source.StartLine(sx, sy);
+    RowCursor to(*this, d.Left, d.Top, false);
+    RowCursor from(source, q.Left + d.Left - p.X, q.Top + d.Top - p.Y, false);
     for (int32_t row = 0;; ++row) {
-        std::memmove(to, from, static_cast<size_t>(RectWidth(d)));
+        std::memmove(to.Row(), from.Row(), static_cast<size_t>(RectWidth(d)));
         if (row + 1 == h) {
             break;
         }
-        to = NextStartLine(to, d.Left, dy);
-        from = source.NextStartLine(from, sx, sy);
+        to.Step();
+        from.Step();
     }
-    source.UnlockSegment(sx, sy);
-    UnlockSegment(d.Left, dy);
+    from.Finish();
+    to.Finish();
 }
 
 void TPX8ImageData::StretchBlit(const TRect& dest, TPX8ImageData& source, const TRect& sourceRect) {
@@ -299,26 +371,24 @@ void TPX8ImageData::StretchBlit(const TRect& dest, TPX8ImageData& source, const 
     const int32_t transparent = source.GetTransparentColor();
 
     BeforeDraw(a);
-    for (int32_t y = a.Top; y < a.Bottom; ++y) {
+    RowCursor to(*this, a.Left, a.Top, false);
+    for (int32_t y = a.Top;; to.Step(), ++y) {
         const int32_t sy = rows[static_cast<size_t>(y - dest.Top)];
-        if (sy < 0 || sy >= source.height) {
-            continue;
-        }
-        uint8_t* to = StartLine(a.Left, y);
-        const uint8_t* from = source.StartLine(0, sy);
-        for (int32_t x = a.Left; x < a.Right; ++x) {
-            const int32_t sx = columns[static_cast<size_t>(x - dest.Left)];
-            if (sx < 0 || sx >= source.width) {
-                continue;
+        if (sy >= 0 && sy < source.height) {
+            const uint8_t* from = source.StartLine(0, sy);
+            for (int32_t x = a.Left; x < a.Right; ++x) {
+                const int32_t sx = columns[static_cast<size_t>(x - dest.Left)];
+                if (sx >= 0 && sx < source.width && from[sx] != transparent) {
+                    to.Row()[x - a.Left] = from[sx];
+                }
             }
-            const uint8_t value = from[sx];
-            if (value != transparent) {
-                to[x - a.Left] = value;
-            }
+            source.UnlockSegment(0, sy);
         }
-        source.UnlockSegment(0, sy);
-        UnlockSegment(a.Left, y);
+        if (y + 1 == a.Bottom) {
+            break;
+        }
     }
+    to.Finish();
     AfterDraw(a);
 }
 
@@ -328,16 +398,15 @@ void TPX8ImageData::FillRect(const TRect& rect, uint8_t colour) {
         return;
     }
     const auto w = static_cast<size_t>(RectWidth(a));
-    int32_t y = a.Top;
-    uint8_t* to = StartLine(a.Left, y);
-    for (;;) {
-        std::memset(to, colour, w);
+    RowCursor to(*this, a.Left, a.Top, false);
+    for (int32_t y = a.Top;; ++y) {
+        std::memset(to.Row(), colour, w);
         if (y + 1 == a.Bottom) {
             break;
         }
-        to = NextStartLine(to, a.Left, y);
+        to.Step();
     }
-    UnlockSegment(a.Left, y);
+    to.Finish();
     AfterDraw(a);
 }
 
@@ -348,25 +417,24 @@ void TPX8ImageData::FrameRect(const TRect& rect, uint8_t colour) {
     }
     BeforeDraw(a);
     const auto w = static_cast<size_t>(RectWidth(a));
-    int32_t y = a.Top;
-    uint8_t* to = StartLine(a.Left, y);
-    for (;;) {
+    RowCursor to(*this, a.Left, a.Top, false);
+    for (int32_t y = a.Top;; ++y) {
         if (y == rect.Top || y == rect.Bottom - 1) {
-            std::memset(to, colour, w);
+            std::memset(to.Row(), colour, w);
         } else {
             if (a.Left == rect.Left) {
-                to[0] = colour;
+                to.Row()[0] = colour;
             }
             if (a.Right == rect.Right) {
-                to[w - 1] = colour;
+                to.Row()[w - 1] = colour;
             }
         }
         if (y + 1 == a.Bottom) {
             break;
         }
-        to = NextStartLine(to, a.Left, y);
+        to.Step();
     }
-    UnlockSegment(a.Left, y);
+    to.Finish();
     AfterDraw(a);
 }
 

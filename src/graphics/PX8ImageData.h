@@ -116,6 +116,30 @@ class TPX8ImageData {
         TPX8ImageData& surface;
     };
 
+    // A row pointer for loops over rows: it steps by Stride while the next row lies in the
+    // same segment and goes through NextStartLine or PrevStartLine when it enters another.
+    class RowCursor {
+      public:
+        RowCursor(TPX8ImageData& s, int32_t x, int32_t y, bool upwards);
+        uint8_t* Row() const { return row; }
+        // Rows from this one downwards that lie in the same segment (stored one after the
+        // other, the lowest row first).
+        int32_t RunDown() const { return up ? 1 : left + 1; }
+        void Step();
+        // Unlocks the segment of the row reached.
+        void Finish() { surface.UnlockSegment(column, line); }
+
+      private:
+        int32_t StepsLeft() const;
+
+        TPX8ImageData& surface;
+        int32_t column;
+        int32_t line;
+        bool up;
+        uint8_t* row;
+        int32_t left;
+    };
+
     struct RowPlace {
         size_t segment;
         size_t offset;

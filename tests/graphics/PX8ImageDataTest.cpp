@@ -101,6 +101,51 @@ TEST(PX8ImageData, SteppingCrossesSegments) {
     }
 }
 
+// Copies between two-segment pictures whose segment boundaries fall on different rows of the
+// copy, whole rows and part rows, straight and upside down.
+TEST(PX8ImageData, BlitAcrossSegments) {
+    struct Case {
+        const char* name;
+        TPoint dest;
+        TRect source;
+        bool upsideDown;
+    };
+    const Case cases[] = {
+        {"whole rows", {0, 7}, {0, 0, 200, 340}, false},
+        {"whole rows from lower down", {0, -20}, {0, 3, 200, 340}, false},
+        {"part rows", {5, 2}, {10, 0, 150, 340}, false},
+        {"whole rows upside down", {0, 7}, {0, 0, 200, 340}, true},
+    };
+    for (const Case& c : cases) {
+        TestSurface source(200, 340);
+        for (int32_t y = 0; y < 340; ++y) {
+            uint8_t* row = source->StartLine(0, y);
+            for (int32_t x = 0; x < 200; ++x) {
+                row[x] = static_cast<uint8_t>(x * 7 + y);
+            }
+            source->UnlockSegment(0, y);
+        }
+        source->FlipVertical = c.upsideDown;
+        TestSurface dest(200, 340);
+        dest->Blit(c.dest, *source, c.source);
+        const int32_t h = RectHeight(c.source);
+        for (int32_t y = 0; y < 340; ++y) {
+            for (int32_t x = 0; x < 200; ++x) {
+                const int32_t sx = x - c.dest.X + c.source.Left;
+                int32_t v = y - c.dest.Y;
+                if (c.upsideDown) {
+                    v = h - 1 - v;
+                }
+                const int32_t sy = v + c.source.Top;
+                const bool inside = sx >= c.source.Left && sx < c.source.Right && v >= 0 && v < h &&
+                                    sx < 200 && sy < 340;
+                const uint8_t expected = inside ? static_cast<uint8_t>(sx * 7 + sy) : 0;
+                ASSERT_EQ(dest->GetPixel({x, y}), expected) << c.name << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(PX8ImageData, ClipBoundsAndTransparency) {
     TestSurface s(10, 6);
     EXPECT_EQ(s->GetBounds(), (TRect{0, 0, 10, 6}));
