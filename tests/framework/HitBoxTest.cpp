@@ -44,19 +44,6 @@ TEST_F(HitBoxTest, HitTestAndFindBox) {
     EXPECT_EQ(boxes.FindBox("third"), nullptr);
 }
 
-TEST_F(HitBoxTest, Defaults) {
-    const THitBox plain("plain", {0, 0, 1, 1});
-    const TScriptBox script("script", {0, 0, 1, 1});
-    const TControlBox control("control", {0, 0, 1, 1});
-    EXPECT_EQ(plain.GetID(), "PLAIN");
-    EXPECT_EQ(plain.Cursor, 0);
-    EXPECT_FALSE(plain.CapturesMouse);
-    EXPECT_EQ(script.Cursor, 1);
-    EXPECT_FALSE(script.CapturesMouse);
-    EXPECT_EQ(control.Cursor, 1);
-    EXPECT_TRUE(control.CapturesMouse);
-}
-
 TEST_F(HitBoxTest, Cursors) {
     TScriptBox box("box", {10, 20, 30, 40});
     EXPECT_EQ(box.GetCursor(12, 22), 1);
