@@ -4,25 +4,12 @@
 // room is being built, and where the pointer is.
 
 #include "framework/Geometry.h"
+#include "framework/InputCodes.h"
 
 #include <cstdint>
 #include <functional>
 
 class TPX8ImageData;
-
-// Mouse buttons as the graphic area reports them.
-namespace MouseButton {
-inline constexpr uint8_t Left = 0;
-inline constexpr uint8_t Right = 1;
-inline constexpr uint8_t Middle = 2;
-} // namespace MouseButton
-
-// Shift-state bits of key and mouse events.
-namespace ShiftState {
-inline constexpr uint8_t Shift = 1;
-inline constexpr uint8_t Alt = 2;
-inline constexpr uint8_t Ctrl = 4;
-} // namespace ShiftState
 
 // Cursor ids the world sets on the graphic area; 1 and up are the game's own cursors.
 namespace CursorId {

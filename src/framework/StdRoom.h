@@ -6,6 +6,7 @@
 
 #include "framework/FrameSet.h"
 #include "framework/IDList.h"
+#include "framework/InputCodes.h"
 #include "framework/StdHitBox.h"
 
 #include <cstdint>

@@ -4,6 +4,7 @@
 #include "framework/StdWorld.h"
 
 #include <array>
+#include <string>
 
 TTarnList& TimerScripts() {
     static TTarnList scripts;
@@ -40,6 +41,14 @@ TTimerScriptInfo* FindScript(uint8_t kind) {
     return nullptr;
 }
 
+namespace {
+
+// The script name and parameter a kind passes to RunScript; an empty name runs nothing.
+struct TScriptCall {
+    std::string Name;
+    std::string Param;
+};
+
 TScriptCall ScriptCallOf(uint8_t kind) {
     static const std::array<const char*, 9> names = {"TICK",  "ANIMATE", "TIMER", "DELAY", "MUSIC",
                                                      "SOUND", "FLASH",   "OPEN",  "CLOSE"};
@@ -51,8 +60,6 @@ TScriptCall ScriptCallOf(uint8_t kind) {
     }
     return {};
 }
-
-namespace {
 
 void RunKind(uint8_t kind) {
     const TScriptCall call = ScriptCallOf(kind);

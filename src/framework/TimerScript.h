@@ -6,7 +6,6 @@
 #include "framework/TarnList.h"
 
 #include <cstdint>
-#include <string>
 
 class TTimerScriptInfo : public TTarnNode {
   public:
@@ -53,13 +52,6 @@ void ClearScripts();
 
 // The first script of this kind, or nullptr.
 TTimerScriptInfo* FindScript(uint8_t kind);
-
-// The script name and parameter the kind passes to RunScript; an empty name runs nothing.
-struct TScriptCall {
-    std::string Name;
-    std::string Param;
-};
-TScriptCall ScriptCallOf(uint8_t kind);
 
 // Runs, in list order, every script whose Due is not after the given time on the world's
 // current room, removing each before it runs. When a script removes the entry that would come
