@@ -41,15 +41,12 @@ function(ladderly_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     ladderly_warnings(${name})
     set(home ${CMAKE_BINARY_DIR}/test-home/${name})
-    gtest_discover_tests(${name}
-        DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;XDG_CONFIG_DIRS=${home}/xdg;XDG_RUNTIME_DIR=${home}/run;LADDERLY_SOURCE_DIR=${PROJECT_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0")
     file(MAKE_DIRECTORY ${home}/config ${home}/xdg ${home}/run)
+    file(CHMOD ${home}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
     # gtest_discover_tests passes only the first entry of a list property on to the tests, so
     # the whole environment is set by a script CTest runs after the discovered tests are added.
-    file(CHMOD ${home}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-    set(environment "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;XDG_CONFIG_DIRS=${home}/xdg;XDG_RUNTIME_DIR=${home}/run;LADDERLY_SOURCE_DIR=${PROJECT_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0")
+    set(environment "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;XDG_CONFIG_DIRS=${home}/xdg;XDG_RUNTIME_DIR=${home}/run;LADDERLY_SOURCE_DIR=${PROJECT_SOURCE_DIR};LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan-suppressions.txt")
     set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
     file(WRITE ${script} "if(${name}_TESTS)\n"
                          "    set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${environment}\")\n"

@@ -123,17 +123,7 @@ TEST(Geometry, MergeRectsCoversTheUnionWithoutOverlap) {
     }
 }
 
-TEST(Geometry, PointsAndRectangles) {
-    EXPECT_EQ(Max(-3, 2), 2);
-    EXPECT_EQ(Max(7, 7), 7);
-    EXPECT_EQ((TPoint{1, 2} + TPoint{10, -20}), (TPoint{11, -18}));
-    EXPECT_EQ((TPoint{1, 2} - TPoint{10, -20}), (TPoint{-9, 22}));
-    EXPECT_EQ((TRect{1, 2, 3, 4} + TPoint{10, 20}), (TRect{11, 22, 13, 24}));
-    EXPECT_EQ((TRect{1, 2, 3, 4} - TPoint{1, 2}), (TRect{0, 0, 2, 2}));
-    EXPECT_EQ(RectAt({5, 6}, {100, 100, 110, 103}), (TRect{5, 6, 15, 9}));
-    EXPECT_EQ(RectWidth({2, 0, 9, 4}), 7);
-    EXPECT_EQ(RectHeight({2, 1, 9, 4}), 3);
-
+TEST(Geometry, HitsAndIntersections) {
     struct Hit {
         int32_t x, y;
         bool inside;

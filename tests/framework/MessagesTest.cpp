@@ -1,5 +1,5 @@
-#include "fakes/FakeUserInterface.h"
 #include "framework/Messages.h"
+#include "fakes/FakeUserInterface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,112 @@
+#include "framework/FrameSet.h"
+#include "framework/SceneImages.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Pixels of the rectangle, row by row.
+std::vector<int> Pixels(TPX8ImageData& surface, const TRect& r) {
+    std::vector<int> pixels;
+    for (int32_t y = r.Top; y < r.Bottom; ++y) {
+        for (int32_t x = r.Left; x < r.Right; ++x) {
+            pixels.push_back(surface.GetPixel({x, y}));
+        }
+    }
+    return pixels;
+}
+
+} // namespace
+
+TEST(FrameSet, DrawsTheCurrentFrameMirroredAsItsNameSays) {
+    // A 3 x 4 strip of two frames, 2 rows each: frame 0 rows hold 1.. and 17.., frame 1 rows
+    // 33.. and 49...
+    SceneLibrary scene({CountingPicture("strip", 3, 4, 1)});
+    TPX8ImageData* target = scene.Surface("target", 8, 4);
+
+    struct Case {
+        const char* name;
+        uint16_t frame;
+        std::vector<int> pixels; // the 3 x 2 rectangle at (4, 1)
+    };
+    const Case cases[] = {
+        {"plain", 0, {1, 2, 3, 17, 18, 19}},   {"plain", 1, {33, 34, 35, 49, 50, 51}},
+        {"~mirror", 0, {3, 2, 1, 19, 18, 17}}, {"~^both", 1, {51, 50, 49, 35, 34, 33}},
+        {"^flip", 0, {17, 18, 19, 1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        TFrameSet frames(c.name, {4, 1}, 2, 2, "STRIP");
+        frames.SetFrame(c.frame, nullptr, false);
+        frames.Draw(target);
+        EXPECT_EQ(Pixels(*target, {4, 1, 7, 3}), c.pixels) << c.name << ' ' << c.frame;
+        EXPECT_EQ(frames.GetRect(), (TRect{4, 1, 7, 3}));
+    }
+
+    TFrameSet left("left", {0, 0}, 2, 2, "strip");
+    TFrameSet right("~right", {4, 0}, 2, 2, "strip");
+    left.Draw(target);
+    right.Draw(target);
+    left.Draw(target);
+    EXPECT_EQ(Pixels(*target, {0, 0, 3, 1}), (std::vector<int>{1, 2, 3}))
+        << "one image shared with a mirrored frame set";
+    EXPECT_EQ(Pixels(*target, {4, 0, 7, 1}), (std::vector<int>{3, 2, 1}));
+}
+
+TEST(FrameSet, FramesVisibilityAndMissingImages) {
+    SceneLibrary scene({CountingPicture("strip", 3, 4, 1)});
+    TPX8ImageData* target = scene.Surface("target", 8, 4);
+
+    TFrameSet frames("button", {0, 0}, 2, 2, "strip");
+    EXPECT_EQ(scene.Loaded("strip"), nullptr) << "loaded on first use";
+    frames.SetFrame(1, target, true);
+    EXPECT_EQ(frames.Frame, 1);
+    EXPECT_EQ(Pixels(*target, {0, 0, 1, 2}), (std::vector<int>{33, 49}));
+    frames.SetFrame(2, target, true);
+    EXPECT_EQ(frames.Frame, 1) << "an index past the last frame is ignored";
+    frames.SetFrame(7, nullptr, false);
+    EXPECT_EQ(frames.Frame, 7) << "without redraw the index is taken as it is";
+
+    frames.SetFrame(0, nullptr, false);
+    frames.Visible = false;
+    frames.Draw(target);
+    EXPECT_EQ(Pixels(*target, {0, 0, 1, 2}), (std::vector<int>{33, 49}));
+
+    TFrameSet missing("ghost", {7, 3}, 1, 1, "nothing");
+    EXPECT_FALSE(missing.LoadImage());
+    EXPECT_EQ(missing.GetRect(), TRect{});
+    missing.Draw(target);
+    EXPECT_EQ(Pixels(*target, {7, 3, 8, 4}), (std::vector<int>{0}));
+
+    ASSERT_NE(scene.Loaded("strip"), nullptr);
+    EXPECT_EQ(scene.Loaded("strip")->RefCount, 1);
+    frames.ReleaseImage();
+    EXPECT_EQ(scene.Loaded("strip"), nullptr) << "handed back to the library";
+    EXPECT_EQ(frames.GetRect(), (TRect{0, 0, 3, 2})) << "and loaded again when needed";
+}
+
+TEST(FrameSet, ListsAndTheLibraryGoingAway) {
+    auto scene = std::make_unique<SceneLibrary>(
+        std::vector<TPX8Picture>{CountingPicture("a", 2, 2, 1), CountingPicture("b", 2, 2, 5)});
+    TFrameSetList list;
+    list.Add(std::make_unique<TFrameSet>("one", TPoint{0, 0}, 1, 2, "a"));
+    list.Add(std::make_unique<TFrameSet>("two", TPoint{0, 0}, 1, 2, "b"));
+    list.Add(std::make_unique<TFrameSet>("three", TPoint{0, 0}, 1, 2, "b"));
+    for (TTarnNode* node = list.Head(); node != nullptr; node = node->Next()) {
+        EXPECT_TRUE(static_cast<TFrameSet&>(*node).LoadImage());
+    }
+    EXPECT_EQ(scene->Loaded("b")->RefCount, 2) << "shared by two frame sets";
+    EXPECT_EQ(list.FindFrameSet("Two"), list.Item(2));
+    list.ReleaseImages();
+    EXPECT_EQ(scene->Loaded("a"), nullptr);
+    EXPECT_EQ(scene->Loaded("b"), nullptr);
+
+    auto* one = list.FindFrameSet("one");
+    ASSERT_TRUE(one->LoadImage());
+    scene->library.reset();
+    EXPECT_EQ(TFrameSet::GetGlobalImageLibrary(), nullptr) << "cleared by the library";
+    EXPECT_FALSE(one->LoadImage()) << "the image went with the library";
+    EXPECT_EQ(one->GetRect(), TRect{});
+    one->ReleaseImage();
+}

@@ -1,0 +1,79 @@
+#pragma once
+// A room for tests that records every call the world makes on it. It accepts every script
+// except "FAIL" (a std::runtime_error) and "BOGUS" (handed to the base, which rejects it).
+
+#include "framework/StdRoom.h"
+#include "framework/TarnStd.h"
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class RecordingRoom : public TRoom {
+  public:
+    explicit RecordingRoom(const std::string& name, std::vector<std::string>* journal = nullptr)
+        : TRoom(name), calls(journal != nullptr ? journal : &ownCalls) {
+        Caption = "Room " + GetID();
+    }
+
+    int16_t GetCursor(const std::string& boxName, int32_t x, int32_t y) override {
+        Note("GetCursor " + boxName + " " + std::to_string(x) + "," + std::to_string(y));
+        return cursor;
+    }
+    void RunScript(const std::string& script, const std::string& param) override {
+        Note("RunScript " + script + (param.empty() ? "" : " " + param));
+        if (onScript) {
+            onScript(script);
+        }
+        if (script == "FAIL") {
+            throw std::runtime_error("disk on fire");
+        }
+        if (script == "BOGUS") {
+            TRoom::RunScript(script, param);
+        }
+    }
+    bool ControlEvent(TControlBox& box, uint8_t kind) override {
+        Note("ControlEvent " + box.GetID() + " " + std::to_string(kind));
+        return capture;
+    }
+    void KeyEvent(uint16_t key, uint8_t shift, bool down) override {
+        Note("KeyEvent " + std::to_string(key) + " " + std::to_string(shift) +
+             (down ? " down" : " up"));
+    }
+    void Enter(const std::string& previous) override {
+        Note("Enter " + GetID() + " from '" + previous + "'");
+        TRoom::Enter(previous);
+    }
+    void Leave(const std::string& nextRoom) override {
+        Note("Leave " + GetID() + " for " + nextRoom);
+        if (failLeave) {
+            throw TarnException("stuck in " + GetID());
+        }
+        TRoom::Leave(nextRoom);
+    }
+    void Layout(TPX8ImageData* surface) override {
+        Note("Layout " + GetID());
+        if (failLayout) {
+            throw std::runtime_error("out of paint");
+        }
+        TRoom::Layout(surface);
+    }
+
+    // Records the call; a call that starts with failOn raises a std::runtime_error instead.
+    void Note(const std::string& call) {
+        calls->push_back(call);
+        if (!failOn.empty() && call.rfind(failOn, 0) == 0) {
+            throw std::runtime_error("broken " + call);
+        }
+    }
+
+    std::vector<std::string>* calls;
+    std::vector<std::string> ownCalls;
+    std::function<void(const std::string&)> onScript;
+    std::string failOn;
+    int16_t cursor = 7;
+    bool capture = true;
+    bool failLayout = false;
+    bool failLeave = false;
+};

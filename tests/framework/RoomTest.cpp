@@ -1,0 +1,157 @@
+#include "framework/SceneImages.h"
+#include "framework/StdRoom.h"
+#include "framework/TarnStd.h"
+#include "framework/TimerScript.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class ImageRoom : public TRoom {
+  public:
+    ImageRoom(const std::string& name, const std::string& image) : TRoom(name) {
+        ImageName = image;
+    }
+};
+
+std::vector<int> Pixels(TPX8ImageData& surface, const TRect& r) {
+    std::vector<int> pixels;
+    for (int32_t y = r.Top; y < r.Bottom; ++y) {
+        for (int32_t x = r.Left; x < r.Right; ++x) {
+            pixels.push_back(surface.GetPixel({x, y}));
+        }
+    }
+    return pixels;
+}
+
+} // namespace
+
+TEST(Room, Flags) {
+    TRoom room("r");
+    struct Case {
+        int number;
+        bool kept;
+    };
+    const Case cases[] = {{0, true},   {3, true},   {7, true},   {31, true},
+                          {32, false}, {40, false}, {-1, false}, {1000, false}};
+    for (const Case& c : cases) {
+        room.SetFlag(c.number, true);
+        EXPECT_EQ(room.TestFlag(c.number), c.kept) << c.number;
+        room.SetFlag(c.number, false);
+        EXPECT_FALSE(room.TestFlag(c.number)) << c.number;
+    }
+    room.SetCurrent(true);
+    EXPECT_TRUE(room.TestFlag(RoomFlag::Current));
+    room.SetFlag(40, true);
+    room.SetFlag(40, false);
+    EXPECT_TRUE(room.TestFlag(RoomFlag::Current)) << "flag 40 changes nothing";
+}
+
+TEST(Room, Scripts) {
+    TRoom room("r");
+    for (const char* name : {"ENDOFMUSIC", "ENDOFSOUND", "ENDSPEECH"}) {
+        for (const char* param : {"", "x", "ENDOFMUSIC"}) {
+            EXPECT_NO_THROW(room.RunScript(name, param)) << name;
+        }
+    }
+    struct Case {
+        std::string script;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"PLAY", "Caught an attempt to run an unknown script called \"PLAY\""},
+        {"endofmusic", "Caught an attempt to run an unknown script called \"endofmusic\""},
+        {"", "Caught an attempt to run an unknown script called \"\""},
+    };
+    for (const Case& c : cases) {
+        try {
+            room.RunScript(c.script, "PARAM");
+            ADD_FAILURE() << c.script << " ran";
+        } catch (const TarnException& fault) {
+            EXPECT_EQ(std::string(fault.what()), c.message);
+        }
+    }
+}
+
+TEST(Room, ListsFindNamesRegardlessOfCase) {
+    TRoom room("lobby");
+    EXPECT_EQ(room.GetID(), "LOBBY");
+    THitBox* box = room.AddHitBox(std::make_unique<TScriptBox>("game", TRect{0, 0, 5, 5}));
+    THitBox* later = room.AddHitBox(std::make_unique<TScriptBox>("later", TRect{0, 0, 9, 9}));
+    TFrameSet* frames =
+        room.AddFrameSet(std::make_unique<TFrameSet>("Play", TPoint{0, 0}, 1, 1, "p"));
+    EXPECT_EQ(room.FindHitBox("GAME"), box);
+    EXPECT_EQ(room.FindFrameSet("PLAY"), frames);
+    EXPECT_EQ(room.FindHitBox("nothing"), nullptr);
+    EXPECT_EQ(room.GetHitBoxes().FindBox(2, 2), box) << "the box added first wins";
+    box->SetEnabled(false);
+    EXPECT_EQ(room.GetHitBoxes().FindBox(2, 2), later) << "a disabled box is passed over";
+}
+
+TEST(Room, LayoutDrawsBackgroundThenFrameSets) {
+    SceneLibrary scene({CountingPicture("back", 4, 3, 100), CountingPicture("dot", 1, 1, 7)});
+    TPX8ImageData* surface = scene.Surface("screen", 4, 3);
+
+    ImageRoom plain("plain", "");
+    plain.AddFrameSet(std::make_unique<TFrameSet>("dot", TPoint{1, 1}, 1, 1, "dot"));
+    plain.Layout(surface);
+    EXPECT_FALSE(plain.TestFlag(RoomFlag::OnDisplay)) << "no background";
+    EXPECT_EQ(Pixels(*surface, {0, 0, 4, 3}),
+              (std::vector<int>{0, 0, 0, 0, 0, 7, 0, 0, 0, 0, 0, 0}));
+
+    ImageRoom room("hall", "BACK");
+    room.AddFrameSet(std::make_unique<TFrameSet>("dot", TPoint{3, 2}, 1, 1, "dot"));
+    struct Case {
+        bool flip, mirror;
+        std::vector<int> firstColumn, firstRow;
+    };
+    const Case cases[] = {
+        {false, false, {100, 116, 132}, {100, 101, 102, 103}},
+        {true, false, {132, 116, 100}, {132, 133, 134, 135}},
+        {false, true, {103, 119, 135}, {103, 102, 101, 100}},
+        {true, true, {135, 119, 103}, {135, 134, 133, 132}},
+    };
+    for (const Case& c : cases) {
+        room.SetFlag(RoomFlag::FlipBackground, c.flip);
+        room.SetFlag(RoomFlag::MirrorBackground, c.mirror);
+        room.Layout(surface);
+        EXPECT_TRUE(room.TestFlag(RoomFlag::OnDisplay));
+        EXPECT_EQ(Pixels(*surface, {0, 0, 1, 3}), c.firstColumn) << c.flip << c.mirror;
+        EXPECT_EQ(Pixels(*surface, {0, 0, 4, 1}), c.firstRow) << c.flip << c.mirror;
+        EXPECT_EQ(surface->GetPixel({3, 2}), 7) << "frame sets come after the background";
+    }
+    TImageNode* background = scene.Loaded("back");
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->RefCount, 1) << "the entry stays held";
+    EXPECT_EQ(background->DataRefCount, 0) << "its surface went back after drawing";
+
+    ScheduleScript(ScriptKind::Flash, 3, 0);
+    room.Leave("NEXT");
+    EXPECT_FALSE(room.TestFlag(RoomFlag::OnDisplay));
+    EXPECT_TRUE(TimerScripts().IsEmpty());
+    EXPECT_EQ(scene.Loaded("back"), nullptr);
+    ASSERT_NE(scene.Loaded("dot"), nullptr);
+    EXPECT_EQ(scene.Loaded("dot")->RefCount, 1) << "only the other room still holds it";
+
+    room.Layout(nullptr);
+    EXPECT_FALSE(room.TestFlag(RoomFlag::OnDisplay)) << "nothing to draw on";
+}
+
+TEST(Room, BackgroundsNeedALibraryAndAnExistingImage) {
+    ImageRoom room("hall", "back");
+    EXPECT_EQ(room.GetBackground(), nullptr) << "no library";
+    EXPECT_EQ(room.GetBackgroundData(), nullptr);
+
+    SceneLibrary scene({CountingPicture("back", 2, 2, 1)});
+    ImageRoom lost("lost", "missing");
+    EXPECT_THROW(lost.GetBackground(), TarnException);
+    TPX8ImageData* data = room.GetBackgroundData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(room.GetBackgroundData(), data);
+    EXPECT_EQ(scene.Loaded("back")->DataRefCount, 1) << "taken once while held";
+    room.FreeGraphics(false);
+    EXPECT_EQ(scene.Loaded("back"), nullptr);
+}

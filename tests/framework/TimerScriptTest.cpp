@@ -1,0 +1,177 @@
+#include "framework/TimerScript.h"
+#include "fakes/FakeGraphicArea.h"
+#include "fakes/FakeUserInterface.h"
+#include "framework/RecordingRoom.h"
+#include "framework/StdWorld.h"
+#include "framework/TarnStd.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A published world whose current room records the scripts it runs.
+class TimerScriptTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ClearScripts();
+        SetWorld(&world);
+        room = static_cast<RecordingRoom*>(world.AddRoom(std::make_unique<RecordingRoom>("A")));
+        world.GoRoom("A");
+        room->calls->clear();
+    }
+    void TearDown() override {
+        SetWorld(nullptr);
+        ClearScripts();
+    }
+
+    std::vector<std::string> Scripts() const {
+        std::vector<std::string> scripts;
+        for (const std::string& call : *room->calls) {
+            if (call.rfind("RunScript ", 0) == 0) {
+                scripts.push_back(call.substr(10));
+            }
+        }
+        return scripts;
+    }
+
+    FakeUserInterface ui;
+    FakeGraphicArea area;
+    TStdWorld world{&area};
+    RecordingRoom* room = nullptr;
+};
+
+std::vector<int32_t> Dues() {
+    std::vector<int32_t> dues;
+    for (TTarnNode* node = TimerScripts().Head(); node != nullptr; node = node->Next()) {
+        dues.push_back(static_cast<TTimerScriptInfo&>(*node).Due);
+    }
+    return dues;
+}
+
+} // namespace
+
+TEST_F(TimerScriptTest, ScheduleModes) {
+    struct Case {
+        uint8_t mode;
+        std::vector<int32_t> dues;
+    };
+    const Case cases[] = {
+        {ScheduleMode::Always, {3, 5}},
+        {ScheduleMode::KeepExisting, {3}},
+        {ScheduleMode::Replace, {5}},
+        {9, {3, 5}}, // any other mode does not look
+    };
+    for (const Case& c : cases) {
+        ClearScripts();
+        ScheduleScript(ScriptKind::Animate, 3, c.mode);
+        ScheduleScript(ScriptKind::Animate, 5, c.mode);
+        EXPECT_EQ(Dues(), c.dues) << int{c.mode};
+    }
+
+    ClearScripts();
+    ScheduleScript(ScriptKind::Tick, 1, 0);
+    ScheduleScript(ScriptKind::Flash, 2, 0);
+    ScheduleScript(ScriptKind::Tick, 3, 0);
+    CancelScript(ScriptKind::Open);
+    EXPECT_EQ(Dues(), (std::vector<int32_t>{1, 2, 3})) << "cancelling a kind not scheduled";
+    CancelScript(ScriptKind::Tick);
+    EXPECT_EQ(Dues(), (std::vector<int32_t>{2, 3})) << "only the first of the kind goes";
+    ASSERT_NE(FindScript(ScriptKind::Tick), nullptr);
+    EXPECT_EQ(FindScript(ScriptKind::Tick)->Due, 3);
+    EXPECT_EQ(FindScript(ScriptKind::Close), nullptr);
+}
+
+TEST_F(TimerScriptTest, KindsRunTheirNames) {
+    for (uint8_t kind = 0; kind <= 16; ++kind) {
+        ScheduleScript(kind, 0, 0);
+    }
+    world.Tick(1);
+    const std::vector<std::string> expected = {"ANIM 0", "ANIM 1",  "ANIM 2", "ANIM 3", "ANIM 4",
+                                               "TICK",   "ANIMATE", "TIMER",  "DELAY",  "MUSIC",
+                                               "SOUND",  "FLASH",   "OPEN",   "CLOSE"};
+    EXPECT_EQ(Scripts(), expected) << "kinds 0, 15 and 16 run nothing";
+    EXPECT_TRUE(TimerScripts().IsEmpty()) << "but they are removed when due";
+}
+
+TEST_F(TimerScriptTest, Timing) {
+    world.Tick(100);
+    ASSERT_EQ(world.GetTime(), 100);
+
+    // Between passes: delay 0 runs at the next pass, delay d at the (d + 1)-th.
+    ScheduleScript(ScriptKind::Animate, 0, 0);
+    ScheduleScript(ScriptKind::Delay, 2, 0);
+    // Due together: scheduling order, whatever the kind.
+    ScheduleScript(ScriptKind::Open, 1, 0);
+    ScheduleScript(ScriptKind::Tick, 1, 0);
+    // Scheduled from inside a pass at Time T with delay d: due at T + d, run d passes later.
+    room->onScript = [](const std::string& script) {
+        if (script == "ANIMATE") {
+            ScheduleScript(ScriptKind::Music, 2, 0);
+        }
+    };
+
+    std::vector<std::vector<std::string>> passes;
+    for (int pass = 0; pass < 4; ++pass) {
+        room->calls->clear();
+        world.Tick(1);
+        passes.push_back(Scripts());
+    }
+    const std::vector<std::vector<std::string>> expected = {
+        {"ANIMATE"}, {"OPEN", "TICK"}, {"DELAY", "MUSIC"}, {}};
+    EXPECT_EQ(passes, expected);
+}
+
+TEST_F(TimerScriptTest, PassStopsWhenTheNextEntryIsGone) {
+    ScheduleScript(ScriptKind::Tick, 0, 0);
+    ScheduleScript(ScriptKind::Timer, 0, 0);
+    ScheduleScript(ScriptKind::Delay, 0, 0);
+    room->onScript = [](const std::string& script) {
+        if (script == "TICK") {
+            CancelScript(ScriptKind::Timer);
+        }
+    };
+    world.Tick(1);
+    EXPECT_EQ(Scripts(), std::vector<std::string>{"TICK"});
+    world.Tick(1);
+    EXPECT_EQ(Scripts(), (std::vector<std::string>{"TICK", "DELAY"}))
+        << "what was still due runs at the next pass";
+}
+
+TEST_F(TimerScriptTest, NoCurrentRoomOrNoWorld) {
+    ScheduleScript(ScriptKind::Flash, 0, 0);
+    SetWorld(nullptr);
+    RunDueScripts(0);
+    EXPECT_TRUE(TimerScripts().IsEmpty()) << "removed even though nobody could run it";
+    EXPECT_TRUE(Scripts().empty());
+
+    ScheduleScript(ScriptKind::Flash, 4, 0);
+    EXPECT_EQ(Dues(), std::vector<int32_t>{4}) << "time 0 without a world";
+}
+
+TEST_F(TimerScriptTest, LeavingTheRoomClearsItsScripts) {
+    world.AddRoom(std::make_unique<RecordingRoom>("B"));
+    ScheduleScript(ScriptKind::Flash, 5, 0);
+    world.GoRoom("B");
+    EXPECT_TRUE(TimerScripts().IsEmpty());
+}
+
+TEST_F(TimerScriptTest, AFailingScriptIsGoneAndPlayGoesOn) {
+    ScheduleScript(ScriptKind::Open, 0, 0);
+    room->onScript = [](const std::string& script) {
+        if (script == "OPEN") {
+            throw TarnException("the door is stuck");
+        }
+    };
+    ui.Answer(MessageBoxResult::No);
+    world.Tick(1);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Problem!");
+    EXPECT_EQ(ui.boxes[0].text, "Quit game?\n\nthe door is stuck");
+    EXPECT_FALSE(world.IsQuitRequested());
+    EXPECT_TRUE(TimerScripts().IsEmpty());
+    EXPECT_EQ(world.GetTime(), 1);
+}
