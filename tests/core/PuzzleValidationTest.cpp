@@ -2,7 +2,7 @@
 
 #include "fakes/FakeUserInterface.h"
 
-#include "TempFolder.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/TextFile.h"
 
-#include "TempFolder.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 

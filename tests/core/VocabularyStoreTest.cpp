@@ -1,7 +1,7 @@
 #include "core/PuzzleCore.h"
 #include "core/VocabularyList.h"
 
-#include "TempFolder.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 class FakeUserInterface : public IUserInterface {
-public:
+  public:
     struct Box {
         std::string caption;
         std::string text;

@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 class TempFolder {
   public:
@@ -25,19 +27,29 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& Path() const { return path; }
+    std::filesystem::path operator/(std::string_view relative) const {
+        return std::filesystem::path(path) / relative;
+    }
 
-    // Writes a file (and the folders on its way) below this folder; returns its full path.
-    std::string Write(const std::string& relative, const std::string& text = {}) const {
-        const std::filesystem::path file = path + relative;
+    // Writes the bytes as they are (no line-end translation) to a file below this folder,
+    // making the folders on its way; returns its full path.
+    std::string Write(std::string_view relative, std::string_view bytes = {}) const {
+        const std::filesystem::path file = *this / relative;
         std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << text;
+        std::ofstream(file, std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file.string();
     }
 
+    std::string Read(std::string_view relative) const {
+        std::ifstream file(*this / relative, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+
     // Makes a folder below this one; returns its full path without a trailing "/".
-    std::string MakeFolder(const std::string& relative) const {
-        std::filesystem::create_directories(path + relative);
-        return path + relative;
+    std::string MakeFolder(std::string_view relative) const {
+        std::filesystem::create_directories(*this / relative);
+        return path + std::string(relative);
     }
 
   private:

@@ -5,21 +5,6 @@
 
 #include <vector>
 
-namespace {
-
-// Pixels of the rectangle, row by row.
-std::vector<int> Pixels(TPX8ImageData& surface, const TRect& r) {
-    std::vector<int> pixels;
-    for (int32_t y = r.Top; y < r.Bottom; ++y) {
-        for (int32_t x = r.Left; x < r.Right; ++x) {
-            pixels.push_back(surface.GetPixel({x, y}));
-        }
-    }
-    return pixels;
-}
-
-} // namespace
-
 TEST(FrameSet, DrawsTheCurrentFrameMirroredAsItsNameSays) {
     // A 3 x 4 strip of two frames, 2 rows each: frame 0 rows hold 1.. and 17.., frame 1 rows
     // 33.. and 49...

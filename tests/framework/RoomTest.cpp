@@ -17,16 +17,6 @@ class ImageRoom : public TRoom {
     }
 };
 
-std::vector<int> Pixels(TPX8ImageData& surface, const TRect& r) {
-    std::vector<int> pixels;
-    for (int32_t y = r.Top; y < r.Bottom; ++y) {
-        for (int32_t x = r.Left; x < r.Right; ++x) {
-            pixels.push_back(surface.GetPixel({x, y}));
-        }
-    }
-    return pixels;
-}
-
 } // namespace
 
 TEST(Room, Flags) {

@@ -22,6 +22,17 @@ inline TPX8Picture CountingPicture(const std::string& name, uint16_t width, uint
     return picture;
 }
 
+// Pixels of the rectangle, row by row.
+inline std::vector<int> Pixels(TPX8ImageData& surface, const TRect& r) {
+    std::vector<int> pixels;
+    for (int32_t y = r.Top; y < r.Bottom; ++y) {
+        for (int32_t x = r.Left; x < r.Right; ++x) {
+            pixels.push_back(surface.GetPixel({x, y}));
+        }
+    }
+    return pixels;
+}
+
 // A library over the pictures, installed as the frame sets' library while it lives.
 class SceneLibrary {
   public:

@@ -9,17 +9,6 @@
 
 namespace {
 
-using Rows = std::vector<std::string>;
-
-std::string MessageOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const PX8Exception& e) {
-        return e.what();
-    }
-    return "";
-}
-
 TEST(PX8ImageData, RowAccessChecksItsCoordinates) {
     TestSurface s(5, 4);
     uint8_t* row = nullptr;

@@ -9,17 +9,6 @@
 
 namespace {
 
-using Rows = std::vector<std::string>;
-
-std::string MessageOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const PX8Exception& e) {
-        return e.what();
-    }
-    return "";
-}
-
 // An 8 x 4 owner painted with a stripe pattern and two 2 x 2 layer sources.
 struct Scene {
     Scene() {

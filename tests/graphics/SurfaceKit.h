@@ -3,9 +3,11 @@
 // written and read as rows of characters ('0' is colour 0, 'a' is colour 10).
 
 #include "graphics/PX8BitmapInfo.h"
+#include "graphics/PX8Exception.h"
 #include "graphics/PX8Image.h"
 #include "graphics/PX8ImageData.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,3 +62,15 @@ struct TestSurface {
     std::unique_ptr<TPX8Image> image;
     std::unique_ptr<TPX8ImageData> surface;
 };
+
+using Rows = std::vector<std::string>;
+
+// The message of the engine fault the operation raises, or "" when it raises none.
+inline std::string MessageOf(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const PX8Exception& e) {
+        return e.what();
+    }
+    return "";
+}

@@ -1,7 +1,7 @@
 #include "Commands.h"
 #include "IndexedPng.h"
 
-#include "core/TempFolder.h"
+#include "fakes/TempFolder.h"
 #include "graphics/PX8Writer.h"
 
 #include <gtest/gtest.h>

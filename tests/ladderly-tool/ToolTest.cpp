@@ -1,6 +1,6 @@
 #include "Commands.h"
 
-#include "core/TempFolder.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +95,7 @@ TEST(LadderlyTool, Validate) {
             folder.Write("vocab.txt", c.vocabulary);
         }
         folder.Write("puzzle.txt", c.puzzles);
-        const ToolRun run = RunWith({"validate", folder.Path().string()});
+        const ToolRun run = RunWith({"validate", folder.Path()});
         EXPECT_EQ(run.status, c.status) << c.name;
         EXPECT_EQ(run.out, c.out) << c.name;
     }
