@@ -82,6 +82,21 @@ TRect Normalised(const TRect& r) {
             std::max(r.Top, r.Bottom)};
 }
 
+// Runs `copy` on `rows` pairs of rows, stepping both cursors in step, then releases both.
+template <typename Cursor, typename Copy>
+void CopyRowPairs(Cursor& to, Cursor& from, int32_t rows, Copy copy) {
+    for (int32_t row = 0;; ++row) {
+        copy(to.Row(), from.Row());
+        if (row + 1 == rows) {
+            break;
+        }
+        to.Step();
+        from.Step();
+    }
+    from.Finish();
+    to.Finish();
+}
+
 } // namespace
 
 TPX8ImageData::TPX8ImageData(TPX8Image& image, const TPX8BitmapInfo* bitmapInfo)
@@ -287,16 +302,9 @@ void TPX8ImageData::Blit(const TPoint& dest, TPX8ImageData& source, const TRect&
         AfterDraw(d);
         return;
     }
-    for (int32_t row = 0;; ++row) {
-        CopyRow(to.Row(), from.Row(), w, mirrored, transparent);
-        if (row + 1 == h) {
-            break;
-        }
-        to.Step();
-        from.Step();
-    }
-    from.Finish();
-    to.Finish();
+    CopyRowPairs(to, from, h, [&](uint8_t* target, const uint8_t* origin) {
+        CopyRow(target, origin, w, mirrored, transparent);
+    });
     AfterDraw(d);
 }
 
@@ -324,16 +332,9 @@ void TPX8ImageData::CopyFrom(const TPoint& dest, TPX8ImageData& source, const TR
     const int32_t h = RectHeight(d);
     RowCursor to(*this, d.Left, d.Top, false);
     RowCursor from(source, q.Left + d.Left - p.X, q.Top + d.Top - p.Y, false);
-    for (int32_t row = 0;; ++row) {
-        std::memmove(to.Row(), from.Row(), static_cast<size_t>(RectWidth(d)));
-        if (row + 1 == h) {
-            break;
-        }
-        to.Step();
-        from.Step();
-    }
-    from.Finish();
-    to.Finish();
+    CopyRowPairs(to, from, h, [&](uint8_t* target, const uint8_t* origin) {
+        std::memmove(target, origin, static_cast<size_t>(RectWidth(d)));
+    });
 }
 
 void TPX8ImageData::StretchBlit(const TRect& dest, TPX8ImageData& source, const TRect& sourceRect) {

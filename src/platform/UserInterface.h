@@ -37,7 +37,7 @@ inline constexpr int No = 7;
 } // namespace MessageBoxResult
 
 class IUserInterface {
-public:
+  public:
     virtual ~IUserInterface() = default;
 
     // Shows a modal box and returns the button pressed (a MessageBoxResult value).

@@ -2,9 +2,13 @@
 
 #include "framework/Messages.h"
 
-FakeUserInterface::FakeUserInterface() { SetUserInterface(this); }
+FakeUserInterface::FakeUserInterface() {
+    SetUserInterface(this);
+}
 
-FakeUserInterface::~FakeUserInterface() { SetUserInterface(nullptr); }
+FakeUserInterface::~FakeUserInterface() {
+    SetUserInterface(nullptr);
+}
 
 int FakeUserInterface::ShowMessageBox(const std::string& caption, const std::string& text,
                                       uint32_t style) {
