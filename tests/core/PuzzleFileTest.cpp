@@ -57,12 +57,22 @@ TEST(PuzzleFile, LoadGroupsAndOrders) {
     }
 }
 
-TEST(PuzzleFile, HugeFileWithEveryPuzzleFlagged) {
-    std::string text;
-    for (int i = 0; i < 20'000; ++i) {
-        text += "cow\r\ndog\r\nccc\r\n2=cot\r\n";
+// A vocabulary of half a million lines in reverse order and one of ten million letters; 20,001
+// puzzles, the last with a start word of a million letters, all flagged in one report.
+TEST(PuzzleFile, HugeFiles) {
+    std::string words;
+    for (int i = 500'000; i > 0; --i) {
+        words += "w" + std::to_string(i) + "\n";
     }
-    LoadedCore loaded(Words, text + std::string(1'000'000, 'z') + "\r\ndog\r\nc\r\n\r\n");
+    std::string puzzles;
+    for (int i = 0; i < 20'000; ++i) {
+        puzzles += "cow\r\ndog\r\nccc\r\n2=cot\r\n";
+    }
+    LoadedCore loaded(words + std::string(10'000'000, 'q'),
+                      puzzles + std::string(1'000'000, 'z') + "\r\ndog\r\nc\r\n\r\n");
+    EXPECT_EQ(loaded.core.Vocabulary.size(), 500'001u);
+    EXPECT_EQ(loaded.core.Vocabulary.front(), std::string(10'000'000, 'q'));
+    EXPECT_TRUE(loaded.core.IsInVocabulary("W250000"));
     ASSERT_EQ(loaded.core.PuzzleCount, 20'001);
     EXPECT_TRUE(loaded.core.PuzzleHasErrors(1));
     EXPECT_TRUE(loaded.core.PuzzleHasErrors(20'001));
@@ -72,44 +82,43 @@ TEST(PuzzleFile, HugeFileWithEveryPuzzleFlagged) {
     EXPECT_NE(report.find("The starting word (ZZZ"), std::string::npos);
 }
 
-TEST(PuzzleFile, ReloadsOnlyWhenNewerAndClearsFlags) {
-    TempFolder folder;
-    FakeUserInterface ui;
-    TPuzzleCore core(folder.Path());
-    EXPECT_FALSE(core.LoadPuzzles()) << "missing file";
-    EXPECT_TRUE(ui.boxes.empty());
+// One box after a load lists a message for each failing puzzle, in the sorted order. The file is
+// read again only when its time is later than at the last load, and a missing file is no load.
+TEST(PuzzleFile, LoadReportAndReload) {
+    LoadedCore loaded("cat\r\ndog\r\ncart\r\n",
+                      "cat\r\ndog\r\nccc\r\n\r\n"   // key 51, passes
+                      "cat\r\ncart\r\na\r\n\r\n"    // key 22, passes
+                      "cow\r\ndog\r\nc\r\n\r\n"     // key 21, unknown start
+                      "cat\r\ndog\r\nccq\r\n\r\n"); // key 51, unknown code
+    TPuzzleCore& core = loaded.core;
+    ASSERT_EQ(core.PuzzleCount, 4);
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(core.PuzzleHasErrors(n), n == 1 || n == 4) << n;
+    }
+    ASSERT_EQ(loaded.ui.boxes.size(), 1u);
+    EXPECT_EQ(loaded.ui.boxes[0].caption, "Ladderly");
+    EXPECT_EQ(loaded.ui.boxes[0].style, MessageBoxStyle::Ok);
+    EXPECT_EQ(loaded.ui.boxes[0].text,
+              "Errors were found while loading. Not all puzzles are available for play.\r\n"
+              "\r\nThe starting word (COW) of puzzle 1 (COW => DOG)  is not in the game "
+              "vocabulary."
+              "\r\nStep 4 of puzzle 4 (CAT => DOG)  has the unknown action code Q. The valid "
+              "codes are A, C, M, R, S and X.");
+    EXPECT_EQ(loaded.ui.pendingMessagePasses, 1);
 
-    folder.Write("puzzle.txt", "cat\r\ndog\r\ncc\r\n\r\n");
-    ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_TRUE(core.PuzzleHasErrors(1)) << "empty vocabulary";
     core.CurrentPuzzle = 1;
     EXPECT_FALSE(core.LoadPuzzles()) << "same time";
-
-    folder.Write("vocab.txt", Words);
-    ASSERT_TRUE(core.LoadVocabulary());
-    fs::last_write_time(folder / "puzzle.txt",
-                        fs::last_write_time(folder / "puzzle.txt") + std::chrono::seconds(5));
+    const fs::path file = loaded.folder.Write("puzzle.txt", "cat\r\ndog\r\nccc\r\n\r\n");
+    fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(5));
     ASSERT_TRUE(core.LoadPuzzles());
+    EXPECT_EQ(core.PuzzleCount, 1);
     EXPECT_FALSE(core.PuzzleHasErrors(1));
+    EXPECT_EQ(loaded.ui.boxes.size(), 1u);
     EXPECT_EQ(core.CurrentPuzzle, 1) << "a load leaves the current puzzle to the caller";
-}
-
-TEST(PuzzleFile, FieldsAndFlagsOutOfRange) {
-    TPuzzleCore core;
-    core.PuzzleLines = {{"cat", 0}, {"Dog", 0}, {"cCc", 0}, {"2=cot", 0}};
-    core.PuzzleCount = 1;
-    EXPECT_EQ(core.PuzzleField(1, 1) + core.PuzzleField(1, 2) + core.PuzzleField(1, 3),
-              "DOGCCC2=COT");
-    for (const auto& [n, f] : {std::pair{0, 0}, {2, 0}, {-1, 1}, {1, 4}}) {
-        EXPECT_EQ(core.PuzzleField(n, f), "") << n << "," << f;
-    }
-    EXPECT_EQ(TPuzzleCore::PuzzleSortKey({"ab", "cd", "c", "", "x"}, 2), 0) << "incomplete group";
-    core.SetPuzzleHasErrors(1, true);
-    core.SetPuzzleHasErrors(2, true);
-    EXPECT_TRUE(core.PuzzleHasErrors(1));
-    EXPECT_FALSE(core.PuzzleHasErrors(2));
-    core.SetPuzzleHasErrors(1, false);
-    EXPECT_FALSE(core.PuzzleHasErrors(1));
+    fs::remove(file);
+    TPuzzleCore none(loaded.folder.Path());
+    EXPECT_FALSE(none.LoadPuzzles());
+    EXPECT_EQ(loaded.ui.boxes.size(), 1u);
 }
 
 TEST(PuzzleFile, DeletionMarkerAndSweep) {
@@ -140,22 +149,36 @@ TEST(PuzzleFile, DeletionMarkerAndSweep) {
         EXPECT_EQ(core.CurrentPuzzle, expectedCurrent) << expectedWords;
         EXPECT_TRUE(core.PuzzlesModified);
     }
+}
 
-    // The marker as read from a file, taken off again; numbers off the list change nothing.
+// Fields read in upper case; the deletion marker as read from a file, and taken off again; numbers
+// off the list read nothing and change nothing.
+TEST(PuzzleFile, FieldsFlagsAndMarkers) {
     TPuzzleCore core;
-    core.PuzzleLines = {{"@cat", 0}, {"dog", 0}, {"c", 0}, {"", 0}};
+    core.PuzzleLines = {{"@cat", 0}, {"Dog", 0}, {"cCc", 0}, {"2=cot", 0}};
     core.PuzzleCount = 1;
+    EXPECT_EQ(core.PuzzleField(1, 1) + core.PuzzleField(1, 2) + core.PuzzleField(1, 3),
+              "DOGCCC2=COT");
+    for (const auto& [n, f] : {std::pair{0, 0}, {2, 0}, {-1, 1}, {1, 4}}) {
+        EXPECT_EQ(core.PuzzleField(n, f), "") << n << "," << f;
+    }
+    EXPECT_EQ(TPuzzleCore::PuzzleSortKey({"ab", "cd", "c", "", "x"}, 2), 0) << "incomplete group";
     EXPECT_TRUE(core.IsPuzzleDeleted(1));
     EXPECT_FALSE(core.IsPuzzleDeleted(0));
     core.SetPuzzleDeleted(1, false);
     core.SetPuzzleDeleted(0, true);
     core.SetPuzzleDeleted(2, true);
     EXPECT_EQ(core.PuzzleLines[0].Text, "cat");
+    core.SetPuzzleHasErrors(1, true);
+    core.SetPuzzleHasErrors(2, true);
+    EXPECT_TRUE(core.PuzzleHasErrors(1));
+    EXPECT_FALSE(core.PuzzleHasErrors(2));
+    core.SetPuzzleHasErrors(1, false);
+    EXPECT_FALSE(core.PuzzleHasErrors(1));
     core.PuzzleLines[0].Text.clear();
     EXPECT_FALSE(core.IsPuzzleDeleted(1)) << "empty first line";
 }
 
-// Hint line, row, word, the line after: entries inserted in row order, replaced, cleared.
 TEST(PuzzleFile, SetHintAndGetHint) {
     const std::tuple<const char*, int, const char*, const char*> cases[] = {
         {"2=ab,6=cd", 4, "xy", "2=ab,4=xy,6=cd"},

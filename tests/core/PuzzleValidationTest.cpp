@@ -1,12 +1,8 @@
 #include "core/PuzzleCore.h"
 
-#include "fakes/FakeUserInterface.h"
-
-#include "fakes/TempFolder.h"
-
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <tuple>
 
 namespace {
 // Start word, end word, action line and the one message (none when the puzzle passes). The
@@ -84,33 +80,5 @@ TEST(PuzzleValidation, ThePuzzleOnTheBoard) {
     errors.clear();
     EXPECT_FALSE(core.ValidatePuzzle(0, errors));
     EXPECT_EQ(errors, "\r\nThe starting word (CAT) of the puzzle is not in the game vocabulary.");
-}
-
-// One box after a load lists a message for each failing puzzle, in the sorted order.
-TEST(PuzzleValidation, LoadReport) {
-    TempFolder folder;
-    folder.Write("vocab.txt", "cat\r\ndog\r\ncart\r\n");
-    folder.Write("puzzle.txt",
-                 "cat\r\ndog\r\nccc\r\n\r\n"   // key 51, passes
-                 "cat\r\ncart\r\na\r\n\r\n"    // key 22, passes
-                 "cow\r\ndog\r\nc\r\n\r\n"     // key 21, unknown start
-                 "cat\r\ndog\r\nccq\r\n\r\n"); // key 51, unknown code
-    FakeUserInterface ui;
-    TPuzzleCore core(folder.Path());
-    core.LoadGameData();
-    ASSERT_EQ(core.PuzzleCount, 4);
-    for (int n = 1; n <= 4; ++n) {
-        EXPECT_EQ(core.PuzzleHasErrors(n), n == 1 || n == 4) << n;
-    }
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Ladderly");
-    EXPECT_EQ(ui.boxes[0].style, MessageBoxStyle::Ok);
-    EXPECT_EQ(ui.boxes[0].text,
-              "Errors were found while loading. Not all puzzles are available for play.\r\n"
-              "\r\nThe starting word (COW) of puzzle 1 (COW => DOG)  is not in the game "
-              "vocabulary."
-              "\r\nStep 4 of puzzle 4 (CAT => DOG)  has the unknown action code Q. The valid "
-              "codes are A, C, M, R, S and X.");
-    EXPECT_EQ(ui.pendingMessagePasses, 1);
 }
 } // namespace
