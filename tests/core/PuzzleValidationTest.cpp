@@ -55,6 +55,7 @@ TEST(PuzzleValidation, MessagesOfOnePuzzle) {
 // Puzzle 0 is the current puzzle, with the board's codes while it is being edited.
 TEST(PuzzleValidation, ThePuzzleOnTheBoard) {
     TPuzzleCore core;
+    core.Vocabulary = {"cat", "dog"};
     core.PuzzleLines = {{"cat", 0}, {"dog", 0}, {"ccc", 0}, {"", 0}};
     core.PuzzleCount = 1;
     std::string errors;
@@ -62,23 +63,21 @@ TEST(PuzzleValidation, ThePuzzleOnTheBoard) {
     EXPECT_EQ(errors, "");
 
     core.CurrentPuzzle = 1;
-    const std::tuple<bool, const char*, const char*> cases[] = {
-        {true, " CCCA",
+    const std::tuple<bool, const char*, const char*, const char*> cases[] = {
+        {true, "cat", " CCCA",
          "\r\nThe puzzle requires a final word of 4 letters, but DOG has 3 letters."},
-        {true, " CCCCCCCCCC", "\r\nThe puzzle has 11 steps. The maximum allowed is 10."},
-        {false, " CCCA", ""},
+        {true, "cat", " CCCCCCCCCC", "\r\nThe puzzle has 11 steps. The maximum allowed is 10."},
+        {true, "cow", " CCC",
+         "\r\nThe starting word (COW) of the puzzle is not in the game vocabulary."},
+        {false, "cat", " CCCA", ""},
     };
-    for (const auto& [editMode, actions, message] : cases) {
-        core.Vocabulary = {"cat", "dog"};
+    for (const auto& [editMode, start, actions, message] : cases) {
+        core.PuzzleLines[0].Text = start;
         core.EditMode = editMode;
         core.Actions = actions;
         errors.clear();
         EXPECT_EQ(core.ValidatePuzzle(0, errors), *message == '\0') << actions;
         EXPECT_EQ(errors, message);
     }
-    core.Vocabulary.clear();
-    errors.clear();
-    EXPECT_FALSE(core.ValidatePuzzle(0, errors));
-    EXPECT_EQ(errors, "\r\nThe starting word (CAT) of the puzzle is not in the game vocabulary.");
 }
 } // namespace
