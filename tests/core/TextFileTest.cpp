@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -47,37 +48,40 @@ TEST(TextFile, FileDate) {
     EXPECT_EQ(FileDate(file), late + 1000);
 }
 
-// The temporary file cannot be made, or the old backup cannot be deleted: either way the error
-// names the file, and the current file and the backup stay as they were.
+// The temporary file cannot be made or written, or the old backup cannot be deleted: each time
+// the error names the file, the current file and the backup stay as they were, and no temporary
+// file is left behind. A blocker is a non-empty folder, or a link to a full device.
 TEST(TextFile, FailingWriteKeepsTheData) {
-    struct Case {
-        const char* blocker; // a non-empty folder where the write needs a file
-        const char* what;
-        const char* backup;
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"vocab.tmp", nullptr, "Cannot create the temporary file"},
+        {"vocab.bak", nullptr, "Cannot delete the old backup"},
+        {"vocab.tmp", "/dev/full", "Cannot write the new file"},
     };
-    const Case cases[] = {
-        {"vocab.tmp", "Cannot create the temporary file", "old\r\n"},
-        {"vocab.bak", "Cannot delete the old backup", nullptr},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [blocker, device, what] : cases) {
         TempFolder folder;
         folder.Write("vocab.txt", "current\r\n");
-        if (c.backup != nullptr) {
-            folder.Write("vocab.bak", c.backup);
+        const bool backupBlocked = std::string_view(blocker) == "vocab.bak";
+        if (!backupBlocked) {
+            folder.Write("vocab.bak", "old\r\n");
         }
-        fs::create_directories(folder / c.blocker / "inside");
+        if (device != nullptr) {
+            fs::create_symlink(device, folder / blocker);
+        } else {
+            fs::create_directories(folder / blocker / "inside");
+        }
         try {
             WriteLinesWithBackup(folder / "vocab.txt", {"new"});
-            ADD_FAILURE() << c.blocker << ": the write should fail";
+            ADD_FAILURE() << what << ": the write should fail";
         } catch (const fs::filesystem_error& e) {
-            EXPECT_EQ(e.path1(), folder / c.blocker);
-            EXPECT_NE(std::string(e.what()).find(c.what), std::string::npos) << e.what();
+            EXPECT_EQ(e.path1(), folder / blocker);
+            EXPECT_NE(std::string(e.what()).find(what), std::string::npos) << e.what();
         }
-        EXPECT_EQ(folder.Read("vocab.txt"), "current\r\n") << c.blocker;
-        if (c.backup != nullptr) {
-            EXPECT_EQ(folder.Read("vocab.bak"), c.backup) << c.blocker;
+        EXPECT_EQ(folder.Read("vocab.txt"), "current\r\n") << what;
+        if (!backupBlocked) {
+            EXPECT_EQ(folder.Read("vocab.bak"), "old\r\n") << what;
         }
-        EXPECT_FALSE(fs::is_regular_file(folder / "vocab.tmp")) << c.blocker;
+        const fs::file_status temporary = fs::symlink_status(folder / "vocab.tmp");
+        EXPECT_FALSE(fs::is_regular_file(temporary) || fs::is_symlink(temporary)) << what;
     }
 }
 } // namespace
