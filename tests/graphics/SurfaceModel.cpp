@@ -56,6 +56,11 @@ std::vector<int> Walk(int sourceStart, int sourceSize, int destSize, bool revers
     return map;
 }
 
+// Where a plain copy of q to p lands.
+TRect BlitRect(const TPoint& p, const TRect& q) {
+    return {p.X, p.Y, p.X + RectWidth(q), p.Y + RectHeight(q)};
+}
+
 int Scaled(int size, uint16_t zoom, uint16_t div) {
     return size <= 0 ? 0 : (size * zoom + div - 1) / div;
 }
@@ -150,69 +155,11 @@ TRect SurfaceScenario::FrameBand(int source, uint16_t frame) const {
     return {0, frame * s.frameHeight, s.width, (frame + 1) * s.frameHeight};
 }
 
-std::vector<uint8_t> SurfaceScenario::Compose(int index) const {
-    const ModelSurface& m = model[static_cast<size_t>(index)];
-    std::vector<uint8_t> pixels = m.own;
-    for (const ModelLayer& layer : m.layers) {
-        if (!layer.visible) {
-            continue;
-        }
-        const ModelSurface& s = model[static_cast<size_t>(layer.source)];
-        const std::vector<uint8_t> picture = Compose(layer.source);
-        const int sw = RectWidth(layer.sourceRect);
-        const int sh = RectHeight(layer.sourceRect);
-        const int dw = Scaled(sw, layer.zoomX, layer.zoomDiv);
-        const int dh = Scaled(sh, layer.zoomY, layer.zoomDiv);
-        const std::vector<int> columns = Walk(layer.sourceRect.Left, sw, dw, s.flipHorizontal);
-        const std::vector<int> rows = Walk(layer.sourceRect.Top, sh, dh, s.flipVertical);
-        for (int v = 0; v < dh; ++v) {
-            for (int u = 0; u < dw; ++u) {
-                const int x = layer.position.X + u;
-                const int y = layer.position.Y + v;
-                const int sx = columns[static_cast<size_t>(u)];
-                const int sy = rows[static_cast<size_t>(v)];
-                if (x < 0 || y < 0 || x >= m.width || y >= m.height || sx < 0 || sy < 0 ||
-                    sx >= s.width || sy >= s.height) {
-                    continue;
-                }
-                const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
-                if (s.transparent && value == s.transparentIndex) {
-                    continue;
-                }
-                pixels[static_cast<size_t>(y * m.width + x)] = value;
-            }
-        }
-    }
-    return pixels;
-}
-
-void SurfaceScenario::ModelBlit(int owner, const TPoint& p, int source, const TRect& q,
-                                const TRect& clip) {
-    ModelSurface& o = model[static_cast<size_t>(owner)];
-    const ModelSurface& s = model[static_cast<size_t>(source)];
-    const std::vector<uint8_t> picture = Compose(source);
-    const int w = RectWidth(q);
-    const int h = RectHeight(q);
-    for (int sy = std::max(q.Top, 0); sy < std::min(q.Bottom, s.height); ++sy) {
-        for (int sx = std::max(q.Left, 0); sx < std::min(q.Right, s.width); ++sx) {
-            const int u = sx - q.Left;
-            const int v = sy - q.Top;
-            const int x = p.X + (s.flipHorizontal ? w - 1 - u : u);
-            const int y = p.Y + (s.flipVertical ? h - 1 - v : v);
-            if (!PtInRect(clip, x, y)) {
-                continue;
-            }
-            const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
-            if (s.transparent && value == s.transparentIndex) {
-                continue;
-            }
-            o.own[static_cast<size_t>(y * o.width + x)] = value;
-        }
-    }
-}
-
-void SurfaceScenario::ModelStretch(int owner, const TRect& d, int source, const TRect& q) {
-    ModelSurface& o = model[static_cast<size_t>(owner)];
+// Draws the source rectangle q of surface `source`, scaled to the rectangle d, into `pixels`
+// (a picture of the surface `target`), inside `clip` only.
+void SurfaceScenario::Draw(std::vector<uint8_t>& pixels, int target, const TRect& d, int source,
+                           const TRect& q, const TRect& clip) const {
+    const ModelSurface& o = model[static_cast<size_t>(target)];
     const ModelSurface& s = model[static_cast<size_t>(source)];
     const int sw = RectWidth(q);
     const int sh = RectHeight(q);
@@ -230,16 +177,29 @@ void SurfaceScenario::ModelStretch(int owner, const TRect& d, int source, const 
             const int y = d.Top + v;
             const int sx = columns[static_cast<size_t>(u)];
             const int sy = rows[static_cast<size_t>(v)];
-            if (!PtInRect(o.clip, x, y) || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) {
+            if (!PtInRect(clip, x, y) || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) {
                 continue;
             }
             const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
-            if (s.transparent && value == s.transparentIndex) {
-                continue;
+            if (!(s.transparent && value == s.transparentIndex)) {
+                pixels[static_cast<size_t>(y * o.width + x)] = value;
             }
-            o.own[static_cast<size_t>(y * o.width + x)] = value;
         }
     }
+}
+
+std::vector<uint8_t> SurfaceScenario::Compose(int index) const {
+    const ModelSurface& m = model[static_cast<size_t>(index)];
+    std::vector<uint8_t> pixels = m.own;
+    for (const ModelLayer& l : m.layers) {
+        if (l.visible) {
+            const int w = Scaled(RectWidth(l.sourceRect), l.zoomX, l.zoomDiv);
+            const int h = Scaled(RectHeight(l.sourceRect), l.zoomY, l.zoomDiv);
+            Draw(pixels, index, {l.position.X, l.position.Y, l.position.X + w, l.position.Y + h},
+                 l.source, l.sourceRect, {0, 0, m.width, m.height});
+        }
+    }
+    return pixels;
 }
 
 bool SurfaceScenario::IsShownOn(int source, int owner) const {
@@ -346,11 +306,11 @@ std::string SurfaceScenario::Apply(std::string& description) {
             const TRect d = RandomRect(mo.width, mo.height);
             what << "StretchBlit " << o << " " << Show(d) << " from " << s << " " << Show(q);
             so.StretchBlit(d, ss, q);
-            ModelStretch(o, d, s, q);
+            Draw(mo.own, o, d, s, q, mo.clip);
         } else if (kind == 0) {
             what << "Blit " << o << " " << Show(p) << " from " << s << " " << Show(q);
             so.Blit(p, ss, q);
-            ModelBlit(o, p, s, q, mo.clip);
+            Draw(mo.own, o, BlitRect(p, q), s, q, mo.clip);
         } else {
             const TRect clip = RandomRect(mo.width, mo.height);
             what << "BlitClipped " << o << " " << Show(p) << " from " << s << " " << Show(q)
@@ -358,7 +318,7 @@ std::string SurfaceScenario::Apply(std::string& description) {
             so.BlitClipped(p, ss, clip, q);
             TRect c;
             IntersectRect(c, clip, {0, 0, mo.width, mo.height});
-            ModelBlit(o, p, s, q, c);
+            Draw(mo.own, o, BlitRect(p, q), s, q, c);
         }
         break;
     }

@@ -103,8 +103,8 @@ class SurfaceScenario {
     TRect RandomRect(int width, int height);
     TPoint RandomPoint(int width, int height);
     uint16_t RandomPriority();
-    void ModelBlit(int owner, const TPoint& p, int source, const TRect& q, const TRect& clip);
-    void ModelStretch(int owner, const TRect& d, int source, const TRect& q);
+    void Draw(std::vector<uint8_t>& pixels, int target, const TRect& d, int source, const TRect& q,
+              const TRect& clip) const;
 
     // The operations; each returns the message it expected and got, or an error.
     std::string Apply(std::string& description);
