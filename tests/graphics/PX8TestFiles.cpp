@@ -1,9 +1,26 @@
 #include "graphics/PX8TestFiles.h"
+#include "graphics/PX8Exception.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+
+TestRecord PlainRecord(const std::string& name, uint16_t w, uint16_t h, uint8_t base) {
+    TestRecord record;
+    record.name = name;
+    record.width = w;
+    record.height = h;
+    TestSegment segment;
+    segment.flags = 0x08 | 0x01;
+    for (int y = h - 1; y >= 0; --y) {
+        for (int x = 0; x < w; ++x) {
+            segment.data.push_back(static_cast<uint8_t>(base + x + 16 * y));
+        }
+    }
+    record.segments.push_back(segment);
+    return record;
+}
 
 void PutU16(Bytes& out, uint16_t value) {
     out.push_back(static_cast<uint8_t>(value));
@@ -76,4 +93,13 @@ std::string WriteTempFile(const std::string& name, const Bytes& bytes) {
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
     return path.string();
+}
+
+std::string MessageOf(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const PX8Exception& e) {
+        return e.what();
+    }
+    return "";
 }

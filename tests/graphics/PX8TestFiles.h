@@ -3,6 +3,7 @@
 // segment bytes, so every field can be made right or wrong on purpose.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct TestRecord {
     int segmentCount = -1;
 };
 
+// A w x h picture stored plainly in one segment: pixel (x, y) = base + x + 16 * y.
+TestRecord PlainRecord(const std::string& name, uint16_t w, uint16_t h, uint8_t base);
+
 void PutU16(Bytes& out, uint16_t value);
 void PutU32(Bytes& out, uint32_t value);
 
@@ -38,3 +42,6 @@ Bytes LibraryBytes(const std::vector<TestRecord>& records);
 
 // Writes bytes to a file under the test's temporary folder and returns its path.
 std::string WriteTempFile(const std::string& name, const Bytes& bytes);
+
+// The message of the engine fault the operation raises, or "" when it raises none.
+std::string MessageOf(const std::function<void()>& operation);

@@ -6,8 +6,8 @@
 #include "graphics/PX8Exception.h"
 #include "graphics/PX8Image.h"
 #include "graphics/PX8ImageData.h"
+#include "graphics/PX8TestFiles.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -69,13 +69,3 @@ struct TestSurface {
     std::unique_ptr<TPX8Image> image;
     std::unique_ptr<TPX8ImageData> surface;
 };
-
-// The message of the engine fault the operation raises, or "" when it raises none.
-inline std::string MessageOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const PX8Exception& e) {
-        return e.what();
-    }
-    return "";
-}
