@@ -96,7 +96,6 @@ class SurfaceScenario {
     void Destroy(int index);
     std::vector<uint8_t> Compose(int index) const;
     std::string Check(const std::vector<std::vector<uint8_t>>& before);
-    bool IsShownOn(int source, int owner) const;
     bool IsAncestorOrSelf(int owner, int candidate) const;
     int FindLayer(int owner, int source) const;
     TRect FrameBand(int source, uint16_t frame) const;
