@@ -61,7 +61,10 @@ int Scaled(int size, uint16_t zoom, uint16_t div) {
 
 } // namespace
 
-uint32_t ByteChoices::Pick(uint32_t count) {
+uint32_t Choices::Pick(uint32_t count) {
+    if (bytes == nullptr) {
+        return std::uniform_int_distribution<uint32_t>(0, count - 1)(generator);
+    }
     if (remaining == 0 || count <= 1) {
         return 0;
     }
@@ -74,7 +77,7 @@ uint32_t ByteChoices::Pick(uint32_t count) {
     return value % count;
 }
 
-SurfaceScenario::SurfaceScenario(IChoices& source, bool withLargeSurface)
+SurfaceScenario::SurfaceScenario(Choices& source, bool withLargeSurface)
     : choices(source), large(withLargeSurface), images(SurfaceCount), surfaces(SurfaceCount),
       model(SurfaceCount) {
     for (int i = 0; i < SurfaceCount; ++i) {
