@@ -16,21 +16,18 @@ uint8_t PixelAt(TImageNode* entry, int x, int y) {
     return segment.Lock()[(r % image.RowsPerSegment()) * image.Stride() + static_cast<uint32_t>(x)];
 }
 
-// The message LoadFromFile raises; a failed load leaves the library closed.
-std::string LoadFailure(const Bytes& bytes) {
+// Loads the bytes as a library file, then its picture "a". Returns "load: " or "image: " with
+// the message raised, or "" when both work; a failure leaves nothing open or lent.
+std::string Failure(const Bytes& bytes) {
     TPX8Library library;
-    const std::string message =
-        MessageOf([&] { library.LoadFromFile(WriteTempFile("bad.px8", bytes)); });
-    EXPECT_TRUE(message.empty() || (!library.IsOpen() && library.GetDirectory().empty()));
-    return message;
-}
-
-std::string GetImageFailure(const Bytes& bytes, const std::string& name) {
-    TPX8Library library;
-    library.LoadFromFile(WriteTempFile("bad.px8", bytes));
-    const std::string message = MessageOf([&] { library.GetImage(name); });
-    EXPECT_TRUE(message.empty() || library.GetImages().IsEmpty());
-    return message;
+    std::string message = MessageOf([&] { library.LoadFromFile(WriteTempFile("bad.px8", bytes)); });
+    if (!message.empty()) {
+        EXPECT_TRUE(!library.IsOpen() && library.GetDirectory().empty()) << message;
+        return "load: " + message;
+    }
+    message = MessageOf([&] { library.ReleaseImage(library.GetImage("a")); });
+    EXPECT_TRUE(library.GetImages().IsEmpty()) << message;
+    return message.empty() ? "" : "image: " + message;
 }
 
 // The bytes with those at `at` replaced, or cut off at `at` when `values` is empty.
@@ -40,13 +37,14 @@ Bytes Patched(Bytes bytes, std::size_t at, const Bytes& values) {
     return bytes;
 }
 
-const char* const HeaderInvalid = "ValidatePX8FileHeader: header invalid";
-const char* const RecordInvalid = "Invalid PX8 image header";
+const std::string HeaderInvalid = "load: ValidatePX8FileHeader: header invalid";
+const std::string ScanInvalid = "load: Invalid PX8 image header";
+const std::string RecordInvalid = "image: Invalid PX8 image header";
 
 // A 300 x 500 picture needs three segments (167, 167 and 166 rows of 300 bytes).
 TestRecord ThreeSegmentRecord() {
     TestRecord record;
-    record.name = "tall";
+    record.name = "a";
     record.width = 300;
     record.height = 500;
     for (int i = 0; i < 3; ++i) {
@@ -62,50 +60,8 @@ TestRecord ThreeSegmentRecord() {
 
 } // namespace
 
-TEST(PX8Library, FileHeaderAndDirectoryScan) {
-    const Bytes good = LibraryBytes({PlainRecord("a", 3, 2, 10)});
-    const std::size_t record = 1030;
-    struct Case {
-        const char* what;
-        Bytes bytes;
-        const char* failure; // "": opens
-    };
-    const Case cases[] = {
-        {"the good file", good, ""},
-        {"only header and palette", FileHeader(), ""},
-        {"empty file", {}, HeaderInvalid},
-        {"three bytes", {'P', 'X', 8}, HeaderInvalid},
-        {"wrong magic", Patched(good, 1, {'Y'}), HeaderInvalid},
-        {"not 8 bits", Patched(good, 2, {4}), HeaderInvalid},
-        {"byte 3 is not looked at", Patched(good, 3, {0x77}), ""},
-        {"version 3", Patched(good, 4, {3}), HeaderInvalid},
-        {"version 0x102", Patched(good, 5, {1}), HeaderInvalid},
-        {"palette cut short", Patched(good, 500, {}), "Stream read error"},
-        {"record header cut short", Patched(good, record + 10, {}), RecordInvalid},
-        {"segment table cut short", Patched(good, record + 19, {}), RecordInvalid},
-        {"record cut short", Patched(good, good.size() - 1, {}), RecordInvalid},
-        {"width 0", Patched(good, record + 8, {0, 0}), RecordInvalid},
-        {"height 0", Patched(good, record + 10, {0, 0}), RecordInvalid},
-        {"no segments", Patched(good, record + 12, {0}), RecordInvalid},
-        {"state 0", Patched(good, record + 13, {0}), RecordInvalid},
-        {"state 3", Patched(good, record + 13, {3}), RecordInvalid},
-        {"format version 2", Patched(good, record + 16, {2}), RecordInvalid},
-        {"record length 0", Patched(good, record + 18, {0, 0, 0, 0}), RecordInvalid},
-        {"record length inside its own table", Patched(good, record + 18, {21, 0, 0, 0}),
-         RecordInvalid},
-        {"record ends past the file", Patched(good, record + 18, {255, 255, 255, 127}),
-         RecordInvalid},
-        {"a stray byte after the last record", Patched(good, good.size(), {0}), RecordInvalid},
-        {"segment count past the file", Patched(good, record + 12, {200}), RecordInvalid},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(LoadFailure(c.bytes), c.failure) << c.what;
-    }
-}
-
-// Records named "a" that the directory scan accepts but GetImage refuses (or, "" expected,
-// loads).
-TEST(PX8Library, RecordChecksWhenAnImageIsLoaded) {
+// Damaged files: the header and the directory scan refuse some at once, GetImage the others.
+TEST(PX8Library, DamagedFiles) {
     using Change = std::function<void(TestRecord&)>;
     const auto plain = [](const Change& change) {
         TestRecord record = PlainRecord("a", 3, 2, 10);
@@ -114,7 +70,6 @@ TEST(PX8Library, RecordChecksWhenAnImageIsLoaded) {
     };
     const auto tall = [](const Change& change) {
         TestRecord record = ThreeSegmentRecord();
-        record.name = "a";
         change(record);
         return LibraryBytes({record});
     };
@@ -124,14 +79,42 @@ TEST(PX8Library, RecordChecksWhenAnImageIsLoaded) {
         r.state = 2;
         r.segments[0].data = {1, 2, 3, 0, 4, 5, 6, 0};
     };
+    const Bytes good = plain([](TestRecord&) {});
+    const std::size_t record = 1030;
     struct Case {
         const char* what;
         Bytes bytes;
-        const char* failure;
+        std::string failure;
     };
     const Case cases[] = {
+        {"the good file", good, ""},
+        {"only header and palette", FileHeader(), "image: Image \"a\" does not exist"},
+        {"empty file", {}, HeaderInvalid},
+        {"three bytes", {'P', 'X', 8}, HeaderInvalid},
+        {"wrong magic", Patched(good, 1, {'Y'}), HeaderInvalid},
+        {"not 8 bits", Patched(good, 2, {4}), HeaderInvalid},
+        {"byte 3 is not looked at", Patched(good, 3, {0x77}), ""},
+        {"version 3", Patched(good, 4, {3}), HeaderInvalid},
+        {"version 0x102", Patched(good, 5, {1}), HeaderInvalid},
+        {"palette cut short", Patched(good, 500, {}), "load: Stream read error"},
+        {"record header cut short", Patched(good, record + 10, {}), ScanInvalid},
+        {"segment table cut short", Patched(good, record + 19, {}), ScanInvalid},
+        {"record cut short", Patched(good, good.size() - 1, {}), ScanInvalid},
+        {"width 0", Patched(good, record + 8, {0, 0}), ScanInvalid},
+        {"height 0", Patched(good, record + 10, {0, 0}), ScanInvalid},
+        {"no segments", Patched(good, record + 12, {0}), ScanInvalid},
+        {"state 0", Patched(good, record + 13, {0}), ScanInvalid},
+        {"state 3", Patched(good, record + 13, {3}), ScanInvalid},
+        {"format version 2", Patched(good, record + 16, {2}), ScanInvalid},
+        {"record length 0", Patched(good, record + 18, {0, 0, 0, 0}), ScanInvalid},
+        {"record length inside its own table", Patched(good, record + 18, {21, 0, 0, 0}),
+         ScanInvalid},
+        {"record ends past the file", Patched(good, record + 18, {255, 255, 255, 127}),
+         ScanInvalid},
+        {"a stray byte after the last record", Patched(good, good.size(), {0}), ScanInvalid},
+        {"segment count past the file", Patched(good, record + 12, {200}), ScanInvalid},
+        // Records that the directory scan accepts.
         {"three segments", three, ""},
-        {"one segment", plain([](TestRecord&) {}), ""},
         {"segment count not the layout's",
          plain([](TestRecord& r) { r.segments.push_back(r.segments[0]); }), RecordInvalid},
         {"table points backwards", Patched(three, table + 4, {30, 0, 0, 0}), RecordInvalid},
@@ -147,18 +130,18 @@ TEST(PX8Library, RecordChecksWhenAnImageIsLoaded) {
         {"undecoded segment of the wrong size",
          plain([](TestRecord& r) { r.segments[0].flags = 0x01; }), RecordInvalid},
         {"each segment's first row has nothing below",
-         tall([](TestRecord& r) { r.segments[2].data[0] = 7; }), "Decode: invalid line code"},
+         tall([](TestRecord& r) { r.segments[2].data[0] = 7; }),
+         "image: Decode: invalid line code"},
     };
     for (const Case& c : cases) {
-        ASSERT_EQ(LoadFailure(c.bytes), "") << c.what << ": the scan accepts it";
-        EXPECT_EQ(GetImageFailure(c.bytes, "a"), c.failure) << c.what;
+        EXPECT_EQ(Failure(c.bytes), c.failure) << c.what;
     }
 }
 
 TEST(PX8Library, EverySegmentDecodesByItself) {
     TPX8Library library;
     library.LoadFromFile(WriteTempFile("tall.px8", LibraryBytes({ThreeSegmentRecord()})));
-    TImageNode* tall = library.GetImage("tall");
+    TImageNode* tall = library.GetImage("a");
     EXPECT_EQ(tall->Image->Segments().size(), 3u);
     // Segment i fills its rows with 10 + i; the first segment holds the bottom rows.
     for (const auto& [y, value] :
