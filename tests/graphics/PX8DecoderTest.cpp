@@ -26,14 +26,11 @@ Rows Decode(uint8_t flags, uint16_t width, size_t rowCount, const Bytes& stored,
     const uint32_t stride = (width + 3u) & ~3u;
     Bytes out(stride * rowCount, 0xCD);
     Rows rows;
-    try {
+    failure = MessageOf([&] {
         PX8DecodeRows(stored, A, B, flags, width, static_cast<uint32_t>(rowCount), stride,
                       out.data());
-    } catch (const PX8Exception& e) {
-        failure = e.what();
-        return rows;
-    }
-    for (size_t k = 0; k < rowCount; ++k) {
+    });
+    for (size_t k = 0; k < rowCount && failure.empty(); ++k) {
         const auto start = out.begin() + static_cast<std::ptrdiff_t>(k * stride);
         rows.emplace_back(start, start + width);
         EXPECT_EQ(Bytes(start + width, start + stride), Bytes(stride - width, 0)) << "padding";

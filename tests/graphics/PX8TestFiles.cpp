@@ -6,6 +6,47 @@
 #include <filesystem>
 #include <fstream>
 
+namespace {
+
+void PutU16(Bytes& out, uint16_t value) {
+    out.push_back(static_cast<uint8_t>(value));
+    out.push_back(static_cast<uint8_t>(value >> 8));
+}
+
+void PutU32(Bytes& out, uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        out.push_back(static_cast<uint8_t>(value >> shift));
+    }
+}
+
+Bytes RecordBytes(const TestRecord& record) {
+    Bytes out;
+    for (std::size_t i = 0; i < 8; ++i) {
+        out.push_back(i < record.name.size() ? static_cast<uint8_t>(record.name[i]) : 0);
+    }
+    PutU16(out, record.width);
+    PutU16(out, record.height);
+    out.push_back(static_cast<uint8_t>(record.segments.size()));
+    out.push_back(record.state);
+    out.push_back(record.transparentIndex);
+    out.push_back(record.transparent);
+    PutU16(out, record.version);
+    uint32_t end = static_cast<uint32_t>(18 + 4 * record.segments.size());
+    for (const TestSegment& segment : record.segments) {
+        end += static_cast<uint32_t>(3 + segment.data.size());
+        PutU32(out, end);
+    }
+    for (const TestSegment& segment : record.segments) {
+        out.push_back(segment.codeA);
+        out.push_back(segment.codeB);
+        out.push_back(segment.flags);
+        out.insert(out.end(), segment.data.begin(), segment.data.end());
+    }
+    return out;
+}
+
+} // namespace
+
 TestRecord PlainRecord(const std::string& name, uint16_t w, uint16_t h, uint8_t base) {
     TestRecord record;
     record.name = name;
@@ -22,17 +63,6 @@ TestRecord PlainRecord(const std::string& name, uint16_t w, uint16_t h, uint8_t 
     return record;
 }
 
-void PutU16(Bytes& out, uint16_t value) {
-    out.push_back(static_cast<uint8_t>(value));
-    out.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void PutU32(Bytes& out, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<uint8_t>(value >> shift));
-    }
-}
-
 Bytes FileHeader() {
     Bytes out = {'P', 'X', 8, 0};
     PutU16(out, 2);
@@ -41,34 +71,6 @@ Bytes FileHeader() {
         out.push_back(static_cast<uint8_t>(255 - i));
         out.push_back(static_cast<uint8_t>(i / 2));
         out.push_back(0);
-    }
-    return out;
-}
-
-Bytes RecordBytes(const TestRecord& record) {
-    Bytes out;
-    for (std::size_t i = 0; i < 8; ++i) {
-        out.push_back(i < record.name.size() ? static_cast<uint8_t>(record.name[i]) : 0);
-    }
-    PutU16(out, record.width);
-    PutU16(out, record.height);
-    const auto count = record.segmentCount >= 0 ? static_cast<uint8_t>(record.segmentCount)
-                                                : static_cast<uint8_t>(record.segments.size());
-    out.push_back(count);
-    out.push_back(record.state);
-    out.push_back(record.transparentIndex);
-    out.push_back(record.transparent);
-    PutU16(out, record.version);
-    uint32_t end = static_cast<uint32_t>(18 + 4 * record.segments.size());
-    for (const TestSegment& segment : record.segments) {
-        end += static_cast<uint32_t>(3 + segment.data.size());
-        PutU32(out, end);
-    }
-    for (const TestSegment& segment : record.segments) {
-        out.push_back(segment.codeA);
-        out.push_back(segment.codeB);
-        out.push_back(segment.flags);
-        out.insert(out.end(), segment.data.begin(), segment.data.end());
     }
     return out;
 }

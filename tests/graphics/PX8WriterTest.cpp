@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 
 namespace {
@@ -97,70 +98,36 @@ TEST(PX8Writer, RandomPicturesRoundTrip) {
     ExpectRoundTrip({escapes});
 }
 
-TEST(PX8Writer, ChoosesTheShortestForm) {
-    struct Case {
-        const char* what;
-        std::vector<std::vector<uint8_t>> rows; // storage order
-        uint8_t flags;
-        std::vector<uint8_t> data; // expected stored data after the 3-byte header
+// A stored segment starts with its escape codes, the least frequent values from 1 to 255
+// (lowest first), and its form.
+TEST(PX8Writer, ChoosesTheEscapesAndTheShortestForm) {
+    Bytes half(16, 9);
+    std::fill(half.begin() + 8, half.end(), 4);
+    const std::pair<std::vector<Bytes>, Bytes> cases[] = {
+        {{Bytes(16, 9)}, {1, 2, 0x08, 6, 9}},
+        {{Bytes(16, 9), Bytes(16, 9)}, {1, 2, 0x08, 6, 9, 7}},
+        {{Bytes(16, 9), half}, {1, 2, 0x08, 6, 9, 8, 6, 4}},
+        {{{7, 7, 7, 7, 7, 5, 5, 5, 3, 3, 0, 0, 0, 0, 0, 0}},
+         {1, 2, 0x08, 1, 1, 5, 7, 2, 5, 3, 3, 1, 6, 0}},
+        {{{1, 2, 3, 4, 5, 6}}, {7, 8, 0x09, 1, 2, 3, 4, 5, 6}},
+        {{{1}, {1}, {1}, {1}, {1}, {2}, {3}, {4}, {5}, {6}}, {7, 8, 0x0A, 7, 5, 1, 2, 3, 4, 5, 6}},
     };
-    // Escape codes: the least frequent values among 1 to 255; here 1 and 2 unless used.
-    const std::vector<Case> cases = {
-        {"a flat row is code 6", {std::vector<uint8_t>(16, 9)}, 0x08, {6, 9}},
-        {"a repeated row is code 7",
-         {std::vector<uint8_t>(16, 9), std::vector<uint8_t>(16, 9)},
-         0x08,
-         {6, 9, 7}},
-        {"copies and a fill",
-         {std::vector<uint8_t>(16, 9),
-          [] {
-              std::vector<uint8_t> r(16, 9);
-              std::fill(r.begin() + 8, r.end(), 4);
-              return r;
-          }()},
-         0x08,
-         {6, 9, 8, 6, 4}},
-        {"runs use the escapes",
-         {{7, 7, 7, 7, 7, 5, 5, 5, 3, 3, 0, 0, 0, 0, 0, 0}},
-         0x08,
-         {1, 1, 5, 7, 2, 5, 3, 3, 1, 6, 0}},
-        {"noise is stored plainly", {{1, 2, 3, 4, 5, 6}}, 0x09, {1, 2, 3, 4, 5, 6}},
-        {"runs across rows make a stream",
-         {{1}, {1}, {1}, {1}, {1}, {2}, {3}, {4}, {5}, {6}},
-         0x0A,
-         {7, 5, 1, 2, 3, 4, 5, 6}},
-    };
-    for (const Case& c : cases) {
-        const std::vector<uint8_t> stored = Encode(c.rows);
-        ASSERT_GE(stored.size(), 3u) << c.what;
-        EXPECT_EQ(stored[2], c.flags) << c.what;
-        EXPECT_EQ(std::vector<uint8_t>(stored.begin() + 3, stored.end()), c.data) << c.what;
+    for (const auto& [rows, stored] : cases) {
+        EXPECT_EQ(Encode(rows), stored) << rows.size() << " rows of " << rows[0].size();
     }
-}
-
-TEST(PX8Writer, EscapeCodesAreTheRarestValues) {
-    struct Case {
-        std::vector<uint8_t> row;
-        uint8_t a, b;
-    };
-    std::vector<uint8_t> everyValue;
-    for (int v = 0; v < 256; ++v) {
-        everyValue.push_back(static_cast<uint8_t>(v));
+    Bytes every(256);
+    std::iota(every.begin(), every.end(), 0);
+    Bytes rare = every; // twice each value from 1 but 100 and 200
+    for (int v = 1; v < 256; ++v) {
+        if (v != 100 && v != 200) {
+            rare.push_back(static_cast<uint8_t>(v));
+        }
     }
-    std::vector<uint8_t> rare = everyValue;
-    rare.insert(rare.end(), everyValue.begin() + 1, everyValue.end());
-    rare.erase(std::find(rare.begin() + 256, rare.end(), 200));
-    rare.erase(std::find(rare.begin() + 256, rare.end(), 100));
-    const Case cases[] = {
-        {{0, 0, 0}, 1, 2},
-        {{1, 2, 3}, 4, 5},
-        {everyValue, 1, 2},
-        {rare, 100, 200},
-    };
-    for (const Case& c : cases) {
-        const std::vector<uint8_t> stored = Encode({c.row});
-        EXPECT_EQ(stored[0], c.a);
-        EXPECT_EQ(stored[1], c.b);
+    for (const auto& [row, a, b] :
+         {std::tuple{Bytes{1, 2, 3}, 4, 5}, {every, 1, 2}, {rare, 100, 200}}) {
+        const Bytes stored = Encode({row});
+        EXPECT_EQ(stored[0], a);
+        EXPECT_EQ(stored[1], b);
     }
 }
 
