@@ -248,7 +248,7 @@ std::string SurfaceScenario::Apply(std::string& description) {
     const int layer = FindLayer(o, s);
     std::ostringstream what;
     std::string result;
-    // Runs an operation on the layer `target` of o (-1: none, so `unknown` must be raised).
+    // Runs an operation that must raise `unknown` when `target` is -1 (no such layer of o).
     const auto known = [&](int target, const char* unknown, const std::function<void()>& call) {
         result = Expect(target < 0 ? unknown : "", call);
         refusals += target < 0 ? 1 : 0;
@@ -312,16 +312,13 @@ std::string SurfaceScenario::Apply(std::string& description) {
         // Either a plain layer below the owner or a frame at a point.
         const TPoint at = number == 3 ? TPoint{0, mo.height} : p;
         const uint16_t frame = number == 3 ? 0 : number;
-        const bool refused = IsAncestorOrSelf(o, s);
-        result = Expect(refused ? "AddLayer: can't make parent a layer" : "", [&] {
-            if (number == 3) {
-                so.AddLayer(ss, priority);
-            } else {
-                so.AddLayerFrame(ss, at, frame, priority);
-            }
-        });
-        if (refused) {
-            ++refusals;
+        if (!known(IsAncestorOrSelf(o, s) ? -1 : 0, "AddLayer: can't make parent a layer", [&] {
+                if (number == 3) {
+                    so.AddLayer(ss, priority);
+                } else {
+                    so.AddLayerFrame(ss, at, frame, priority);
+                }
+            })) {
             break;
         }
         auto place = std::find_if(mo.layers.begin(), mo.layers.end(),
