@@ -20,18 +20,13 @@ std::string Show(const TRect& r) {
 
 // Runs the operation and compares the message it raises with the one expected ("" = none).
 std::string Expect(const std::string& message, const std::function<void()>& operation) {
+    std::string raised;
     try {
         operation();
     } catch (const PX8Exception& e) {
-        if (e.what() == message) {
-            return "";
-        }
-        return std::string("raised \"") + e.what() + "\", expected \"" + message + "\"";
+        raised = e.what();
     }
-    if (!message.empty()) {
-        return "did not raise \"" + message + "\"";
-    }
-    return "";
+    return raised == message ? "" : "raised \"" + raised + "\", expected \"" + message + "\"";
 }
 
 // For each of `destSize` places, the source index that nearest-pixel scaling of `sourceSize`
