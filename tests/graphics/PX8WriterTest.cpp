@@ -131,7 +131,7 @@ TEST(PX8Writer, ChoosesTheEscapesAndTheShortestForm) {
     }
 }
 
-TEST(PX8Writer, RejectsWhatCannotBeStored) {
+TEST(PX8Writer, FilesAndWhatCannotBeStored) {
     TPX8Picture longName = Picture("ninechars", 2, 2);
     TPX8Picture wrongPixels = Picture("short", 2, 2);
     wrongPixels.Pixels.pop_back();
@@ -144,4 +144,11 @@ TEST(PX8Writer, RejectsWhatCannotBeStored) {
     for (const auto& [picture, message] : cases) {
         EXPECT_EQ(MessageOf([&] { PX8EncodeRecord(picture); }), message);
     }
+    EXPECT_EQ(MessageOf([] { PX8WriteLibrary("/nonexistent/a.px8", {}, {}); }),
+              "Cannot create file \"/nonexistent/a.px8\"");
+    const std::string path = WriteTempFile("a.px8", {});
+    PX8WriteLibrary(path, {}, {Picture("a", 2, 2)});
+    TPX8Library library;
+    library.LoadFromFile(path);
+    EXPECT_TRUE(library.ImageExists("a"));
 }
