@@ -5,9 +5,9 @@
 // counters give the stored sizes: raw pixels, library record and PNG file.
 
 #include "IndexedPng.h"
+#include "PX8SamplePictures.h"
 #include "graphics/PX8Decoder.h"
 #include "graphics/PX8Lib.h"
-#include "graphics/PX8SamplePictures.h"
 #include "graphics/PX8Stream.h"
 #include "graphics/PX8Writer.h"
 

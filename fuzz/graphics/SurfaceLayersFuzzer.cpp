@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) {
         return 0;
     }
-    ByteChoices choices(data + 1, size - 1);
+    Choices choices(data + 1, size - 1);
     SurfaceScenario scenario(choices, (data[0] & 1) != 0);
     for (int step = 0; !choices.Exhausted() && step < 4000; ++step) {
         const std::string error = scenario.Step();

@@ -8,16 +8,9 @@ namespace {
 
 // A 3 x 2 picture stored plainly, pixel (x, y) = 10 + x + 16 * y, colour 11 transparent.
 TestRecord Sprite() {
-    TestRecord record;
-    record.name = "sprite";
-    record.width = 3;
-    record.height = 2;
+    TestRecord record = PlainRecord("sprite", 3, 2, 10);
     record.transparentIndex = 11;
     record.transparent = 1;
-    TestSegment segment;
-    segment.flags = 0x08 | 0x01;
-    segment.data = {26, 27, 28, 10, 11, 12};
-    record.segments.push_back(segment);
     return record;
 }
 
@@ -39,7 +32,7 @@ TEST(PX8ImageDataLibrary, SurfacesAreLentWithCounts) {
     library.ReleaseImageData(entry);
     library.ReleaseImageData(nullptr);
     EXPECT_EQ(entry->DataRefCount, 0);
-    EXPECT_THROW(library.GetImageData(nullptr), PX8Exception);
+    EXPECT_EQ(MessageOf([&] { library.GetImageData(nullptr); }), "GetImageData: no image");
 
     // Releasing the picture with a surface that is shown as a layer takes the layer away.
     TImageNode* board = library.CreateImage("board", 8, 4);

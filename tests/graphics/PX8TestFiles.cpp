@@ -1,9 +1,12 @@
 #include "graphics/PX8TestFiles.h"
+#include "graphics/PX8Exception.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+
+namespace {
 
 void PutU16(Bytes& out, uint16_t value) {
     out.push_back(static_cast<uint8_t>(value));
@@ -16,18 +19,6 @@ void PutU32(Bytes& out, uint32_t value) {
     }
 }
 
-Bytes FileHeader() {
-    Bytes out = {'P', 'X', 8, 0};
-    PutU16(out, 2);
-    for (int i = 0; i < 256; ++i) {
-        out.push_back(static_cast<uint8_t>(i));
-        out.push_back(static_cast<uint8_t>(255 - i));
-        out.push_back(static_cast<uint8_t>(i / 2));
-        out.push_back(0);
-    }
-    return out;
-}
-
 Bytes RecordBytes(const TestRecord& record) {
     Bytes out;
     for (std::size_t i = 0; i < 8; ++i) {
@@ -35,9 +26,7 @@ Bytes RecordBytes(const TestRecord& record) {
     }
     PutU16(out, record.width);
     PutU16(out, record.height);
-    const auto count = record.segmentCount >= 0 ? static_cast<uint8_t>(record.segmentCount)
-                                                : static_cast<uint8_t>(record.segments.size());
-    out.push_back(count);
+    out.push_back(static_cast<uint8_t>(record.segments.size()));
     out.push_back(record.state);
     out.push_back(record.transparentIndex);
     out.push_back(record.transparent);
@@ -52,6 +41,36 @@ Bytes RecordBytes(const TestRecord& record) {
         out.push_back(segment.codeB);
         out.push_back(segment.flags);
         out.insert(out.end(), segment.data.begin(), segment.data.end());
+    }
+    return out;
+}
+
+} // namespace
+
+TestRecord PlainRecord(const std::string& name, uint16_t w, uint16_t h, uint8_t base) {
+    TestRecord record;
+    record.name = name;
+    record.width = w;
+    record.height = h;
+    TestSegment segment;
+    segment.flags = 0x08 | 0x01;
+    for (int y = h - 1; y >= 0; --y) {
+        for (int x = 0; x < w; ++x) {
+            segment.data.push_back(static_cast<uint8_t>(base + x + 16 * y));
+        }
+    }
+    record.segments.push_back(segment);
+    return record;
+}
+
+Bytes FileHeader() {
+    Bytes out = {'P', 'X', 8, 0};
+    PutU16(out, 2);
+    for (int i = 0; i < 256; ++i) {
+        out.push_back(static_cast<uint8_t>(i));
+        out.push_back(static_cast<uint8_t>(255 - i));
+        out.push_back(static_cast<uint8_t>(i / 2));
+        out.push_back(0);
     }
     return out;
 }
@@ -76,4 +95,13 @@ std::string WriteTempFile(const std::string& name, const Bytes& bytes) {
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
     return path.string();
+}
+
+std::string MessageOf(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const PX8Exception& e) {
+        return e.what();
+    }
+    return "";
 }

@@ -3,6 +3,7 @@
 // segment bytes, so every field can be made right or wrong on purpose.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,17 +25,17 @@ struct TestRecord {
     uint8_t transparent = 0;
     uint16_t version = 3;
     std::vector<TestSegment> segments;
-    // When set, replaces the segment count written into the header.
-    int segmentCount = -1;
 };
 
-void PutU16(Bytes& out, uint16_t value);
-void PutU32(Bytes& out, uint32_t value);
+// A w x h picture stored plainly in one segment: pixel (x, y) = base + x + 16 * y.
+TestRecord PlainRecord(const std::string& name, uint16_t w, uint16_t h, uint8_t base);
 
 // The 6-byte file header and a palette table whose entry i is (blue i, green 255 - i, red i/2).
 Bytes FileHeader();
-Bytes RecordBytes(const TestRecord& record);
 Bytes LibraryBytes(const std::vector<TestRecord>& records);
 
 // Writes bytes to a file under the test's temporary folder and returns its path.
 std::string WriteTempFile(const std::string& name, const Bytes& bytes);
+
+// The message of the engine fault the operation raises, or "" when it raises none.
+std::string MessageOf(const std::function<void()>& operation);

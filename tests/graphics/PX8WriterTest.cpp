@@ -1,34 +1,31 @@
 #include "graphics/PX8Writer.h"
-#include "graphics/PX8Decoder.h"
-#include "graphics/PX8Exception.h"
 #include "graphics/PX8Lib.h"
-#include "graphics/PX8SamplePictures.h"
 #include "graphics/PX8Stream.h"
+#include "graphics/PX8TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 
 namespace {
 
-TPX8Picture ToPicture(const SamplePicture& sample) {
-    TPX8Picture picture;
-    picture.Name = sample.name;
-    picture.Width = sample.width;
-    picture.Height = sample.height;
-    picture.Pixels = sample.pixels;
-    picture.Transparent = sample.transparent;
-    picture.TransparentIndex = sample.transparentIndex;
-    return picture;
+TPX8Picture Picture(const std::string& name, uint16_t width, uint16_t height) {
+    return {name, width, height, std::vector<uint8_t>(std::size_t{width} * height), false, 0};
 }
 
-// Rows made of runs of random length, rows that repeat the one below with a few changes, and
-// every byte value, so that every line code and escape gets used.
-SamplePicture Structured(uint16_t width, uint16_t height, unsigned seed) {
+// Noise of a few colours or of all 256; or rows made of runs of random length and rows that
+// repeat the one below with a few changes, so that every line code and escape gets used.
+TPX8Picture Random(uint16_t width, uint16_t height, unsigned colours, unsigned seed) {
     std::mt19937 random(seed);
-    SamplePicture p{"struct", width, height, std::vector<uint8_t>(std::size_t{width} * height)};
-    for (int y = height - 1; y >= 0; --y) {
-        uint8_t* row = p.pixels.data() + std::size_t(y) * width;
+    TPX8Picture p = Picture("n" + std::to_string(colours), width, height);
+    for (int y = height - 1; y >= 0 && colours > 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            p.Pixels[std::size_t(y) * width + x] = static_cast<uint8_t>(random() % colours);
+        }
+    }
+    for (int y = height - 1; y >= 0 && colours == 0; --y) {
+        uint8_t* row = p.Pixels.data() + std::size_t(y) * width;
         const unsigned kind = random() % 4;
         if (kind == 0 && y + 1 < height) {
             std::copy_n(row + width, width, row);
@@ -47,38 +44,26 @@ SamplePicture Structured(uint16_t width, uint16_t height, unsigned seed) {
     return p;
 }
 
-// Loads the library bytes and returns every picture's pixels, top row first.
-std::vector<std::vector<uint8_t>> DecodeLibrary(const std::vector<uint8_t>& bytes,
-                                                const std::vector<TPX8Picture>& pictures) {
+// Writes the pictures into a library, loads it and compares each picture, top row first.
+void ExpectRoundTrip(const std::vector<TPX8Picture>& pictures) {
+    const std::vector<uint8_t> bytes = PX8EncodeLibrary(TPX8PaletteTable{}, pictures);
     TPX8Library library;
     library.LoadFromStream(TPX8Stream::FromBytes(bytes.data(), bytes.size()), "memory");
-    std::vector<std::vector<uint8_t>> result;
     for (const TPX8Picture& picture : pictures) {
         TImageNode* entry = library.GetImage(picture.Name);
         TPX8Image& image = *entry->Image;
-        EXPECT_EQ(image.Width(), picture.Width);
-        EXPECT_EQ(image.Height(), picture.Height);
+        ASSERT_EQ(image.Width(), picture.Width);
+        ASSERT_EQ(image.Height(), picture.Height);
         EXPECT_EQ(image.Transparent(), picture.Transparent);
         std::vector<uint8_t> pixels;
-        for (uint32_t y = 0; y < image.Height(); ++y) {
-            const uint32_t r = image.Height() - 1 - y;
+        for (uint32_t r = image.Height(); r-- > 0;) {
             const uint8_t* row = image.Segments()[r / image.RowsPerSegment()].Lock() +
                                  (r % image.RowsPerSegment()) * image.Stride();
             pixels.insert(pixels.end(), row, row + image.Width());
         }
-        result.push_back(pixels);
+        EXPECT_TRUE(pixels == picture.Pixels)
+            << picture.Name << " " << picture.Width << " x " << picture.Height;
         library.ReleaseImage(entry);
-    }
-    return result;
-}
-
-void ExpectRoundTrip(const std::vector<TPX8Picture>& pictures) {
-    const std::vector<uint8_t> bytes = PX8EncodeLibrary(TPX8PaletteTable{}, pictures);
-    const std::vector<std::vector<uint8_t>> decoded = DecodeLibrary(bytes, pictures);
-    ASSERT_EQ(decoded.size(), pictures.size());
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        EXPECT_TRUE(decoded[i] == pictures[i].Pixels)
-            << pictures[i].Name << " " << pictures[i].Width << " x " << pictures[i].Height;
     }
 }
 
@@ -93,133 +78,77 @@ std::vector<uint8_t> Encode(const std::vector<std::vector<uint8_t>>& rows) {
 } // namespace
 
 TEST(PX8Writer, RandomPicturesRoundTrip) {
-    struct Size {
-        uint16_t width, height;
-    };
-    const Size sizes[] = {{1, 1},   {3, 1},     {1, 300},   {5, 3},     {255, 2},  {256, 300},
-                          {257, 9}, {700, 200}, {640, 480}, {16320, 9}, {65280, 2}};
+    const std::pair<uint16_t, uint16_t> sizes[] = {{1, 1},     {3, 1},     {1, 300},  {5, 3},
+                                                   {255, 2},   {256, 300}, {257, 9},  {700, 200},
+                                                   {640, 480}, {16320, 9}, {65280, 2}};
     unsigned seed = 1;
-    for (const Size& s : sizes) {
+    for (const auto& [width, height] : sizes) {
         std::vector<TPX8Picture> pictures;
-        for (unsigned colours : {2u, 7u, 256u}) {
-            TPX8Picture noise =
-                ToPicture(SamplePictures::Random(s.width, s.height, colours, ++seed));
-            noise.Name = "n" + std::to_string(colours);
-            pictures.push_back(noise);
+        for (unsigned colours : {0u, 2u, 7u, 256u}) {
+            pictures.push_back(Random(width, height, colours, ++seed));
         }
-        TPX8Picture structured = ToPicture(Structured(s.width, s.height, ++seed));
-        pictures.push_back(structured);
+        pictures[1].Transparent = true;
         ExpectRoundTrip(pictures);
     }
+    // Every value once, so the escape codes are pixel values too, and a run worth coding.
+    TPX8Picture escapes = Picture("escapes", 356, 2);
+    for (std::size_t i = 0; i < escapes.Pixels.size(); ++i) {
+        escapes.Pixels[i] = static_cast<uint8_t>(i % 356 < 256 ? i % 356 : 7);
+    }
+    ExpectRoundTrip({escapes});
 }
 
-TEST(PX8Writer, RealLookingPicturesRoundTrip) {
-    std::vector<TPX8Picture> pictures;
-    for (const SamplePicture& sample : SamplePictures::Game(7)) {
-        pictures.push_back(ToPicture(sample));
+// A stored segment starts with its escape codes, the least frequent values from 1 to 255
+// (lowest first), and its form.
+TEST(PX8Writer, ChoosesTheEscapesAndTheShortestForm) {
+    Bytes half(16, 9);
+    std::fill(half.begin() + 8, half.end(), 4);
+    const std::pair<std::vector<Bytes>, Bytes> cases[] = {
+        {{Bytes(16, 9)}, {1, 2, 0x08, 6, 9}},
+        {{Bytes(16, 9), Bytes(16, 9)}, {1, 2, 0x08, 6, 9, 7}},
+        {{Bytes(16, 9), half}, {1, 2, 0x08, 6, 9, 8, 6, 4}},
+        {{{7, 7, 7, 7, 7, 5, 5, 5, 3, 3, 0, 0, 0, 0, 0, 0}},
+         {1, 2, 0x08, 1, 1, 5, 7, 2, 5, 3, 3, 1, 6, 0}},
+        {{{1, 2, 3, 4, 5, 6}}, {7, 8, 0x09, 1, 2, 3, 4, 5, 6}},
+        {{{1}, {1}, {1}, {1}, {1}, {2}, {3}, {4}, {5}, {6}}, {7, 8, 0x0A, 7, 5, 1, 2, 3, 4, 5, 6}},
+    };
+    for (const auto& [rows, stored] : cases) {
+        EXPECT_EQ(Encode(rows), stored) << rows.size() << " rows of " << rows[0].size();
     }
-    pictures.push_back(ToPicture(SamplePictures::Mixed(1024, 768, 3)));
-    ExpectRoundTrip(pictures);
-    // Such pictures shrink well below their plain size.
-    const std::size_t plain = pictures.back().Pixels.size();
-    EXPECT_LT(PX8EncodeRecord(pictures.back()).size(), plain / 2);
-}
-
-TEST(PX8Writer, ChoosesTheShortestForm) {
-    struct Case {
-        const char* what;
-        std::vector<std::vector<uint8_t>> rows; // storage order
-        uint8_t flags;
-        std::vector<uint8_t> data; // expected stored data after the 3-byte header
-    };
-    // Escape codes: the least frequent values among 1 to 255; here 1 and 2 unless used.
-    const std::vector<Case> cases = {
-        {"a flat row is code 6", {std::vector<uint8_t>(16, 9)}, 0x08, {6, 9}},
-        {"a repeated row is code 7",
-         {std::vector<uint8_t>(16, 9), std::vector<uint8_t>(16, 9)},
-         0x08,
-         {6, 9, 7}},
-        {"copies and a fill",
-         {std::vector<uint8_t>(16, 9),
-          [] {
-              std::vector<uint8_t> r(16, 9);
-              std::fill(r.begin() + 8, r.end(), 4);
-              return r;
-          }()},
-         0x08,
-         {6, 9, 8, 6, 4}},
-        {"runs use the escapes",
-         {{7, 7, 7, 7, 7, 5, 5, 5, 3, 3, 0, 0, 0, 0, 0, 0}},
-         0x08,
-         {1, 1, 5, 7, 2, 5, 3, 3, 1, 6, 0}},
-        {"noise is stored plainly", {{1, 2, 3, 4, 5, 6}}, 0x09, {1, 2, 3, 4, 5, 6}},
-        {"runs across rows make a stream",
-         {{1}, {1}, {1}, {1}, {1}, {2}, {3}, {4}, {5}, {6}},
-         0x0A,
-         {7, 5, 1, 2, 3, 4, 5, 6}},
-    };
-    for (const Case& c : cases) {
-        const std::vector<uint8_t> stored = Encode(c.rows);
-        ASSERT_GE(stored.size(), 3u) << c.what;
-        EXPECT_EQ(stored[2], c.flags) << c.what;
-        EXPECT_EQ(std::vector<uint8_t>(stored.begin() + 3, stored.end()), c.data) << c.what;
-    }
-}
-
-TEST(PX8Writer, EscapeCodesAreTheRarestValues) {
-    struct Case {
-        std::vector<uint8_t> row;
-        uint8_t a, b;
-    };
-    std::vector<uint8_t> everyValue;
-    for (int v = 0; v < 256; ++v) {
-        everyValue.push_back(static_cast<uint8_t>(v));
-    }
-    std::vector<uint8_t> rare = everyValue;
-    rare.insert(rare.end(), everyValue.begin() + 1, everyValue.end());
-    rare.erase(std::find(rare.begin() + 256, rare.end(), 200));
-    rare.erase(std::find(rare.begin() + 256, rare.end(), 100));
-    const Case cases[] = {
-        {{0, 0, 0}, 1, 2},
-        {{1, 2, 3}, 4, 5},
-        {everyValue, 1, 2},
-        {rare, 100, 200},
-    };
-    for (const Case& c : cases) {
-        const std::vector<uint8_t> stored = Encode({c.row});
-        EXPECT_EQ(stored[0], c.a);
-        EXPECT_EQ(stored[1], c.b);
-    }
-}
-
-TEST(PX8Writer, RejectsWhatCannotBeStored) {
-    struct Case {
-        TPX8Picture picture;
-        const char* message;
-    };
-    TPX8Picture longName = ToPicture(SamplePictures::Random(2, 2, 4, 1));
-    longName.Name = "ninechars";
-    TPX8Picture wrongPixels = ToPicture(SamplePictures::Random(2, 2, 4, 1));
-    wrongPixels.Pixels.pop_back();
-    TPX8Picture empty;
-    empty.Name = "empty";
-    TPX8Picture tooWide;
-    tooWide.Name = "wide";
-    tooWide.Width = 65281;
-    tooWide.Height = 1;
-    tooWide.Pixels.resize(65281);
-    const Case cases[] = {
-        {longName, "Write: image name \"ninechars\" is longer than 8 characters"},
-        {wrongPixels, "Write: image \"random\" has an invalid size"},
-        {empty, "Write: image \"empty\" has an invalid size"},
-        {tooWide, "Write: image \"wide\" has an invalid size"},
-    };
-    for (const Case& c : cases) {
-        try {
-            PX8EncodeRecord(c.picture);
-            ADD_FAILURE() << c.message;
-        } catch (const PX8Exception& e) {
-            EXPECT_STREQ(e.what(), c.message);
+    Bytes every(256);
+    std::iota(every.begin(), every.end(), 0);
+    Bytes rare = every; // twice each value from 1 but 100 and 200
+    for (int v = 1; v < 256; ++v) {
+        if (v != 100 && v != 200) {
+            rare.push_back(static_cast<uint8_t>(v));
         }
     }
+    for (const auto& [row, a, b] :
+         {std::tuple{Bytes{1, 2, 3}, 4, 5}, {every, 1, 2}, {rare, 100, 200}}) {
+        const Bytes stored = Encode({row});
+        EXPECT_EQ(stored[0], a);
+        EXPECT_EQ(stored[1], b);
+    }
+}
+
+TEST(PX8Writer, FilesAndWhatCannotBeStored) {
+    TPX8Picture longName = Picture("ninechars", 2, 2);
+    TPX8Picture wrongPixels = Picture("short", 2, 2);
+    wrongPixels.Pixels.pop_back();
+    const std::pair<TPX8Picture, std::string> cases[] = {
+        {longName, "Write: image name \"ninechars\" is longer than 8 characters"},
+        {wrongPixels, "Write: image \"short\" has an invalid size"},
+        {Picture("empty", 0, 0), "Write: image \"empty\" has an invalid size"},
+        {Picture("wide", 65281, 1), "Write: image \"wide\" has an invalid size"},
+    };
+    for (const auto& [picture, message] : cases) {
+        EXPECT_EQ(MessageOf([&] { PX8EncodeRecord(picture); }), message);
+    }
+    EXPECT_EQ(MessageOf([] { PX8WriteLibrary("/nonexistent/a.px8", {}, {}); }),
+              "Cannot create file \"/nonexistent/a.px8\"");
+    const std::string path = WriteTempFile("a.px8", {});
+    PX8WriteLibrary(path, {}, {Picture("a", 2, 2)});
+    TPX8Library library;
+    library.LoadFromFile(path);
+    EXPECT_TRUE(library.ImageExists("a"));
 }

@@ -6,8 +6,8 @@
 #include "graphics/PX8Exception.h"
 #include "graphics/PX8Image.h"
 #include "graphics/PX8ImageData.h"
+#include "graphics/PX8TestFiles.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,26 +20,33 @@ struct TestSurface {
                                                   displayable ? &PX8IdentityBitmapInfo() : nullptr);
     }
 
-    // Writes the rows straight into the pixels (no damage, no layers).
-    void Paint(const std::vector<std::string>& rows) {
-        for (size_t y = 0; y < rows.size(); ++y) {
-            uint8_t* row = surface->StartLine(0, static_cast<int32_t>(y));
-            for (size_t x = 0; x < rows[y].size(); ++x) {
-                row[x] = Colour(rows[y][x]);
+    // Writes the rows ("1234 5678": rows apart by spaces) straight into the pixels (no damage,
+    // no layers).
+    void Paint(const std::string& rows) {
+        int32_t y = 0;
+        int32_t x = 0;
+        uint8_t* row = surface->StartLine(0, 0);
+        for (const char c : rows) {
+            if (c == ' ') {
+                surface->UnlockSegment(0, y);
+                row = surface->StartLine(0, ++y);
+                x = 0;
+            } else {
+                row[x++] = Colour(c);
             }
-            surface->UnlockSegment(0, static_cast<int32_t>(y));
         }
+        surface->UnlockSegment(0, y);
     }
 
-    std::vector<std::string> Picture() {
-        std::vector<std::string> rows;
+    // The picture in the form Paint takes.
+    std::string Picture() {
+        std::string rows;
         for (int32_t y = 0; y < surface->Height(); ++y) {
-            std::string row;
+            rows += y > 0 ? " " : "";
             for (int32_t x = 0; x < surface->Width(); ++x) {
                 const uint8_t value = surface->GetPixel({x, y});
-                row += static_cast<char>(value < 10 ? '0' + value : 'a' + value - 10);
+                rows += static_cast<char>(value < 10 ? '0' + value : 'a' + value - 10);
             }
-            rows.push_back(row);
         }
         return rows;
     }
@@ -62,15 +69,3 @@ struct TestSurface {
     std::unique_ptr<TPX8Image> image;
     std::unique_ptr<TPX8ImageData> surface;
 };
-
-using Rows = std::vector<std::string>;
-
-// The message of the engine fault the operation raises, or "" when it raises none.
-inline std::string MessageOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const PX8Exception& e) {
-        return e.what();
-    }
-    return "";
-}

@@ -14,30 +14,19 @@ constexpr int SurfaceCount = 5;
 
 std::string Show(const TRect& r) {
     std::ostringstream out;
-    out << "(" << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom << ")";
-    return out.str();
-}
-
-std::string Show(const TPoint& p) {
-    std::ostringstream out;
-    out << "(" << p.X << "," << p.Y << ")";
+    out << " (" << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom << ")";
     return out.str();
 }
 
 // Runs the operation and compares the message it raises with the one expected ("" = none).
 std::string Expect(const std::string& message, const std::function<void()>& operation) {
+    std::string raised;
     try {
         operation();
     } catch (const PX8Exception& e) {
-        if (e.what() == message) {
-            return "";
-        }
-        return std::string("raised \"") + e.what() + "\", expected \"" + message + "\"";
+        raised = e.what();
     }
-    if (!message.empty()) {
-        return "did not raise \"" + message + "\"";
-    }
-    return "";
+    return raised == message ? "" : "raised \"" + raised + "\", expected \"" + message + "\"";
 }
 
 // For each of `destSize` places, the source index that nearest-pixel scaling of `sourceSize`
@@ -56,13 +45,21 @@ std::vector<int> Walk(int sourceStart, int sourceSize, int destSize, bool revers
     return map;
 }
 
+// Where a plain copy of q to p lands.
+TRect BlitRect(const TPoint& p, const TRect& q) {
+    return {p.X, p.Y, p.X + RectWidth(q), p.Y + RectHeight(q)};
+}
+
 int Scaled(int size, uint16_t zoom, uint16_t div) {
     return size <= 0 ? 0 : (size * zoom + div - 1) / div;
 }
 
 } // namespace
 
-uint32_t ByteChoices::Pick(uint32_t count) {
+uint32_t Choices::Pick(uint32_t count) {
+    if (bytes == nullptr) {
+        return std::uniform_int_distribution<uint32_t>(0, count - 1)(generator);
+    }
     if (remaining == 0 || count <= 1) {
         return 0;
     }
@@ -75,7 +72,7 @@ uint32_t ByteChoices::Pick(uint32_t count) {
     return value % count;
 }
 
-SurfaceScenario::SurfaceScenario(IChoices& source, bool withLargeSurface)
+SurfaceScenario::SurfaceScenario(Choices& source, bool withLargeSurface)
     : choices(source), large(withLargeSurface), images(SurfaceCount), surfaces(SurfaceCount),
       model(SurfaceCount) {
     for (int i = 0; i < SurfaceCount; ++i) {
@@ -150,69 +147,11 @@ TRect SurfaceScenario::FrameBand(int source, uint16_t frame) const {
     return {0, frame * s.frameHeight, s.width, (frame + 1) * s.frameHeight};
 }
 
-std::vector<uint8_t> SurfaceScenario::Compose(int index) const {
-    const ModelSurface& m = model[static_cast<size_t>(index)];
-    std::vector<uint8_t> pixels = m.own;
-    for (const ModelLayer& layer : m.layers) {
-        if (!layer.visible) {
-            continue;
-        }
-        const ModelSurface& s = model[static_cast<size_t>(layer.source)];
-        const std::vector<uint8_t> picture = Compose(layer.source);
-        const int sw = RectWidth(layer.sourceRect);
-        const int sh = RectHeight(layer.sourceRect);
-        const int dw = Scaled(sw, layer.zoomX, layer.zoomDiv);
-        const int dh = Scaled(sh, layer.zoomY, layer.zoomDiv);
-        const std::vector<int> columns = Walk(layer.sourceRect.Left, sw, dw, s.flipHorizontal);
-        const std::vector<int> rows = Walk(layer.sourceRect.Top, sh, dh, s.flipVertical);
-        for (int v = 0; v < dh; ++v) {
-            for (int u = 0; u < dw; ++u) {
-                const int x = layer.position.X + u;
-                const int y = layer.position.Y + v;
-                const int sx = columns[static_cast<size_t>(u)];
-                const int sy = rows[static_cast<size_t>(v)];
-                if (x < 0 || y < 0 || x >= m.width || y >= m.height || sx < 0 || sy < 0 ||
-                    sx >= s.width || sy >= s.height) {
-                    continue;
-                }
-                const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
-                if (s.transparent && value == s.transparentIndex) {
-                    continue;
-                }
-                pixels[static_cast<size_t>(y * m.width + x)] = value;
-            }
-        }
-    }
-    return pixels;
-}
-
-void SurfaceScenario::ModelBlit(int owner, const TPoint& p, int source, const TRect& q,
-                                const TRect& clip) {
-    ModelSurface& o = model[static_cast<size_t>(owner)];
-    const ModelSurface& s = model[static_cast<size_t>(source)];
-    const std::vector<uint8_t> picture = Compose(source);
-    const int w = RectWidth(q);
-    const int h = RectHeight(q);
-    for (int sy = std::max(q.Top, 0); sy < std::min(q.Bottom, s.height); ++sy) {
-        for (int sx = std::max(q.Left, 0); sx < std::min(q.Right, s.width); ++sx) {
-            const int u = sx - q.Left;
-            const int v = sy - q.Top;
-            const int x = p.X + (s.flipHorizontal ? w - 1 - u : u);
-            const int y = p.Y + (s.flipVertical ? h - 1 - v : v);
-            if (!PtInRect(clip, x, y)) {
-                continue;
-            }
-            const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
-            if (s.transparent && value == s.transparentIndex) {
-                continue;
-            }
-            o.own[static_cast<size_t>(y * o.width + x)] = value;
-        }
-    }
-}
-
-void SurfaceScenario::ModelStretch(int owner, const TRect& d, int source, const TRect& q) {
-    ModelSurface& o = model[static_cast<size_t>(owner)];
+// Draws the source rectangle q of surface `source`, scaled to the rectangle d, into `pixels`
+// (a picture of the surface `target`), inside `clip` only.
+void SurfaceScenario::Draw(std::vector<uint8_t>& pixels, int target, const TRect& d, int source,
+                           const TRect& q, const TRect& clip) const {
+    const ModelSurface& o = model[static_cast<size_t>(target)];
     const ModelSurface& s = model[static_cast<size_t>(source)];
     const int sw = RectWidth(q);
     const int sh = RectHeight(q);
@@ -230,25 +169,29 @@ void SurfaceScenario::ModelStretch(int owner, const TRect& d, int source, const 
             const int y = d.Top + v;
             const int sx = columns[static_cast<size_t>(u)];
             const int sy = rows[static_cast<size_t>(v)];
-            if (!PtInRect(o.clip, x, y) || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) {
+            if (!PtInRect(clip, x, y) || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) {
                 continue;
             }
             const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
-            if (s.transparent && value == s.transparentIndex) {
-                continue;
+            if (!(s.transparent && value == s.transparentIndex)) {
+                pixels[static_cast<size_t>(y * o.width + x)] = value;
             }
-            o.own[static_cast<size_t>(y * o.width + x)] = value;
         }
     }
 }
 
-bool SurfaceScenario::IsShownOn(int source, int owner) const {
-    for (const ModelLayer& l : model[static_cast<size_t>(owner)].layers) {
-        if (l.source == source) {
-            return true;
+std::vector<uint8_t> SurfaceScenario::Compose(int index) const {
+    const ModelSurface& m = model[static_cast<size_t>(index)];
+    std::vector<uint8_t> pixels = m.own;
+    for (const ModelLayer& l : m.layers) {
+        if (l.visible) {
+            const int w = Scaled(RectWidth(l.sourceRect), l.zoomX, l.zoomDiv);
+            const int h = Scaled(RectHeight(l.sourceRect), l.zoomY, l.zoomDiv);
+            Draw(pixels, index, {l.position.X, l.position.Y, l.position.X + w, l.position.Y + h},
+                 l.source, l.sourceRect, {0, 0, m.width, m.height});
         }
     }
-    return false;
+    return pixels;
 }
 
 bool SurfaceScenario::IsAncestorOrSelf(int owner, int candidate) const {
@@ -256,7 +199,7 @@ bool SurfaceScenario::IsAncestorOrSelf(int owner, int candidate) const {
         return true;
     }
     for (int parent = 0; parent < SurfaceCount; ++parent) {
-        if (IsShownOn(owner, parent) && IsAncestorOrSelf(parent, candidate)) {
+        if (FindLayer(parent, owner) >= 0 && IsAncestorOrSelf(parent, candidate)) {
             return true;
         }
     }
@@ -300,34 +243,41 @@ std::string SurfaceScenario::Apply(std::string& description) {
     const int layer = FindLayer(o, s);
     std::ostringstream what;
     std::string result;
-    switch (choices.Pick(16)) {
-    case 0: {
-        const TRect r = RandomRect(mo.width, mo.height);
-        const auto colour = static_cast<uint8_t>(choices.Pick(6));
-        what << "FillRect " << o << " " << Show(r) << " " << int{colour};
-        so.FillRect(r, colour);
-        TRect a;
-        if (IntersectRect(a, r, mo.clip)) {
-            for (int y = a.Top; y < a.Bottom; ++y) {
-                std::fill_n(mo.own.begin() + y * mo.width + a.Left, RectWidth(a), colour);
-            }
-        }
-        break;
-    }
+    // Runs an operation that must raise `unknown` when `target` is -1 (no such layer of o).
+    const auto known = [&](int target, const char* unknown, const std::function<void()>& call) {
+        result = Expect(target < 0 ? unknown : "", call);
+        refusals += target < 0 ? 1 : 0;
+        return target >= 0;
+    };
+    const TPoint p = RandomPoint(mo.width, mo.height);
+    const TRect r = RandomRect(mo.width, mo.height);
+    const TRect q = RandomRect(ms.width, ms.height);
+    const auto number = static_cast<uint16_t>(choices.Pick(4));
+    const uint16_t priority = RandomPriority();
+    const bool flag = choices.Pick(2) == 0;
+    const uint32_t operation = choices.Pick(16);
+    what << "operation " << operation << " on " << o << " with " << s << Show(r) << Show(q) << " ("
+         << p.X << "," << p.Y << ") " << number << " " << priority << " " << flag;
+    description = what.str();
+    switch (operation) {
+    case 0:
     case 1: {
-        const TRect r = RandomRect(mo.width, mo.height);
-        const auto colour = static_cast<uint8_t>(choices.Pick(6));
-        what << "FrameRect " << o << " " << Show(r) << " " << int{colour};
-        so.FrameRect(r, colour);
+        if (operation == 0) {
+            so.FillRect(r, static_cast<uint8_t>(number));
+        } else {
+            so.FrameRect(r, static_cast<uint8_t>(number));
+        }
         TRect a;
         if (IntersectRect(a, r, mo.clip)) {
             for (int y = a.Top; y < a.Bottom; ++y) {
                 for (int x = a.Left; x < a.Right; ++x) {
-                    const bool edge = y == r.Top || y == r.Bottom - 1 ||
+                    // A frame leaves out the side edges that the clip cuts off.
+                    const bool edge = operation == 0 || y == r.Top || y == r.Bottom - 1 ||
                                       (x == r.Left && a.Left == r.Left) ||
                                       (x == r.Right - 1 && a.Right == r.Right);
                     if (edge) {
-                        mo.own[static_cast<size_t>(y * mo.width + x)] = colour;
+                        mo.own[static_cast<size_t>(y * mo.width + x)] =
+                            static_cast<uint8_t>(number);
                     }
                 }
             }
@@ -335,139 +285,87 @@ std::string SurfaceScenario::Apply(std::string& description) {
         break;
     }
     case 2:
-    case 3: {
+    case 3:
         if (o == s) {
-            return "";
+            break;
         }
-        const TPoint p = RandomPoint(mo.width, mo.height);
-        const TRect q = RandomRect(ms.width, ms.height);
-        const uint32_t kind = choices.Pick(3);
-        if (kind == 2) {
-            const TRect d = RandomRect(mo.width, mo.height);
-            what << "StretchBlit " << o << " " << Show(d) << " from " << s << " " << Show(q);
-            so.StretchBlit(d, ss, q);
-            ModelStretch(o, d, s, q);
-        } else if (kind == 0) {
-            what << "Blit " << o << " " << Show(p) << " from " << s << " " << Show(q);
-            so.Blit(p, ss, q);
-            ModelBlit(o, p, s, q, mo.clip);
-        } else {
-            const TRect clip = RandomRect(mo.width, mo.height);
-            what << "BlitClipped " << o << " " << Show(p) << " from " << s << " " << Show(q)
-                 << " clip " << Show(clip);
-            so.BlitClipped(p, ss, clip, q);
+        if (number == 0) {
+            so.StretchBlit(r, ss, q);
+            Draw(mo.own, o, r, s, q, mo.clip);
+        } else if (number == 1) {
+            so.BlitClipped(p, ss, r, q);
             TRect c;
-            IntersectRect(c, clip, {0, 0, mo.width, mo.height});
-            ModelBlit(o, p, s, q, c);
+            IntersectRect(c, r, {0, 0, mo.width, mo.height});
+            Draw(mo.own, o, BlitRect(p, q), s, q, c);
+        } else {
+            so.Blit(p, ss, q);
+            Draw(mo.own, o, BlitRect(p, q), s, q, mo.clip);
         }
         break;
-    }
     case 4:
     case 5: {
-        const TPoint p = RandomPoint(mo.width, mo.height);
-        const auto frame = static_cast<uint16_t>(choices.Pick(3));
-        const uint16_t priority = RandomPriority();
-        const bool plain = choices.Pick(4) == 0;
-        const TPoint at = plain ? TPoint{0, mo.height} : p;
-        const uint16_t f = plain ? 0 : frame;
-        what << "AddLayer " << o << " shows " << s << " at " << Show(at) << " frame " << f
-             << " priority " << priority;
-        const bool refused = IsAncestorOrSelf(o, s);
-        result = Expect(refused ? "AddLayer: can't make parent a layer" : "", [&] {
-            if (plain) {
-                so.AddLayer(ss, priority);
-            } else {
-                so.AddLayerFrame(ss, at, f, priority);
-            }
-        });
-        if (refused) {
-            ++refusals;
+        // Either a plain layer below the owner or a frame at a point.
+        const TPoint at = number == 3 ? TPoint{0, mo.height} : p;
+        const uint16_t frame = number == 3 ? 0 : number;
+        if (!known(IsAncestorOrSelf(o, s) ? -1 : 0, "AddLayer: can't make parent a layer", [&] {
+                if (number == 3) {
+                    so.AddLayer(ss, priority);
+                } else {
+                    so.AddLayerFrame(ss, at, frame, priority);
+                }
+            })) {
             break;
         }
         auto place = std::find_if(mo.layers.begin(), mo.layers.end(),
                                   [&](const ModelLayer& l) { return l.priority > priority; });
-        mo.layers.insert(place, ModelLayer{s, priority, at, true, FrameBand(s, f), f, 1, 1, 1});
+        mo.layers.insert(place,
+                         ModelLayer{s, priority, at, true, FrameBand(s, frame), frame, 1, 1, 1});
         break;
     }
-    case 6: {
-        what << "RemoveLayer " << o << " " << s;
-        result =
-            Expect(layer < 0 ? "RemoveLayerNode: Unknown layer" : "", [&] { so.RemoveLayer(ss); });
-        if (layer >= 0) {
+    case 6:
+        if (known(layer, "RemoveLayerNode: Unknown layer", [&] { so.RemoveLayer(ss); })) {
             mo.layers.erase(mo.layers.begin() + layer);
-        } else {
-            ++refusals;
         }
         break;
-    }
-    case 7: {
-        const bool visible = choices.Pick(2) == 0;
-        what << "SetLayerVisible " << o << " " << s << " " << visible;
-        result = Expect(layer < 0 ? "SetLayerNodeVisible: Unknown layer" : "",
-                        [&] { so.SetLayerVisible(ss, visible); });
-        if (layer >= 0) {
-            mo.layers[static_cast<size_t>(layer)].visible = visible;
-        } else {
-            ++refusals;
+    case 7:
+        if (known(layer, "SetLayerNodeVisible: Unknown layer",
+                  [&] { so.SetLayerVisible(ss, flag); })) {
+            mo.layers[static_cast<size_t>(layer)].visible = flag;
         }
         break;
-    }
     case 8: {
-        const auto frame = static_cast<uint16_t>(choices.Pick(4));
-        const bool byPriority = choices.Pick(2) == 0;
-        const uint16_t priority = RandomPriority();
+        // By source alone, or by source and priority.
         int target = layer;
-        if (byPriority) {
-            target = -1;
-            for (size_t i = 0; i < mo.layers.size(); ++i) {
-                if (mo.layers[i].source == s && mo.layers[i].priority == priority) {
-                    target = static_cast<int>(i);
-                    break;
+        if (flag) {
+            const auto found = std::find_if(mo.layers.begin(), mo.layers.end(), [&](auto& l) {
+                return l.source == s && l.priority == priority;
+            });
+            target = found == mo.layers.end() ? -1 : static_cast<int>(found - mo.layers.begin());
+        }
+        if (known(target, "SetLayerNodeFrame: Unknown layer", [&] {
+                if (flag) {
+                    so.SetLayerFrame(ss, priority, number);
+                } else {
+                    so.SetLayerFrame(ss, number);
                 }
-            }
-        }
-        what << "SetLayerFrame " << o << " " << s << " frame " << frame;
-        if (byPriority) {
-            what << " priority " << priority;
-        }
-        result = Expect(target < 0 ? "SetLayerNodeFrame: Unknown layer" : "", [&] {
-            if (byPriority) {
-                so.SetLayerFrame(ss, priority, frame);
-            } else {
-                so.SetLayerFrame(ss, frame);
-            }
-        });
-        if (target >= 0) {
+            })) {
             ModelLayer& l = mo.layers[static_cast<size_t>(target)];
-            if (l.visible) {
-                l.sourceRect = FrameBand(s, frame);
-            }
-            l.frame = frame;
-        } else {
-            ++refusals;
+            l.sourceRect = l.visible ? FrameBand(s, number) : l.sourceRect;
+            l.frame = number;
         }
         break;
     }
     case 9:
-    case 10: {
-        const TPoint p = RandomPoint(mo.width, mo.height);
-        what << "SetLayerPosition " << o << " " << s << " " << Show(p);
-        result = Expect(layer < 0 ? "SetLayerNodePosition: Unknown layer" : "",
-                        [&] { so.SetLayerPosition(ss, p); });
-        if (layer >= 0) {
+    case 10:
+        if (known(layer, "SetLayerNodePosition: Unknown layer",
+                  [&] { so.SetLayerPosition(ss, p); })) {
             mo.layers[static_cast<size_t>(layer)].position = p;
-        } else {
-            ++refusals;
         }
         break;
-    }
     case 11: {
         TLayerInfo info;
-        what << "GetLayerInfo/ReviseLayer " << o << " " << s;
-        if (layer < 0) {
-            ++refusals;
-            result =
-                Expect("SetLayerNodeSourceRect: Unknown layer", [&] { so.GetLayerInfo(ss, info); });
+        if (!known(layer, "SetLayerNodeSourceRect: Unknown layer",
+                   [&] { so.GetLayerInfo(ss, info); })) {
             if (result.empty()) {
                 result =
                     Expect("ReviseLayerNode: Unknown layer", [&] { so.ReviseLayer(ss, info); });
@@ -475,53 +373,44 @@ std::string SurfaceScenario::Apply(std::string& description) {
             break;
         }
         ModelLayer& l = mo.layers[static_cast<size_t>(layer)];
-        so.GetLayerInfo(ss, info);
         if (info.Priority != l.priority || info.Frame != l.frame || info.Hidden == l.visible ||
             info.X != l.position.X || info.Y != l.position.Y ||
             !(info.SourceRect == l.sourceRect) || info.ZoomX != l.zoomX || info.ZoomY != l.zoomY ||
             info.ZoomDiv != l.zoomDiv || !info.UseSourceRect) {
-            return what.str() + ": layer information differs from the model";
+            return "layer information differs from the model";
         }
-        info.Priority = RandomPriority();
-        info.Frame = static_cast<uint16_t>(choices.Pick(3));
-        info.UseSourceRect = choices.Pick(2) == 0;
-        info.SourceRect = RandomRect(ms.width, ms.height);
-        info.Hidden = choices.Pick(3) == 0;
-        const TPoint p = RandomPoint(mo.width, mo.height);
-        info.X = p.X;
-        info.Y = p.Y;
+        // The priority is not revised. Now and then a zoom, or a divisor of 0 (refused).
+        info = TLayerInfo{priority,
+                          static_cast<uint16_t>(number % 3),
+                          1,
+                          1,
+                          1,
+                          flag,
+                          choices.Pick(3) == 0,
+                          p.X,
+                          p.Y,
+                          q};
         const uint32_t zoom = choices.Pick(10);
-        const bool badZoom = zoom == 0;
-        info.ZoomX = 1;
-        info.ZoomY = 1;
-        info.ZoomDiv = badZoom ? 0 : 1;
+        info.ZoomDiv = zoom == 0 ? 0 : 1;
         if (zoom >= 7) {
             info.ZoomX = static_cast<uint16_t>(choices.Pick(4));
             info.ZoomY = static_cast<uint16_t>(choices.Pick(4));
             info.ZoomDiv = static_cast<uint16_t>(1 + choices.Pick(3));
-            what << " zoom " << info.ZoomX << "," << info.ZoomY << "/" << info.ZoomDiv;
         }
-        what << " to " << Show(p) << " frame " << info.Frame << " hidden " << info.Hidden
-             << (info.UseSourceRect ? " source " + Show(info.SourceRect) : " by frame")
-             << (badZoom ? " zoom divisor 0" : "");
-        result = Expect(badZoom ? "ReviseLayerNode: zoom divisor is 0" : "",
-                        [&] { so.ReviseLayer(ss, info); });
-        if (badZoom) {
-            ++refusals;
+        what << " zoom " << info.ZoomX << "," << info.ZoomY << "/" << info.ZoomDiv << " hidden "
+             << info.Hidden;
+        description = what.str();
+        if (!known(info.ZoomDiv == 0 ? -1 : 0, "ReviseLayerNode: zoom divisor is 0",
+                   [&] { so.ReviseLayer(ss, info); })) {
             break;
         }
-        l.sourceRect = info.UseSourceRect ? info.SourceRect : FrameBand(s, l.frame);
-        l.position = p;
-        l.frame = info.Frame;
-        l.visible = !info.Hidden;
-        l.zoomX = info.ZoomX;
-        l.zoomY = info.ZoomY;
-        l.zoomDiv = info.ZoomDiv;
+        l = ModelLayer{
+            s,          l.priority, p,          !info.Hidden, flag ? q : FrameBand(s, l.frame),
+            info.Frame, info.ZoomX, info.ZoomY, info.ZoomDiv};
         break;
     }
     case 12: {
         const auto h = static_cast<uint16_t>(choices.Pick(static_cast<uint32_t>(ms.height + 2)));
-        what << "SetFrameHeight " << s << " " << h;
         ss.SetFrameHeight(h);
         const uint16_t kept = std::max<uint16_t>(h, 1);
         ModelSurface& source = model[static_cast<size_t>(s)];
@@ -529,60 +418,46 @@ std::string SurfaceScenario::Apply(std::string& description) {
             source.frameHeight = kept;
             for (ModelSurface& owner : model) {
                 for (ModelLayer& l : owner.layers) {
-                    if (l.source == s) {
-                        l.sourceRect = {0, 0, source.width, kept};
-                    }
+                    l.sourceRect = l.source == s ? TRect{0, 0, source.width, kept} : l.sourceRect;
                 }
             }
         }
         break;
     }
-    case 13: {
-        if (choices.Pick(2) == 0) {
-            const TRect r = RandomRect(mo.width, mo.height);
-            what << "SetClip " << o << " " << Show(r);
+    case 13:
+        if (flag) {
             so.SetClip(r);
             if (!IntersectRect(mo.clip, r, {0, 0, mo.width, mo.height})) {
                 mo.clip = TRect{};
             }
         } else {
-            what << "ResetClip " << o;
             so.ResetClip();
             mo.clip = {0, 0, mo.width, mo.height};
         }
         break;
-    }
     case 14: {
         // Flags of a surface that nobody shows may change at will.
         bool shown = false;
-        for (int p = 0; p < SurfaceCount; ++p) {
-            shown = shown || IsShownOn(s, p);
+        for (int owner = 0; owner < SurfaceCount; ++owner) {
+            shown = shown || FindLayer(owner, s) >= 0;
         }
-        if (shown) {
-            return "";
+        if (!shown) {
+            ModelSurface& source = model[static_cast<size_t>(s)];
+            source.flipHorizontal = ss.FlipHorizontal = (number & 1) != 0;
+            source.flipVertical = ss.FlipVertical = (number & 2) != 0;
+            source.transparent = flag;
+            ss.SetTransparency(source.transparentIndex, flag);
         }
-        ModelSurface& source = model[static_cast<size_t>(s)];
-        source.flipHorizontal = choices.Pick(2) == 0;
-        source.flipVertical = choices.Pick(2) == 0;
-        source.transparent = choices.Pick(2) == 0;
-        ss.FlipHorizontal = source.flipHorizontal;
-        ss.FlipVertical = source.flipVertical;
-        ss.SetTransparency(source.transparentIndex, source.transparent);
-        what << "Flags of " << s;
         break;
     }
-    case 15: {
-        if (choices.Pick(4) != 0) {
-            return "";
+    case 15:
+        if (number == 0) {
+            Destroy(s);
+            Create(s);
+            recreated = s;
         }
-        what << "Destroy " << s;
-        Destroy(s);
-        Create(s);
-        recreated = s;
         break;
     }
-    }
-    description = what.str();
     return result;
 }
 
@@ -602,8 +477,8 @@ std::string SurfaceScenario::Check(const std::vector<std::vector<uint8_t>>& befo
                 if (row[x] != expected[at]) {
                     surface.UnlockSegment(0, y);
                     return "surface " + std::to_string(i) + " differs from the model at " +
-                           Show(TPoint{x, y}) + ": " + std::to_string(row[x]) + " instead of " +
-                           std::to_string(expected[at]);
+                           std::to_string(x) + "," + std::to_string(y) + ": " +
+                           std::to_string(row[x]) + " instead of " + std::to_string(expected[at]);
                 }
                 if (compare && before[static_cast<size_t>(i)][at] != expected[at]) {
                     bool covered = false;
@@ -614,7 +489,7 @@ std::string SurfaceScenario::Check(const std::vector<std::vector<uint8_t>>& befo
                     if (!covered) {
                         surface.UnlockSegment(0, y);
                         return "surface " + std::to_string(i) + " changed outside its damage at " +
-                               Show(TPoint{x, y});
+                               std::to_string(x) + "," + std::to_string(y);
                     }
                 }
             }

@@ -21,41 +21,26 @@ class TPX8Image;
 class TPX8ImageData;
 
 // Where the driver takes its decisions from: a seeded generator in the tests, the input bytes
-// in the fuzz target.
-class IChoices {
+// in the fuzz target (0 once they run out).
+class Choices {
   public:
-    virtual ~IChoices() = default;
+    explicit Choices(uint32_t seed) : generator(seed) {}
+    Choices(const uint8_t* data, size_t size) : bytes(data), remaining(size) {}
     // A number from 0 to count - 1.
-    virtual uint32_t Pick(uint32_t count) = 0;
-};
-
-class SeededChoices : public IChoices {
-  public:
-    explicit SeededChoices(uint32_t seed) : generator(seed) {}
-    uint32_t Pick(uint32_t count) override {
-        return std::uniform_int_distribution<uint32_t>(0, count - 1)(generator);
-    }
+    uint32_t Pick(uint32_t count);
+    bool Exhausted() const { return bytes != nullptr && remaining == 0; }
 
   private:
     std::mt19937 generator;
-};
-
-class ByteChoices : public IChoices {
-  public:
-    ByteChoices(const uint8_t* data, size_t size) : bytes(data), remaining(size) {}
-    uint32_t Pick(uint32_t count) override;
-    bool Exhausted() const { return remaining == 0; }
-
-  private:
-    const uint8_t* bytes;
-    size_t remaining;
+    const uint8_t* bytes = nullptr;
+    size_t remaining = 0;
 };
 
 class SurfaceScenario {
   public:
     // Surfaces of random sizes (one of them spanning two segments when `withLargeSurface`),
     // random pictures, flips and transparency.
-    SurfaceScenario(IChoices& choices, bool withLargeSurface);
+    SurfaceScenario(Choices& choices, bool withLargeSurface);
     ~SurfaceScenario();
     SurfaceScenario(const SurfaceScenario&) = delete;
     SurfaceScenario& operator=(const SurfaceScenario&) = delete;
@@ -96,20 +81,19 @@ class SurfaceScenario {
     void Destroy(int index);
     std::vector<uint8_t> Compose(int index) const;
     std::string Check(const std::vector<std::vector<uint8_t>>& before);
-    bool IsShownOn(int source, int owner) const;
     bool IsAncestorOrSelf(int owner, int candidate) const;
     int FindLayer(int owner, int source) const;
     TRect FrameBand(int source, uint16_t frame) const;
     TRect RandomRect(int width, int height);
     TPoint RandomPoint(int width, int height);
     uint16_t RandomPriority();
-    void ModelBlit(int owner, const TPoint& p, int source, const TRect& q, const TRect& clip);
-    void ModelStretch(int owner, const TRect& d, int source, const TRect& q);
+    void Draw(std::vector<uint8_t>& pixels, int target, const TRect& d, int source, const TRect& q,
+              const TRect& clip) const;
 
     // The operations; each returns the message it expected and got, or an error.
     std::string Apply(std::string& description);
 
-    IChoices& choices;
+    Choices& choices;
     bool large;
     std::vector<std::unique_ptr<TPX8Image>> images;
     std::vector<std::unique_ptr<TPX8ImageData>> surfaces;

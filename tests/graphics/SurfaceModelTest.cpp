@@ -17,7 +17,7 @@ TEST(SurfaceModel, RandomOperationsMatchTheModel) {
     };
     for (const Run& run : runs) {
         SCOPED_TRACE("seed " + std::to_string(run.seed));
-        SeededChoices choices(run.seed);
+        Choices choices(run.seed);
         SurfaceScenario scenario(choices, run.largeSurface);
         int layersSeen = 0;
         for (int step = 0; step < run.steps; ++step) {
