@@ -1,9 +1,6 @@
 #include "framework/TimerScript.h"
-#include "fakes/FakeGraphicArea.h"
-#include "fakes/FakeUserInterface.h"
-#include "framework/RecordingRoom.h"
-#include "framework/StdWorld.h"
 #include "framework/TarnStd.h"
+#include "framework/WorldFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,34 +10,14 @@
 
 namespace {
 
-// A published world whose current room records the scripts it runs.
-class TimerScriptTest : public ::testing::Test {
+class TimerScriptTest : public WorldFixture {
   protected:
     void SetUp() override {
-        ClearScripts();
-        SetWorld(&world);
-        room = static_cast<RecordingRoom*>(world.AddRoom(std::make_unique<RecordingRoom>("A")));
+        WorldFixture::SetUp();
+        room = AddRoom("A");
         world.GoRoom("A");
-        room->calls->clear();
+        journal.clear();
     }
-    void TearDown() override {
-        SetWorld(nullptr);
-        ClearScripts();
-    }
-
-    std::vector<std::string> Scripts() const {
-        std::vector<std::string> scripts;
-        for (const std::string& call : *room->calls) {
-            if (call.rfind("RunScript ", 0) == 0) {
-                scripts.push_back(call.substr(10));
-            }
-        }
-        return scripts;
-    }
-
-    FakeUserInterface ui;
-    FakeGraphicArea area;
-    TStdWorld world{&area};
     RecordingRoom* room = nullptr;
 };
 
@@ -114,7 +91,7 @@ TEST_F(TimerScriptTest, Timing) {
 
     std::vector<std::vector<std::string>> passes;
     for (int pass = 0; pass < 4; ++pass) {
-        room->calls->clear();
+        journal.clear();
         world.Tick(1);
         passes.push_back(Scripts());
     }

@@ -1,11 +1,7 @@
-#include "fakes/FakeGameWindow.h"
-#include "fakes/FakeGraphicArea.h"
-#include "fakes/FakeUserInterface.h"
 #include "fakes/TempFolder.h"
 #include "framework/ErrorLog.h"
-#include "framework/RecordingRoom.h"
-#include "framework/StdWorld.h"
 #include "framework/TimerScript.h"
+#include "framework/WorldFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,49 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-class WorldTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ClearScripts();
-        world.SetWindow(&window);
-        SetWorld(&world);
-    }
-    void TearDown() override {
-        SetWorld(nullptr);
-        ClearScripts();
-    }
-
-    RecordingRoom* AddRoom(const std::string& name) {
-        return static_cast<RecordingRoom*>(
-            world.AddRoom(std::make_unique<RecordingRoom>(name, &journal)));
-    }
-
-    // A room with a full-size control box "pad" that asks the room for its cursor.
-    RecordingRoom* AddPadRoom(const std::string& name) {
-        RecordingRoom* room = AddRoom(name);
-        room->AddHitBox(std::make_unique<TControlBox>("pad", TRect{0, 0, 10, 10}))
-            ->SetCursor(CursorAskRoom);
-        return room;
-    }
-
-    std::vector<std::string> StackNames() const {
-        std::vector<std::string> names;
-        for (TTarnNode* node = world.GetRoomStack().Head(); node != nullptr; node = node->Next()) {
-            names.push_back(static_cast<TRoomStackNode&>(*node).Room->GetID());
-        }
-        return names;
-    }
-
-    FakeUserInterface ui;
-    FakeGraphicArea area;
-    FakeGameWindow window;
-    std::vector<std::string> journal;
-    TStdWorld world{&area};
-};
-
-} // namespace
+using WorldTest = WorldFixture;
 
 TEST_F(WorldTest, GoRoomKeepsTenRoomsAndGoBackReturns) {
     std::vector<std::string> names;
