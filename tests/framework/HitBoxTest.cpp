@@ -88,15 +88,19 @@ TEST_F(HitBoxTest, ClicksAndControlEvents) {
     EXPECT_EQ(events, expected);
 }
 
-TEST_F(HitBoxTest, UnboundHooks) {
+TEST_F(HitBoxTest, UnboundHooksAndPlainBoxesReportNothing) {
     TScriptBox script("go", {0, 0, 10, 10});
     script.Click();
     script.SetCursor(CursorAskRoom);
     EXPECT_EQ(script.GetCursor(2, 2), 32767) << "the stored value itself";
+    THitBox plain("plain", {0, 0, 10, 10});
     TControlBox control("pad", {0, 0, 10, 10});
-    EXPECT_FALSE(control.MouseDown(0, 0, 3, 4));
-    EXPECT_FALSE(control.DragMove(5, 5));
-    EXPECT_FALSE(control.MouseUp(5, 5));
-    control.Hold(3);
+    for (THitBox* box : {&plain, static_cast<THitBox*>(&control)}) {
+        EXPECT_FALSE(box->MouseDown(0, 0, 3, 4));
+        EXPECT_FALSE(box->DragMove(5, 5));
+        EXPECT_FALSE(box->MouseOver(5, 5));
+        EXPECT_FALSE(box->MouseUp(5, 5));
+        box->Hold(3);
+    }
     EXPECT_EQ(control.LastPoint, (TPoint{5, 5}));
 }

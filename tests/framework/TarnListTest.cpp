@@ -101,6 +101,8 @@ TEST(TarnList, RemovalsHandTheNodeToTheCaller) {
     EXPECT_EQ(mine.Remove(nullptr), nullptr);
     EXPECT_EQ(Walk(theirs), std::vector<TTarnNode*>{foreign});
     EXPECT_NE(mine.Remove(only), nullptr);
+    mine.Add(std::make_unique<TTarnNode>());
+    EXPECT_NE(mine.RemoveLast(), nullptr);
     EXPECT_EQ(mine.Head(), nullptr);
     EXPECT_EQ(mine.Tail(), nullptr);
     EXPECT_EQ(mine.RemoveFirst(), nullptr);
