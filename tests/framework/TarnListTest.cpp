@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <typeinfo>
 #include <vector>
 
@@ -64,49 +63,35 @@ TEST(TarnList, InsertionsAndPositions) {
 }
 
 TEST(TarnList, RemovalsHandTheNodeToTheCaller) {
-    struct Case {
-        const char* what;
-        std::function<std::unique_ptr<TTarnNode>(TTarnList&, std::vector<TTarnNode*>&)> remove;
-        std::vector<int> left; // positions, from 1, of the nodes that stay
-    };
-    const Case cases[] = {
-        {"head", [](auto& list, auto& nodes) { return list.Remove(nodes[0]); }, {2, 3}},
-        {"middle", [](auto& list, auto& nodes) { return list.Remove(nodes[1]); }, {1, 3}},
-        {"tail", [](auto& list, auto& nodes) { return list.Remove(nodes[2]); }, {1, 2}},
-        {"RemoveFirst", [](auto& list, auto&) { return list.RemoveFirst(); }, {2, 3}},
-        {"RemoveLast", [](auto& list, auto&) { return list.RemoveLast(); }, {1, 2}},
-    };
-    for (const Case& k : cases) {
-        TTarnList list;
-        std::vector<TTarnNode*> nodes;
-        for (int i = 0; i < 3; ++i) {
-            nodes.push_back(list.Add(std::make_unique<TTarnNode>()));
-        }
-        std::unique_ptr<TTarnNode> taken = k.remove(list, nodes);
-        ASSERT_NE(taken, nullptr) << k.what;
-        EXPECT_EQ(taken->Next(), nullptr) << k.what;
-        EXPECT_EQ(taken->Prev(), nullptr) << k.what;
-        std::vector<TTarnNode*> expected;
-        for (int i : k.left) {
-            expected.push_back(nodes[i - 1]);
-        }
-        EXPECT_EQ(Walk(list), expected) << k.what;
+    TTarnList list;
+    std::vector<TTarnNode*> n;
+    for (int i = 0; i < 6; ++i) {
+        n.push_back(list.Add(std::make_unique<TTarnNode>()));
     }
-
-    TTarnList mine;
+    const auto check = [&list](std::unique_ptr<TTarnNode> taken,
+                               const std::vector<TTarnNode*>& left) {
+        ASSERT_NE(taken, nullptr);
+        EXPECT_EQ(taken->Next(), nullptr);
+        EXPECT_EQ(taken->Prev(), nullptr);
+        EXPECT_EQ(Walk(list), left);
+    };
     TTarnList theirs;
-    TTarnNode* only = mine.Add(std::make_unique<TTarnNode>());
     TTarnNode* foreign = theirs.Add(std::make_unique<TTarnNode>());
-    EXPECT_EQ(mine.Remove(foreign), nullptr);
-    EXPECT_EQ(mine.Remove(nullptr), nullptr);
+    EXPECT_EQ(list.Remove(foreign), nullptr);
     EXPECT_EQ(Walk(theirs), std::vector<TTarnNode*>{foreign});
-    EXPECT_NE(mine.Remove(only), nullptr);
-    mine.Add(std::make_unique<TTarnNode>());
-    EXPECT_NE(mine.RemoveLast(), nullptr);
-    EXPECT_EQ(mine.Head(), nullptr);
-    EXPECT_EQ(mine.Tail(), nullptr);
-    EXPECT_EQ(mine.RemoveFirst(), nullptr);
-    EXPECT_EQ(mine.RemoveLast(), nullptr);
+    check(list.Remove(n[2]), {n[0], n[1], n[3], n[4], n[5]});
+    check(list.Remove(n[0]), {n[1], n[3], n[4], n[5]});
+    check(list.Remove(n[5]), {n[1], n[3], n[4]});
+    check(list.RemoveFirst(), {n[3], n[4]});
+    check(list.RemoveLast(), {n[3]});
+    check(list.RemoveLast(), {});
+    n[0] = list.Add(std::make_unique<TTarnNode>());
+    check(list.Remove(n[0]), {});
+    EXPECT_EQ(list.Head(), nullptr);
+    EXPECT_EQ(list.Tail(), nullptr);
+    EXPECT_EQ(list.RemoveFirst(), nullptr);
+    EXPECT_EQ(list.RemoveLast(), nullptr);
+    EXPECT_EQ(list.Remove(nullptr), nullptr);
 }
 
 TEST(TarnList, ClearMoveAndDestructionFreeLinkedNodesOnly) {
