@@ -170,17 +170,13 @@ TEST_F(WorldTest, CursorsAndCapture) {
     EXPECT_EQ(world.GetHotBox(), nullptr);
     EXPECT_EQ(area.screenCursorResets, 2);
 
-    journal.clear();
     area.Press(2, 3);
-    area.Move(40, 40); // dragging outside the box still goes to it
     a->capture = false;
-    area.Move(41, 40);
+    area.Move(41, 40); // dragging outside the box still goes to it
     EXPECT_EQ(world.GetCaptured(), nullptr) << "the room let go";
+    journal.clear();
     area.Release(41, 40);
-    const std::vector<std::string> expected = {"ControlEvent PAD 0", "GetCursor PAD 2,3",
-                                               "ControlEvent PAD 1", "GetCursor PAD 40,40",
-                                               "ControlEvent PAD 1", "GetCursor PAD 41,40"};
-    EXPECT_EQ(journal, expected) << "a release without capture does nothing";
+    EXPECT_TRUE(journal.empty()) << "a release without capture does nothing";
 
     a->capture = true;
     area.Press(2, 3);
