@@ -56,11 +56,6 @@ class DemoRoom : public TRoom {
 
     int16_t GetCursor(const std::string&, int32_t x, int32_t) override { return x < 10 ? 1 : 2; }
 
-    void KeyEvent(uint16_t key, uint8_t shift, bool down) override {
-        log.push_back("KeyEvent " + std::to_string(key) + " " + std::to_string(shift) +
-                      (down ? " down" : " up"));
-    }
-
     std::vector<std::string> log;
 };
 
@@ -117,8 +112,6 @@ TEST(DemoRoom, MousePressesReachScriptsAndControlEvents) {
     area.Move(30, -4);
     area.Release(16, 10);
     area.Move(16, 11);
-    world.KeyDown(0x50, 0);
-    world.KeyUp(0x50, 0);
 
     const std::vector<std::string> expected = {
         "RunScript PLAY PLAY",
@@ -131,8 +124,6 @@ TEST(DemoRoom, MousePressesReachScriptsAndControlEvents) {
         "ControlEvent PAD 3 at 15,10 held 1",
         "ControlEvent PAD 1 at 30,-4",
         "ControlEvent PAD 2 at 16,10",
-        "KeyEvent 80 0 down",
-        "KeyEvent 80 0 up",
     };
     EXPECT_EQ(room->log, expected);
     EXPECT_EQ(world.GetCaptured(), nullptr);
