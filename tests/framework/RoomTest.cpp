@@ -19,7 +19,7 @@ class ImageRoom : public TRoom {
 
 } // namespace
 
-TEST(Room, FlagsScriptsAndLists) {
+TEST(Room, FlagsAndScripts) {
     TRoom room("lobby");
     for (const int number : {0, 31, 32, -1, 1000}) {
         room.SetFlag(number, true);
@@ -43,13 +43,6 @@ TEST(Room, FlagsScriptsAndLists) {
                       "Caught an attempt to run an unknown script called \"" + script + "\"");
         }
     }
-
-    THitBox* box = room.AddHitBox(std::make_unique<TScriptBox>("game", TRect{0, 0, 5, 5}));
-    TFrameSet* frames =
-        room.AddFrameSet(std::make_unique<TFrameSet>("Play", TPoint{0, 0}, 1, 1, "p"));
-    EXPECT_EQ(room.FindHitBox("GAME"), box);
-    EXPECT_EQ(room.FindFrameSet("PLAY"), frames);
-    EXPECT_EQ(room.FindHitBox("nothing"), nullptr);
 }
 
 TEST(Room, LayoutDrawsBackgroundThenFrameSets) {

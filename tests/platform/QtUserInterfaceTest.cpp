@@ -49,7 +49,9 @@ TEST(QtUserInterface, BoxShowsStyleAndReturnsThePressedButton) {
         {OkCancel | IconInformation, QB::Ok | QB::Cancel, QB::Information, QB::Ok, QB::Cancel,
          MessageBoxResult::Cancel},
         {AbortRetryIgnore | DefaultButton2, QB::Abort | QB::Retry | QB::Ignore, QB::NoIcon,
-         QB::Retry, QB::Retry, MessageBoxResult::Retry},
+         QB::Retry, QB::Ignore, MessageBoxResult::Ignore},
+        {RetryCancel, QB::Retry | QB::Cancel, QB::NoIcon, QB::Retry, QB::Retry,
+         MessageBoxResult::Retry},
     };
     QtUserInterface ui(QtUserInterface::Mode::Interactive);
     for (const Case& c : cases) {
