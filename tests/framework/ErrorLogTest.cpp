@@ -1,25 +1,18 @@
 #include "framework/ErrorLog.h"
 #include "fakes/TempFolder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <regex>
-#include <sstream>
 #include <stdexcept>
 
 namespace {
 
+using testing::MatchesRegex;
+
 struct GameFault : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 class ErrorLogTest : public testing::Test {
   protected:
@@ -34,19 +27,22 @@ TEST_F(ErrorLogTest, EachFaultAppendsATwoLineEntry) {
     LogError(std::out_of_range("List index out of bounds (3)"), "TWorld.Tick");
     LogError(GameFault("Decode: invalid line code"), "TGameRoom.KeyEvent");
 
-    const std::string log = ReadFile(temp.Path() + "errorlog.txt");
+    const std::string log = temp.Read("errorlog.txt");
     ASSERT_EQ(log.substr(0, earlier.size()), earlier);
+    // POSIX extended expressions (GCC's <regex> does not build warning-free under the sanitizers).
+    const std::string stamp =
+        "[0-9]{6} [0-9]{2}:[0-9]{2}:[0-9]{2} v1\\.0\\.3 00000000 \\(00000000\\): ";
     const std::string os =
-        "OS: " + GetPlatformText() + "; Memory load: \\d{3}%, Free P=\\d+ V=\\d+";
-    const std::regex entries(
-        "\\d{6} \\d\\d:\\d\\d:\\d\\d v1\\.0\\.3 00000000 \\(00000000\\): std::out_of_range in "
-        "TWorld\\.Tick \\(List index out of bounds \\(3\\)\\)\n" +
-        os +
-        "\n\n"
-        "\\d{6} \\d\\d:\\d\\d:\\d\\d v1\\.0\\.3 00000000 \\(00000000\\): \\(anonymous "
-        "namespace\\)::GameFault in TGameRoom\\.KeyEvent \\(Decode: invalid line code\\)\n" +
-        os + "\n\n");
-    EXPECT_TRUE(std::regex_match(log.substr(earlier.size()), entries)) << log;
+        "OS: " + GetPlatformText() + "; Memory load: [0-9]{3}%, Free P=[0-9]+ V=[0-9]+\n\n";
+    EXPECT_THAT(log.substr(earlier.size()),
+                MatchesRegex(stamp +
+                             "std::out_of_range in TWorld\\.Tick \\(List index out of bounds "
+                             "\\(3\\)\\)\n" +
+                             os + stamp +
+                             "\\(anonymous namespace\\)::GameFault in TGameRoom\\.KeyEvent "
+                             "\\(Decode: invalid line code\\)\n" +
+                             os));
+    EXPECT_THAT(GetPlatformText(), MatchesRegex("Linux [0-9]+\\.[0-9]+\\.[0-9]+"));
 }
 
 TEST_F(ErrorLogTest, UnwritableLogIsLeftAlone) {
@@ -54,11 +50,6 @@ TEST_F(ErrorLogTest, UnwritableLogIsLeftAlone) {
     EXPECT_NO_THROW(LogError(std::runtime_error("x"), "op"));
     SetErrorLogFolder(temp.Path() + "missing/");
     EXPECT_NO_THROW(LogError(std::runtime_error("x"), "op"));
-}
-
-TEST(ErrorLog, PlatformTextNamesKernelAndVersion) {
-    EXPECT_TRUE(std::regex_match(GetPlatformText(), std::regex("Linux \\d+\\.\\d+\\.\\d+")))
-        << GetPlatformText();
 }
 
 } // namespace

@@ -44,26 +44,6 @@ TEST_F(HitBoxTest, HitTestAndFindBox) {
     EXPECT_EQ(boxes.FindBox("third"), nullptr);
 }
 
-TEST_F(HitBoxTest, Cursors) {
-    TScriptBox box("box", {10, 20, 30, 40});
-    EXPECT_EQ(box.GetCursor(12, 22), 1);
-
-    box.SetCursor(CursorAskRoom);
-    EXPECT_EQ(box.GetCursor(12, 22), 32767) << "unbound hook: the stored value itself";
-
-    std::vector<std::string> asked;
-    CursorHook = [&](const std::string& id, int32_t x, int32_t y) -> int16_t {
-        asked.push_back(id + " " + std::to_string(x) + "," + std::to_string(y));
-        return 2;
-    };
-    EXPECT_EQ(box.GetCursor(12, 25), 2);
-    EXPECT_EQ(asked, std::vector<std::string>{"BOX 2,5"});
-
-    box.SetEnabled(false);
-    EXPECT_EQ(box.GetCursor(12, 25), 0);
-    EXPECT_EQ(asked.size(), 1u) << "a disabled box does not ask";
-}
-
 TEST_F(HitBoxTest, ClicksAndControlEvents) {
     std::vector<std::string> events;
     ScriptHook = [&](const std::string& script, const std::string& id) {
@@ -76,16 +56,18 @@ TEST_F(HitBoxTest, ClicksAndControlEvents) {
         return capture;
     };
 
-    THitBox plain("plain", {0, 0, 10, 10});
-    EXPECT_FALSE(plain.MouseDown(0, 0, 1, 1));
-    EXPECT_FALSE(plain.DragMove(1, 1));
-    EXPECT_FALSE(plain.MouseUp(1, 1));
-    plain.Hold(5);
-    EXPECT_TRUE(events.empty()) << "a plain box reports nothing";
-
     TScriptBox script("go", {0, 0, 10, 10});
     script.ScriptName = "START";
     EXPECT_FALSE(script.MouseDown(0, 0, 1, 1)) << "a press is a click";
+    EXPECT_EQ(script.GetCursor(2, 2), 1);
+    script.SetCursor(CursorAskRoom);
+    CursorHook = [&](const std::string& id, int32_t x, int32_t y) -> int16_t {
+        events.push_back("cursor " + id + " " + std::to_string(x) + "," + std::to_string(y));
+        return 2;
+    };
+    EXPECT_EQ(script.GetCursor(2, 5), 2);
+    script.SetEnabled(false);
+    EXPECT_EQ(script.GetCursor(2, 5), 0) << "a disabled box does not ask";
 
     TControlBox control("pad", {100, 200, 150, 250});
     EXPECT_TRUE(control.MouseDown(2, 4, 110, 205));
@@ -99,20 +81,26 @@ TEST_F(HitBoxTest, ClicksAndControlEvents) {
     EXPECT_EQ(control.HeldTicks, 9);
 
     const std::vector<std::string> expected = {
-        "script START from GO", "control PAD 0 at 10,5",  "control PAD 1 at 60,-10",
-        "control PAD 4 at 1,1", "control PAD 2 at 49,49", "control PAD 3 at 49,49",
+        "script START from GO",    "cursor GO 2,5",        "control PAD 0 at 10,5",
+        "control PAD 1 at 60,-10", "control PAD 4 at 1,1", "control PAD 2 at 49,49",
+        "control PAD 3 at 49,49",
     };
     EXPECT_EQ(events, expected);
 }
 
-TEST_F(HitBoxTest, UnboundHooks) {
+TEST_F(HitBoxTest, UnboundHooksAndPlainBoxesReportNothing) {
     TScriptBox script("go", {0, 0, 10, 10});
     script.Click();
+    script.SetCursor(CursorAskRoom);
+    EXPECT_EQ(script.GetCursor(2, 2), 32767) << "the stored value itself";
+    THitBox plain("plain", {0, 0, 10, 10});
     TControlBox control("pad", {0, 0, 10, 10});
-    EXPECT_FALSE(control.MouseDown(0, 0, 3, 4));
-    EXPECT_EQ(control.LastPoint, (TPoint{3, 4}));
-    EXPECT_FALSE(control.DragMove(5, 5));
-    EXPECT_FALSE(control.MouseUp(5, 5));
-    control.Hold(3);
-    EXPECT_EQ(control.HeldTicks, 3);
+    for (THitBox* box : {&plain, static_cast<THitBox*>(&control)}) {
+        EXPECT_FALSE(box->MouseDown(0, 0, 3, 4));
+        EXPECT_FALSE(box->DragMove(5, 5));
+        EXPECT_FALSE(box->MouseOver(5, 5));
+        EXPECT_FALSE(box->MouseUp(5, 5));
+        box->Hold(3);
+    }
+    EXPECT_EQ(control.LastPoint, (TPoint{5, 5}));
 }

@@ -1,6 +1,5 @@
 #pragma once
-// A room for tests that records every call the world makes on it. It accepts every script
-// except "FAIL" (a std::runtime_error) and "BOGUS" (handed to the base, which rejects it).
+// A room for tests that records every call the world makes on it into a journal.
 
 #include "framework/StdRoom.h"
 #include "framework/TarnStd.h"
@@ -12,25 +11,19 @@
 
 class RecordingRoom : public TRoom {
   public:
-    explicit RecordingRoom(const std::string& name, std::vector<std::string>* journal = nullptr)
-        : TRoom(name), calls(journal != nullptr ? journal : &ownCalls) {
+    RecordingRoom(const std::string& name, std::vector<std::string>* journal)
+        : TRoom(name), calls(journal) {
         Caption = "Room " + GetID();
     }
 
     int16_t GetCursor(const std::string& boxName, int32_t x, int32_t y) override {
         Note("GetCursor " + boxName + " " + std::to_string(x) + "," + std::to_string(y));
-        return cursor;
+        return 7;
     }
     void RunScript(const std::string& script, const std::string& param) override {
         Note("RunScript " + script + (param.empty() ? "" : " " + param));
         if (onScript) {
             onScript(script);
-        }
-        if (script == "FAIL") {
-            throw std::runtime_error("disk on fire");
-        }
-        if (script == "BOGUS") {
-            TRoom::RunScript(script, param);
         }
     }
     bool ControlEvent(TControlBox& box, uint8_t kind) override {
@@ -54,9 +47,6 @@ class RecordingRoom : public TRoom {
     }
     void Layout(TPX8ImageData* surface) override {
         Note("Layout " + GetID());
-        if (failLayout) {
-            throw std::runtime_error("out of paint");
-        }
         TRoom::Layout(surface);
     }
 
@@ -69,11 +59,8 @@ class RecordingRoom : public TRoom {
     }
 
     std::vector<std::string>* calls;
-    std::vector<std::string> ownCalls;
     std::function<void(const std::string&)> onScript;
     std::string failOn;
-    int16_t cursor = 7;
     bool capture = true;
-    bool failLayout = false;
     bool failLeave = false;
 };

@@ -2,21 +2,24 @@
 // The one QApplication the Qt tests of a process share, made on first use.
 
 #include <QApplication>
+#include <QElapsedTimer>
 
 #include <functional>
 
 inline QApplication& TestApplication() {
     static int argc = 1;
-    static char name[] = "platform_qt_tests";
+    static char name[] = "ladderly_qt_tests";
     static char* argv[] = {name, nullptr};
     static QApplication application(argc, argv);
     return application;
 }
 
-// Lets events through until the condition holds or about five seconds have passed.
+// Lets events through, waiting for them, until the condition holds or five seconds have passed.
 inline bool ProcessEventsUntil(const std::function<bool()>& condition) {
-    for (int round = 0; round < 500 && !condition(); ++round) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     }
     return condition();
 }

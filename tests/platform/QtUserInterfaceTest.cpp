@@ -8,33 +8,20 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 namespace {
 
-struct Seen {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-};
-
-// Waits for the modal box, notes what it shows and presses the given button.
-void AnswerBox(QMessageBox::StandardButton press, Seen& seen) {
-    QTimer::singleShot(0, [press, &seen] {
+// Waits for the modal box, lets the check look at it and presses the given button.
+void AnswerBox(QMessageBox::StandardButton press, const std::function<void(QMessageBox&)>& check) {
+    QTimer::singleShot(0, [press, check] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) {
-            AnswerBox(press, seen);
+            AnswerBox(press, check);
             return;
         }
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons = box->standardButtons();
-        seen.defaultButton = box->defaultButton() != nullptr
-                                 ? box->standardButton(box->defaultButton())
-                                 : QMessageBox::NoButton;
+        check(*box);
         box->button(press)->click();
     });
 }
@@ -69,14 +56,14 @@ TEST(QtUserInterface, BoxShowsStyleAndReturnsThePressedButton) {
     QtUserInterface ui(QtUserInterface::Mode::Interactive);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.style);
-        Seen seen;
-        AnswerBox(c.press, seen);
+        AnswerBox(c.press, [&c](QMessageBox& box) {
+            EXPECT_EQ(box.windowTitle(), "Ladderly");
+            EXPECT_EQ(box.text(), "Save the changes?");
+            EXPECT_EQ(box.icon(), c.icon);
+            EXPECT_EQ(box.standardButtons(), c.buttons);
+            EXPECT_EQ(box.standardButton(box.defaultButton()), c.defaultButton);
+        });
         EXPECT_EQ(ui.ShowMessageBox("Ladderly", "Save the changes?", c.style), c.result);
-        EXPECT_EQ(seen.title, "Ladderly");
-        EXPECT_EQ(seen.text, "Save the changes?");
-        EXPECT_EQ(seen.icon, c.icon);
-        EXPECT_EQ(seen.buttons, c.buttons);
-        EXPECT_EQ(seen.defaultButton, c.defaultButton);
     }
 }
 
