@@ -55,6 +55,7 @@ TEST_F(InitGameTest, StoredSwitchesAndCommandLine) {
         {7, -1, {}, true, true},
         {1, 1, {"nowave"}, false, true},
         {1, 0, {"other", "NoSound"}, false, false},
+        {1, 1, {"nosound", "NOWAVE", "nowave"}, false, true},
         {1, 1, {"nowaves", "sound", "-nosound", ""}, true, true},
     };
     for (const Case& c : cases) {
