@@ -4,6 +4,7 @@
 #include "core/TextFile.h"
 #include "core/VocabularyList.h"
 #include "core/WordText.h"
+#include "framework/Util.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     for (const std::string& line : lines) {
-        if (!TrimControls(line).empty() && !VocabularyContains(list, ToUpperText(line))) {
+        if (!TrimControls(line).empty() && !VocabularyContains(list, UpperCaseASCII(line))) {
             std::abort();
         }
     }

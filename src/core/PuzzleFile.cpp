@@ -6,6 +6,7 @@
 #include "core/PuzzleCore.h"
 #include "core/TextFile.h"
 #include "core/WordText.h"
+#include "framework/Util.h"
 
 #include <algorithm>
 #include <charconv>
@@ -64,7 +65,7 @@ std::string TPuzzleCore::PuzzleField(int n, int f) const {
     if (!HasPuzzle(n) || f < 0 || f >= LinesPerPuzzle) {
         return {};
     }
-    return ToUpperText(PuzzleLines[static_cast<size_t>((n - 1) * LinesPerPuzzle + f)].Text);
+    return UpperCaseASCII(PuzzleLines[static_cast<size_t>((n - 1) * LinesPerPuzzle + f)].Text);
 }
 
 bool TPuzzleCore::HasPuzzle(int n) const {
@@ -163,7 +164,7 @@ void TPuzzleCore::SetHint(int r, std::string_view word) {
     if (line == nullptr) {
         return;
     }
-    const std::string hints = ToUpperText(line->Text);
+    const std::string hints = UpperCaseASCII(line->Text);
     std::string before;
     std::string after;
     const size_t at = hints.find(std::to_string(r) + "=");
@@ -200,7 +201,7 @@ void TPuzzleCore::SetHint(int r, std::string_view word) {
     }
     const std::string joined =
         (!before.empty() && !after.empty()) ? before + "," + after : before + after;
-    line->Text = ToLowerText(joined);
+    line->Text = LowerCaseASCII(joined);
 }
 
 int TPuzzleCore::NextHint(std::string& hint) const {

@@ -1,6 +1,7 @@
 #include "core/StepActions.h"
 
 #include "core/WordText.h"
+#include "framework/Util.h"
 
 #include <algorithm>
 #include <string>
@@ -122,8 +123,8 @@ int ActionLengthChange(char code) {
 }
 
 bool IsValidStep(char code, std::string_view fromWord, std::string_view toWord) {
-    const std::string from = ToLowerText(fromWord);
-    const std::string to = ToLowerText(toWord);
+    const std::string from = LowerCaseASCII(fromWord);
+    const std::string to = LowerCaseASCII(toWord);
     if (from.find(' ') != std::string::npos || to.find(' ') != std::string::npos) {
         return false;
     }

@@ -1,6 +1,7 @@
 #include "core/VocabularyList.h"
 
 #include "core/WordText.h"
+#include "framework/Util.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -48,7 +49,7 @@ std::vector<std::string> BuildVocabularyList(std::vector<std::string> lines) {
     folded.reserve(lines.size());
     keys.reserve(lines.size());
     for (size_t i = 0; i < lines.size(); ++i) {
-        folded.push_back(ToLowerText(lines[i]));
+        folded.push_back(LowerCaseASCII(lines[i]));
         uint64_t prefix = 0;
         for (size_t k = 0; k < 8; ++k) {
             prefix = (prefix << 8) |

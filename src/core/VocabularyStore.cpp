@@ -5,6 +5,7 @@
 #include "core/TextFile.h"
 #include "core/VocabularyList.h"
 #include "core/WordText.h"
+#include "framework/Util.h"
 
 TPuzzleCore::TPuzzleCore(std::filesystem::path dataFolder) : DataFolder_(std::move(dataFolder)) {}
 
@@ -25,7 +26,7 @@ bool TPuzzleCore::IsInVocabulary(std::string_view word) const {
 }
 
 void TPuzzleCore::AddVocabularyWord(std::string_view word) {
-    InsertVocabularyWord(Vocabulary, ToLowerText(word));
+    InsertVocabularyWord(Vocabulary, LowerCaseASCII(word));
 }
 
 void TPuzzleCore::SaveVocabulary() {

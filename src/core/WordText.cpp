@@ -8,27 +8,10 @@ unsigned char FoldCase(char c) {
     return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
 }
 
-char ToUpperChar(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c;
-}
-
 bool IsControlOrBlank(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 } // namespace
-
-std::string ToUpperText(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), ToUpperChar);
-    return result;
-}
-
-std::string ToLowerText(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](char c) { return static_cast<char>(FoldCase(c)); });
-    return result;
-}
 
 std::string_view TrimControls(std::string_view text) {
     while (!text.empty() && IsControlOrBlank(text.front())) {

@@ -1,12 +1,9 @@
 #pragma once
-// Text helpers shared by the puzzle core: ASCII case conversion, the control-character trim
-// and the case-insensitive order the vocabulary is kept in.
+// Text helpers shared by the puzzle core: the control-character trim and the case-insensitive order
+// the vocabulary is kept in.
 
 #include <string>
 #include <string_view>
-
-std::string ToUpperText(std::string_view text);
-std::string ToLowerText(std::string_view text);
 
 // Drops leading and trailing characters with codes 0 to 32.
 std::string_view TrimControls(std::string_view text);

@@ -1,13 +1,6 @@
 #include "framework/IDList.h"
 
-std::string UpperCaseASCII(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return text;
-}
+#include "framework/Util.h"
 
 TIDNode::TIDNode(const std::string& id) : ID(UpperCaseASCII(id.substr(0, MaxIDLength))) {}
 

@@ -26,6 +26,3 @@ class TIDList : public TTarnList {
     // First node, in list order, whose identifier equals the upper-cased name.
     TIDNode* FindByID(const std::string& name) const;
 };
-
-// Upper-cases the ASCII letters a to z and leaves every other byte alone.
-std::string UpperCaseASCII(std::string text);

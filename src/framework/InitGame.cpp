@@ -3,8 +3,6 @@
 #include "framework/Messages.h"
 #include "framework/Util.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <ctime>
 #include <stdexcept>
@@ -34,12 +32,6 @@ std::string ReadText(ISettingsStore& store, const std::string& key, const std::s
     return read.status == SettingStatus::Ok ? read.value : std::string();
 }
 
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 std::string WithSeparator(const std::string& folder) {
     return !folder.empty() && folder.back() == '/' ? folder : folder + '/';
 }
@@ -53,7 +45,7 @@ void ReadSettings(GameSettings& settings, ISettingsStore& store,
         settings.SplashScreen = ReadSwitch(store, SplashValue);
     }
     for (const std::string& argument : arguments) {
-        const std::string word = UpperCase(argument);
+        const std::string word = UpperCaseASCII(argument);
         if (word == "NOWAVE" || word == "NOSOUND") {
             settings.SoundEnabled = false;
         }

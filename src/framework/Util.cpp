@@ -81,3 +81,23 @@ std::string FormatText(std::string_view pattern, std::initializer_list<std::stri
     }
     return result;
 }
+
+std::string UpperCaseASCII(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return result;
+}
+
+std::string LowerCaseASCII(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return result;
+}

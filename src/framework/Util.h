@@ -1,5 +1,6 @@
 #pragma once
-// Small helpers shared by the game: the quicksort the solver relies on and a folder test.
+// Small helpers shared by the game: the quicksort the solver relies on, text formatting and
+// case conversion, and a folder test.
 
 #include <cstddef>
 #include <functional>
@@ -26,6 +27,10 @@ void SortStringList(std::vector<std::string>& list, const PositionLess& before);
 // The pattern with each "%s" replaced by the next argument (missing ones give nothing) and
 // "%%" by "%".
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args);
+
+// ASCII case conversion: only A-Z and a-z change, whatever the locale.
+std::string UpperCaseASCII(std::string_view text);
+std::string LowerCaseASCII(std::string_view text);
 
 // True when the path names an existing folder (symbolic links followed).
 bool DirectoryExists(const std::string& path);

@@ -1,5 +1,6 @@
 #include "graphics/PX8Lib.h"
 
+#include "framework/Util.h"
 #include "graphics/PX8Stream.h"
 
 #include <algorithm>
@@ -27,15 +28,6 @@ class BusyMark {
     TPX8ImageSegment& segment;
 };
 } // namespace
-
-std::string LowerCaseASCII(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
 
 TImageNode::TImageNode(const std::string& name, std::unique_ptr<TPX8Image> image)
     : Name(name), Image(std::move(image)) {}

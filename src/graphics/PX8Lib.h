@@ -113,6 +113,3 @@ class TPX8Library {
     std::vector<TPX8Library**> Clients;
     ISystemPalette* System;
 };
-
-// Lower-cases the ASCII letters A to Z.
-std::string LowerCaseASCII(std::string text);

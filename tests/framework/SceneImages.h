@@ -2,6 +2,7 @@
 // A small image library in memory for the scene tests, and a blank surface to draw on.
 
 #include "framework/FrameSet.h"
+#include "framework/Util.h"
 #include "graphics/PX8Lib.h"
 #include "graphics/PX8Stream.h"
 #include "graphics/PX8Writer.h"
