@@ -1,10 +1,10 @@
 // Speed of the puzzle core on realistic sizes: the vocabulary loader against merely reading the
 // same lines, the puzzle loader with its validation, and the step test.
 
+#include "base/Messages.h"
 #include "core/PuzzleCore.h"
 #include "core/TextFile.h"
 #include "core/WordText.h"
-#include "framework/Messages.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // The scene framework's per-event costs: merging damage rectangles, finding the box under the
 // pointer, and a world tick that runs timer scripts.
 
+#include "base/Geometry.h"
 #include "fakes/FakeGraphicArea.h"
 #include "fakes/FakeUserInterface.h"
-#include "framework/Geometry.h"
 #include "framework/StdRoom.h"
 #include "framework/StdWorld.h"
 #include "framework/TimerScript.h"

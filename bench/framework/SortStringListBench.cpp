@@ -1,6 +1,6 @@
 // The solver sorts the whole vocabulary twice per search: by length, then by character codes.
 
-#include "framework/Util.h"
+#include "base/Util.h"
 
 #include <benchmark/benchmark.h>
 

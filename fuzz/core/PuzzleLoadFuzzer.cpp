@@ -1,8 +1,8 @@
 // Loads arbitrary bytes as puzzle.txt, as the game does, then works the hint operations, the
 // validation and the deletion sweep on whatever was loaded.
 
+#include "base/Messages.h"
 #include "core/PuzzleCore.h"
-#include "framework/Messages.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,12 +1,12 @@
 // The puzzle collection of TPuzzleCore: four lines per puzzle (start word, end word, action line,
 // hint line), ordered at load time by a difficulty key, and written back with one backup.
 
-#include "framework/Messages.h"
+#include "base/Messages.h"
 
+#include "base/Util.h"
 #include "core/PuzzleCore.h"
 #include "core/TextFile.h"
 #include "core/WordText.h"
-#include "framework/Util.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 // Validation of TPuzzleCore: whether a puzzle's words are known and its action codes keep every
 // row within the length limits. Each failing puzzle gets exactly one message.
 
-#include "framework/Messages.h"
+#include "base/Messages.h"
 
 #include "core/PuzzleCore.h"
 

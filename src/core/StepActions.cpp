@@ -1,7 +1,7 @@
 #include "core/StepActions.h"
 
+#include "base/Util.h"
 #include "core/WordText.h"
-#include "framework/Util.h"
 
 #include <algorithm>
 #include <string>

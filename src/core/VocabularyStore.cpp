@@ -1,11 +1,11 @@
 // The vocabulary store of TPuzzleCore: vocab.txt is re-read only when its modification time has
 // grown, and written back with one backup.
 
+#include "base/Util.h"
 #include "core/PuzzleCore.h"
 #include "core/TextFile.h"
 #include "core/VocabularyList.h"
 #include "core/WordText.h"
-#include "framework/Util.h"
 
 TPuzzleCore::TPuzzleCore(std::filesystem::path dataFolder) : DataFolder_(std::move(dataFolder)) {}
 

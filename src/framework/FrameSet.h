@@ -3,8 +3,8 @@
 // drawn at a fixed position. The image is borrowed from the library on first use and handed
 // back by ReleaseImage.
 
-#include "framework/Geometry.h"
-#include "framework/IDList.h"
+#include "base/Geometry.h"
+#include "base/IDList.h"
 
 #include <cstdint>
 #include <string>

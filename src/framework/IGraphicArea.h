@@ -3,8 +3,8 @@
 // mouse events in surface co-ordinates, its cursor, freezing the transfer to the screen while a
 // room is being built, and where the pointer is.
 
-#include "framework/Geometry.h"
-#include "framework/InputCodes.h"
+#include "base/Geometry.h"
+#include "platform/InputCodes.h"
 
 #include <cstdint>
 #include <functional>

@@ -3,8 +3,8 @@
 // it reports through three process-wide hooks, which the world binds to itself and forwards to
 // the current room.
 
-#include "framework/Geometry.h"
-#include "framework/IDList.h"
+#include "base/Geometry.h"
+#include "base/IDList.h"
 
 #include <cstdint>
 #include <functional>

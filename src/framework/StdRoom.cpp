@@ -1,6 +1,6 @@
 #include "framework/StdRoom.h"
 
-#include "framework/TarnStd.h"
+#include "base/TarnStd.h"
 #include "framework/TimerScript.h"
 #include "graphics/PX8ImageData.h"
 #include "graphics/PX8Lib.h"

@@ -4,10 +4,10 @@
 // current room it draws itself onto the display surface and receives the world's script events,
 // control-box events, cursor queries and keys.
 
+#include "base/IDList.h"
 #include "framework/FrameSet.h"
-#include "framework/IDList.h"
-#include "framework/InputCodes.h"
 #include "framework/StdHitBox.h"
+#include "platform/InputCodes.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,11 +1,11 @@
 #include "framework/StdWorld.h"
 
-#include "framework/ErrorLog.h"
+#include "base/ErrorLog.h"
+#include "base/Messages.h"
+#include "base/TarnStd.h"
 #include "framework/IGameWindow.h"
 #include "framework/IGraphicArea.h"
-#include "framework/Messages.h"
 #include "framework/StdRoom.h"
-#include "framework/TarnStd.h"
 #include "framework/TimerScript.h"
 
 #include <stdexcept>

@@ -5,9 +5,9 @@
 // current room. Its entry points never let a fault escape: a TarnException becomes the
 // "Problem!" question, any other fault an error-log entry, and play continues.
 
-#include "framework/IDList.h"
+#include "base/IDList.h"
+#include "base/TarnList.h"
 #include "framework/StdHitBox.h"
-#include "framework/TarnList.h"
 
 #include <cstdint>
 #include <functional>

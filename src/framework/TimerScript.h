@@ -3,7 +3,7 @@
 // number of world ticks from now; on every tick the world runs the due ones by calling the
 // current room's RunScript with the kind's name. Entries run in the order they were scheduled.
 
-#include "framework/TarnList.h"
+#include "base/TarnList.h"
 
 #include <cstdint>
 

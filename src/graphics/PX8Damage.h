@@ -1,8 +1,8 @@
 #pragma once
 // The damage record of a surface: the rectangles changed since they were last transferred.
 
-#include "framework/Geometry.h"
-#include "framework/TarnList.h"
+#include "base/Geometry.h"
+#include "base/TarnList.h"
 
 class TDamageNode : public TTarnNode {
   public:

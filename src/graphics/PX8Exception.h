@@ -1,7 +1,7 @@
 #pragma once
 // PX8Exception: the exception of the whole image engine; it carries only its message.
 
-#include "framework/TarnStd.h"
+#include "base/TarnStd.h"
 
 #include <string>
 

@@ -7,9 +7,9 @@
 // rectangle first and puts them back afterwards, so layers stay on top of whatever is drawn
 // under them; the change then reaches the surfaces that show this one as a layer.
 
-#include "framework/Geometry.h"
-#include "framework/PriList.h"
-#include "framework/TarnList.h"
+#include "base/Geometry.h"
+#include "base/PriList.h"
+#include "base/TarnList.h"
 #include "graphics/PX8Damage.h"
 #include "graphics/PX8LayerNode.h"
 

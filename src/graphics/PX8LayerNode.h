@@ -3,8 +3,8 @@
 // the owner's pixels it covers. The node owns its save-under image and surface; the source
 // surface (Data) is not owned.
 
-#include "framework/Geometry.h"
-#include "framework/PriList.h"
+#include "base/Geometry.h"
+#include "base/PriList.h"
 
 #include <cstdint>
 #include <memory>

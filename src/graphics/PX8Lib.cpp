@@ -1,6 +1,6 @@
 #include "graphics/PX8Lib.h"
 
-#include "framework/Util.h"
+#include "base/Util.h"
 #include "graphics/PX8Stream.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 // The library owns the open file, the palette table and palette, the directory and every
 // entry it has handed out (TImageNode, which owns its TPX8Image).
 
-#include "framework/TarnList.h"
+#include "base/TarnList.h"
 #include "graphics/PX8BitmapInfo.h"
 #include "graphics/PX8Exception.h"
 #include "graphics/PX8Image.h"

@@ -1,6 +1,6 @@
 #include "fakes/FakeUserInterface.h"
 
-#include "framework/Messages.h"
+#include "base/Messages.h"
 
 FakeUserInterface::FakeUserInterface() {
     SetUserInterface(this);

@@ -1,8 +1,8 @@
 #pragma once
 // A room for tests that records every call the world makes on it into a journal.
 
+#include "base/TarnStd.h"
 #include "framework/StdRoom.h"
-#include "framework/TarnStd.h"
 
 #include <functional>
 #include <stdexcept>

@@ -1,6 +1,6 @@
+#include "base/TarnStd.h"
 #include "framework/SceneImages.h"
 #include "framework/StdRoom.h"
-#include "framework/TarnStd.h"
 #include "framework/TimerScript.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #pragma once
 // A small image library in memory for the scene tests, and a blank surface to draw on.
 
+#include "base/Util.h"
 #include "framework/FrameSet.h"
-#include "framework/Util.h"
 #include "graphics/PX8Lib.h"
 #include "graphics/PX8Stream.h"
 #include "graphics/PX8Writer.h"

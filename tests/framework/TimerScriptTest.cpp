@@ -1,5 +1,5 @@
 #include "framework/TimerScript.h"
-#include "framework/TarnStd.h"
+#include "base/TarnStd.h"
 #include "framework/WorldFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "base/ErrorLog.h"
 #include "fakes/TempFolder.h"
-#include "framework/ErrorLog.h"
 #include "framework/TimerScript.h"
 #include "framework/WorldFixture.h"
 

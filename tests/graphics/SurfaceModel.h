@@ -9,7 +9,7 @@
 // every real surface must equal the model, every pixel that changed must lie in a damage rectangle
 // of its surface, and no surface may be left busy.
 
-#include "framework/Geometry.h"
+#include "base/Geometry.h"
 
 #include <cstdint>
 #include <memory>

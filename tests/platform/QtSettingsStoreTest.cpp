@@ -1,6 +1,6 @@
 #include "platform/QtSettingsStore.h"
+#include "app/InitGame.h"
 #include "fakes/TempFolder.h"
-#include "framework/InitGame.h"
 #include "platform/QtTestApplication.h"
 
 #include <QSettings>

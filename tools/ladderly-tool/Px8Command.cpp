@@ -3,7 +3,7 @@
 #include "Commands.h"
 #include "IndexedPng.h"
 
-#include "framework/Util.h"
+#include "base/Util.h"
 #include "graphics/PX8Lib.h"
 #include "graphics/PX8Stream.h"
 #include "graphics/PX8Writer.h"

@@ -2,9 +2,9 @@
 
 #include "Commands.h"
 
+#include "base/Messages.h"
 #include "core/PuzzleCore.h"
 #include "core/TextFile.h"
-#include "framework/Messages.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "framework/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "fakes/TempFolder.h"
 
 #include <gmock/gmock.h>

@@ -1,5 +1,4 @@
-#include "framework/Util.h"
-#include "framework/ResText.h"
+#include "base/Util.h"
 
 #include <gtest/gtest.h>
 
@@ -79,13 +78,8 @@ TEST(SortStringList, SortsAnyListAndSurvivesABadComparison) {
     EXPECT_EQ(same, std::vector<std::string>(9, "x"));
 }
 
-TEST(Util, FormatTextAndStringTable) {
+TEST(Util, FormatText) {
     EXPECT_EQ(FormatText("a %s b %s c", {"1", "2"}), "a 1 b 2 c");
     EXPECT_EQ(FormatText("%s%%%s", {"x"}), "x%") << "too few arguments";
     EXPECT_EQ(FormatText("100%", {}), "100%");
-    EXPECT_EQ(LoadResText(StrSixteenColourDisplay).substr(0, 54),
-              "This game is designed for a minimum 256-color display.");
-    for (const int unknown : {0, 1023, 1026, 1042, 1044, -1}) {
-        EXPECT_EQ(LoadResText(unknown), "") << unknown;
-    }
 }

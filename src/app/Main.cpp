@@ -1,8 +1,8 @@
-#include "framework/Main.h"
+#include "app/Main.h"
 
-#include "framework/Messages.h"
-#include "framework/ResText.h"
-#include "framework/Util.h"
+#include "app/ResText.h"
+#include "base/Messages.h"
+#include "base/Util.h"
 
 #include <filesystem>
 #include <system_error>

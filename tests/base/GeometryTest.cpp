@@ -1,4 +1,4 @@
-#include "framework/Geometry.h"
+#include "base/Geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/Util.h"
+#include "base/Util.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "framework/ErrorLog.h"
+#include "base/ErrorLog.h"
 
 #include <sys/resource.h>
 #include <sys/sysinfo.h>

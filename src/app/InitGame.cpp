@@ -1,7 +1,7 @@
-#include "framework/InitGame.h"
+#include "app/InitGame.h"
 
-#include "framework/Messages.h"
-#include "framework/Util.h"
+#include "base/Messages.h"
+#include "base/Util.h"
 
 #include <cstdlib>
 #include <ctime>

@@ -1,6 +1,6 @@
-#include "framework/IDList.h"
+#include "base/IDList.h"
 
-#include "framework/Util.h"
+#include "base/Util.h"
 
 TIDNode::TIDNode(const std::string& id) : ID(UpperCaseASCII(id.substr(0, MaxIDLength))) {}
 

@@ -1,4 +1,4 @@
-#include "framework/TarnList.h"
+#include "base/TarnList.h"
 
 #include <utility>
 

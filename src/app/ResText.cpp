@@ -1,4 +1,4 @@
-#include "framework/ResText.h"
+#include "app/ResText.h"
 
 #include <cstddef>
 #include <string_view>

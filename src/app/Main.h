@@ -2,7 +2,7 @@
 // The checks start-up runs once the settings are read: a usable display, no other running
 // copy, and the installed files the game cannot start without.
 
-#include "framework/InitGame.h"
+#include "app/InitGame.h"
 #include "platform/InstanceLock.h"
 #include "platform/SystemInfo.h"
 

@@ -1,6 +1,6 @@
-#include "framework/TarnList.h"
-#include "framework/IDList.h"
-#include "framework/PriList.h"
+#include "base/TarnList.h"
+#include "base/IDList.h"
+#include "base/PriList.h"
 
 #include <gtest/gtest.h>
 

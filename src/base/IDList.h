@@ -2,7 +2,7 @@
 // Nodes named by an upper-case identifier, and a list that finds them by name regardless of
 // the case of ASCII letters.
 
-#include "framework/TarnList.h"
+#include "base/TarnList.h"
 
 #include <string>
 

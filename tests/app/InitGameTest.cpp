@@ -1,4 +1,4 @@
-#include "framework/InitGame.h"
+#include "app/InitGame.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeUserInterface.h"
 #include "fakes/TempFolder.h"

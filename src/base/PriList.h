@@ -1,7 +1,7 @@
 #pragma once
 // Lists kept in ascending order of an unsigned 16-bit priority, with an optional data word.
 
-#include "framework/TarnList.h"
+#include "base/TarnList.h"
 
 #include <cstdint>
 #include <memory>

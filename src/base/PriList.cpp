@@ -1,4 +1,4 @@
-#include "framework/PriList.h"
+#include "base/PriList.h"
 
 TTarnNode* TPriList::PlaceFor(uint16_t priority) const {
     TTarnNode* current = Tail();

@@ -1,4 +1,5 @@
-#include "framework/Main.h"
+#include "app/Main.h"
+#include "app/ResText.h"
 #include "fakes/FakeInstanceLock.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeUserInterface.h"
@@ -135,3 +136,11 @@ TEST_F(StartupChecksTest, RequiredFiles) {
 }
 
 } // namespace
+
+TEST(ResText, StringTable) {
+    EXPECT_EQ(LoadResText(StrSixteenColourDisplay).substr(0, 54),
+              "This game is designed for a minimum 256-color display.");
+    for (const int unknown : {0, 1023, 1026, 1042, 1044, -1}) {
+        EXPECT_EQ(LoadResText(unknown), "") << unknown;
+    }
+}

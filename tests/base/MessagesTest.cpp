@@ -1,4 +1,4 @@
-#include "framework/Messages.h"
+#include "base/Messages.h"
 #include "fakes/FakeUserInterface.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "framework/Messages.h"
+#include "base/Messages.h"
 
 #include <stdexcept>
 

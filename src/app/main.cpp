@@ -1,9 +1,9 @@
 // Ladderly's entry point: wires the Qt platform to the start-up sequence.
 
-#include "framework/Main.h"
-#include "framework/ErrorLog.h"
-#include "framework/InitGame.h"
-#include "framework/Messages.h"
+#include "app/Main.h"
+#include "app/InitGame.h"
+#include "base/ErrorLog.h"
+#include "base/Messages.h"
 #include "platform/QtPlatform.h"
 
 #include <iostream>
