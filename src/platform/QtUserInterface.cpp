@@ -1,8 +1,14 @@
 #include "platform/QtUserInterface.h"
 
+#include "platform/InputCodes.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 #include <iostream>
 #include <utility>
@@ -107,4 +113,53 @@ int QtUserInterface::ShowMessageBox(const std::string& caption, const std::strin
 
 void QtUserInterface::ProcessPendingMessages() {
     QCoreApplication::processEvents();
+}
+
+std::optional<std::string> QtUserInterface::InputBox(const std::string& caption,
+                                                     const std::string& prompt,
+                                                     const std::string& initial) {
+    if (headless) {
+        boxLog << caption << ": " << prompt << " [cancelled]" << std::endl;
+        return std::nullopt;
+    }
+    bool accepted = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(caption),
+                              QString::fromStdString(prompt), QLineEdit::Normal,
+                              QString::fromStdString(initial), &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return text.toStdString();
+}
+
+uint8_t QtUserInterface::KeyShiftState() {
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+    uint8_t shift = 0;
+    if (modifiers & Qt::ShiftModifier) {
+        shift |= ShiftState::Shift;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        shift |= ShiftState::Ctrl;
+    }
+    if (modifiers & Qt::AltModifier) {
+        shift |= ShiftState::Alt;
+    }
+    return shift;
+}
+
+void QtUserInterface::ShowHelp(int context) {
+    const std::string page =
+        context == HelpContents ? "index.html" : std::to_string(context) + ".html";
+    OpenUrl(QUrl::fromLocalFile(QString::fromStdString(helpFolder + "/" + page))
+                .toString()
+                .toStdString());
+}
+
+bool QtUserInterface::OpenUrl(const std::string& url) {
+    if (headless) {
+        boxLog << "Open: " << url << std::endl;
+        return false;
+    }
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }

@@ -1,11 +1,13 @@
 #pragma once
-// Message boxes shown with QMessageBox. Where nobody can answer them (the offscreen or minimal
-// platform, as in CI or a screenshot run) each box is written to standard error instead and
-// takes its default button, so start-up never blocks.
+// Message boxes shown with QMessageBox and the input box with QInputDialog. Where nobody can
+// answer them (the offscreen or minimal platform, as in CI or a screenshot run) each box is
+// written to standard error instead and takes its default button (an input box is cancelled),
+// so nothing blocks.
 
 #include "platform/UserInterface.h"
 
 #include <iosfwd>
+#include <string>
 
 class QtUserInterface : public IUserInterface {
   public:
@@ -22,8 +24,17 @@ class QtUserInterface : public IUserInterface {
     int ShowMessageBox(const std::string& caption, const std::string& text,
                        uint32_t style) override;
     void ProcessPendingMessages() override;
+    std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) override;
+    uint8_t KeyShiftState() override;
+    void ShowHelp(int context) override;
+    bool OpenUrl(const std::string& url) override;
+
+    // The folder of the help pages ("index.html" and "<context>.html").
+    void SetHelpFolder(const std::string& folder) { helpFolder = folder; }
 
   private:
     bool headless;
     std::ostream& boxLog;
+    std::string helpFolder;
 };

@@ -19,3 +19,18 @@ int DefaultMessageBoxResult(uint32_t style) {
     }
     return buttons[set][index];
 }
+
+std::optional<std::string> IUserInterface::InputBox(const std::string&, const std::string&,
+                                                    const std::string&) {
+    return std::nullopt;
+}
+
+uint8_t IUserInterface::KeyShiftState() {
+    return 0;
+}
+
+void IUserInterface::ShowHelp(int) {}
+
+bool IUserInterface::OpenUrl(const std::string&) {
+    return false;
+}

@@ -1,9 +1,11 @@
 #pragma once
-// The user-interface effects that plain C++ code needs: modal message boxes and letting
-// pending window messages through. The Qt layer implements it for the game; tests install a
+// The user-interface effects that plain C++ code needs: modal message boxes, the one-line input
+// box, the keyboard state, help pages, opening a web address and letting pending window
+// messages through. The Qt layer implements it for the game; tests install a
 // fake that answers from a script and records every box.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Message box style flags and results, with the values of the Windows message box API the
@@ -46,7 +48,25 @@ class IUserInterface {
 
     // Lets the window system deliver the messages that are waiting (repaints, timer ticks).
     virtual void ProcessPendingMessages() = 0;
+
+    // The rest do nothing by default, for interfaces that only show boxes (tools, benchmarks).
+
+    // Shows a modal one-line input box; the text entered, or nothing when it was cancelled.
+    virtual std::optional<std::string>
+    InputBox(const std::string& caption, const std::string& prompt, const std::string& initial);
+
+    // The ShiftState bits (Shift, Ctrl, Alt) of the keys held down right now.
+    virtual uint8_t KeyShiftState();
+
+    // Shows the help page of a context number; HelpContents shows the contents page.
+    virtual void ShowHelp(int context);
+
+    // Opens a web address with the desktop's default handler; false when that failed.
+    virtual bool OpenUrl(const std::string& url);
 };
+
+// The context number of the help contents page.
+inline constexpr int HelpContents = 0;
 
 // The button a box takes when nobody can answer it: the one its style makes the default.
 int DefaultMessageBoxResult(uint32_t style);

@@ -20,3 +20,15 @@ int FakeUserInterface::ShowMessageBox(const std::string& caption, const std::str
     replies.pop_front();
     return result;
 }
+
+std::optional<std::string> FakeUserInterface::InputBox(const std::string& caption,
+                                                       const std::string& prompt,
+                                                       const std::string& initial) {
+    inputs.push_back({caption, prompt, initial});
+    if (inputReplies.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> text = std::move(inputReplies.front());
+    inputReplies.pop_front();
+    return text;
+}

@@ -4,7 +4,9 @@
 #include "platform/UserInterface.h"
 
 #include <deque>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class FakeUserInterface : public IUserInterface {
@@ -24,11 +26,32 @@ class FakeUserInterface : public IUserInterface {
     int ShowMessageBox(const std::string& caption, const std::string& text,
                        uint32_t style) override;
     void ProcessPendingMessages() override { ++pendingMessagePasses; }
+    std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) override;
+    uint8_t KeyShiftState() override { return shiftState; }
+    void ShowHelp(int context) override { helpShown.push_back(context); }
+    bool OpenUrl(const std::string& url) override {
+        urlsOpened.push_back(url);
+        return true;
+    }
 
     // Answers for the next boxes, in order; once used up a box takes its default button.
     void Answer(int result) { replies.push_back(result); }
 
+    // Text for the next input boxes, in order; nullopt cancels. Once used up a box is cancelled.
+    void AnswerInput(std::optional<std::string> text) { inputReplies.push_back(std::move(text)); }
+
     std::vector<Box> boxes;
     std::deque<int> replies;
     int pendingMessagePasses = 0;
+    struct Input {
+        std::string caption;
+        std::string prompt;
+        std::string initial;
+    };
+    std::vector<Input> inputs;
+    std::deque<std::optional<std::string>> inputReplies;
+    uint8_t shiftState = 0;
+    std::vector<int> helpShown;
+    std::vector<std::string> urlsOpened;
 };
