@@ -102,7 +102,7 @@ void ReadLines(benchmark::State& state, const fs::path& folder) {
 void LoadVocabulary(benchmark::State& state, const fs::path& folder) {
     TPuzzleCore core(folder);
     for (auto _ : state) {
-        core.VocabFileDate = 0;
+        core.VocabFileDate.reset();
         if (!core.LoadVocabulary()) {
             state.SkipWithError("vocab.txt was not read");
             return;
@@ -131,7 +131,7 @@ void BM_LoadPuzzles10000(benchmark::State& state) {
     TPuzzleCore core(Data().puzzles);
     core.LoadVocabulary();
     for (auto _ : state) {
-        core.PuzzleFileDate = 0;
+        core.PuzzleFileDate.reset();
         core.LoadPuzzles();
         benchmark::DoNotOptimize(core.PuzzleLines.data());
     }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,13 +76,14 @@ class TPuzzleCore {
     bool NormalizeRowLengths();
 
     std::vector<std::string> Vocabulary;
-    // Modification times of the files at their last load (FileDate); 0 before the first load.
-    int64_t VocabFileDate = 0;
+    // Modification times of the files at their last load (FileDate's Time); none before the
+    // first load and after clearing.
+    std::optional<int64_t> VocabFileDate;
     std::vector<TPuzzleLine> PuzzleLines;
     int32_t PuzzleCount = 0;
     int32_t CurrentPuzzle = 0;
     bool PuzzlesModified = false;
-    int64_t PuzzleFileDate = 0;
+    std::optional<int64_t> PuzzleFileDate;
 
     // The board: Rows[1..RowCount] hold the row words in upper case with a blank for each
     // unfilled letter (Rows[0] is unused so rows keep their numbers); Actions holds a blank and

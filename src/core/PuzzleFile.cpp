@@ -30,12 +30,12 @@ void TPuzzleCore::LoadGameData() {
 
 bool TPuzzleCore::LoadPuzzles() {
     const std::filesystem::path path = FilePath(PuzzleFileName);
-    const int64_t date = FileDate(path);
-    if (PuzzleFileDate >= date) {
+    const TFileDate date = FileDate(path);
+    if (!IsNewerThanLoaded(date, PuzzleFileDate)) {
         return false;
     }
     std::vector<std::string> lines = ReadTextLines(path);
-    PuzzleFileDate = date;
+    PuzzleFileDate = date.Time;
     PuzzleCount = static_cast<int32_t>(lines.size() / LinesPerPuzzle);
 
     // Groups with equal keys keep their file order.
@@ -123,6 +123,7 @@ void TPuzzleCore::SetPuzzleDeleted(int n, bool flag) {
 }
 
 void TPuzzleCore::RemoveDeletedPuzzles() {
+    bool removed = false;
     for (int n = PuzzleCount; n >= 1; --n) {
         if (!IsPuzzleDeleted(n)) {
             continue;
@@ -130,6 +131,7 @@ void TPuzzleCore::RemoveDeletedPuzzles() {
         const auto first = PuzzleLines.begin() + (n - 1) * LinesPerPuzzle;
         PuzzleLines.erase(first, first + LinesPerPuzzle);
         --PuzzleCount;
+        removed = true;
         if (CurrentPuzzle >= n) {
             if (CurrentPuzzle > 1) {
                 --CurrentPuzzle;
@@ -138,7 +140,9 @@ void TPuzzleCore::RemoveDeletedPuzzles() {
             }
         }
     }
-    PuzzlesModified = true;
+    if (removed) {
+        PuzzlesModified = true;
+    }
 }
 
 std::string TPuzzleCore::GetHint(int r) const {
@@ -250,6 +254,6 @@ void TPuzzleCore::ClearGameData() {
     PuzzleCount = 0;
     CurrentPuzzle = 0;
     Vocabulary.clear();
-    PuzzleFileDate = 0;
-    VocabFileDate = 0;
+    PuzzleFileDate.reset();
+    VocabFileDate.reset();
 }

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -38,12 +39,8 @@ class FileHandle {
     throw fs::filesystem_error(what, path, std::error_code(error, std::generic_category()));
 }
 
-[[noreturn]] void ThrowFileError(const std::string& what, const fs::path& path,
-                                 const fs::path& other, int error) {
-    throw fs::filesystem_error(what, path, other, std::error_code(error, std::generic_category()));
-}
-
-void WriteAll(int fd, const std::string& text, const fs::path& path) {
+// Writes everything; false with errno set on failure.
+bool WriteAll(int fd, const std::string& text) {
     size_t done = 0;
     while (done < text.size()) {
         const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
@@ -51,31 +48,61 @@ void WriteAll(int fd, const std::string& text, const fs::path& path) {
             if (errno == EINTR) {
                 continue;
             }
-            ThrowFileError("Cannot write the new file", path, errno);
+            return false;
         }
         done += static_cast<size_t>(written);
     }
+    return true;
 }
 
-// Writes and syncs the temporary file; removes it again when anything fails.
-void WriteTemporary(const fs::path& temporary, const std::string& text) {
-    FileHandle file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (file.Get() < 0) {
-        ThrowFileError("Cannot create the temporary file", temporary, errno);
+std::function<int(WriteStep)>& StepHook() {
+    static std::function<int(WriteStep)> hook;
+    return hook;
+}
+
+constexpr const char* StepFailures[] = {
+    "Cannot create the temporary file",   "Cannot write the new file",
+    "Cannot keep the file's permissions", "Cannot sync the new file to disk",
+    "Cannot close the new file",          "Cannot copy the current file to the backup",
+    "Cannot replace the old backup",      "Cannot move the new file into place",
+};
+static_assert(std::size(StepFailures) == static_cast<size_t>(WriteStep::Count));
+
+// Runs one step of a save (action returns false with errno set when it fails) and throws naming
+// the file when it fails.
+void RunStep(WriteStep step, const fs::path& file, const std::function<bool()>& action) {
+    int error = StepHook() ? StepHook()(step) : 0;
+    if (error == 0 && !action()) {
+        error = errno;
     }
-    try {
-        WriteAll(file.Get(), text, temporary);
-        if (::fsync(file.Get()) != 0) {
-            ThrowFileError("Cannot sync the new file to disk", temporary, errno);
-        }
-        if (file.Close() != 0) {
-            ThrowFileError("Cannot close the new file", temporary, errno);
-        }
-    } catch (...) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        throw;
+    if (error != 0) {
+        ThrowFileError(StepFailures[static_cast<size_t>(step)], file, error);
     }
+}
+
+// The names a save creates beside the data file; those not yet renamed into place are removed
+// when it goes, so a failed save leaves nothing behind.
+struct PendingFiles {
+    fs::path Temporary;
+    fs::path BackupCopy;
+    ~PendingFiles() {
+        for (const fs::path* name : {&Temporary, &BackupCopy}) {
+            if (!name->empty()) {
+                ::unlink(name->c_str());
+            }
+        }
+    }
+};
+
+// The permission bits the new file gets: the current file's, or what creating it would give.
+mode_t NewFileMode(const fs::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        return info.st_mode & 07777;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 // Makes the renames themselves durable; a folder that cannot be synced is no reason to fail.
@@ -88,17 +115,29 @@ void SyncFolder(const fs::path& folder) {
 }
 } // namespace
 
-int64_t FileDate(const fs::path& path) {
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0) {
-        return -1;
-    }
+TFileDate FileDate(const fs::path& path) {
     struct stat info {};
-    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return -1;
+    if (::stat(path.c_str(), &info) != 0) {
+        return {errno == ENOENT || errno == ENOTDIR ? FileState::Missing : FileState::Unreadable};
     }
-    return static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
-           static_cast<int64_t>(info.st_mtim.tv_nsec);
+    // Only a regular file is opened: opening a FIFO would wait for a writer for ever.
+    if (!S_ISREG(info.st_mode)) {
+        return {FileState::Unreadable};
+    }
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return {FileState::Unreadable};
+    }
+    return {FileState::Readable, static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
+                                     static_cast<int64_t>(info.st_mtim.tv_nsec)};
+}
+
+bool IsNewerThanLoaded(const TFileDate& date, const std::optional<int64_t>& loaded) {
+    return date.State == FileState::Readable && (!loaded || date.Time > *loaded);
+}
+
+void SetWriteStepHook(std::function<int(WriteStep)> hook) {
+    StepHook() = std::move(hook);
 }
 
 std::vector<std::string> SplitTextLines(std::string_view text) {
@@ -139,15 +178,16 @@ std::vector<std::string> SplitTextLines(std::string_view text) {
 }
 
 std::vector<std::string> ReadTextLines(const fs::path& path) {
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0) {
         ThrowFileError("Cannot open the file", path, errno);
     }
-    std::string text;
     struct stat info {};
-    if (::fstat(file.Get(), &info) == 0 && info.st_size > 0) {
-        text.reserve(static_cast<size_t>(info.st_size));
+    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        ThrowFileError("Not a regular file", path, EINVAL);
     }
+    std::string text;
+    text.reserve(static_cast<size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
@@ -171,28 +211,53 @@ void WriteLinesWithBackup(const fs::path& path, const std::vector<std::string>& 
         text += line;
         text += "\r\n";
     }
-    fs::path temporary = path;
-    temporary.replace_extension(".tmp");
+    const TFileDate current = FileDate(path);
+    if (current.State == FileState::Unreadable) {
+        // Its content never reached the game, so writing ours would lose it.
+        ThrowFileError("Cannot replace a file that could not be read", path, EPERM);
+    }
     fs::path backup = path;
     backup.replace_extension(".bak");
+    const mode_t mode = NewFileMode(path);
 
-    WriteTemporary(temporary, text);
-    std::error_code ignored;
-    // The old backup goes only once the new text is safely on disk.
-    std::error_code error;
-    fs::remove(backup, error);
-    if (error) {
-        fs::remove(temporary, ignored);
-        ThrowFileError("Cannot delete the old backup", backup, error.value());
+    PendingFiles pending;
+    // mkostemp creates a fresh name exclusively, so nothing planted there is written through.
+    std::string name = path.string() + ".XXXXXX";
+    int fd = -1;
+    RunStep(WriteStep::CreateTemporary, path, [&] {
+        fd = ::mkostemp(name.data(), O_CLOEXEC);
+        return fd >= 0;
+    });
+    pending.Temporary = name;
+    FileHandle file(fd);
+    RunStep(WriteStep::WriteTemporary, pending.Temporary, [&] { return WriteAll(fd, text); });
+    RunStep(WriteStep::KeepPermissions, pending.Temporary, [&] { return ::fchmod(fd, mode) == 0; });
+    RunStep(WriteStep::SyncTemporary, pending.Temporary, [&] { return ::fsync(fd) == 0; });
+    RunStep(WriteStep::CloseTemporary, pending.Temporary, [&] { return file.Close() == 0; });
+
+    if (current.State == FileState::Readable) {
+        // The backup is made beside the current file, which keeps its name throughout; a hard
+        // link costs nothing, a copy serves where links are not allowed.
+        const fs::path copy = pending.Temporary.string() + ".bak";
+        RunStep(WriteStep::CopyToBackup, path, [&] {
+            if (::link(path.c_str(), copy.c_str()) == 0) {
+                pending.BackupCopy = copy;
+                return true;
+            }
+            std::error_code error;
+            const bool copied = fs::copy_file(path, copy, error);
+            if (error != std::errc::file_exists) {
+                pending.BackupCopy = copy;
+            }
+            errno = error.value();
+            return copied;
+        });
+        RunStep(WriteStep::ReplaceBackup, backup,
+                [&] { return ::rename(pending.BackupCopy.c_str(), backup.c_str()) == 0; });
+        pending.BackupCopy.clear();
     }
-    if (::rename(path.c_str(), backup.c_str()) != 0 && errno != ENOENT) {
-        const int cause = errno;
-        fs::remove(temporary, ignored);
-        ThrowFileError("Cannot rename the current file to the backup", path, backup, cause);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        // The previous version stays safe as the backup.
-        ThrowFileError("Cannot move the new file into place", temporary, path, errno);
-    }
+    RunStep(WriteStep::ReplaceFile, path,
+            [&] { return ::rename(pending.Temporary.c_str(), path.c_str()) == 0; });
+    pending.Temporary.clear();
     SyncFolder(path.parent_path());
 }

@@ -11,12 +11,12 @@ TPuzzleCore::TPuzzleCore(std::filesystem::path dataFolder) : DataFolder_(std::mo
 
 bool TPuzzleCore::LoadVocabulary() {
     const std::filesystem::path path = FilePath(VocabularyFileName);
-    const int64_t date = FileDate(path);
-    if (date <= VocabFileDate) {
+    const TFileDate date = FileDate(path);
+    if (!IsNewerThanLoaded(date, VocabFileDate)) {
         return false;
     }
     std::vector<std::string> lines = ReadTextLines(path);
-    VocabFileDate = date;
+    VocabFileDate = date.Time;
     Vocabulary = BuildVocabularyList(std::move(lines));
     return true;
 }

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <string>
 #include <tuple>
 #include <vector>
@@ -29,59 +34,84 @@ TEST(TextFile, SplitTextLines) {
     }
 }
 
+// Dates before, at and after 1970 are dates like any other, to the nanosecond; a folder, a FIFO
+// and a missing name are told apart from files, and none of them blocks.
 TEST(TextFile, FileDate) {
     TempFolder folder;
-    EXPECT_EQ(FileDate(folder / "missing.txt"), -1);
-    EXPECT_EQ(FileDate(folder.Path()), -1) << "a folder is not a data file";
+    EXPECT_EQ(FileDate(folder / "missing.txt").State, FileState::Missing);
+    EXPECT_EQ(FileDate(folder.Path()).State, FileState::Unreadable);
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+    EXPECT_EQ(FileDate(folder / "fifo").State, FileState::Unreadable);
+    EXPECT_THROW(ReadTextLines(folder / "fifo"), fs::filesystem_error);
     EXPECT_THROW(ReadTextLines(folder / "missing.txt"), fs::filesystem_error);
-    // Times after 2044 stay positive and later times stay larger, to the nanosecond.
-    const fs::path file = folder.Write("a.txt", "cat\r\n");
-    const auto when = fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 30);
-    fs::last_write_time(file, when);
-    const int64_t early = FileDate(file);
-    EXPECT_GT(early, 0);
-    fs::last_write_time(file, when + std::chrono::hours(24 * 365 * 60));
-    const int64_t late = FileDate(file);
-    EXPECT_GT(late, early);
-    fs::last_write_time(file,
-                        when + std::chrono::hours(24 * 365 * 60) + std::chrono::microseconds(1));
-    EXPECT_EQ(FileDate(file), late + 1000);
+    const std::string file = folder.Write("a.txt", "cat\r\n");
+    for (const int64_t seconds : {-86400L, 0L, 1L << 32}) {
+        const timespec times[2] = {{0, UTIME_OMIT}, {seconds, 1}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+        const TFileDate date = FileDate(file);
+        EXPECT_EQ(date.State, FileState::Readable);
+        EXPECT_EQ(date.Time, seconds * 1'000'000'000 + 1);
+        EXPECT_TRUE(IsNewerThanLoaded(date, std::nullopt));
+        EXPECT_FALSE(IsNewerThanLoaded(date, date.Time));
+        EXPECT_TRUE(IsNewerThanLoaded(date, date.Time - 1));
+    }
 }
 
-// The temporary file cannot be made or written, or the old backup cannot be deleted: each time
-// the error names the file, the current file and the backup stay as they were, and no temporary
-// file is left behind. A blocker is a non-empty folder, or a link to a full device.
-TEST(TextFile, FailingWriteKeepsTheData) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"vocab.tmp", nullptr, "Cannot create the temporary file"},
-        {"vocab.bak", nullptr, "Cannot delete the old backup"},
-        {"vocab.tmp", "/dev/full", "Cannot write the new file"},
-    };
-    for (const auto& [blocker, device, what] : cases) {
-        TempFolder folder;
-        folder.Write("vocab.txt", "current\r\n");
-        const bool backupBlocked = std::string_view(blocker) == "vocab.bak";
-        if (!backupBlocked) {
-            folder.Write("vocab.bak", "old\r\n");
-        }
-        if (device != nullptr) {
-            fs::create_symlink(device, folder / blocker);
-        } else {
-            fs::create_directories(folder / blocker / "inside");
-        }
-        try {
-            WriteLinesWithBackup(folder / "vocab.txt", {"new"});
-            ADD_FAILURE() << what << ": the write should fail";
-        } catch (const fs::filesystem_error& e) {
-            EXPECT_EQ(e.path1(), folder / blocker);
-            EXPECT_NE(std::string(e.what()).find(what), std::string::npos) << e.what();
-        }
-        EXPECT_EQ(folder.Read("vocab.txt"), "current\r\n") << what;
-        if (!backupBlocked) {
-            EXPECT_EQ(folder.Read("vocab.bak"), "old\r\n") << what;
-        }
-        const fs::file_status temporary = fs::symlink_status(folder / "vocab.tmp");
-        EXPECT_FALSE(fs::is_regular_file(temporary) || fs::is_symlink(temporary)) << what;
+// The names in the folder, sorted.
+std::vector<std::string> Names(const TempFolder& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path())) {
+        names.push_back(entry.path().filename().string());
     }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Each step of a save fails in turn (the last round fails none). Before every step the file
+// holds the old or the new text, whole, so a save cut off anywhere loses nothing; a failure
+// leaves the file as it was, removes what the save made and names the file; the file keeps its
+// permission bits.
+TEST(TextFile, SaveKeepsTheFileWholeAtEveryStep) {
+    const int steps = static_cast<int>(WriteStep::Count);
+    for (int failing = 0; failing <= steps; ++failing) {
+        TempFolder folder;
+        const fs::path file = folder.Write("vocab.txt", "old\r\n");
+        folder.Write("vocab.bak", "older\r\n");
+        fs::permissions(file, static_cast<fs::perms>(0640));
+        SetWriteStepHook([&](WriteStep step) {
+            const std::string now = folder.Read("vocab.txt");
+            EXPECT_TRUE(now == "old\r\n" || now == "new\r\n") << now;
+            return static_cast<int>(step) == failing ? EIO : 0;
+        });
+        std::string error;
+        try {
+            WriteLinesWithBackup(file, {"new"});
+        } catch (const fs::filesystem_error& e) {
+            error = e.what();
+            EXPECT_EQ(e.code().value(), EIO);
+        }
+        SetWriteStepHook({});
+        const bool failed = failing < steps;
+        EXPECT_EQ(!error.empty(), failed) << failing;
+        EXPECT_NE(error.find(failed ? folder.Path() + "vocab." : ""), std::string::npos);
+        EXPECT_EQ(folder.Read("vocab.txt"), failed ? "old\r\n" : "new\r\n") << failing;
+        const bool backupReplaced = failing > static_cast<int>(WriteStep::ReplaceBackup);
+        EXPECT_EQ(folder.Read("vocab.bak"), backupReplaced ? "old\r\n" : "older\r\n") << failing;
+        EXPECT_EQ(Names(folder), (Lines{"vocab.bak", "vocab.txt"})) << failing;
+        EXPECT_EQ(fs::status(file).permissions(), static_cast<fs::perms>(0640)) << failing;
+    }
+}
+
+// A "vocab.tmp" planted as a link is never written through.
+TEST(TextFile, SaveIgnoresPlantedNames) {
+    TempFolder folder;
+    const fs::path file = folder.Write("vocab.txt", "old\r\n");
+    const fs::path victim = folder.Write("elsewhere/victim.txt", "victim\r\n");
+    fs::create_symlink(victim, folder / "vocab.tmp");
+    WriteLinesWithBackup(file, {"new"});
+    EXPECT_EQ(folder.Read("elsewhere/victim.txt"), "victim\r\n");
+    EXPECT_EQ(folder.Read("vocab.txt"), "new\r\n");
+    EXPECT_EQ(folder.Read("vocab.bak"), "old\r\n");
+    EXPECT_TRUE(fs::is_symlink(folder / "vocab.tmp"));
 }
 } // namespace

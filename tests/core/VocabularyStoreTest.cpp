@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 using Lines = std::vector<std::string>;
@@ -50,7 +52,7 @@ TEST(VocabularyStore, LoadsOddLinesOnlyWhenTheFileIsNewer) {
     TempFolder folder;
     TPuzzleCore core(folder.Path());
     EXPECT_FALSE(core.LoadVocabulary()) << "missing file";
-    EXPECT_EQ(core.VocabFileDate, 0);
+    EXPECT_FALSE(core.VocabFileDate);
 
     folder.Write(
         "vocab.txt",
@@ -91,6 +93,45 @@ TEST(VocabularyStore, SaveRoundTripWithOneBackup) {
     core.SaveVocabulary();
     EXPECT_EQ(folder.Read("vocab.txt"), "");
     EXPECT_EQ(folder.Read("vocab.bak"), "ant\r\ncat\r\ndog\r\n");
-    EXPECT_FALSE(fs::exists(folder / "vocab.tmp"));
+}
+
+// Files dated 1970 or before load like any other. A folder or a FIFO of the vocabulary's name is
+// not read (and does not block), and a save refuses to replace it, naming it and leaving it and
+// the backup alone.
+TEST(VocabularyStore, OddFilesLoadOrAreLeftAlone) {
+    for (const std::string kind : {"1969", "1970", "folder", "fifo"}) {
+        TempFolder folder;
+        folder.Write("vocab.bak", "kept\r\n");
+        const fs::path file = folder / "vocab.txt";
+        const bool readable = kind != "folder" && kind != "fifo";
+        if (kind == "folder") {
+            fs::create_directory(file);
+        } else if (kind == "fifo") {
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        } else {
+            folder.Write("vocab.txt", "cat\r\n");
+            const timespec times[2] = {{0, UTIME_OMIT}, {kind == "1969" ? -86400 : 0, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+        }
+        TPuzzleCore core(folder.Path());
+        EXPECT_EQ(core.LoadVocabulary(), readable) << kind;
+        EXPECT_EQ(core.IsInVocabulary("cat"), readable) << kind;
+        core.AddVocabularyWord("dog");
+        if (readable) {
+            core.SaveVocabulary();
+            EXPECT_EQ(folder.Read("vocab.bak"), "cat\r\n");
+            continue;
+        }
+        try {
+            core.SaveVocabulary();
+            ADD_FAILURE() << kind << ": saved over it";
+        } catch (const fs::filesystem_error& e) {
+            EXPECT_EQ(e.path1(), file);
+            EXPECT_NE(std::string(e.what()).find("could not be read"), std::string::npos);
+        }
+        EXPECT_EQ(fs::status(file).type(),
+                  kind == "folder" ? fs::file_type::directory : fs::file_type::fifo);
+        EXPECT_EQ(folder.Read("vocab.bak"), "kept\r\n") << kind;
+    }
 }
 } // namespace

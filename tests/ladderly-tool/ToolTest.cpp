@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 struct ToolRun {
@@ -99,8 +101,16 @@ TEST(LadderlyTool, Validate) {
         EXPECT_EQ(run.status, c.status) << c.name;
         EXPECT_EQ(run.out, c.out) << c.name;
     }
+    // A puzzle file dated 1970 is read like any other.
+    TempFolder old;
+    old.Write("vocab.txt", "cat\r\n");
+    const timespec epoch[2] = {{0, UTIME_OMIT}, {0, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, old.Write("puzzle.txt", "cat\r\ndog\r\nccc\r\n\r\n").c_str(),
+                          epoch, 0),
+              0);
+    EXPECT_EQ(RunWith({"validate", old.Path()}).status, 1);
     const ToolRun missing = RunWith({"validate", "/nonexistent/ladderly"});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("cannot open"), std::string::npos);
+    EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
 }
 } // namespace

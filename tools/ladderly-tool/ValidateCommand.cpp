@@ -62,8 +62,8 @@ int ValidateCommand(const std::vector<std::string>& args, std::istream&, std::os
     bool missing = false;
     for (const std::string_view name :
          {TPuzzleCore::VocabularyFileName, TPuzzleCore::PuzzleFileName}) {
-        if (FileDate(folder / name) < 0) {
-            err << "ladderly-tool validate: cannot open " << (folder / name).string() << '\n';
+        if (FileDate(folder / name).State != FileState::Readable) {
+            err << "ladderly-tool validate: cannot read " << (folder / name).string() << '\n';
             missing = true;
         }
     }
