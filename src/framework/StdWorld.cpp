@@ -218,6 +218,18 @@ void TStdWorld::UpdateCursor() {
     GraphicArea->SetCursor(cursor);
 }
 
+void TStdWorld::BindHandlers(TStdRoom* room) {
+    ControlHandler = [room](TControlBox& box, uint8_t kind) {
+        return room->ControlEvent(box, kind);
+    };
+    ScriptHandler = [room](const std::string& script, const std::string& param) {
+        room->RunScript(script, param);
+    };
+    CursorHandler = [room](const std::string& boxID, int32_t x, int32_t y) {
+        return room->GetCursor(boxID, x, y);
+    };
+}
+
 void TStdWorld::EnterRoom(const std::string& id) {
     TStdRoom* target = FindRoom(id);
     if (target == nullptr) {
@@ -231,29 +243,29 @@ void TStdWorld::EnterRoom(const std::string& id) {
         Captured = nullptr;
         TStdRoom* old = CurrentRoom;
         old->SetCurrent(false);
-        old->Leave(target->GetID());
+        try {
+            old->Leave(target->GetID());
+        } catch (...) {
+            // The old room stays current, and so it must keep hearing the mouse.
+            old->SetCurrent(true);
+            BindHandlers(old);
+            throw;
+        }
         RoomStack.Push(old);
         from = old->GetID();
     }
+    // Bound before Enter and Layout, so a room that fails in them still gets its presses.
     CurrentRoom = target;
     target->SetCurrent(true);
+    BindHandlers(target);
     target->Enter(from);
     target->Layout(GetImage());
-    ControlHandler = [target](TControlBox& box, uint8_t kind) {
-        return target->ControlEvent(box, kind);
-    };
-    ScriptHandler = [target](const std::string& script, const std::string& param) {
-        target->RunScript(script, param);
-    };
-    CursorHandler = [target](const std::string& boxID, int32_t x, int32_t y) {
-        return target->GetCursor(boxID, x, y);
-    };
     if (Window != nullptr) {
         Window->SetCaption(target->GetCaption());
     }
 }
 
-void TStdWorld::GoRoom(const std::string& id) {
+bool TStdWorld::GoRoom(const std::string& id) {
     try {
         SetBusy(true);
         try {
@@ -265,22 +277,27 @@ void TStdWorld::GoRoom(const std::string& id) {
         }
         SetBusy(false);
         UpdateCursor();
+        return true;
     } catch (...) {
         HandleFault("GoRoom");
+        return false;
     }
 }
 
 void TStdWorld::GoBack() {
-    const TStdRoom* remembered = CurrentRoom;
     TStdRoom* room = RoomStack.Pop();
     if (room == nullptr) {
         return;
     }
-    GoRoom(room->GetID());
-    if (CurrentRoom == remembered) {
-        RoomStack.Push(room);
-    } else {
+    const int16_t depth = RoomStack.Count();
+    const bool moved = GoRoom(room->GetID());
+    // The entry GoRoom pushed for the room it left goes again (with one entry just taken off it
+    // cannot have dropped the oldest), so going back leaves no trace; a move that failed before
+    // leaving anything keeps its way back.
+    if (RoomStack.Count() > depth) {
         RoomStack.Pop();
+    } else if (!moved) {
+        RoomStack.Push(room);
     }
 }
 

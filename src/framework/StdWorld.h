@@ -79,7 +79,8 @@ class TStdWorld {
 
     virtual void CreateRooms();
     // Leaves the current room (remembering it on the room stack) and enters the named one.
-    virtual void GoRoom(const std::string& id);
+    // Returns false when it failed (the fault has been reported).
+    virtual bool GoRoom(const std::string& id);
     // Goes to the room left most recently, leaving no trace on the room stack.
     void GoBack();
     // Enters StartRoom.
@@ -131,6 +132,7 @@ class TStdWorld {
     // The captured box, or nullptr when it has been freed since it took the capture.
     THitBox* CapturedBox();
     void EnterRoom(const std::string& id);
+    void BindHandlers(TStdRoom* room);
     void SetGraphicAreaCursor(int16_t cursor);
 
     TIDList Rooms;

@@ -79,6 +79,44 @@ TEST_F(WorldTest, FailedGoRoomAsksAndSecondFaultClosesWithoutAsking) {
     EXPECT_EQ(window.closes, 1);
 }
 
+// A room that fails in Layout, or refuses to Leave, is current and hears the mouse; re-entering
+// the current room and going back twice comes back to where play began, leaving no trace.
+TEST_F(WorldTest, FailedRoomChangesKeepTheMouseAndGoBackComesBack) {
+    TempFolder folder;
+    SetErrorLogFolder(folder.Path());
+    RecordingRoom* a = AddRoom("A");
+    RecordingRoom* b = AddRoom("B");
+    for (RecordingRoom* room : {a, b}) {
+        static_cast<TScriptBox*>(
+            room->AddHitBox(std::make_unique<TScriptBox>("go", TRect{0, 0, 10, 10})))
+            ->ScriptName = "START";
+    }
+    const auto pressReaches = [&](const char* when) {
+        journal.clear();
+        area.Press(5, 5);
+        EXPECT_EQ(journal, std::vector<std::string>{"RunScript START GO"}) << when;
+        EXPECT_EQ(world.GetCurrentRoom(), b);
+        EXPECT_TRUE(b->TestFlag(RoomFlag::Current));
+    };
+    world.GoRoom("A");
+    b->failOn = "Layout B";
+    EXPECT_FALSE(world.GoRoom("B"));
+    b->failOn.clear();
+    pressReaches("after a failing Layout");
+    ui.Answer(MessageBoxResult::No);
+    b->failLeave = true;
+    EXPECT_FALSE(world.GoRoom("A"));
+    b->failLeave = false;
+    pressReaches("after a failing Leave");
+
+    EXPECT_TRUE(world.GoRoom("B"));
+    world.GoBack();
+    world.GoBack();
+    EXPECT_EQ(world.GetCurrentRoom(), a);
+    EXPECT_TRUE(StackNames().empty());
+    SetErrorLogFolder("");
+}
+
 TEST_F(WorldTest, TickHoldsTheCaptureBeforeTheScripts) {
     world.Tick(3);
     world.Tick(0);
