@@ -4,12 +4,39 @@
 #include <QStringList>
 
 #include <limits>
+#include <memory>
+#include <optional>
 
 namespace {
 
 bool FitsInt32(qlonglong value) {
     return value >= std::numeric_limits<int32_t>::min() &&
            value <= std::numeric_limits<int32_t>::max();
+}
+
+std::unique_ptr<QSettings> Open(const std::string& key, QSettings::Scope scope) {
+    const QStringList parts = QString::fromStdString(key).split(QLatin1Char('\\'));
+    if (parts.size() < 2 || parts.size() > 3 || parts[0] != QLatin1String("Software") ||
+        parts.contains(QString())) {
+        return nullptr;
+    }
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, scope, parts[1],
+                                                parts.size() == 3 ? parts[2] : QString());
+    // Each key reads its own file: the organisation's values are not the application's.
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+// The value from the user's file, else from the installation's defaults.
+std::optional<QVariant> Lookup(const std::string& key, const std::string& name) {
+    const QString valueName = QString::fromStdString(name);
+    for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+        const std::unique_ptr<QSettings> settings = Open(key, scope);
+        if (settings && settings->contains(valueName)) {
+            return settings->value(valueName);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -21,37 +48,26 @@ QtSettingsStore::QtSettingsStore(const std::string& defaultsFolder) {
     }
 }
 
-std::unique_ptr<QSettings> QtSettingsStore::Open(const std::string& key) {
-    const QStringList parts = QString::fromStdString(key).split(QLatin1Char('\\'));
-    if (parts.size() < 2 || parts.size() > 3 || parts[0] != QLatin1String("Software") ||
-        parts.contains(QString())) {
-        return nullptr;
-    }
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, parts[1],
-                                       parts.size() == 3 ? parts[2] : QString());
-}
-
 bool QtSettingsStore::OpenKey(const std::string& key, bool create) {
-    const std::unique_ptr<QSettings> settings = Open(key);
-    return settings && (create || !settings->allKeys().isEmpty());
+    const std::unique_ptr<QSettings> user = Open(key, QSettings::UserScope);
+    return user && (create || !user->allKeys().isEmpty() ||
+                    !Open(key, QSettings::SystemScope)->allKeys().isEmpty());
 }
 
 SettingRead<std::string> QtSettingsStore::ReadString(const std::string& key,
                                                      const std::string& name) {
-    const std::unique_ptr<QSettings> settings = Open(key);
-    const QString valueName = QString::fromStdString(name);
-    if (!settings || !settings->contains(valueName)) {
+    const std::optional<QVariant> value = Lookup(key, name);
+    if (!value) {
         return {SettingStatus::Missing, {}};
     }
-    const QVariant value = settings->value(valueName);
-    switch (value.typeId()) {
+    switch (value->typeId()) {
     case QMetaType::QString:
     case QMetaType::QByteArray:
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
-        return {SettingStatus::Ok, value.toString().toStdString()};
+        return {SettingStatus::Ok, value->toString().toStdString()};
     default:
         // An unquoted comma makes a list of a text file's value, for one.
         return {SettingStatus::WrongType, {}};
@@ -59,12 +75,11 @@ SettingRead<std::string> QtSettingsStore::ReadString(const std::string& key,
 }
 
 SettingRead<int32_t> QtSettingsStore::ReadInteger(const std::string& key, const std::string& name) {
-    const std::unique_ptr<QSettings> settings = Open(key);
-    const QString valueName = QString::fromStdString(name);
-    if (!settings || !settings->contains(valueName)) {
+    const std::optional<QVariant> found = Lookup(key, name);
+    if (!found) {
         return {SettingStatus::Missing, 0};
     }
-    const QVariant value = settings->value(valueName);
+    const QVariant& value = *found;
     bool ok = false;
     qlonglong number = 0;
     switch (value.typeId()) {
@@ -87,7 +102,7 @@ SettingRead<int32_t> QtSettingsStore::ReadInteger(const std::string& key, const 
 }
 
 bool QtSettingsStore::WriteInteger(const std::string& key, const std::string& name, int32_t value) {
-    const std::unique_ptr<QSettings> settings = Open(key);
+    const std::unique_ptr<QSettings> settings = Open(key, QSettings::UserScope);
     if (!settings || !settings->isWritable()) {
         return false;
     }

@@ -2,14 +2,12 @@
 // The settings store kept with QSettings. A key path "Software\<organisation>\<application>"
 // is the application's settings of that organisation, "Software\<organisation>" the
 // organisation's own; other paths cannot be opened. Values the user has not set fall back to
-// the defaults an installation provides (see the constructor).
+// the defaults an installation provides for the same key (see the constructor), never to
+// another key's values.
 
 #include "platform/SettingsStore.h"
 
-#include <memory>
 #include <string>
-
-class QSettings;
 
 class QtSettingsStore : public ISettingsStore {
   public:
@@ -22,7 +20,4 @@ class QtSettingsStore : public ISettingsStore {
     SettingRead<std::string> ReadString(const std::string& key, const std::string& name) override;
     SettingRead<int32_t> ReadInteger(const std::string& key, const std::string& name) override;
     bool WriteInteger(const std::string& key, const std::string& name, int32_t value) override;
-
-  private:
-    static std::unique_ptr<QSettings> Open(const std::string& key);
 };

@@ -91,6 +91,13 @@ TEST_F(QtSettingsStoreTest, KeyPaths) {
     }
     user.Write("Tarn Software.conf", "[General]\nDevHome=/home/dev\n");
     EXPECT_TRUE(Store().OpenKey(CompanyKey, false));
+
+    // Each key reads its own files: the organisation's values are not the game's.
+    user.Write("Tarn Software.conf", "[General]\nDirectory=/wrong\n");
+    defaults.Write("Tarn Software.conf", "[General]\nEnable%20sound=0\n");
+    EXPECT_FALSE(Store().OpenKey(GameKey, false));
+    EXPECT_EQ(Store().ReadString(GameKey, DirectoryValue).status, SettingStatus::Missing);
+    EXPECT_EQ(Store().ReadInteger(GameKey, SoundValue).status, SettingStatus::Missing);
 }
 
 } // namespace
