@@ -24,6 +24,7 @@ struct GameSettings {
     std::string DataFolder;    // puzzles, vocabulary and sound table
     std::string WaveFolder;    // the sound effects
     bool StartupFailed = false;
+    bool SignalledRunningCopy = false; // start-up ended because another copy runs
 };
 
 // The process-wide settings the rest of the game reads.

@@ -25,6 +25,7 @@ void CheckDisplay(GameSettings& settings, ISystemInfo& system) {
 void CheckSingleInstance(GameSettings& settings, IInstanceLock& lock) {
     if (!lock.Acquire()) {
         settings.StartupFailed = true;
+        settings.SignalledRunningCopy = true;
         lock.SignalOther();
     }
 }
@@ -81,4 +82,8 @@ bool RunStartupChecks(GameSettings& settings, ISystemInfo& system, IInstanceLock
         application.HelpFile = "ladd.hlp";
     }
     return !settings.StartupFailed;
+}
+
+int ExitStatus(const GameSettings& settings) {
+    return settings.StartupFailed && !settings.SignalledRunningCopy ? 1 : 0;
 }

@@ -26,3 +26,7 @@ ApplicationInfo& Application();
 // whether start-up may go on.
 bool RunStartupChecks(GameSettings& settings, ISystemInfo& system, IInstanceLock& lock,
                       ApplicationInfo& application);
+
+// The process's exit status: 1 after a failed start-up, so scripts and packagers can tell; 0
+// after a normal run and for a second copy that only signalled the running one.
+int ExitStatus(const GameSettings& settings);

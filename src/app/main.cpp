@@ -31,5 +31,5 @@ int main(int argc, char** argv) {
 
     SaveSettings(settings, *store);
     SetUserInterface(nullptr);
-    return 0;
+    return ExitStatus(settings);
 }

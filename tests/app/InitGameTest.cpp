@@ -1,4 +1,5 @@
 #include "app/InitGame.h"
+#include "app/Main.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeUserInterface.h"
 #include "fakes/TempFolder.h"
@@ -26,6 +27,7 @@ class InitGameTest : public testing::Test {
         GameSettings settings;
         InitSettings(settings, store, "/opt/games", arguments);
         EXPECT_EQ(settings.StartupFailed, !ui.boxes.empty());
+        EXPECT_EQ(ExitStatus(settings), ui.boxes.empty() ? 0 : 1);
         return settings;
     }
 

@@ -25,6 +25,7 @@ class StartupChecksTest : public testing::Test {
         lock.acquireCalls = 0;
         const bool passed = RunStartupChecks(settings, system, lock, application);
         EXPECT_EQ(settings.StartupFailed, !passed);
+        EXPECT_EQ(ExitStatus(settings), passed || lock.heldElsewhere ? 0 : 1);
         return passed;
     }
 

@@ -16,13 +16,13 @@ mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 user_settings="$XDG_CONFIG_HOME/Tarn Software/Ladderly.conf"
 failures=0
 
-# expect WHAT TEXT ARGS...: runs the staged program and checks its exit status and report.
+# expect WHAT STATUS TEXT ARGS...: runs the staged program and checks its exit status and report.
 expect() {
-    local what=$1 text=$2
-    shift 2
+    local what=$1 expected=$2 text=$3
+    shift 3
     local output status=0
     output=$("$stage/ladderly" "$@" 2>&1) || status=$?
-    if [ "$status" -ne 0 ] || ! grep -qF -- "$text" <<<"$output"; then
+    if [ "$status" -ne "$expected" ] || ! grep -qF -- "$text" <<<"$output"; then
         echo "FAILED: $what: exit status $status, output:"
         echo "$output"
         failures=$((failures + 1))
@@ -33,15 +33,15 @@ expect() {
 [ -f "$stage/dat/sounds.txt" ] || { echo "FAILED: no sound table staged"; failures=$((failures + 1)); }
 
 rm -f "$stage/ladderly.px8"
-expect "no image library" \
+expect "no image library" 1 \
     'Installation Error: Sorry! We cannot find the needed file "ladderly.px8".'
 
 touch "$stage/ladderly.px8" "$stage/dat/puzzle.txt"
-expect "complete installation" "the game screen is not built yet" nowave
+expect "complete installation" 0 "the game screen is not built yet" nowave
 grep -qx 'Enable%20sound=0' "$user_settings" || { echo "FAILED: sound not stored off"; failures=$((failures + 1)); }
 
 printf '[General]\nDirectory=%s/gone\n' "$scratch" >>"$user_settings"
-expect "the user's folder is gone" \
+expect "the user's folder is gone" 1 \
     "Starting Game: Unable to locate installation folder \"$scratch/gone\"."
 
 exit $((failures > 0))
