@@ -1,37 +1,58 @@
 #include "base/Geometry.h"
 
 #include <algorithm>
+#include <limits>
 
 int32_t Max(int32_t a, int32_t b) {
     return a > b ? a : b;
 }
 
+namespace {
+
+// Sums and differences saturate at the ends of the 32-bit range rather than wrapping (which
+// would be undefined): a rectangle pushed past the end stays at the end.
+int32_t Saturate(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+int32_t Add(int32_t a, int32_t b) {
+    return Saturate(int64_t{a} + b);
+}
+
+int32_t Subtract(int32_t a, int32_t b) {
+    return Saturate(int64_t{a} - b);
+}
+
+} // namespace
+
 TPoint operator+(const TPoint& a, const TPoint& b) {
-    return {a.X + b.X, a.Y + b.Y};
+    return {Add(a.X, b.X), Add(a.Y, b.Y)};
 }
 
 TPoint operator-(const TPoint& a, const TPoint& b) {
-    return {a.X - b.X, a.Y - b.Y};
+    return {Subtract(a.X, b.X), Subtract(a.Y, b.Y)};
 }
 
 TRect operator+(const TRect& r, const TPoint& p) {
-    return {r.Left + p.X, r.Top + p.Y, r.Right + p.X, r.Bottom + p.Y};
+    return {Add(r.Left, p.X), Add(r.Top, p.Y), Add(r.Right, p.X), Add(r.Bottom, p.Y)};
 }
 
 TRect operator-(const TRect& r, const TPoint& p) {
-    return {r.Left - p.X, r.Top - p.Y, r.Right - p.X, r.Bottom - p.Y};
+    return {Subtract(r.Left, p.X), Subtract(r.Top, p.Y), Subtract(r.Right, p.X),
+            Subtract(r.Bottom, p.Y)};
 }
 
 TRect RectAt(const TPoint& p, const TRect& size) {
-    return {p.X, p.Y, p.X + RectWidth(size), p.Y + RectHeight(size)};
+    return {p.X, p.Y, Add(p.X, RectWidth(size)), Add(p.Y, RectHeight(size))};
 }
 
 int32_t RectWidth(const TRect& r) {
-    return r.Right - r.Left;
+    return Subtract(r.Right, r.Left);
 }
 
 int32_t RectHeight(const TRect& r) {
-    return r.Bottom - r.Top;
+    return Subtract(r.Bottom, r.Top);
 }
 
 bool IsRectEmpty(const TRect& r) {

@@ -26,6 +26,8 @@ int32_t Max(int32_t a, int32_t b);
 TPoint operator+(const TPoint& a, const TPoint& b);
 TPoint operator-(const TPoint& a, const TPoint& b);
 
+// Sums, differences and sizes saturate at the ends of the 32-bit range instead of wrapping.
+
 // All four edges moved by the point.
 TRect operator+(const TRect& r, const TPoint& p);
 TRect operator-(const TRect& r, const TPoint& p);

@@ -237,6 +237,7 @@ void TPX8ImageData::Blit(const TPoint& dest, TPX8ImageData& source, const TRect&
     TRect q = sourceRect;
     // Cutting off source columns that lie outside the source moves the picture by as much when
     // they come first in drawing order: the left ones normally, the right ones when mirrored.
+    // Shifting for the left ones also when mirrored would draw a mirrored picture off its place.
     if (!mirrored && q.Left < 0) {
         p.X -= q.Left;
         q.Left = 0;
@@ -257,8 +258,9 @@ void TPX8ImageData::Blit(const TPoint& dest, TPX8ImageData& source, const TRect&
     if (IsRectEmpty(q)) {
         return;
     }
+    // ClipRect is a public field and may reach past the surface, so the bounds clip too.
     TRect d;
-    if (!IntersectRect(d, RectAt(p, q), ClipRect)) {
+    if (!IntersectRect(d, RectAt(p, q), ClipRect) || !IntersectRect(d, d, GetBounds())) {
         return;
     }
     const int32_t w = RectWidth(d);

@@ -213,7 +213,8 @@ void TPX8ImageData::PropagateChange(const TRect& rect) {
                 continue;
             }
             // The changed source pixels as they appear in the layer: within the shown source
-            // rectangle, relative to it, mirrored like the drawing and scaled like it.
+            // rectangle, relative to it (a layer showing a later frame would otherwise be
+            // changed off its own pixels), mirrored like the drawing and scaled outwards.
             TRect shown;
             if (!IntersectRect(shown, rect, node->SourceRect)) {
                 continue;
@@ -236,8 +237,9 @@ void TPX8ImageData::PropagateChange(const TRect& rect) {
             if (!IntersectRect(r, r, DrawnRect(node))) {
                 continue;
             }
-            // The layer's old pixels go first: transparent pixels, and parts of the source
-            // rectangle that lie outside the source, show what is under the layer.
+            // The layer's old pixels go first, also for an opaque source: transparent pixels, and
+            // parts of the source rectangle that lie outside the source, show what is under the
+            // layer. The change then goes on to the surfaces showing the parent.
             const TRect onParent = r + node->Position;
             parent.RestoreUnder(node, onParent);
             parent.CopyFrom({onParent.Left, onParent.Top}, *node->SaveUnder, r);
@@ -267,6 +269,9 @@ void TPX8ImageData::SetSourceRect(TPX8LayerNode* node, const TRect& rect) {
     }
 }
 
+// Re-framing, moving, revising and a new frame height all come here rather than each redrawing
+// its own way: the layers above are peeled off the old and the new rectangle alike, so no
+// upper layer is caught in a save-under and a shrunk layer's old area is redrawn.
 template <class Change>
 void TPX8ImageData::Relayer(TPX8LayerNode* node, const TRect& newRect, bool newVisible,
                             Change change) {
@@ -299,7 +304,8 @@ TPX8LayerNode* TPX8ImageData::AddLayer(TPX8ImageData& source, uint16_t priority)
 TPX8LayerNode* TPX8ImageData::AddLayerFrame(TPX8ImageData& source, const TPoint& position,
                                             uint16_t frame, uint16_t priority) {
     BusyScope busy(*this);
-    // A surface shown, directly or further up, on this one would end up drawn into itself.
+    // A surface shown, directly or further up, on this one would end up drawn into itself: the
+    // refusal covers this surface and every surface further up, not only the direct parents.
     if (IsAncestorOrSelf(&source)) {
         throw PX8Exception("AddLayer: can't make parent a layer");
     }
@@ -310,10 +316,26 @@ TPX8LayerNode* TPX8ImageData::AddLayerFrame(TPX8ImageData& source, const TPoint&
     node->ClipRect = GetBounds();
     node->Frame = frame;
     TPX8LayerNode* raw = Layers.InsertByPriority(std::move(node));
-    if (source.Parents.FindData(this) == nullptr) {
+    const bool newParent = source.Parents.FindData(this) == nullptr;
+    if (newParent) {
         source.Parents.Add(std::make_unique<TDataNode>(this));
     }
-    SetLayerNodeVisible(raw, true);
+    try {
+        SetLayerNodeVisible(raw, true);
+    } catch (...) {
+        // A half-added layer would be drawn, and fail, at every later change of this surface:
+        // its area is put back as it was and it goes again.
+        try {
+            SetLayerNodeVisible(raw, false);
+        } catch (...) {
+            // The first fault is the one to report.
+        }
+        std::unique_ptr<TTarnNode> unlinked = Layers.Remove(raw);
+        if (newParent) {
+            source.Parents.Remove(source.Parents.FindData(this));
+        }
+        throw;
+    }
     return raw;
 }
 

@@ -209,6 +209,7 @@ void TPX8Library::DrawImage(IPaletteDevice& device, int32_t x, int32_t y, TImage
     int32_t remaining = image.Height();
     for (TPX8ImageSegment& segment : image.Segments()) {
         const auto rows = static_cast<int32_t>(image.SegmentRows(segment.Index));
+        // Lowered also for a skipped busy band, so the bands above it still land on their rows.
         remaining -= rows;
         if ((segment.Flags & PX8SegmentBusy) != 0) {
             continue;

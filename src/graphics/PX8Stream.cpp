@@ -6,8 +6,10 @@
 #include <sstream>
 
 namespace {
+// Short reads and unopenable files raise the engine's own exception, not the platform's stream
+// errors, so a truncated library reaches its callers as an engine fault with a clear message.
 const char* const ReadError = "Stream read error";
-}
+} // namespace
 
 TPX8Stream::TPX8Stream(std::unique_ptr<std::istream> source) : stream(std::move(source)) {
     stream->seekg(0, std::ios::end);

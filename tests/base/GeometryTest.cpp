@@ -88,3 +88,16 @@ TEST(Geometry, MergeRectsCoversTheUnionWithoutOverlap) {
         }
     }
 }
+
+// Near the ends of the 32-bit range the helpers saturate instead of wrapping.
+TEST(Geometry, SaturatesNearTheLimits) {
+    constexpr int32_t Hi = INT32_MAX;
+    constexpr int32_t Lo = INT32_MIN;
+    EXPECT_EQ(RectWidth({Lo, 0, Hi, 0}), Hi);
+    EXPECT_EQ(RectHeight({0, Hi, 0, Lo}), Lo);
+    EXPECT_EQ(RectAt({Hi - 5, Lo + 5}, {0, 0, 10, -10}), (TRect{Hi - 5, Lo + 5, Hi, Lo}));
+    EXPECT_EQ((TRect{0, 0, 10, 10} + TPoint{Hi, Lo}), (TRect{Hi, Lo, Hi, Lo + 10}));
+    EXPECT_EQ((TRect{-10, 0, 0, 10} - TPoint{Hi, Lo}), (TRect{Lo, Hi, -Hi, Hi}));
+    EXPECT_EQ((TPoint{Hi, Lo} + TPoint{1, -1}), (TPoint{Hi, Lo}));
+    EXPECT_EQ((TPoint{Hi, Lo} - TPoint{-1, 1}), (TPoint{Hi, Lo}));
+}

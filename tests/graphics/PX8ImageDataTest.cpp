@@ -128,6 +128,16 @@ TEST(PX8ImageData, BlitAndStretchBlit) {
         EXPECT_EQ(dest.Picture(), c.expected) << what;
         EXPECT_EQ(dest->HasDamage(), dest.Picture() != "000000 000000 000000") << what;
     }
+    // A clip rectangle reaching past the surface draws only on it, under the layers.
+    TestSurface source(4, 2);
+    source.Paint("1234 5678");
+    TestSurface dest(6, 3);
+    TestSurface layer(1, 1);
+    layer.Paint("9");
+    dest->AddLayerFrame(*layer, {5, 2}, 0, 0);
+    dest->ClipRect = {-10, -10, 100, 100};
+    dest->Blit({3, 2}, *source, {0, 0, 4, 2});
+    EXPECT_EQ(dest.Picture(), "000000 000000 000129");
 }
 
 TEST(PX8ImageData, FillAndFrame) {

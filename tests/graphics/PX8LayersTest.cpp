@@ -110,15 +110,22 @@ TEST(PX8Layers, RefusedRevisionsAndFailuresChangeNothing) {
         EXPECT_EQ(owner->GetBusy(), 0);
         owner->GetLayerInfo(*a, info);
         EXPECT_EQ(info.ZoomX, 1);
+        EXPECT_EQ(owner->GetLayers().Count(), 1);
     }
 
+    // A layer whose source cannot be drawn goes again, and the owner can still be drawn on.
     TestSurface b(2, 2);
     b->FlipHorizontal = true;
     b.image->Segments()[0].Free();
-    EXPECT_EQ(MessageOf([&] { owner->AddLayerFrame(*b, {1, 1}, 0, 0); }), "StartLine: Lock failed");
+    EXPECT_EQ(MessageOf([&] { owner->AddLayerFrame(*b, {2, 0}, 0, 0); }), "StartLine: Lock failed");
     EXPECT_EQ(owner->GetBusy(), 0);
     EXPECT_TRUE(b->FlipHorizontal);
     EXPECT_FALSE(b->FlipVertical);
+    EXPECT_EQ(owner.Picture(), before);
+    EXPECT_EQ(owner->GetLayers().Count(), 1);
+    EXPECT_EQ(b->GetParents().Count(), 0);
+    owner->FillRect({0, 0, 8, 1}, 5);
+    EXPECT_EQ(owner.Picture().substr(0, 8), "55555555");
 }
 
 TEST(PX8Layers, DestroyingASurfaceDissolvesItsLayers) {
