@@ -57,31 +57,6 @@ TEST(PuzzleFile, LoadGroupsAndOrders) {
     }
 }
 
-// A vocabulary of half a million lines in reverse order and one of ten million letters; 20,001
-// puzzles, the last with a start word of a million letters, all flagged in one report.
-TEST(PuzzleFile, HugeFiles) {
-    std::string words;
-    for (int i = 500'000; i > 0; --i) {
-        words += "w" + std::to_string(i) + "\n";
-    }
-    std::string puzzles;
-    for (int i = 0; i < 20'000; ++i) {
-        puzzles += "cow\r\ndog\r\nccc\r\n2=cot\r\n";
-    }
-    LoadedCore loaded(words + std::string(10'000'000, 'q'),
-                      puzzles + std::string(1'000'000, 'z') + "\r\ndog\r\nc\r\n\r\n");
-    EXPECT_EQ(loaded.core.Vocabulary.size(), 500'001u);
-    EXPECT_EQ(loaded.core.Vocabulary.front(), std::string(10'000'000, 'q'));
-    EXPECT_TRUE(loaded.core.IsInVocabulary("W250000"));
-    ASSERT_EQ(loaded.core.PuzzleCount, 20'001);
-    EXPECT_TRUE(loaded.core.PuzzleHasErrors(1));
-    EXPECT_TRUE(loaded.core.PuzzleHasErrors(20'001));
-    ASSERT_EQ(loaded.ui.boxes.size(), 1u);
-    const std::string& report = loaded.ui.boxes[0].text;
-    EXPECT_NE(report.find("puzzle 20000 (COW => DOG)  is not"), std::string::npos);
-    EXPECT_NE(report.find("The starting word (ZZZ"), std::string::npos);
-}
-
 // One box after a load lists a message for each failing puzzle, in the sorted order. The file is
 // read again only when its time is later than at the last load, and a missing file is no load.
 TEST(PuzzleFile, LoadReportAndReload) {

@@ -41,9 +41,7 @@ TEST_F(WorldTest, GoRoomKeepsTenRoomsAndGoBackReturns) {
     world.GoBack();
     EXPECT_EQ(world.GetCurrentRoom(), last) << "a failed GoBack puts the room back";
     EXPECT_EQ(StackNames().size(), 10u);
-    EXPECT_EQ(ui.boxes.back().text, "Quit game?\n\nstuck in R11");
     last->failLeave = false;
-
     world.GoBack();
     EXPECT_EQ(world.GetCurrentRoom()->GetID(), "R10");
     EXPECT_EQ(StackNames().back(), "R9") << "GoBack leaves no trace of R11";
@@ -209,19 +207,11 @@ TEST_F(WorldTest, CursorsAndCapture) {
 
     area.Press(2, 3);
     a->capture = false;
-    area.Move(41, 40); // dragging outside the box still goes to it
-    EXPECT_EQ(world.GetCaptured(), nullptr) << "the room let go";
+    area.Move(41, 40);
+    EXPECT_EQ(world.GetCaptured(), nullptr) << "the room let go while dragging";
     journal.clear();
     area.Release(41, 40);
     EXPECT_TRUE(journal.empty()) << "a release without capture does nothing";
-
-    a->capture = true;
-    area.Press(2, 3);
-    area.Release(3, 3);
-    EXPECT_NE(world.GetCaptured(), nullptr) << "the room kept the capture";
-    a->capture = false;
-    area.Release(3, 3);
-    EXPECT_EQ(world.GetCaptured(), nullptr);
 }
 
 TEST(World, DestructionLeavesAndLetsGo) {
