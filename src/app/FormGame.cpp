@@ -169,6 +169,7 @@ void TFormGame::FormResize() {
     if (gfxaGame == nullptr) {
         return;
     }
+    BG->setGeometry(rect());
     const QPoint shift((width() - gfxaGame->width()) / 2 - gfxaGame->x(),
                        (height() - gfxaGame->height()) / 2 - gfxaGame->y());
     gfxaGame->move(gfxaGame->pos() + shift);

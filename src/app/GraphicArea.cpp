@@ -174,7 +174,9 @@ void TGraphicArea::paintEvent(QPaintEvent* event) {
     TPX8ImageData* surface = Core.GetLibrary() != nullptr ? EnsureSurface() : nullptr;
     if (surface == nullptr) {
         DrawBorder(painter);
-        painter.fillRect(inner, palette().color(QPalette::Button));
+        if (inner.isValid()) {
+            painter.fillRect(inner, palette().color(QPalette::Button));
+        }
         return;
     }
     RealizeLibraryPalette();

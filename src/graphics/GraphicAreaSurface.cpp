@@ -150,6 +150,8 @@ std::vector<TBorderStrip> TGraphicAreaSurface::BorderStrips(int32_t width, int32
     if (BevelInner != TBevelCut::None) {
         AddBevel(strips, r, BevelInner, InnerBevelWidth);
     }
+    // A control smaller than its border shows what fits.
+    std::erase_if(strips, [](const TBorderStrip& strip) { return IsRectEmpty(strip.Rect); });
     return strips;
 }
 
