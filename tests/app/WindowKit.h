@@ -34,8 +34,8 @@ inline uint8_t TileIndex(int x, int y) {
     return static_cast<uint8_t>(130 + (x / 4 + y / 3) % 100);
 }
 
-// Writes "ladderly.px8" into the folder.
-inline void WriteTestLibrary(const TempFolder& folder) {
+// Writes "ladderly.px8" into the folder, or into a sub-folder ending in "/".
+inline void WriteTestLibrary(const TempFolder& folder, const std::string& subFolder = {}) {
     TPX8Picture screen{"screen", 450, 326, {}, false, 0};
     for (int y = 0; y < 326; ++y) {
         for (int x = 0; x < 450; ++x) {
@@ -48,7 +48,7 @@ inline void WriteTestLibrary(const TempFolder& folder) {
             tile.Pixels.push_back(TileIndex(x, y));
         }
     }
-    PX8WriteLibrary(folder.Path() + "ladderly.px8", TestPalette(), {screen, tile});
+    PX8WriteLibrary(folder.Path() + subFolder + "ladderly.px8", TestPalette(), {screen, tile});
 }
 
 // The colour an index of the library shows as on the window.
