@@ -53,11 +53,14 @@ QCursor DrawLetterCellCursor() {
     painter.setPen(Outline());
     painter.setBrush(QColor(255, 214, 92));
     painter.drawRoundedRect(tile, 2.5, 2.5);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(10);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(tile, Qt::AlignCenter, QStringLiteral("A"));
+    // The letter is drawn as strokes: no font needs loading at start-up.
+    QPainterPath letter;
+    letter.moveTo(18.8, 26);
+    letter.lineTo(22, 18);
+    letter.lineTo(25.2, 26);
+    letter.moveTo(20, 23.2);
+    letter.lineTo(24, 23.2);
+    painter.strokePath(letter, QPen(Qt::black, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.end();
     return QCursor(picture, 9, 13);
 }

@@ -152,6 +152,7 @@ void TGraphicArea::ShowTransferred(const std::vector<TRect>& rects) {
         // A paint event draws its own region from the picture already; asking for it again
         // would paint for ever.
         if (PaintingRegion == nullptr || !PaintingRegion->contains(area)) {
+            Requested += area;
             update(area);
         }
     }
@@ -180,11 +181,13 @@ void TGraphicArea::paintEvent(QPaintEvent* event) {
         return;
     }
     RealizeLibraryPalette();
-    // The area the window asks for becomes damage, so a repaint never redraws the scene.
-    const QRect asked = event->rect().intersected(inner).translated(-inner.topLeft());
-    if (!asked.isEmpty()) {
-        surface->AddDamage(
-            {asked.left(), asked.top(), asked.right() + 1, asked.bottom() + 1});
+    // The area the window asks for becomes damage, so a repaint never redraws the scene; what
+    // a flush has just put into the picture needs no second transfer.
+    const QRegion asked = (event->region() - Requested) & QRegion(inner);
+    Requested = QRegion();
+    for (const QRect& r : asked) {
+        const QRect part = r.translated(-inner.topLeft());
+        surface->AddDamage({part.left(), part.top(), part.right() + 1, part.bottom() + 1});
     }
     DrawBorder(painter);
     const QRegion region = event->region();

@@ -89,6 +89,8 @@ class TGraphicArea : public QWidget, public IGraphicArea {
     bool TimerJoined = false;
     // While a paint event flushes, the region it is painting anyway.
     const QRegion* PaintingRegion = nullptr;
+    // What flushes asked to be painted: the picture is already up to date there.
+    QRegion Requested;
     TMouseMoveHandler OnMove;
     TMouseButtonHandler OnDown;
     TMouseButtonHandler OnUp;
