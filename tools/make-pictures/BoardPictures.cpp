@@ -18,33 +18,13 @@ constexpr int TileCount = 54;
 constexpr int EmptyTile = 0;
 constexpr int HighlightOffset = 27;
 
-struct TileLook {
-    QColor faceTop;
-    QColor faceBottom;
-    QColor border;
-    QColor lip; // the tile's lower edge, which lifts it off the board
-    QColor ink;
-};
-
-const TileLook PlainTile{
-    {0xff, 0xff, 0xff}, {0xe9, 0xee, 0xf5}, {0x9c, 0xa7, 0xbb}, {0xb6, 0xbf, 0xcf}, Colours::Ink};
-const TileLook GoldTile{{0xfe, 0xe0, 0x7a},
-                        {0xf7, 0xbd, 0x1c},
-                        {0xb8, 0x85, 0x00},
-                        {0xd0, 0x96, 0x00},
-                        {0x4d, 0x30, 0x00}};
-
-void DrawTile(QPainter& painter, QPointF at, const TileLook& look, const QString& letter,
-              const QFont& font) {
-    const QRectF body(at.x() + 1, at.y() + 1, 24, 19);
-    FillRounded(painter, body, 3.5, look.lip, look.lip, look.border);
-    FillRounded(painter, body.adjusted(1, 1, -1, -2), 2.5, look.faceTop, look.faceBottom);
-    CentredText(painter, body.adjusted(0, 0, 0, -1), letter, font, look.ink);
+// The drawn part of the tile whose 26 x 21 cell starts at `at`, inside its white ring.
+QRectF TileBody(QPointF at) {
+    return {at.x() + 1, at.y() + 1, 24, 19};
 }
 
 void DrawEmptyTile(QPainter& painter, QPointF at) {
-    const QRectF body(at.x() + 1, at.y() + 1, 24, 19);
-    FillRounded(painter, body, 3.5, QColor(0xe4, 0xe9, 0xf1), QColor(0xf2, 0xf5, 0xf9),
+    FillRounded(painter, TileBody(at), 3.5, QColor(0xe4, 0xe9, 0xf1), QColor(0xf2, 0xf5, 0xf9),
                 QColor(0xc4, 0xcc, 0xda));
 }
 
@@ -59,9 +39,10 @@ Picture Letters(const Fonts& fonts) {
         if (k == EmptyTile) {
             DrawEmptyTile(painter, at);
         } else if (k < HighlightOffset) {
-            DrawTile(painter, at, PlainTile, QString(QChar('A' + k - 1)), font);
+            DrawLetterTile(painter, TileBody(at), PlainTile, QString(QChar('A' + k - 1)), font);
         } else if (k > HighlightOffset) {
-            DrawTile(painter, at, GoldTile, QString(QChar('A' + k - HighlightOffset - 1)), font);
+            DrawLetterTile(painter, TileBody(at), GoldTile,
+                           QString(QChar('A' + k - HighlightOffset - 1)), font);
         }
     }
     return {"letters", sheet};
@@ -122,7 +103,7 @@ Picture BoardGraphics(const Fonts& fonts) {
 
     const QRect editLabel(251, 42, 49, 9);
     FillRounded(painter, editLabel, 2, Colours::Red.Top, Colours::Red.Bottom);
-    CentredText(painter, editLabel, "EDIT MODE", PixelFont(fonts.Condensed, 7), Qt::white);
+    CentredText(painter, editLabel, "EDITING", PixelFont(fonts.Condensed, 8), Qt::white);
     return {"laddgfx", sheet};
 }
 
@@ -147,8 +128,9 @@ QImage WinFrame(const Fonts& fonts, const Colours::Hue& hue, const QColor& ink,
     FillRounded(painter, badge, 20, hue.Top, hue.Bottom, hue.Border);
     FillRounded(painter, badge.adjusted(3, 3, -3, -20), 10, QColor(255, 255, 255, 70),
                 QColor(255, 255, 255, 0));
-    CentredText(painter, badge.adjusted(0, 0, 0, -1), "You win!", PixelFont(fonts.Rounded, 22),
-                ink);
+    const QFont font = PixelFont(fonts.Rounded, 23);
+    CentredText(painter, badge.adjusted(0, 1, 0, 0), "You win!", font, hue.Border);
+    CentredText(painter, badge.adjusted(0, 0, 0, -1), "You win!", font, ink);
     // The sparkles trade sizes between the frames, so they twinkle.
     const std::vector<QPointF> first = {{12, 9}, {122, 47}, {118, 6}};
     const std::vector<QPointF> second = {{6, 44}, {127, 14}};
@@ -163,7 +145,7 @@ QImage WinFrame(const Fonts& fonts, const Colours::Hue& hue, const QColor& ink,
 
 Picture WinPicture(const Fonts& fonts) {
     const QImage gold =
-        WinFrame(fonts, Colours::Amber, Colours::Amber.Deep, Colours::Orange.Bottom, false);
+        WinFrame(fonts, Colours::Amber, Colours::Amber.Caption, Colours::Orange.Bottom, false);
     const QImage orange = WinFrame(fonts, Colours::Orange, Qt::white, Colours::Gold, true);
     return {"youwin", StackFrames(gold, orange), true, Qt::white};
 }
