@@ -5,8 +5,6 @@
 
 #include <QPainterPath>
 
-#include <cmath>
-
 namespace {
 
 // Letter tiles: 9 across on a 25 x 20 pitch, each 26 x 21, so neighbours share their outer
@@ -48,16 +46,10 @@ Picture Letters(const Fonts& fonts) {
     return {"letters", sheet};
 }
 
-struct ActionLabel {
-    char code;
-    const char* name;
-    QRect rect;
-};
-
-const ActionLabel ActionLabels[] = {
-    {'A', "Add 1 Letter", {0, 0, 100, 21}},        {'C', "Change 1 Letter", {100, 0, 100, 21}},
-    {'M', "Move 1 Letter", {200, 21, 100, 21}},    {'R', "Remove 1 Letter", {200, 0, 100, 21}},
-    {'S', "Scramble Letters", {100, 21, 100, 21}}, {'X', "Swap 2 Letters", {0, 21, 100, 21}},
+// The actions by code, with the names the game shows for them.
+const std::pair<char, const char*> Actions[] = {
+    {'A', "Add 1 Letter"},    {'C', "Change 1 Letter"},  {'M', "Move 1 Letter"},
+    {'R', "Remove 1 Letter"}, {'S', "Scramble Letters"}, {'X', "Swap 2 Letters"},
 };
 
 // `colour` thinned towards white: strength 1 keeps it, 0 gives white.
@@ -80,30 +72,30 @@ Picture BoardGraphics(const Fonts& fonts) {
     Prepare(painter);
 
     const QFont labelFont = PixelFont(fonts.Condensed, 10);
-    for (const ActionLabel& label : ActionLabels) {
-        const Colours::Hue& hue = Colours::ActionHue(label.code);
-        const QRectF pill = QRectF(label.rect).adjusted(1, 1, -1, -1);
+    for (const auto& [code, name] : Actions) {
+        const Colours::Hue& hue = Colours::ActionHue(code);
+        const QRectF pill = QRectF(BoardSheet::ActionLabel(code)).adjusted(1, 1, -1, -1);
         FillRounded(painter, pill, 4, Tint(hue.Bottom, 0.14f), Tint(hue.Bottom, 0.24f), hue.Bottom);
-        CentredText(painter, pill, label.name, labelFont, hue.Deep);
+        CentredText(painter, pill, name, labelFont, hue.Deep);
     }
 
     const QFont markFont = PixelFont(fonts.Condensed, 8);
-    DrawMark(painter, {0, 42, 137, 10}, Colours::Red, "Not in the vocabulary", markFont);
-    DrawMark(painter, {0, 52, 80, 10}, Colours::Red, "Bad step", markFont);
-    DrawMark(painter, {80, 52, 80, 10}, Colours::Orange, "Incomplete", markFont);
-    DrawMark(painter, {137, 42, 38, 10}, Colours::Green, "OK", markFont);
+    DrawMark(painter, BoardSheet::Marks[0], Colours::Red, "Not in the vocabulary", markFont);
+    DrawMark(painter, BoardSheet::Marks[1], Colours::Red, "Bad step", markFont);
+    DrawMark(painter, BoardSheet::Marks[2], Colours::Orange, "Incomplete", markFont);
+    DrawMark(painter, BoardSheet::Marks[3], Colours::Green, "OK", markFont);
 
     // Hint marks: a gold dot on a row with a hint, an open ring on one without.
     painter.setPen(QPen(Colours::Amber.Border, 1));
     painter.setBrush(Colours::Gold);
-    painter.drawEllipse(QRectF(188.5, 43.5, 6, 6));
+    painter.drawEllipse(QRectF(BoardSheet::HintSet).adjusted(0.5, 1.5, -0.5, -0.5));
     painter.setPen(QPen(QColor(0xb6, 0xbf, 0xcf), 1));
     painter.setBrush(Qt::white);
-    painter.drawEllipse(QRectF(195.5, 43.5, 6, 6));
+    painter.drawEllipse(QRectF(BoardSheet::HintClear).adjusted(0.5, 1.5, -0.5, -0.5));
 
-    const QRect editLabel(251, 42, 49, 9);
-    FillRounded(painter, editLabel, 2, Colours::Red.Top, Colours::Red.Bottom);
-    CentredText(painter, editLabel, "EDITING", PixelFont(fonts.Condensed, 8), Qt::white);
+    FillRounded(painter, BoardSheet::EditLabel, 2, Colours::Red.Top, Colours::Red.Bottom);
+    CentredText(painter, BoardSheet::EditLabel, "EDITING", PixelFont(fonts.Condensed, 8),
+                Qt::white);
     return {"laddgfx", sheet};
 }
 

@@ -38,6 +38,23 @@ const Colours::Hue& Colours::ActionHue(char code) {
     }
 }
 
+QRect BoardSheet::ActionLabel(char code) {
+    switch (code) {
+    case 'A':
+        return {0, 0, 100, 21};
+    case 'C':
+        return {100, 0, 100, 21};
+    case 'M':
+        return {200, 21, 100, 21};
+    case 'R':
+        return {200, 0, 100, 21};
+    case 'S':
+        return {100, 21, 100, 21};
+    default:
+        return {0, 21, 100, 21};
+    }
+}
+
 Fonts LoadFonts() {
     const QString dejavu = "/usr/share/fonts/truetype/dejavu/";
     Fonts fonts;

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <QString>
 
 #include <string>
@@ -79,6 +80,20 @@ inline const Hue Disabled{{0x35, 0x3e, 0x52},
 // The hue of each action, shared by its label on the board and its button in the editor.
 const Hue& ActionHue(char code);
 } // namespace Colours
+
+// Where the board's pieces lie in "laddgfx".
+namespace BoardSheet {
+QRect ActionLabel(char code); // by action code: A, C, M, R, S, X
+inline const QRect Marks[4] = {
+    {0, 42, 137, 10}, // not in the vocabulary
+    {0, 52, 80, 10},  // bad step
+    {80, 52, 80, 10}, // incomplete
+    {137, 42, 38, 10} // OK
+};
+inline const QRect HintSet{188, 42, 7, 8};
+inline const QRect HintClear{195, 42, 7, 8};
+inline const QRect EditLabel{251, 42, 49, 9};
+} // namespace BoardSheet
 
 // A letter tile: a face on a lip that lifts it off the board.
 struct TileLook {
