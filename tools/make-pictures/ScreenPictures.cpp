@@ -35,8 +35,9 @@ void DrawTitle(QPainter& painter, const Fonts& fonts) {
                 QColor(0x1c, 0x24, 0x36, 40));
     FillRounded(painter, ribbon, 11, Colours::Blue.Top, Colours::Blue.Bottom, Colours::Blue.Border);
     DrawLadder(painter, QRectF(78, 13, 12, 24), 3, QColor(255, 255, 255, 220), 2);
-    CentredText(painter, ribbon.adjusted(0, 0, 0, -2), "Ladderly!", PixelFont(fonts.Rounded, 25),
-                Qt::white);
+    const QFont title = PixelFont(fonts.Rounded, 26);
+    CentredText(painter, ribbon.adjusted(1, 0, 1, -1), "Ladderly!", title, Colours::Blue.Border);
+    CentredText(painter, ribbon.adjusted(0, 0, 0, -2), "Ladderly!", title, Qt::white);
     // An "i" in a ring tells the player the ribbon has more to say.
     const QRectF ring(299, 16, 16, 16);
     painter.setPen(QPen(QColor(255, 255, 255, 210), 1.5));
