@@ -14,13 +14,13 @@ struct SystemCursor {
 };
 
 constexpr SystemCursor systemCursors[] = {
-    {0, Qt::ArrowCursor},         {-1, Qt::BlankCursor},      {-2, Qt::ArrowCursor},
-    {-3, Qt::CrossCursor},        {-4, Qt::IBeamCursor},      {-5, Qt::SizeAllCursor},
-    {-6, Qt::SizeBDiagCursor},    {-7, Qt::SizeVerCursor},    {-8, Qt::SizeFDiagCursor},
-    {-9, Qt::SizeHorCursor},      {-10, Qt::UpArrowCursor},   {-11, Qt::WaitCursor},
-    {-12, Qt::DragMoveCursor},    {-13, Qt::ForbiddenCursor}, {-14, Qt::SplitHCursor},
-    {-15, Qt::SplitVCursor},      {-16, Qt::DragCopyCursor},  {-17, Qt::WaitCursor},
-    {-18, Qt::ForbiddenCursor},   {-19, Qt::BusyCursor},      {-20, Qt::WhatsThisCursor},
+    {0, Qt::ArrowCursor},          {-1, Qt::BlankCursor},      {-2, Qt::ArrowCursor},
+    {-3, Qt::CrossCursor},         {-4, Qt::IBeamCursor},      {-5, Qt::SizeAllCursor},
+    {-6, Qt::SizeBDiagCursor},     {-7, Qt::SizeVerCursor},    {-8, Qt::SizeFDiagCursor},
+    {-9, Qt::SizeHorCursor},       {-10, Qt::UpArrowCursor},   {-11, Qt::WaitCursor},
+    {-12, Qt::DragMoveCursor},     {-13, Qt::ForbiddenCursor}, {-14, Qt::SplitHCursor},
+    {-15, Qt::SplitVCursor},       {-16, Qt::DragCopyCursor},  {-17, Qt::WaitCursor},
+    {-18, Qt::ForbiddenCursor},    {-19, Qt::BusyCursor},      {-20, Qt::WhatsThisCursor},
     {-21, Qt::PointingHandCursor}, {-22, Qt::SizeAllCursor},
 };
 
@@ -72,11 +72,11 @@ QCursor DrawLinkCursor() {
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(8, 2, 5, 16), 2.5, 2.5);     // the pointing finger
+    hand.addRoundedRect(QRectF(8, 2, 5, 16), 2.5, 2.5);      // the pointing finger
     hand.addRoundedRect(QRectF(12.5, 10, 4.5, 9), 2.2, 2.2); // the folded fingers
     hand.addRoundedRect(QRectF(16.5, 11, 4.5, 8), 2.2, 2.2);
     hand.addRoundedRect(QRectF(20.5, 12, 4.5, 8), 2.2, 2.2);
-    hand.addRoundedRect(QRectF(8, 15, 17, 13), 5, 5);    // the palm
+    hand.addRoundedRect(QRectF(8, 15, 17, 13), 5, 5);   // the palm
     hand.addRoundedRect(QRectF(3, 15, 8, 5), 2.5, 2.5); // the thumb
     painter.setPen(Outline());
     painter.setBrush(Qt::white);

@@ -20,8 +20,8 @@ class ScreenshotTest : public ::testing::Test {
   protected:
     void SetUp() override {
         TestApplication();
-        const std::string command = "cmake --install '" LADDERLY_BUILD_DIR "' --prefix '" +
-                                    stage() + "' >/dev/null";
+        const std::string command =
+            "cmake --install '" LADDERLY_BUILD_DIR "' --prefix '" + stage() + "' >/dev/null";
         ASSERT_EQ(std::system(command.c_str()), 0);
         // The game's own pictures when they are staged; a library of the test's otherwise.
         if (!std::filesystem::exists(stage() + "/ladderly.px8")) {
@@ -82,9 +82,9 @@ TEST_F(ScreenshotTest, TheFirstScreenShowsTheStagedPictureInsideTheBorder) {
     for (int y = 0; y < 342; ++y) {
         for (int x = 0; x < 466; ++x) {
             const QRgb colour = shot.pixel(x, y);
-            ASSERT_TRUE(big.pixel(2 * x, 2 * y) == colour && big.pixel(2 * x + 1, 2 * y) == colour &&
-                        big.pixel(2 * x, 2 * y + 1) == colour &&
-                        big.pixel(2 * x + 1, 2 * y + 1) == colour)
+            ASSERT_TRUE(
+                big.pixel(2 * x, 2 * y) == colour && big.pixel(2 * x + 1, 2 * y) == colour &&
+                big.pixel(2 * x, 2 * y + 1) == colour && big.pixel(2 * x + 1, 2 * y + 1) == colour)
                 << x << "," << y;
         }
     }
