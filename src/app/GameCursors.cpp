@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <functional>
 #include <map>
 
 namespace {
@@ -34,12 +35,19 @@ QPen Outline() {
     return QPen(Qt::black, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// An I-beam for typing with a small letter tile beside it: this cell takes letters.
-QCursor DrawLetterCellCursor() {
+// A 32 x 32 cursor drawn, antialiased, on a transparent picture.
+QCursor DrawCursor(int hotX, int hotY, const std::function<void(QPainter&)>& draw) {
     QPixmap picture(32, 32);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    painter.end();
+    return QCursor(picture, hotX, hotY);
+}
+
+// An I-beam for typing with a small letter tile beside it: this cell takes letters.
+void DrawLetterCell(QPainter& painter) {
     QPainterPath beam;
     beam.moveTo(5, 3);
     beam.lineTo(13, 3);
@@ -61,16 +69,10 @@ QCursor DrawLetterCellCursor() {
     letter.moveTo(20, 23.2);
     letter.lineTo(24, 23.2);
     painter.strokePath(letter, QPen(Qt::black, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.end();
-    return QCursor(picture, 9, 13);
 }
 
-// A pointing hand: the finger tip is the hot spot.
-QCursor DrawLinkCursor() {
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
+// A pointing hand.
+void DrawLink(QPainter& painter) {
     QPainterPath hand;
     hand.addRoundedRect(QRectF(8, 2, 5, 16), 2.5, 2.5);      // the pointing finger
     hand.addRoundedRect(QRectF(12.5, 10, 4.5, 9), 2.2, 2.2); // the folded fingers
@@ -81,15 +83,14 @@ QCursor DrawLinkCursor() {
     painter.setPen(Outline());
     painter.setBrush(Qt::white);
     painter.drawPath(hand.simplified());
-    painter.end();
-    return QCursor(picture, 10, 2);
 }
 
 } // namespace
 
 void InstallGameCursors() {
-    CursorSlots()[GameCursor::LetterCell] = DrawLetterCellCursor();
-    CursorSlots()[GameCursor::Link] = DrawLinkCursor();
+    // The hot spots: the I-beam's middle and the finger tip.
+    CursorSlots()[GameCursor::LetterCell] = DrawCursor(9, 13, DrawLetterCell);
+    CursorSlots()[GameCursor::Link] = DrawCursor(10, 2, DrawLink);
 }
 
 QCursor ScreenCursor(int16_t id) {
