@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # staged_run_test.sh BUILD: stages the build into a scratch folder as `make stage` does and
 # starts the staged program offscreen, with settings of its own, in the situations a newcomer
-# meets: no image library yet, a complete installation, sound switched off, a user's own
-# installation folder that is gone.
+# meets: no image library, a broken one, sound switched off, a user's own installation folder
+# that is gone. Each ends after its one message with status 1.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -36,8 +36,9 @@ rm -f "$stage/ladderly.px8"
 expect "no image library" 1 \
     'Installation Error: Sorry! We cannot find the needed file "ladderly.px8".'
 
-touch "$stage/ladderly.px8" "$stage/dat/puzzle.txt"
-expect "complete installation" 0 "the game screen is not built yet" nowave
+echo "not a library" >"$stage/ladderly.px8"
+touch "$stage/dat/puzzle.txt"
+expect "a broken image library" 1 "Ladderly: Ladderly encountered a problem on start-up: " nowave
 grep -qx 'Enable%20sound=0' "$user_settings" || { echo "FAILED: sound not stored off"; failures=$((failures + 1)); }
 
 printf '[General]\nDirectory=%s/gone\n' "$scratch" >>"$user_settings"
