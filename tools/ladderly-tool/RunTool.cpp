@@ -19,6 +19,13 @@ constexpr CommandEntry Commands[] = {
     {"validate",
      "validate DIR        check DIR/vocab.txt and DIR/puzzle.txt as the game loads them",
      ValidateCommand},
+ {"solve", "solve DIR [N...]    solve puzzles under their codes and hints, count solutions",
+     SolveCommand},
+    {"ladder", "ladder [-d DIR] FROM TO  a shortest ladder between two words with any actions",
+     LadderCommand},
+    {"suggest", "suggest [-d DIR] WORD  every word one step from WORD, by action", SuggestCommand},
+    {"check", "check DIR           check the shipped data's rules and print its figures",
+     CheckCommand},
     {"px8", "px8 list|extract|pack  list, extract and pack the pictures of an image library",
      Px8Command},
 };
