@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 
+#include <exception>
 #include <iostream>
 #include <string_view>
 
@@ -51,8 +52,14 @@ int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream
     }
     for (const CommandEntry& command : Commands) {
         if (args[0] == command.name) {
-            return command.run(std::vector<std::string>(args.begin() + 1, args.end()), in, out,
-                               err);
+            try {
+                return command.run(std::vector<std::string>(args.begin() + 1, args.end()), in,
+                                   out, err);
+            } catch (const std::exception& e) {
+                // A file that cannot be read, for one: the command's result is a failure.
+                err << "ladderly-tool " << args[0] << ": " << e.what() << '\n';
+                return 1;
+            }
         }
     }
     err << "ladderly-tool: unknown command '" << args[0] << "'\n";

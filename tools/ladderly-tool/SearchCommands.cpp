@@ -69,8 +69,10 @@ int SolveCommand(const std::vector<std::string>& args, std::istream&, std::ostre
         }
         numbers.push_back(n);
     }
-    for (size_t n = 1; numbers.empty() && n <= data.Puzzles.size(); ++n) {
-        numbers.push_back(n);
+    if (numbers.empty()) {
+        for (size_t n = 1; n <= data.Puzzles.size(); ++n) {
+            numbers.push_back(n);
+        }
     }
     int status = 0;
     for (const size_t n : numbers) {
