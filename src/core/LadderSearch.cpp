@@ -89,7 +89,7 @@ class TEnumerator {
 const std::string& TLadderPuzzle::HintOf(int row) const {
     static const std::string None;
     return row >= 0 && static_cast<size_t>(row) < Hints.size() ? Hints[static_cast<size_t>(row)]
-                                                                : None;
+                                                               : None;
 }
 
 TLadderPuzzle TLadderPuzzle::FromLines(std::string_view start, std::string_view end,
@@ -99,7 +99,8 @@ TLadderPuzzle TLadderPuzzle::FromLines(std::string_view start, std::string_view 
     while (!hintLine.empty()) {
         const size_t comma = hintLine.find(',');
         const std::string_view entry = hintLine.substr(0, comma);
-        hintLine = comma == std::string_view::npos ? std::string_view() : hintLine.substr(comma + 1);
+        hintLine =
+            comma == std::string_view::npos ? std::string_view() : hintLine.substr(comma + 1);
         const size_t equals = entry.find('=');
         int row = 0;
         if (equals == std::string_view::npos ||

@@ -55,7 +55,7 @@ TStepIndex::WordId TStepIndex::Find(std::string_view word) const {
 }
 
 std::span<const TStepIndex::WordId> TStepIndex::Lists(const TActionLists& lists, WordId id,
-                                                       char code) {
+                                                      char code) {
     const int action = ActionIndex(code);
     if (action < 0 || id < 0) {
         return {};
@@ -87,9 +87,9 @@ void TStepIndex::Build() {
         anagrams[key].push_back(id);
     }
 
-    std::array<TListBuilder, 6> next = {
-        TListBuilder(Size()), TListBuilder(Size()), TListBuilder(Size()),
-        TListBuilder(Size()), TListBuilder(Size()), TListBuilder(Size())};
+    std::array<TListBuilder, 6> next = {TListBuilder(Size()), TListBuilder(Size()),
+                                        TListBuilder(Size()), TListBuilder(Size()),
+                                        TListBuilder(Size()), TListBuilder(Size())};
     const auto builder = [&next](char code) -> TListBuilder& {
         return next[static_cast<size_t>(ActionIndex(code))];
     };

@@ -123,7 +123,8 @@ TEST(LadderSearch, AgreesWithThePlainSearch) {
             const auto& some = plain[random() % plain.size()];
             const int row = 2 + static_cast<int>(random() % (puzzle.Rows() - 2));
             puzzle.Hints[static_cast<size_t>(row)] =
-                trial % 3 == 0 ? "tttt" : words[static_cast<size_t>(some[static_cast<size_t>(row - 1)])];
+                trial % 3 == 0 ? "tttt"
+                               : words[static_cast<size_t>(some[static_cast<size_t>(row - 1)])];
             plain.clear();
             Enumerate(words, puzzle, path, plain);
         }
@@ -167,7 +168,8 @@ TEST(LadderSearch, AgreesWithThePlainSearch) {
 }
 
 TEST(LadderSearch, PuzzlesFromFileLinesAndImpossibleOnes) {
-    const TLadderPuzzle puzzle = TLadderPuzzle::FromLines("CAT", "Dog", "ccc", "2=cot,x=no,3=DOT,9=far,=a,5");
+    const TLadderPuzzle puzzle =
+        TLadderPuzzle::FromLines("CAT", "Dog", "ccc", "2=cot,x=no,3=DOT,9=far,=a,5");
     EXPECT_EQ(puzzle.Start, "cat");
     EXPECT_EQ(puzzle.End, "dog");
     EXPECT_EQ(puzzle.Codes, "CCC");
@@ -183,8 +185,8 @@ TEST(LadderSearch, PuzzlesFromFileLinesAndImpossibleOnes) {
         const char* codes;
         const char* hints;
     } impossible[] = {
-        {"cat", "dog", "ccq", ""},      {"cat", "dig", "ccc", ""}, {"cat", "dog", "ccc", "2=cxt"},
-        {"cat", "dog", "", ""},         {"cat", "dog", "ccc", "3=cat"},
+        {"cat", "dog", "ccq", ""}, {"cat", "dig", "ccc", ""},      {"cat", "dog", "ccc", "2=cxt"},
+        {"cat", "dog", "", ""},    {"cat", "dog", "ccc", "3=cat"},
     };
     for (const auto& c : impossible) {
         const TLadderSolutions none =

@@ -110,8 +110,9 @@ namespace {
 struct DesignFolder {
     TempFolder folder;
     DesignFolder() {
-        folder.Write("data/vocab.txt", "cat\r\ncog\r\ncot\r\ncut\r\ndig\r\ndog\r\ndot\r\nfoam\r\nform\r\n"
-                                       "fort\r\nfrom\r\nhat\r\nhog\r\nhot\r\nhut\r\nporn\r\n");
+        folder.Write("data/vocab.txt",
+                     "cat\r\ncog\r\ncot\r\ncut\r\ndig\r\ndog\r\ndot\r\nfoam\r\nform\r\n"
+                     "fort\r\nfrom\r\nhat\r\nhog\r\nhot\r\nhut\r\nporn\r\n");
         folder.Write("data/puzzle.txt", "cat\r\ndog\r\ncc\r\n\r\n"
                                         "cat\r\ndog\r\nccc\r\n\r\n"
                                         "form\r\nfort\r\nxxc\r\n\r\n"

@@ -57,8 +57,9 @@ TEST(WordLists, StemListsAndScowlLists) {
     EXPECT_EQ(ReadScowlWords(scowl.Path(), 20),
               (std::vector<std::string>{"a", "cat", "centre", "color", "colour", "dog", "i", "sic",
                                         "tart", "us"}));
-    EXPECT_EQ(ReadCommonWords(scowl.Path()),
-              (std::vector<std::string>{"a", "cat", "centre", "color", "colour", "dog", "i", "us"}));
+    EXPECT_EQ(
+        ReadCommonWords(scowl.Path()),
+        (std::vector<std::string>{"a", "cat", "centre", "color", "colour", "dog", "i", "us"}));
     EXPECT_THROW(ReadScowlWords(scowl.Path(), 35), std::runtime_error);
 }
 } // namespace

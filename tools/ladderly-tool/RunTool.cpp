@@ -20,7 +20,7 @@ constexpr CommandEntry Commands[] = {
     {"validate",
      "validate DIR        check DIR/vocab.txt and DIR/puzzle.txt as the game loads them",
      ValidateCommand},
- {"solve", "solve DIR [N...]    solve puzzles under their codes and hints, count solutions",
+    {"solve", "solve DIR [N...]    solve puzzles under their codes and hints, count solutions",
      SolveCommand},
     {"ladder", "ladder [-d DIR] FROM TO  a shortest ladder between two words with any actions",
      LadderCommand},
@@ -53,8 +53,8 @@ int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream
     for (const CommandEntry& command : Commands) {
         if (args[0] == command.name) {
             try {
-                return command.run(std::vector<std::string>(args.begin() + 1, args.end()), in,
-                                   out, err);
+                return command.run(std::vector<std::string>(args.begin() + 1, args.end()), in, out,
+                                   err);
             } catch (const std::exception& e) {
                 // A file that cannot be read, for one: the command's result is a failure.
                 err << "ladderly-tool " << args[0] << ": " << e.what() << '\n';

@@ -61,7 +61,8 @@ int SolveCommand(const std::vector<std::string>& args, std::istream&, std::ostre
     for (size_t i = 1; i < args.size(); ++i) {
         size_t n = 0;
         const std::string& arg = args[i];
-        if (std::from_chars(arg.data(), arg.data() + arg.size(), n).ptr != arg.data() + arg.size() ||
+        if (std::from_chars(arg.data(), arg.data() + arg.size(), n).ptr !=
+                arg.data() + arg.size() ||
             n < 1 || n > data.Puzzles.size()) {
             err << "ladderly-tool solve: no puzzle " << arg << " (1 to " << data.Puzzles.size()
                 << ")\n";
@@ -141,7 +142,8 @@ int SuggestCommand(const std::vector<std::string>& arguments, std::istream&, std
         err << SuggestHelp;
         return 2;
     }
-    const std::string listing = SuggestionListing(LoadDesignData(folder, false).Vocabulary, args[0]);
+    const std::string listing =
+        SuggestionListing(LoadDesignData(folder, false).Vocabulary, args[0]);
     for (const char c : listing) {
         if (c != '\r') {
             out << c;

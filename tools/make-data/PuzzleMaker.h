@@ -37,9 +37,9 @@ class TPuzzleMaker {
     bool Accept(TMadePuzzle& made);
 
     const TPuzzleRuleWords& words_;
-    std::vector<WordId> starts_;          // common words of 3 to 7 letters
-    std::vector<bool> common_;            // by word number
-    std::set<WordId> usedEnds_;           // start and end words of the puzzles made so far
-    std::array<int, 6> actionUses_ = {};  // puzzles made so far that use each action
+    std::vector<WordId> starts_;         // common words of 3 to 7 letters
+    std::vector<bool> common_;           // by word number
+    std::set<WordId> usedEnds_;          // start and end words of the puzzles made so far
+    std::array<int, 6> actionUses_ = {}; // puzzles made so far that use each action
     std::mt19937 random_;
 };

@@ -29,8 +29,7 @@ struct TPuzzleRuleWords {
 // - a hint on every puzzle of 5 rows or more; no hint next to another hint or to the start or
 //   end row; no hint on a row that every solution would share without it;
 // - start, end and hints are common words, and some solution has only common words.
-std::vector<std::string> PuzzleProblems(const TPuzzleRuleWords& words,
-                                        const TLadderPuzzle& puzzle);
+std::vector<std::string> PuzzleProblems(const TPuzzleRuleWords& words, const TLadderPuzzle& puzzle);
 
 // The lengths of rows 1 to Rows() that the codes imply.
 std::vector<int> RowLengths(const TLadderPuzzle& puzzle);

@@ -24,8 +24,8 @@ bool IsPlainWord(const std::string& line) {
 
 // "cs", "ms": a letter's plural. "as", "is" and "us" are words of their own.
 bool IsLetterPlural(const std::string& word) {
-    return word.size() == 2 && word[1] == 's' && std::string_view("aiu").find(word[0]) ==
-                                                     std::string_view::npos;
+    return word.size() == 2 && word[1] == 's' &&
+           std::string_view("aiu").find(word[0]) == std::string_view::npos;
 }
 
 bool IsVocabularyWord(const std::string& word) {
@@ -50,8 +50,8 @@ void ReadList(const std::filesystem::path& path, std::set<std::string>& words) {
 } // namespace
 
 std::set<std::string> RegularForms(std::string_view stem) {
-    static constexpr std::string_view Suffixes[] = {"s",  "es", "ed",  "ing", "er",  "ers",
-                                                    "est", "y", "ies", "ied", "ier", "iest"};
+    static constexpr std::string_view Suffixes[] = {"s",   "es", "ed",  "ing", "er",  "ers",
+                                                    "est", "y",  "ies", "ied", "ier", "iest"};
     const std::string word(stem);
     std::set<std::string> forms = {word};
     if (word.empty()) {
@@ -129,8 +129,7 @@ std::vector<std::string> ReadScowlWords(const std::filesystem::path& folder, int
 
 std::vector<std::string> ReadCommonWords(const std::filesystem::path& folder) {
     std::vector<std::string> words = ReadScowlWords(folder, CommonLevel);
-    std::erase_if(words, [](const std::string& word) {
-        return PuzzleExcludedWords().Contains(word);
-    });
+    std::erase_if(words,
+                  [](const std::string& word) { return PuzzleExcludedWords().Contains(word); });
     return words;
 }
