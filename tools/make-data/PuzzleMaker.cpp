@@ -73,7 +73,7 @@ bool TPuzzleMaker::Walk(int rows, WordId start, const std::vector<int>& distance
         });
         bool stepped = false;
         for (const char code : order) {
-            // Words one step further from the start; the last step may stay level once.
+            // Words one step further from the start; the last step may also keep the distance.
             std::vector<WordId> options;
             for (const WordId next : index.Next(ladder.back(), code)) {
                 const size_t at = static_cast<size_t>(next);
