@@ -10,7 +10,7 @@
 
 namespace {
 std::vector<std::string> ReadDataFile(const std::filesystem::path& path) {
-    if (FileDate(path) < 0) {
+    if (FileDate(path).State != FileState::Readable) {
         throw std::runtime_error("cannot open " + path.string());
     }
     return ReadTextLines(path);
