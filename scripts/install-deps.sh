@@ -11,6 +11,8 @@ packages=(
     clang libclang-rt-14-dev
     scowl
     xauth xvfb
+    fonts-liberation2
+    desktop-file-utils appstream
 )
 
 missing=()
