@@ -7,4 +7,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: running Ladderly offscreen; its messages appear below." >&2
     export QT_QPA_PLATFORM=offscreen
 fi
-exec "$stage/ladderly" "$@"
+exec "$stage/bin/ladderly" "$@"

@@ -37,7 +37,7 @@ QImage DrawLadderlyIcon(int size) {
     painter.drawRoundedRect(QRectF(7, -25, 4, 52), 1.5, 1.5);
     painter.restore();
 
-    // Letter tiles stepping up beside it: a word changing one letter at a time.
+    // Letter tiles stepping down beside it, spelling a word from the top.
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
@@ -46,7 +46,7 @@ QImage DrawLadderlyIcon(int size) {
     const struct {
         qreal x, y;
         char letter;
-    } tiles[] = {{34, 42, 'C'}, {40, 28, 'A'}, {46, 14, 'T'}};
+    } tiles[] = {{34, 42, 'T'}, {40, 28, 'A'}, {46, 14, 'C'}};
     for (const auto& tile : tiles) {
         const QRectF box(tile.x - 0.5, tile.y - 0.5, 13, 13);
         painter.setPen(QPen(QColor(0x5c, 0x4a, 0x1e), 1));
