@@ -5,6 +5,7 @@
 #     ladderly, ladderly-tool     the program and the designers' tool
 #     ladderly.px8                the image library, once data/ladderly.px8 exists
 #     wav/                        the sound effects (data/wav/*.wav)
+#     help/                       the help pages (help/), once they exist
 #     dat/                        every data/*.txt: vocabulary, puzzles and sound table
 #     defaults/                   the settings an installer would write: this folder as
 #                                 "Directory", sound and splash screen on; the user's own
@@ -32,6 +33,11 @@ install(DIRECTORY DESTINATION ${LADDERLY_GAME_DIR}/wav)
 
 if(EXISTS ${PROJECT_SOURCE_DIR}/data/ladderly.px8)
     install(FILES ${PROJECT_SOURCE_DIR}/data/ladderly.px8 DESTINATION ${LADDERLY_GAME_DIR})
+endif()
+
+# The help pages the dialogs' F1 and F2 and the About box's link open, once help/ exists.
+if(EXISTS ${PROJECT_SOURCE_DIR}/help)
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/help/ DESTINATION ${LADDERLY_GAME_DIR}/help)
 endif()
 
 install(CODE "set(LADDERLY_GAME_DIR \"${LADDERLY_GAME_DIR}\")")

@@ -29,14 +29,28 @@ QTreeView& List(TDlgSelect& dialog) {
     return *dialog.findChild<QTreeView*>("lvPuzzles");
 }
 
-// The Steps column, top to bottom.
-std::vector<int> ShownSteps(TDlgSelect& dialog) {
-    QAbstractItemModel& model = *List(dialog).model();
-    std::vector<int> steps;
+// The rows shown, top to bottom, each as its entry's text.
+std::vector<std::string> Rows(TDlgSelect& dialog) {
+    const QAbstractItemModel& model = *List(dialog).model();
+    std::vector<std::string> rows;
     for (int row = 0; row < model.rowCount(); ++row) {
-        steps.push_back(model.index(row, 0).data().toInt());
+        rows.push_back(QStringList({model.index(row, 0).data().toString(),
+                                    model.index(row, 1).data().toString(),
+                                    model.index(row, 2).data().toString()})
+                           .join(' ')
+                           .toStdString());
     }
-    return steps;
+    return rows;
+}
+
+// The entries' texts in the order of the 1-based positions.
+std::vector<std::string> Texts(const std::vector<TSelectorEntry>& entries,
+                               const std::vector<int>& positions) {
+    std::vector<std::string> texts;
+    for (const int position : positions) {
+        texts.push_back(entries[position - 1].Text);
+    }
+    return texts;
 }
 
 void ClickHeader(TDlgSelect& dialog, int column) {
@@ -84,27 +98,22 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
     int32_t position = 0;
     const std::vector<TSelectorEntry> entries = BuildSelectorEntries(f.core, position);
     EXPECT_EQ(position, 3);
-    EXPECT_EQ(entries[2].Text, "5 COLD WARM");
+    EXPECT_EQ(Texts(entries, {3, 5}), (std::vector<std::string>{"5 COLD WARM", "2 BAT CAT"}));
     EXPECT_EQ(entries[2].Value, 3);
 
-    const int result = f.Select([&f](TDlgSelect& dialog) {
+    const int result = f.Select([&f, &entries](TDlgSelect& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Puzzle Selector");
         EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Puzzles available: 6");
-        EXPECT_EQ(ShownSteps(dialog), (std::vector<int>{4, 3, 5, 5, 2, 4}));
+        EXPECT_EQ(Rows(dialog), Texts(entries, {1, 2, 3, 4, 5, 6}));
         // Steps is the sort column at first, so its first click sorts descending; equal rows
         // come out in reverse. Start word sorts ascending, then descending.
-        const int sorts[] = {0, 1, 1};
-        const std::vector<std::string> startWords[] = {{"ANT", "COLD", "ANT", "CAT", "ANT", "BAT"},
-                                                       {"ANT", "ANT", "ANT", "BAT", "CAT", "COLD"},
-                                                       {"COLD", "CAT", "BAT", "ANT", "ANT", "ANT"}};
-        for (size_t i = 0; i < std::size(sorts); ++i) {
-            ClickHeader(dialog, sorts[i]);
-            QAbstractItemModel& model = *List(dialog).model();
-            std::vector<std::string> shown;
-            for (int row = 0; row < model.rowCount(); ++row) {
-                shown.push_back(model.index(row, 1).data().toString().toStdString());
-            }
-            EXPECT_EQ(shown, startWords[i]) << "sort " << i;
+        const struct {
+            int column;
+            std::vector<int> order;
+        } sorts[] = {{0, {4, 3, 6, 1, 2, 5}}, {1, {4, 6, 2, 5, 1, 3}}, {1, {3, 1, 5, 2, 6, 4}}};
+        for (const auto& sort : sorts) {
+            ClickHeader(dialog, sort.column);
+            EXPECT_EQ(Rows(dialog), Texts(entries, sort.order));
             EXPECT_TRUE(SelectionInView(dialog));
             EXPECT_EQ(dialog.SelectedPosition(), 3) << "the selection follows its puzzle";
         }
@@ -218,8 +227,8 @@ TEST(PuzzleSelector, TenThousandPuzzlesKeepTheSelectionInViewAndSortLikeAStableS
     std::vector<TSelectorEntry> entries;
     std::vector<TPuzzleItem> model;
     for (int n = 1; n <= 10000; ++n) {
-        const std::string start(1, static_cast<char>('A' + random() % 6));
-        const std::string end(1, static_cast<char>('A' + random() % 3));
+        const char start = static_cast<char>('A' + random() % 6);
+        const char end = static_cast<char>('A' + random() % 3);
         entries.push_back({std::to_string(2 + random() % 9) + " " + start + " " + end, n});
         model.push_back(SplitPuzzleEntry(entries.back().Text, n - 1));
     }
@@ -239,15 +248,12 @@ TEST(PuzzleSelector, TenThousandPuzzlesKeepTheSelectionInViewAndSortLikeAStableS
                 std::reverse(model.begin(), model.end());
             }
             ClickHeader(dialog, column);
-            const QAbstractItemModel& shown = *List(dialog).model();
-            bool same = true;
-            for (int row = 0; row < shown.rowCount(); ++row) {
-                for (int part = 0; part < 3; ++part) {
-                    same = same && shown.index(row, part).data().toString().toStdString() ==
-                                       model[row].Columns[part];
-                }
+            std::vector<std::string> expected;
+            for (const TPuzzleItem& item : model) {
+                expected.push_back(item.Columns[0] + " " + item.Columns[1] + " " + item.Columns[2]);
             }
-            EXPECT_TRUE(same) << "column " << column << (descending ? " descending" : "");
+            EXPECT_TRUE(Rows(dialog) == expected)
+                << "column " << column << (descending ? " descending" : "");
             EXPECT_TRUE(SelectionInView(dialog));
         }
         EXPECT_EQ(dialog.SelectedPosition(), 7000);

@@ -99,6 +99,9 @@ TEST(VocabEditor, AddDeleteAndCancelRoundTripIntoTheVocabularyFile) {
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                           list.visualRect(list.model()->index(6, 0)).center());
         EXPECT_EQ(Edit(dialog).text(), "zoo");
+        QTest::keyClick(&list, Qt::Key_Up);
+        EXPECT_EQ(Edit(dialog).text(), "zebra") << "keys choose words too";
+        QTest::keyClick(&list, Qt::Key_Down);
         Button(dialog, "Delete").click();
         EXPECT_EQ(Edit(dialog).text(), "zebra");
         EXPECT_EQ(Highlighted(dialog), 5);

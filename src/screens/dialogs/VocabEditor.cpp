@@ -80,8 +80,15 @@ TDlgVocab::TDlgVocab(std::vector<std::string> words, QWidget* parent)
     anchors.Follow(*cmdOK, {6, 146, 75, 25});
     anchors.Follow(*cmdCancel, {116, 146, 75, 25});
 
+    // Choosing a word in the list, by mouse or keys, puts it in the word box.
     connect(lbxVocab, &QListView::clicked, this,
             [this](const QModelIndex& index) { SelectItem(index.row()); });
+    connect(lbxVocab->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (!highlighting) {
+                    SelectItem(current.row());
+                }
+            });
     connect(txtWord, &QLineEdit::textChanged, this, &TDlgVocab::txtWordChange);
     connect(txtWord, &QLineEdit::returnPressed, this, &TDlgVocab::txtWordEnter);
     connect(cmdAdd, &QPushButton::clicked, this, &TDlgVocab::cmdAddClick);
@@ -151,7 +158,9 @@ void TDlgVocab::txtWordEnter() {
 }
 
 void TDlgVocab::cmdAddClick() {
+    highlighting = true;
     const int row = model->Insert(txtWord->text().toStdString());
+    highlighting = false;
     Highlight(row);
     txtWord->clear();
     txtWord->setFocus();
@@ -164,7 +173,9 @@ void TDlgVocab::cmdDeleteClick() {
     if (item < 0) {
         return;
     }
+    highlighting = true;
     model->Remove(item);
+    highlighting = false;
     modified = true;
     if (item == model->rowCount()) {
         --item;
@@ -178,13 +189,15 @@ int TDlgVocab::SelectedItem() const {
 }
 
 void TDlgVocab::Highlight(int item) {
+    highlighting = true;
     if (item < 0) {
         lbxVocab->selectionModel()->clear();
-        return;
+    } else {
+        const QModelIndex index = model->index(item, 0);
+        lbxVocab->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        lbxVocab->scrollTo(index);
     }
-    const QModelIndex index = model->index(item, 0);
-    lbxVocab->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    lbxVocab->scrollTo(index);
+    highlighting = false;
 }
 
 bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) {

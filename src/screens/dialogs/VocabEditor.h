@@ -43,6 +43,7 @@ class TDlgVocab : public QDialog {
     void cmdAddClick();
     void cmdDeleteClick();
     int SelectedItem() const;
+    // Selects the item in the list (none for -1) without touching the word box.
     void Highlight(int item);
 
     TWordListModel* model;
@@ -55,6 +56,8 @@ class TDlgVocab : public QDialog {
     QPushButton* cmdCancel;
     TBottomAnchors anchors;
     bool modified = false;
+    // Set while the program itself moves the list's selection, which must not change the text.
+    bool highlighting = false;
 };
 
 // Edits a copy of the vocabulary; on OK/Save the vocabulary takes the edited words and the
