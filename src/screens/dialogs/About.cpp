@@ -57,8 +57,7 @@ void SetTextColour(QLabel& label, const QColor& colour) {
 
 TDlgAbout::TDlgAbout(bool& splashSetting, const std::string& applicationTitle, QWidget* parent)
     : QDialog(parent), splashScreen(splashSetting) {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    SetSystemMenuOnly(*this);
     setFixedSize(ClientWidth, ClientHeight);
     setFont(AboutFont("Arial", QFont::SansSerif, 12, false));
     QPalette palette = this->palette();

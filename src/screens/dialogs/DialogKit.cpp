@@ -3,14 +3,31 @@
 #include "base/Messages.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QWidget>
 
-void SetDialogFont(QWidget& dialog) {
+void SetUpDialogWindow(QWidget& dialog, const char* caption, QSize client, int minimumHeight) {
+    dialog.setWindowTitle(QString::fromLatin1(caption));
+    SetSystemMenuOnly(dialog);
     QFont font = dialog.font();
     font.setPixelSize(11);
     dialog.setFont(font);
+    dialog.setFixedWidth(client.width());
+    dialog.setMinimumHeight(minimumHeight);
+    dialog.resize(client);
+}
+
+void SetSystemMenuOnly(QWidget& window) {
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+QPushButton* MakeDialogButton(const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setAutoDefault(false);
+    return button;
 }
 
 void InstallHelpKeys(QWidget& dialog, int context) {

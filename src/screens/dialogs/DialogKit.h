@@ -1,15 +1,24 @@
 #pragma once
-// What the game's dialogs share: their font, the help keys, centring on the screen and the
-// anchoring of controls to the bottom edge when a dialog grows taller.
+// What the game's dialogs share: their window, font and buttons, the help keys, centring on the
+// screen and the anchoring of controls to the bottom edge when a dialog grows taller.
 
 #include <QRect>
 
 #include <vector>
 
+class QPushButton;
 class QWidget;
 
-// The small sans-serif face the dialogs are laid out for (11 pixels).
-void SetDialogFont(QWidget& dialog);
+// A fixed-width dialog with only the system menu and close box on its title bar, in the small
+// sans-serif face (11 pixels) it is laid out for, with its client area as laid out and at
+// least minimumHeight tall.
+void SetUpDialogWindow(QWidget& dialog, const char* caption, QSize client, int minimumHeight);
+
+// Only the system menu and the close box on the title bar.
+void SetSystemMenuOnly(QWidget& window);
+
+// A button that Enter presses only while it has the focus.
+QPushButton* MakeDialogButton(const char* caption, QWidget* parent);
 
 // F1 shows the help page of the context, F2 the contents, wherever the focus is in the dialog.
 void InstallHelpKeys(QWidget& dialog, int context);

@@ -17,24 +17,12 @@ constexpr int ClientWidth = 255;
 constexpr int ClientHeight = 275;
 constexpr int MinimumHeight = 214;
 
-QPushButton* MakeButton(const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TDlgSelect::TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t position,
                        QWidget* parent)
     : QDialog(parent), entries(selectorEntries), anchors(ClientHeight) {
-    setWindowTitle(QStringLiteral("Puzzle Selector"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    SetDialogFont(*this);
-    setFixedWidth(ClientWidth);
-    setMinimumHeight(MinimumHeight);
-    resize(ClientWidth, ClientHeight);
+    SetUpDialogWindow(*this, "Puzzle Selector", {ClientWidth, ClientHeight}, MinimumHeight);
 
     std::vector<TPuzzleItem> items;
     items.reserve(entries.size());
@@ -69,11 +57,11 @@ TDlgSelect::TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t pos
     for (int column = 0; column < 3; ++column) {
         header->resizeSection(column, widths[column]);
     }
-    cmdPlay = MakeButton("Play", gbAvailable);
-    cmdEdit = MakeButton("Edit", gbAvailable);
-    cmdDelete = MakeButton("Delete", gbAvailable);
-    cmdCreate = MakeButton("Create New Puzzle", this);
-    cmdClose = MakeButton("Close", this);
+    cmdPlay = MakeDialogButton("Play", gbAvailable);
+    cmdEdit = MakeDialogButton("Edit", gbAvailable);
+    cmdDelete = MakeDialogButton("Delete", gbAvailable);
+    cmdCreate = MakeDialogButton("Create New Puzzle", this);
+    cmdClose = MakeDialogButton("Close", this);
 
     anchors.Grow(*gbAvailable, {8, 3, 239, 228});
     anchors.Grow(*lvPuzzles, {12, 20, 215, 156});

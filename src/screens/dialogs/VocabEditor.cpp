@@ -38,23 +38,11 @@ class TWordValidator : public QValidator {
     }
 };
 
-QPushButton* MakeButton(const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TDlgVocab::TDlgVocab(std::vector<std::string> words, QWidget* parent)
     : QDialog(parent), anchors(ClientHeight) {
-    setWindowTitle(QStringLiteral("LD Vocabulary"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    SetDialogFont(*this);
-    setFixedWidth(ClientWidth);
-    setMinimumHeight(ClientHeight);
-    resize(ClientWidth, ClientHeight);
+    SetUpDialogWindow(*this, "LD Vocabulary", {ClientWidth, ClientHeight}, ClientHeight);
 
     model = new TWordListModel(std::move(words), this);
     gbxVocab = new QGroupBox(this);
@@ -67,10 +55,10 @@ TDlgVocab::TDlgVocab(std::vector<std::string> words, QWidget* parent)
     txtWord = new QLineEdit(gbxVocab);
     txtWord->setObjectName(QStringLiteral("txtWord"));
     txtWord->setValidator(new TWordValidator(txtWord));
-    cmdAdd = MakeButton("Add", gbxVocab);
-    cmdDelete = MakeButton("Delete", gbxVocab);
-    cmdOK = MakeButton("OK/Save", this);
-    cmdCancel = MakeButton("Cancel", this);
+    cmdAdd = MakeDialogButton("Add", gbxVocab);
+    cmdDelete = MakeDialogButton("Delete", gbxVocab);
+    cmdOK = MakeDialogButton("OK/Save", this);
+    cmdCancel = MakeDialogButton("Cancel", this);
 
     anchors.Grow(*gbxVocab, {6, 2, 185, 137});
     anchors.Grow(*lbxVocab, {12, 16, 161, 57});
