@@ -1,24 +1,35 @@
-# The game executable and its installation folder. `cmake --install <build> --prefix <folder>`
-# lays out a self-contained installation:
-#   ladderly              the program
-#   ladderly.px8          the image library, packed from assets/*.png
-#   wav/                  the sound effects (data/wav/*.wav)
-#   dat/                  every data/*.txt: vocabulary, puzzles and sound table
-#   defaults/             the settings an installer would write: this folder as "Directory",
-#                         sound and splash screen on; the user's own settings win over them
+# The game executable, its installation folder and its place on the desktop.
+# `cmake --install <build> --prefix <prefix>` (DESTDIR is honoured) lays out:
+#   bin/ladderly                  a launcher that starts the game from its folder
+#   lib/ladderly/                 the self-contained game folder (LADDERLY_GAME_DIR):
+#     ladderly, ladderly-tool     the program and the designers' tool
+#     ladderly.px8                the image library, packed from assets/*.png
+#     wav/                        the sound effects (data/wav/*.wav)
+#     help/                       the help pages (help/), once they exist
+#     dat/                        every data/*.txt: vocabulary, puzzles and sound table
+#     defaults/                   the settings an installer would write: this folder as
+#                                 "Directory", sound and splash screen on; the user's own
+#                                 settings win over them
+#   share/applications/           the desktop entry
+#   share/icons/hicolor/          the icon, 48 to 256 pixels, drawn by the build
+#   share/metainfo/               the AppStream metadata
+
+set(LADDERLY_APP_ID com.tarnsoftware.Ladderly)
+set(LADDERLY_SCREENSHOT_URL "https://ladderly.example.org/screenshots" CACHE STRING
+    "Where the pictures of desktop/screenshots/ are published, for the AppStream metadata")
 
 add_executable(ladderly src/app/main.cpp)
 target_link_libraries(ladderly PRIVATE ladderly_app_qt)
 ladderly_warnings(ladderly)
 
-install(TARGETS ladderly RUNTIME DESTINATION .)
+install(TARGETS ladderly RUNTIME DESTINATION ${LADDERLY_GAME_DIR})
 
 file(GLOB LADDERLY_DATA_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*.txt)
-install(FILES ${LADDERLY_DATA_FILES} DESTINATION dat)
+install(FILES ${LADDERLY_DATA_FILES} DESTINATION ${LADDERLY_GAME_DIR}/dat)
 
 file(GLOB LADDERLY_WAVE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/wav/*.wav)
-install(FILES ${LADDERLY_WAVE_FILES} DESTINATION wav)
-install(DIRECTORY DESTINATION wav)
+install(FILES ${LADDERLY_WAVE_FILES} DESTINATION ${LADDERLY_GAME_DIR}/wav)
+install(DIRECTORY DESTINATION ${LADDERLY_GAME_DIR}/wav)
 
 # The pictures in assets/ (drawn by make pictures, or replaced by an artist) packed into the
 # image library; each picture is named after its file. Building the game packs it.
@@ -32,12 +43,46 @@ add_custom_command(OUTPUT ${LADDERLY_IMAGE_LIBRARY}
     VERBATIM)
 add_custom_target(ladderly_px8 ALL DEPENDS ${LADDERLY_IMAGE_LIBRARY})
 add_dependencies(ladderly ladderly_px8)
-install(FILES ${LADDERLY_IMAGE_LIBRARY} DESTINATION .)
+install(FILES ${LADDERLY_IMAGE_LIBRARY} DESTINATION ${LADDERLY_GAME_DIR})
 
+# The help pages the dialogs' F1 and F2 and the About box's link open, once help/ exists.
+if(EXISTS ${PROJECT_SOURCE_DIR}/help)
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/help/ DESTINATION ${LADDERLY_GAME_DIR}/help)
+endif()
+
+install(CODE "set(LADDERLY_GAME_DIR \"${LADDERLY_GAME_DIR}\")")
 install(CODE [[
-    set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
-    string(REPLACE "\\" "\\\\" folder "${CMAKE_INSTALL_PREFIX}")
+    set(folder "${CMAKE_INSTALL_PREFIX}/${LADDERLY_GAME_DIR}")
+    string(REPLACE "\\" "\\\\" folder "${folder}")
     string(REPLACE "\"" "\\\"" folder "${folder}")
-    file(WRITE "${root}/defaults/Tarn Software/Ladderly.conf"
+    file(WRITE "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${LADDERLY_GAME_DIR}/defaults/Tarn Software/Ladderly.conf"
          "[General]\nDirectory=\"${folder}\"\nEnable%20sound=1\nSplashScreen=1\n")
 ]])
+
+# The launcher finds the game folder relative to itself, so the installation can move.
+file(RELATIVE_PATH LADDERLY_GAME_FROM_BIN /prefix/bin /prefix/${LADDERLY_GAME_DIR})
+configure_file(${PROJECT_SOURCE_DIR}/desktop/ladderly.in ${CMAKE_BINARY_DIR}/desktop/ladderly
+               @ONLY)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/desktop/ladderly DESTINATION bin)
+
+set(LADDERLY_METAINFO ${CMAKE_BINARY_DIR}/desktop/${LADDERLY_APP_ID}.metainfo.xml)
+configure_file(${PROJECT_SOURCE_DIR}/desktop/${LADDERLY_APP_ID}.metainfo.xml.in
+               ${LADDERLY_METAINFO} @ONLY)
+install(FILES ${LADDERLY_METAINFO} DESTINATION share/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/${LADDERLY_APP_ID}.desktop
+        DESTINATION share/applications)
+
+set(LADDERLY_ICON_SIZES 48 64 96 128 256)
+set(LADDERLY_ICONS "")
+foreach(size IN LISTS LADDERLY_ICON_SIZES)
+    list(APPEND LADDERLY_ICONS ${CMAKE_BINARY_DIR}/icons/${size}x${size}/apps/${LADDERLY_APP_ID}.png)
+endforeach()
+add_custom_command(
+    OUTPUT ${LADDERLY_ICONS}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:ladderly-icons> ${CMAKE_BINARY_DIR}/icons ${LADDERLY_APP_ID}
+            ${LADDERLY_ICON_SIZES}
+    DEPENDS ladderly-icons
+    COMMENT "Drawing the desktop icons")
+add_custom_target(ladderly_icons ALL DEPENDS ${LADDERLY_ICONS})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION share/icons/hicolor)

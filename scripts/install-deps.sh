@@ -12,6 +12,8 @@ packages=(
     scowl
     fonts-dejavu-core fonts-dejavu-extra fonts-comfortaa
     xauth xvfb
+    fonts-liberation2
+    desktop-file-utils appstream
 )
 
 missing=()

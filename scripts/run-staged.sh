@@ -14,4 +14,4 @@ or start it under a virtual X server:  xvfb-run -a $stage/ladderly
 TEXT
     exit 1
 fi
-exec "$stage/ladderly" "$@"
+exec "$stage/bin/ladderly" "$@"

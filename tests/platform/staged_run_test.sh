@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# staged_run_test.sh BUILD: stages the build into a scratch folder as `make stage` does and
-# starts the staged program offscreen, with settings of its own, in the situations a newcomer
-# meets: no image library, a broken one, sound switched off, a user's own installation folder
-# that is gone. Each ends after its one message with status 1.
+# staged_run_test.sh BUILD GAME_DIR: stages the build into a scratch folder as `make stage`
+# does and starts the staged program through its launcher offscreen, with settings of its own,
+# in the situations a newcomer meets: no image library, a broken one, sound switched off, a
+# user's own installation folder that is gone. Each ends after its one message with status 1.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 stage=$scratch/stage
 cmake --install "$build" --prefix "$stage" >/dev/null
+game=$stage/$2
 
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$scratch/config XDG_CONFIG_DIRS=$scratch/xdg
 export XDG_RUNTIME_DIR=$scratch/run ASAN_OPTIONS=detect_leaks=0
@@ -21,7 +22,7 @@ expect() {
     local what=$1 expected=$2 text=$3
     shift 3
     local output status=0
-    output=$("$stage/ladderly" "$@" 2>&1) || status=$?
+    output=$("$stage/bin/ladderly" "$@" 2>&1) || status=$?
     if [ "$status" -ne "$expected" ] || ! grep -qF -- "$text" <<<"$output"; then
         echo "FAILED: $what: exit status $status, output:"
         echo "$output"
@@ -29,15 +30,15 @@ expect() {
     fi
 }
 
-[ -d "$stage/wav" ] || { echo "FAILED: no wav folder staged"; failures=$((failures + 1)); }
-[ -f "$stage/dat/sounds.txt" ] || { echo "FAILED: no sound table staged"; failures=$((failures + 1)); }
+[ -d "$game/wav" ] || { echo "FAILED: no wav folder staged"; failures=$((failures + 1)); }
+[ -f "$game/dat/sounds.txt" ] || { echo "FAILED: no sound table staged"; failures=$((failures + 1)); }
 
-rm -f "$stage/ladderly.px8"
+rm -f "$game/ladderly.px8"
 expect "no image library" 1 \
     'Installation Error: Sorry! We cannot find the needed file "ladderly.px8".'
 
-echo "not a library" >"$stage/ladderly.px8"
-touch "$stage/dat/puzzle.txt"
+echo "not a library" >"$game/ladderly.px8"
+touch "$game/dat/puzzle.txt"
 expect "a broken image library" 1 "Ladderly: Ladderly encountered a problem on start-up: " nowave
 grep -qx 'Enable%20sound=0' "$user_settings" || { echo "FAILED: sound not stored off"; failures=$((failures + 1)); }
 

@@ -1,0 +1,38 @@
+#include "screens/PuzzleSelection.h"
+
+#include <string>
+
+std::vector<TSelectorEntry> BuildSelectorEntries(const TPuzzleCore& core, int32_t& position) {
+    std::vector<TSelectorEntry> entries;
+    entries.reserve(core.PuzzleCount);
+    for (int n = 1; n <= core.PuzzleCount; ++n) {
+        const std::string rows = std::to_string(core.PuzzleField(n, 2).size() + 1);
+        entries.push_back({rows + " " + core.PuzzleField(n, 0) + " " + core.PuzzleField(n, 1), n});
+    }
+    position =
+        core.CurrentPuzzle >= 1 && core.CurrentPuzzle <= core.PuzzleCount ? core.CurrentPuzzle : 0;
+    return entries;
+}
+
+int ApplySelectorOutcome(TPuzzleCore& core, const std::vector<TSelectorEntry>& entries, int result,
+                         int32_t position) {
+    if ((result == SelectorResult::Play || result == SelectorResult::Edit) && position >= 1 &&
+        position <= static_cast<int32_t>(entries.size())) {
+        core.CurrentPuzzle = entries[position - 1].Value;
+    }
+    bool deleted = false;
+    for (const TSelectorEntry& entry : entries) {
+        if (entry.Value < 0) {
+            core.SetPuzzleDeleted(-entry.Value, true);
+            deleted = true;
+        }
+    }
+    if (result == SelectorResult::Close && core.CurrentPuzzle >= 1 &&
+        core.IsPuzzleDeleted(core.CurrentPuzzle)) {
+        result = SelectorResult::Play;
+    }
+    if (deleted) {
+        core.RemoveDeletedPuzzles();
+    }
+    return result;
+}

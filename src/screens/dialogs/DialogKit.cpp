@@ -1,0 +1,71 @@
+#include "screens/dialogs/DialogKit.h"
+
+#include "base/Messages.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QWidget>
+
+void SetUpDialogWindow(QWidget& dialog, const char* caption, QSize client, int minimumHeight) {
+    dialog.setWindowTitle(QString::fromLatin1(caption));
+    SetSystemMenuOnly(dialog);
+    QFont font = dialog.font();
+    font.setPixelSize(11);
+    dialog.setFont(font);
+    dialog.setFixedWidth(client.width());
+    dialog.setMinimumHeight(minimumHeight);
+    dialog.resize(client);
+}
+
+void SetSystemMenuOnly(QWidget& window) {
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+QPushButton* MakeDialogButton(const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void InstallHelpKeys(QWidget& dialog, int context) {
+    auto* topic = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
+    topic->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(topic, &QShortcut::activated,
+                     [context] { GetUserInterface().ShowHelp(context); });
+    auto* contents = new QShortcut(QKeySequence(Qt::Key_F2), &dialog);
+    contents->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(contents, &QShortcut::activated,
+                     [] { GetUserInterface().ShowHelp(HelpContents); });
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+void TBottomAnchors::Grow(QWidget& control, const QRect& geometry) {
+    anchors.push_back({&control, geometry, true});
+    control.setGeometry(geometry);
+}
+
+void TBottomAnchors::Follow(QWidget& control, const QRect& geometry) {
+    anchors.push_back({&control, geometry, false});
+    control.setGeometry(geometry);
+}
+
+void TBottomAnchors::Apply(int height) const {
+    const int change = height - designHeight;
+    for (const Anchor& anchor : anchors) {
+        anchor.control->setGeometry(anchor.grows ? anchor.geometry.adjusted(0, 0, 0, change)
+                                                 : anchor.geometry.translated(0, change));
+    }
+}

@@ -1,0 +1,66 @@
+#include "screens/dialogs/QtGameDialogs.h"
+
+#include "screens/dialogs/About.h"
+#include "screens/dialogs/PuzzleSelector.h"
+#include "screens/dialogs/VocabEditor.h"
+
+#include <QGuiApplication>
+
+#include <iostream>
+
+namespace {
+
+bool IsHeadlessPlatform() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+} // namespace
+
+QtGameDialogs::QtGameDialogs(bool& splashSetting, const std::string& applicationTitle, Mode mode)
+    : QtGameDialogs(splashSetting, applicationTitle, mode, std::cerr) {}
+
+QtGameDialogs::QtGameDialogs(bool& splashSetting, const std::string& applicationTitle, Mode mode,
+                             std::ostream& logStream)
+    : splashScreen(splashSetting),
+      headless(mode == Mode::Headless || (mode == Mode::Automatic && IsHeadlessPlatform())),
+      log(logStream), about(std::make_unique<TDlgAbout>(splashSetting, applicationTitle)) {}
+
+QtGameDialogs::~QtGameDialogs() = default;
+
+bool QtGameDialogs::Shown(const char* dialog) {
+    if (headless) {
+        log << "Ladderly: the " << dialog << " is not shown: nobody can answer it here."
+            << std::endl;
+    }
+    return !headless;
+}
+
+int QtGameDialogs::ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) {
+    if (!Shown("puzzle selector")) {
+        return SelectorResult::Close;
+    }
+    return ::ExecuteSelector(entries, position);
+}
+
+bool QtGameDialogs::ExecuteVocabEditor(std::vector<std::string>& vocabulary) {
+    return Shown("vocabulary editor") && ::ExecuteVocabEditor(vocabulary);
+}
+
+void QtGameDialogs::ShowAbout() {
+    if (Shown("About box")) {
+        about->exec();
+    }
+}
+
+void QtGameDialogs::ShowAboutAtStartup(bool unattended) {
+    if (!splashScreen) {
+        return;
+    }
+    if (unattended) {
+        log << "Ladderly: the About box is not shown at start-up in an unattended run."
+            << std::endl;
+        return;
+    }
+    ShowAbout();
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The game room's dialogs as Qt dialogs. The About box is made once, with this object, and
+// kept. Where nobody can answer a dialog (the offscreen and minimal platforms, as in CI and
+// screenshot runs) none is shown: each call says so on the log and returns as if closed.
+//
+// Owns the About box; the splash-screen setting belongs to the caller.
+
+#include "screens/GameDialogs.h"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+class TDlgAbout;
+
+class QtGameDialogs : public IGameDialogs {
+  public:
+    enum class Mode {
+        Automatic,   // headless on the offscreen and minimal platforms, interactive elsewhere
+        Interactive, // always shown
+        Headless,    // never shown
+    };
+
+    // Needs a QApplication. splashSetting is the setting the About box's check box writes; it
+    // and the log must outlive this object.
+    QtGameDialogs(bool& splashSetting, const std::string& applicationTitle,
+                  Mode mode = Mode::Automatic);
+    QtGameDialogs(bool& splashSetting, const std::string& applicationTitle, Mode mode,
+                  std::ostream& logStream);
+    ~QtGameDialogs() override;
+    QtGameDialogs(const QtGameDialogs&) = delete;
+    QtGameDialogs& operator=(const QtGameDialogs&) = delete;
+
+    int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) override;
+    bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override;
+    void ShowAbout() override;
+
+    // For the main window's first showing: the About box when the splash-screen setting is on.
+    // unattended (a screenshot run) leaves it out as the headless platforms do, with a note on
+    // the log.
+    void ShowAboutAtStartup(bool unattended = false);
+
+    TDlgAbout& About() { return *about; }
+
+  private:
+    bool Shown(const char* dialog);
+
+    bool& splashScreen;
+    bool headless;
+    std::ostream& log;
+    std::unique_ptr<TDlgAbout> about;
+};

@@ -1,0 +1,139 @@
+#include "screens/dialogs/About.h"
+#include "app/InitGame.h"
+#include "dialogs/DialogDriver.h"
+#include "fakes/FakeSettingsStore.h"
+#include "fakes/FakeUserInterface.h"
+#include "fakes/TempFolder.h"
+#include "screens/dialogs/QtGameDialogs.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+#include <set>
+#include <sstream>
+
+namespace {
+
+QLabel& Label(TDlgAbout& dialog, const char* name) {
+    return *dialog.findChild<QLabel*>(name);
+}
+
+QColor TextColour(const QLabel& label) {
+    return label.palette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+TEST(About, FlashesNeverRepeatAColourAndTheLinkLightsUnderThePointer) {
+    TestApplication();
+    FakeUserInterface ui;
+    bool splash = true;
+    QtGameDialogs dialogs(splash, "Ladderly", QtGameDialogs::Mode::Interactive);
+    TDlgAbout& about = dialogs.About();
+    QLabel& line = Label(about, "lblHomeOf");
+
+    // The creation's flash and 30 more, at a quicker pace.
+    std::vector<std::pair<QString, QColor>> flashes = {{line.text(), TextColour(line)}};
+    auto* timer = about.findChild<QTimer*>("tmrFlash");
+    QObject::connect(timer, &QTimer::timeout, &about,
+                     [&] { flashes.emplace_back(line.text(), TextColour(line)); });
+    timer->setInterval(1);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return flashes.size() > 30; }));
+    timer->setInterval(4000);
+    const std::set<QRgb> allowed = {0x000000, 0x800000, 0x000080, 0xff0000, 0x0000ff, 0x008000};
+    std::set<QRgb> used;
+    for (size_t i = 0; i < flashes.size(); ++i) {
+        const QRgb colour = flashes[i].second.rgb() & 0xffffff;
+        EXPECT_TRUE(allowed.contains(colour)) << i;
+        used.insert(colour);
+        EXPECT_NE(flashes[i].second, i == 0 ? QColor(Qt::black) : flashes[i - 1].second) << i;
+        EXPECT_EQ(flashes[i].first, flashes[i % TDlgAbout::PromotionCount].first) << i;
+    }
+    EXPECT_GE(used.size(), 4u);
+    std::set<QString> lines;
+    for (size_t i = 0; i < TDlgAbout::PromotionCount; ++i) {
+        lines.insert(flashes[i].first);
+    }
+    EXPECT_EQ(lines.size(), 5u);
+
+    const DialogDriver<TDlgAbout> driver([&ui](TDlgAbout& d) {
+        EXPECT_EQ(d.windowTitle(), "Ladderly: About");
+        EXPECT_EQ(d.size(), QSize(427, 278));
+        QLabel& link = Label(d, "lblURL");
+        const struct {
+            QWidget* over;
+            QPoint at;
+            bool lit;
+        } moves[] = {
+            {&link, link.rect().center(), true}, {&d, QPoint(200, 200), false},
+            {&link, QPoint(3, 3), true},         {&d, QPoint(30, 100), false},
+            {&d, QPoint(5, 250), false},         {&link, link.rect().center(), true},
+        };
+        for (const auto& m : moves) {
+            QTest::mouseMove(d.windowHandle(), m.over->mapTo(&d, m.at));
+            EXPECT_EQ(d.LinkHighlighted(), m.lit);
+            EXPECT_EQ(link.font().underline(), m.lit);
+            EXPECT_EQ(TextColour(link), m.lit ? QColor(0, 0, 255) : QColor(Qt::black));
+        }
+        SaveShot(d, "about");
+        QTest::mouseClick(&link, Qt::LeftButton);
+        QTest::keyClick(&d, Qt::Key_F1);
+        QTest::keyClick(&Button(d, "OK"), Qt::Key_F2);
+        EXPECT_EQ(ui.helpShown,
+                  (std::vector<int>{HelpContents, TDlgAbout::HelpContext, HelpContents}));
+        QTest::keyClick(&d, Qt::Key_Return);
+    });
+    dialogs.ShowAbout();
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST(About, TheCheckBoxDecidesTheNextStartUp) {
+    TestApplication();
+    FakeUserInterface ui;
+    TempFolder install;
+    FakeSettingsStore store;
+    store.Set(GameKey, DirectoryValue, install.Path());
+    store.Set(GameKey, SoundValue, 1);
+    store.Set(GameKey, SplashValue, 1);
+
+    // Starts the game as far as the About box and ends it; returns whether the box was shown.
+    const auto run = [&](const std::function<void(TDlgAbout&)>& player) {
+        GameSettings settings;
+        InitSettings(settings, store, install.Path(), {});
+        std::ostringstream log;
+        QtGameDialogs dialogs(settings.SplashScreen, "Ladderly", QtGameDialogs::Mode::Interactive,
+                              log);
+        const DialogDriver<TDlgAbout> driver(player);
+        dialogs.ShowAboutAtStartup();
+        SaveSettings(settings, store);
+        return driver.Ran();
+    };
+    const auto untick = [](TDlgAbout& d) {
+        QCheckBox& box = *d.findChild<QCheckBox*>();
+        EXPECT_TRUE(box.isChecked());
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, box.height() / 2));
+        EXPECT_FALSE(box.isChecked());
+        Button(d, "OK").click();
+    };
+    EXPECT_TRUE(run(untick));
+    EXPECT_FALSE(run([](TDlgAbout& d) { d.close(); }));
+    EXPECT_EQ(std::get<int32_t>(*store.Find(GameKey, SplashValue)), 0);
+
+    // Where nobody can answer, no dialog waits: each says so and returns as if closed.
+    bool splash = true;
+    std::ostringstream log;
+    QtGameDialogs headless(splash, "Ladderly", QtGameDialogs::Mode::Headless, log);
+    std::vector<TSelectorEntry> entries = {{"3 ANT BEE", 1}};
+    int32_t position = 1;
+    std::vector<std::string> words = {"ant"};
+    EXPECT_EQ(headless.ExecuteSelector(entries, position), SelectorResult::Close);
+    EXPECT_FALSE(headless.ExecuteVocabEditor(words));
+    headless.ShowAboutAtStartup();
+    QtGameDialogs unattended(splash, "Ladderly", QtGameDialogs::Mode::Interactive, log);
+    unattended.ShowAboutAtStartup(true);
+    EXPECT_EQ(log.str(),
+              "Ladderly: the puzzle selector is not shown: nobody can answer it here.\n"
+              "Ladderly: the vocabulary editor is not shown: nobody can answer it here.\n"
+              "Ladderly: the About box is not shown: nobody can answer it here.\n"
+              "Ladderly: the About box is not shown at start-up in an unattended run.\n");
+}

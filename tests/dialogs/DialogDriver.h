@@ -1,0 +1,77 @@
+#pragma once
+// Drives a modal dialog from inside its own event loop: while the driver lives, once a dialog
+// of the type is up and exposed, the step runs on it, once. A step that leaves the dialog open
+// closes it, so a failed check never leaves a test waiting.
+
+#include "platform/QtTestApplication.h"
+
+#include <QDialog>
+#include <QInputDevice>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+// Key and mouse events on the offscreen platform make input devices owned by the application,
+// which must go while the platform's device list still exists: before the shared application
+// itself is destroyed at exit.
+class DropInputDevices : public testing::Environment {
+  public:
+    void TearDown() override;
+};
+
+template <class Dialog> class DialogDriver {
+  public:
+    explicit DialogDriver(std::function<void(Dialog&)> onShown) : step(std::move(onShown)) {
+        QObject::connect(&poll, &QTimer::timeout, [this] { Poll(); });
+        poll.start(0);
+    }
+
+    bool Ran() const { return ran; }
+
+  private:
+    void Poll() {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        poll.stop();
+        if (!QTest::qWaitForWindowExposed(dialog)) {
+            poll.start(0);
+            return;
+        }
+        ran = true;
+        step(*dialog);
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "the step left the dialog open";
+            dialog->done(QDialog::Rejected);
+        }
+    }
+
+    std::function<void(Dialog&)> step;
+    QTimer poll;
+    bool ran = false;
+};
+
+// The dialog's push button with the caption.
+inline QPushButton& Button(QWidget& dialog, const char* caption) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == QLatin1String(caption)) {
+            return *button;
+        }
+    }
+    throw std::runtime_error(std::string("no button ") + caption);
+}
+
+// Saves a picture of the widget to $LADDERLY_DIALOG_SHOTS/name.png when that folder is set.
+inline void SaveShot(QWidget& widget, const char* name) {
+    const QByteArray folder = qgetenv("LADDERLY_DIALOG_SHOTS");
+    if (!folder.isEmpty()) {
+        widget.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+    }
+}

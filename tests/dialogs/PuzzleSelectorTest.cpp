@@ -1,0 +1,264 @@
+#include "screens/dialogs/PuzzleSelector.h"
+#include "dialogs/DialogDriver.h"
+#include "fakes/FakeUserInterface.h"
+#include "screens/PuzzleSelection.h"
+#include "screens/dialogs/PuzzleListModel.h"
+#include "screens/dialogs/QtGameDialogs.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QTreeView>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+// A collection of puzzles given as start word, end word and action line.
+void LoadCollection(TPuzzleCore& core, const std::vector<std::array<const char*, 3>>& puzzles) {
+    core.PuzzleLines.clear();
+    for (const auto& puzzle : puzzles) {
+        for (const char* line : {puzzle[0], puzzle[1], puzzle[2], ""}) {
+            core.PuzzleLines.push_back({line, 0});
+        }
+    }
+    core.PuzzleCount = static_cast<int32_t>(puzzles.size());
+}
+
+QTreeView& List(TDlgSelect& dialog) {
+    return *dialog.findChild<QTreeView*>("lvPuzzles");
+}
+
+// The rows shown, top to bottom, each as its entry's text.
+std::vector<std::string> Rows(TDlgSelect& dialog) {
+    const QAbstractItemModel& model = *List(dialog).model();
+    std::vector<std::string> rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        rows.push_back(QStringList({model.index(row, 0).data().toString(),
+                                    model.index(row, 1).data().toString(),
+                                    model.index(row, 2).data().toString()})
+                           .join(' ')
+                           .toStdString());
+    }
+    return rows;
+}
+
+// The entries' texts in the order of the 1-based positions.
+std::vector<std::string> Texts(const std::vector<TSelectorEntry>& entries,
+                               const std::vector<int>& positions) {
+    std::vector<std::string> texts;
+    for (const int position : positions) {
+        texts.push_back(entries[position - 1].Text);
+    }
+    return texts;
+}
+
+void ClickHeader(TDlgSelect& dialog, int column) {
+    QHeaderView& header = *List(dialog).header();
+    const QPoint at(header.sectionViewportPosition(column) + 10, header.height() / 2);
+    QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
+}
+
+bool SelectionInView(TDlgSelect& dialog) {
+    QTreeView& list = List(dialog);
+    const QModelIndexList selected = list.selectionModel()->selectedRows();
+    return selected.size() == 1 &&
+           list.viewport()->rect().contains(list.visualRect(selected.first()));
+}
+
+struct SelectorFixture {
+    FakeUserInterface ui;
+    bool splash = false;
+    QtGameDialogs dialogs{splash, "Ladderly", QtGameDialogs::Mode::Interactive};
+    TPuzzleCore core;
+
+    // Runs the room's side around the selector: builds the entries, shows the selector with the
+    // step, applies the outcome; returns the result to dispatch on.
+    int Select(std::function<void(TDlgSelect&)> step) {
+        int32_t position = 0;
+        std::vector<TSelectorEntry> entries = BuildSelectorEntries(core, position);
+        const DialogDriver<TDlgSelect> driver(std::move(step));
+        const int result = dialogs.ExecuteSelector(entries, position);
+        return ApplySelectorOutcome(core, entries, result, position);
+    }
+};
+
+} // namespace
+
+TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
+    TestApplication();
+    SelectorFixture f;
+    LoadCollection(f.core, {{"CAT", "DOG", "CCC"},
+                            {"ANT", "BEE", "CC"},
+                            {"COLD", "WARM", "CCCC"},
+                            {"ANT", "ZOO", "CCCC"},
+                            {"BAT", "CAT", "C"},
+                            {"ANT", "APE", "CCC"}});
+    f.core.CurrentPuzzle = 3;
+    int32_t position = 0;
+    const std::vector<TSelectorEntry> entries = BuildSelectorEntries(f.core, position);
+    EXPECT_EQ(position, 3);
+    EXPECT_EQ(Texts(entries, {3, 5}), (std::vector<std::string>{"5 COLD WARM", "2 BAT CAT"}));
+    EXPECT_EQ(entries[2].Value, 3);
+
+    const int result = f.Select([&f, &entries](TDlgSelect& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Puzzle Selector");
+        EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Puzzles available: 6");
+        EXPECT_EQ(Rows(dialog), Texts(entries, {1, 2, 3, 4, 5, 6}));
+        // Steps is the sort column at first, so its first click sorts descending; equal rows
+        // come out in reverse. Start word sorts ascending, then descending.
+        const struct {
+            int column;
+            std::vector<int> order;
+        } sorts[] = {{0, {4, 3, 6, 1, 2, 5}}, {1, {4, 6, 2, 5, 1, 3}}, {1, {3, 1, 5, 2, 6, 4}}};
+        for (const auto& sort : sorts) {
+            ClickHeader(dialog, sort.column);
+            EXPECT_EQ(Rows(dialog), Texts(entries, sort.order));
+            EXPECT_TRUE(SelectionInView(dialog));
+            EXPECT_EQ(dialog.SelectedPosition(), 3) << "the selection follows its puzzle";
+        }
+        // "No" keeps the puzzle; "Yes" deletes it and selects the one now in its place.
+        f.ui.Answer(MessageBoxResult::No);
+        Button(dialog, "Delete").click();
+        EXPECT_EQ(dialog.SelectedPosition(), 3);
+        f.ui.Answer(MessageBoxResult::Yes);
+        Button(dialog, "Delete").click();
+        ASSERT_EQ(f.ui.boxes.size(), 2u);
+        EXPECT_EQ(f.ui.boxes[1].caption, "Ladderly Selector");
+        EXPECT_EQ(f.ui.boxes[1].text,
+                  "Are you sure you wish to delete the selected puzzle (COLD to WARM)?");
+        EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Puzzles available: 5");
+        EXPECT_EQ(dialog.SelectedPosition(), 1);
+        QTest::keyClick(&List(dialog), Qt::Key_F1);
+        QTest::keyClick(&Button(dialog, "Play"), Qt::Key_F2);
+        EXPECT_EQ(f.ui.helpShown, (std::vector<int>{TDlgSelect::HelpContext, HelpContents}));
+        SaveShot(dialog, "selector");
+        dialog.close();
+    });
+    // The close box counts as Close, which becomes Play because the current puzzle went: the
+    // previous puzzle takes its place.
+    EXPECT_EQ(result, SelectorResult::Play);
+    EXPECT_EQ(f.core.PuzzleCount, 5);
+    EXPECT_EQ(f.core.CurrentPuzzle, 2);
+    EXPECT_EQ(f.core.PuzzleField(2, 1), "BEE");
+    EXPECT_TRUE(f.core.PuzzlesModified);
+}
+
+TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
+    TestApplication();
+    SelectorFixture f;
+    const std::vector<std::array<const char*, 3>> three = {
+        {"ONE", "TWO", "CC"}, {"TWO", "SIX", "CC"}, {"SIX", "TEN", "CC"}};
+    struct Case {
+        const char* what;
+        int puzzles;
+        int current;
+        std::function<void(TDlgSelect&)> step;
+        int result;
+        int currentAfter;
+    };
+    const Case cases[] = {
+        {"edit the selected", 3, 2, [](TDlgSelect& d) { Button(d, "Edit").click(); },
+         SelectorResult::Edit, 2},
+        {"create", 3, 1, [](TDlgSelect& d) { Button(d, "Create New Puzzle").click(); },
+         SelectorResult::Create, 1},
+        {"double-click plays the row", 3, 1,
+         [](TDlgSelect& d) {
+             QTreeView& list = List(d);
+             const QRect row = list.visualRect(list.model()->index(2, 1));
+             QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
+             QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row.center());
+         },
+         SelectorResult::Play, 3},
+        {"delete them all, then close", 3, 3,
+         [&f](TDlgSelect& d) {
+             for (int i = 0; i < 3; ++i) {
+                 f.ui.Answer(MessageBoxResult::Yes);
+                 Button(d, "Delete").click();
+             }
+             EXPECT_EQ(d.SelectedPosition(), 0);
+             for (const char* caption : {"Play", "Edit", "Delete"}) {
+                 EXPECT_FALSE(Button(d, caption).isEnabled()) << caption;
+             }
+             QTest::mouseDClick(List(d).viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+             EXPECT_TRUE(d.isVisible()) << "nothing to play";
+             Button(d, "Close").click();
+         },
+         SelectorResult::Play, 0},
+        {"no puzzles at all", 0, 0,
+         [](TDlgSelect& d) {
+             EXPECT_EQ(d.findChild<QGroupBox*>()->title(), "Puzzles available: 0");
+             EXPECT_FALSE(Button(d, "Play").isEnabled());
+             QTest::keyClick(&d, Qt::Key_Escape);
+         },
+         SelectorResult::Close, 0},
+        {"resized below the minimum and far beyond", 3, 1,
+         [](TDlgSelect& d) {
+             QTreeView& list = List(d);
+             QPushButton& close = Button(d, "Close");
+             for (const int height : {50, 214, 600}) {
+                 d.resize(400, height);
+                 QTest::qWait(1);
+                 const int shown = std::max(height, 214);
+                 EXPECT_EQ(d.size(), QSize(255, shown));
+                 EXPECT_EQ(close.geometry().bottom(), shown - 8) << height;
+                 EXPECT_EQ(list.height(), 156 + shown - 275) << height;
+                 EXPECT_EQ(Button(d, "Play").geometry().top(), 191 + shown - 275) << height;
+             }
+             SaveShot(d, "selector-tall");
+             close.click();
+         },
+         SelectorResult::Close, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        f.ui.boxes.clear();
+        LoadCollection(f.core, {three.begin(), three.begin() + c.puzzles});
+        f.core.CurrentPuzzle = c.current;
+        EXPECT_EQ(f.Select(c.step), c.result);
+        EXPECT_EQ(f.core.CurrentPuzzle, c.currentAfter);
+    }
+}
+
+TEST(PuzzleSelector, TenThousandPuzzlesKeepTheSelectionInViewAndSortLikeAStableSort) {
+    TestApplication();
+    FakeUserInterface ui;
+    std::mt19937 random(15);
+    std::vector<TSelectorEntry> entries;
+    std::vector<TPuzzleItem> model;
+    for (int n = 1; n <= 10000; ++n) {
+        const char start = static_cast<char>('A' + random() % 6);
+        const char end = static_cast<char>('A' + random() % 3);
+        entries.push_back({std::to_string(2 + random() % 9) + " " + start + " " + end, n});
+        model.push_back(SplitPuzzleEntry(entries.back().Text, n - 1));
+    }
+    int32_t position = 7000;
+    const DialogDriver<TDlgSelect> driver([&model](TDlgSelect& dialog) {
+        EXPECT_TRUE(SelectionInView(dialog));
+        int sortColumn = 0;
+        bool descending = false;
+        for (const int column : {2, 2, 0, 1}) {
+            descending = column == sortColumn ? !descending : false;
+            sortColumn = column;
+            std::stable_sort(model.begin(), model.end(),
+                             [column](const TPuzzleItem& a, const TPuzzleItem& b) {
+                                 return ComparePuzzleItems(a, b, column, false) < 0;
+                             });
+            if (descending) {
+                std::reverse(model.begin(), model.end());
+            }
+            ClickHeader(dialog, column);
+            std::vector<std::string> expected;
+            for (const TPuzzleItem& item : model) {
+                expected.push_back(item.Columns[0] + " " + item.Columns[1] + " " + item.Columns[2]);
+            }
+            EXPECT_TRUE(Rows(dialog) == expected)
+                << "column " << column << (descending ? " descending" : "");
+            EXPECT_TRUE(SelectionInView(dialog));
+        }
+        EXPECT_EQ(dialog.SelectedPosition(), 7000);
+        Button(dialog, "Play").click();
+    });
+    EXPECT_EQ(ExecuteSelector(entries, position), SelectorResult::Play);
+    EXPECT_EQ(position, 7000);
+}

@@ -1,0 +1,172 @@
+#include "screens/dialogs/VocabEditor.h"
+#include "core/PuzzleCore.h"
+#include "dialogs/DialogDriver.h"
+#include "fakes/FakeUserInterface.h"
+#include "fakes/TempFolder.h"
+#include "screens/dialogs/QtGameDialogs.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
+
+#include <fstream>
+
+namespace {
+
+QLineEdit& Edit(TDlgVocab& dialog) {
+    return *dialog.findChild<QLineEdit*>("txtWord");
+}
+
+QListView& List(TDlgVocab& dialog) {
+    return *dialog.findChild<QListView*>("lbxVocab");
+}
+
+int Highlighted(TDlgVocab& dialog) {
+    const QModelIndexList selected = List(dialog).selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+QString Caption(TDlgVocab& dialog) {
+    return dialog.findChild<QGroupBox*>()->title();
+}
+
+void Type(TDlgVocab& dialog, const char* keys) {
+    Edit(dialog).clear();
+    QTest::keyClicks(&Edit(dialog), QString::fromUtf8(keys));
+}
+
+} // namespace
+
+TEST(VocabEditor, AddDeleteAndCancelRoundTripIntoTheVocabularyFile) {
+    TestApplication();
+    FakeUserInterface ui;
+    TempFolder folder;
+    std::ofstream(folder / "vocab.txt") << "apple\nbee\ncat\ndog\nzoo\n";
+    TPuzzleCore core(folder.Path());
+    ASSERT_TRUE(core.LoadVocabulary());
+    bool splash = false;
+    QtGameDialogs dialogs(splash, "Ladderly", QtGameDialogs::Mode::Interactive);
+
+    const DialogDriver<TDlgVocab> driver([&ui](TDlgVocab& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "LD Vocabulary");
+        EXPECT_EQ(Caption(dialog), "Words: 5");
+        EXPECT_EQ(Edit(dialog).text(), "apple") << "the first word is selected";
+        EXPECT_TRUE(Edit(dialog).hasFocus());
+        EXPECT_TRUE(Button(dialog, "Delete").isEnabled());
+
+        // Typed text: lower case, letters only; the nearest word is highlighted as it grows.
+        const struct {
+            const char* keys;
+            const char* text;
+            int highlighted;
+            bool add;
+            bool remove;
+        } typing[] = {
+            {"CAT 7", "cat", 2, false, true},
+            {"ca", "ca", 2, true, false},
+            {"b", "b", 1, true, false},
+            {"APPLE", "apple", 0, false, true},
+            {"abcdefgh", "abcdefgh", 0, false, false},
+            {"coon", "coon", 3, false, false},
+            {"zzz", "zzz", 4, true, false},
+            {"Ant", "ant", 0, true, false},
+        };
+        for (const auto& t : typing) {
+            SCOPED_TRACE(t.keys);
+            Type(dialog, t.keys);
+            EXPECT_EQ(Edit(dialog).text(), t.text);
+            EXPECT_EQ(Highlighted(dialog), t.highlighted);
+            EXPECT_EQ(Button(dialog, "Add").isEnabled(), t.add);
+            EXPECT_EQ(Button(dialog, "Delete").isEnabled(), t.remove);
+        }
+        QTest::keyClick(&Edit(dialog), Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible()) << "Enter adds, it does not close";
+        EXPECT_EQ(Caption(dialog), "Words: 6");
+        EXPECT_EQ(Highlighted(dialog), 0);
+        EXPECT_EQ(Edit(dialog).text(), "");
+
+        // Pasted text loses its digits, blanks and accents.
+        Edit(dialog).clear();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("ZE b\u00e9RA9"));
+        QTest::keyClick(&Edit(dialog), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(Edit(dialog).text(), "zebra");
+        Button(dialog, "Add").click();
+
+        // Deleting the last word selects the new last one.
+        QListView& list = List(dialog);
+        list.scrollToBottom();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualRect(list.model()->index(6, 0)).center());
+        EXPECT_EQ(Edit(dialog).text(), "zoo");
+        QTest::keyClick(&list, Qt::Key_Up);
+        EXPECT_EQ(Edit(dialog).text(), "zebra") << "keys choose words too";
+        QTest::keyClick(&list, Qt::Key_Down);
+        Button(dialog, "Delete").click();
+        EXPECT_EQ(Edit(dialog).text(), "zebra");
+        EXPECT_EQ(Highlighted(dialog), 5);
+        EXPECT_EQ(Caption(dialog), "Words: 6");
+
+        // Taller, the list grows and the controls below it follow the bottom edge.
+        dialog.resize(300, 376);
+        QTest::qWait(1);
+        EXPECT_EQ(dialog.width(), 197);
+        EXPECT_EQ(list.height(), 57 + 200);
+        EXPECT_EQ(Edit(dialog).y(), 80 + 200);
+        EXPECT_EQ(Button(dialog, "OK/Save").y(), 146 + 200);
+        SaveShot(dialog, "vocabulary");
+
+        ui.Answer(MessageBoxResult::No);
+        Button(dialog, "Cancel").click();
+        ASSERT_EQ(ui.boxes.size(), 1u);
+        EXPECT_EQ(ui.boxes[0].caption, "Ladderly Vocab Editor");
+        EXPECT_EQ(ui.boxes[0].text, "Are you sure you wish to cancel your editing changes?");
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(&Edit(dialog), Qt::Key_F1);
+        EXPECT_EQ(ui.helpShown, std::vector<int>{TDlgVocab::HelpContext});
+        Button(dialog, "OK/Save").click();
+        EXPECT_EQ(ui.boxes.size(), 1u) << "OK/Save does not ask";
+    });
+    ASSERT_TRUE(dialogs.ExecuteVocabEditor(core.Vocabulary));
+    core.SaveVocabulary();
+
+    TPuzzleCore reloaded(folder.Path());
+    ASSERT_TRUE(reloaded.LoadVocabulary());
+    EXPECT_EQ(reloaded.Vocabulary,
+              (std::vector<std::string>{"ant", "apple", "bee", "cat", "dog", "zebra"}));
+    EXPECT_TRUE(std::filesystem::exists(folder / "vocab.bak"));
+}
+
+TEST(VocabEditor, CancellingKeepsTheVocabulary) {
+    TestApplication();
+    FakeUserInterface ui;
+    bool splash = false;
+    QtGameDialogs dialogs(splash, "Ladderly", QtGameDialogs::Mode::Interactive);
+    const struct {
+        const char* what;
+        std::function<void(TDlgVocab&)> step;
+        size_t questions;
+    } cases[] = {
+        {"Esc with no changes", [](TDlgVocab& d) { QTest::keyClick(&Edit(d), Qt::Key_Escape); }, 0},
+        {"deleting the only word, then the close box",
+         [&ui](TDlgVocab& d) {
+             Button(d, "Delete").click();
+             EXPECT_EQ(Edit(d).text(), "");
+             EXPECT_EQ(Highlighted(d), -1);
+             EXPECT_FALSE(Button(d, "Delete").isEnabled());
+             EXPECT_EQ(Caption(d), "Words: 0");
+             ui.Answer(MessageBoxResult::Yes);
+             d.close();
+         },
+         1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ui.boxes.clear();
+        std::vector<std::string> vocabulary = {"solo"};
+        const DialogDriver<TDlgVocab> driver(c.step);
+        EXPECT_FALSE(dialogs.ExecuteVocabEditor(vocabulary));
+        EXPECT_EQ(vocabulary, std::vector<std::string>{"solo"});
+        EXPECT_EQ(ui.boxes.size(), c.questions);
+    }
+}
