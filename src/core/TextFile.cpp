@@ -236,21 +236,16 @@ void WriteLinesWithBackup(const fs::path& path, const std::vector<std::string>& 
     RunStep(WriteStep::CloseTemporary, pending.Temporary, [&] { return file.Close() == 0; });
 
     if (current.State == FileState::Readable) {
-        // The backup is made beside the current file, which keeps its name throughout; a hard
-        // link costs nothing, a copy serves where links are not allowed.
+        // The backup is a copy made beside the current file, which keeps its name throughout.
         const fs::path copy = pending.Temporary.string() + ".bak";
         RunStep(WriteStep::CopyToBackup, path, [&] {
-            if (::link(path.c_str(), copy.c_str()) == 0) {
-                pending.BackupCopy = copy;
-                return true;
-            }
             std::error_code error;
-            const bool copied = fs::copy_file(path, copy, error);
+            fs::copy_file(path, copy, error);
             if (error != std::errc::file_exists) {
                 pending.BackupCopy = copy;
             }
             errno = error.value();
-            return copied;
+            return !error;
         });
         RunStep(WriteStep::ReplaceBackup, backup,
                 [&] { return ::rename(pending.BackupCopy.c_str(), backup.c_str()) == 0; });
