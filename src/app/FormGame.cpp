@@ -78,6 +78,10 @@ void TFormGame::CreateControls() {
     gfxaGame->SetOuterBevelWidth(2);
     gfxaGame->SetBevelOuter(TBevelCut::Raised);
 
+    // A dialog opened from inside a tick (a room's script) runs a nested event loop. Qt does not
+    // fire a timer again while its handler is still running, so no further tick (and no room
+    // script) arrives until the dialog closes; the next tick then catches up the time missed.
+    // Rooms rely on this: a script is never entered again while its dialog waits for an answer.
     tmrTick = new TGameTimer(this);
     tmrTick->SetInterval(TGameTimer::DefaultInterval);
     tmrTick->SetOnTimer([this] { tmrTickTimer(); });
