@@ -64,8 +64,10 @@ void TFormGame::CreateControls() {
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPixelSize(11);
     lblVersion->setFont(labelFont);
-    // Transparent: the yellow background of the design is never painted.
-    lblVersion->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    // Transparent (a label fills no background): the yellow of the design is never painted.
+    QPalette labelColours = lblVersion->palette();
+    labelColours.setColor(QPalette::WindowText, Qt::black);
+    lblVersion->setPalette(labelColours);
     lblVersion->hide();
 
     gfxaGame = new TGraphicArea(this);
