@@ -64,8 +64,10 @@ void TFormGame::CreateControls() {
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPixelSize(11);
     lblVersion->setFont(labelFont);
-    // Transparent: the yellow background of the design is never painted.
-    lblVersion->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    // Transparent (a label fills no background): the yellow of the design is never painted.
+    QPalette labelColours = lblVersion->palette();
+    labelColours.setColor(QPalette::WindowText, Qt::black);
+    lblVersion->setPalette(labelColours);
     lblVersion->hide();
 
     gfxaGame = new TGraphicArea(this);
@@ -78,6 +80,10 @@ void TFormGame::CreateControls() {
     gfxaGame->SetOuterBevelWidth(2);
     gfxaGame->SetBevelOuter(TBevelCut::Raised);
 
+    // A dialog opened from inside a tick (a room's script) runs a nested event loop. Qt does not
+    // fire a timer again while its handler is still running, so no further tick (and no room
+    // script) arrives until the dialog closes; the next tick then catches up the time missed.
+    // Rooms rely on this: a script is never entered again while its dialog waits for an answer.
     tmrTick = new TGameTimer(this);
     tmrTick->SetInterval(TGameTimer::DefaultInterval);
     tmrTick->SetOnTimer([this] { tmrTickTimer(); });
