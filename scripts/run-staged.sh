@@ -10,7 +10,7 @@ window here. To see the game's first screen without a display:
 
     make screenshot                      # writes docs/screenshot.png
 
-or start it under a virtual X server:  xvfb-run -a $stage/ladderly
+or start it under a virtual X server:  xvfb-run -a $stage/bin/ladderly
 TEXT
     exit 1
 fi

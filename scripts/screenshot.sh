@@ -11,5 +11,5 @@ mkdir -m 700 -p "$scratch/run" "$scratch/tmp"
 mkdir -p "$(dirname "$file")"
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$scratch/config XDG_CONFIG_DIRS=$scratch/xdg \
     XDG_RUNTIME_DIR=$scratch/run TMPDIR=$scratch/tmp \
-    "$stage/ladderly" --screenshot "$(realpath -m "$file")"
+    "$stage/bin/ladderly" --screenshot "$(realpath -m "$file")"
 echo "Wrote $file"

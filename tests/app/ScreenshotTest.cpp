@@ -24,13 +24,14 @@ class ScreenshotTest : public ::testing::Test {
             "cmake --install '" LADDERLY_BUILD_DIR "' --prefix '" + stage() + "' >/dev/null";
         ASSERT_EQ(std::system(command.c_str()), 0);
         // The game's own pictures when they are staged; a library of the test's otherwise.
-        if (!std::filesystem::exists(stage() + "/ladderly.px8")) {
-            WriteTestLibrary(folder, "stage/");
+        if (!std::filesystem::exists(game() + "/ladderly.px8")) {
+            WriteTestLibrary(folder, "stage/" LADDERLY_GAME_DIR "/");
         }
-        library.LoadFromFile(stage() + "/ladderly.px8");
+        library.LoadFromFile(game() + "/ladderly.px8");
     }
 
     std::string stage() const { return folder.Path() + "stage"; }
+    std::string game() const { return stage() + "/" LADDERLY_GAME_DIR; }
 
     // Runs the staged game for a screenshot; returns its exit status.
     int Run(const QString& file, const QString& scale) {
@@ -43,7 +44,7 @@ class ScreenshotTest : public ::testing::Test {
         environment.insert("TMPDIR", QString::fromStdString(folder.MakeFolder("tmp")));
         QProcess game;
         game.setProcessEnvironment(environment);
-        game.start(QString::fromStdString(stage() + "/ladderly"), {"--screenshot", file});
+        game.start(QString::fromStdString(stage() + "/bin/ladderly"), {"--screenshot", file});
         if (!game.waitForFinished(60000)) {
             game.kill();
             return -1;
