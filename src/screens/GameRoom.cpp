@@ -81,8 +81,8 @@ TGameRoom::~TGameRoom() = default;
 
 void TGameRoom::AddControls() {
     for (const ButtonSpec& button : Buttons) {
-        AddFrameSet(std::make_unique<TFrameSet>(button.Name, button.Position, 2,
-                                                button.FrameHeight, button.Name));
+        AddFrameSet(std::make_unique<TFrameSet>(button.Name, button.Position, 2, button.FrameHeight,
+                                                button.Name));
     }
     const auto addButtonBox = [this](const char* name) {
         for (const ButtonSpec& button : Buttons) {
@@ -201,16 +201,16 @@ void TGameRoom::UpdateButtons() {
         {"sugstbtn", EditMode},
         {"actabtn", EditMode && r > 1 && len(r - 1) < MaxWordLength && code != 'A' &&
                         len(r - 1) + 1 - len(n) <= n - r},
-        {"actrbtn", EditMode && r > 1 && len(r - 1) > 1 && code != 'R' &&
-                        len(n) - (len(r - 1) - 1) <= n - r},
+        {"actrbtn",
+         EditMode && r > 1 && len(r - 1) > 1 && code != 'R' && len(n) - (len(r - 1) - 1) <= n - r},
         {"actcbtn", sameLengthAction('C')},
         {"actmbtn", sameLengthAction('M')},
         {"actsbtn", sameLengthAction('S')},
         {"actxbtn", sameLengthAction('X')},
         {"addrwbtn", EditMode && n < MaxRows},
         {"delrwbtn", EditMode && n > 4 && std::abs(len(1) - len(n)) < n - 1},
-        {"sethnbtn", EditMode && r > 1 && r < n && !rowHasBlank &&
-                         hint != Rows[static_cast<size_t>(r)]},
+        {"sethnbtn",
+         EditMode && r > 1 && r < n && !rowHasBlank && hint != Rows[static_cast<size_t>(r)]},
         {"clrhnbtn", EditMode && !hint.empty()},
         {"accptbtn", EditMode && (NewPuzzle || PuzzleEdited())},
         {"canclbtn", EditMode},
@@ -327,8 +327,8 @@ bool TGameRoom::ControlEvent(TControlBox& box, uint8_t kind) {
         const int row = y / RowPitch + 2;
         const int column = x / LetterPitch + 1;
         const bool selects = row >= 2 && (row < RowCount || (EditMode && row == RowCount)) &&
-                             y % RowPitch < RowHeight && column >= 1 &&
-                             RowLength(row) >= column && x % LetterPitch < CellWidth;
+                             y % RowPitch < RowHeight && column >= 1 && RowLength(row) >= column &&
+                             x % LetterPitch < CellWidth;
         HideCheckMarks();
         if (selects) {
             TPX8ImageData* display = Display();
@@ -354,7 +354,7 @@ int16_t TGameRoom::GetCursor(const std::string& boxName, int32_t x, int32_t y) {
     const int row = y / BoardGeometry::RowPitch + 2;
     const int column = x / BoardGeometry::LetterPitch + 1;
     return row >= 2 && row < RowCount && column >= 1 && RowLength(row) >= column ? LetterCursor
-                                                                                  : int16_t{0};
+                                                                                 : int16_t{0};
 }
 
 void TGameRoom::ShowAbout(bool pause) {

@@ -148,8 +148,8 @@ void TGameRoom::SelectPuzzle() {
     std::vector<TSelectorEntry> entries;
     entries.reserve(static_cast<size_t>(std::max(PuzzleCount, 0)));
     for (int n = 1; n <= PuzzleCount; ++n) {
-        entries.push_back({std::to_string(PuzzleField(n, 2).size() + 1) + " " +
-                               PuzzleField(n, 0) + " " + PuzzleField(n, 1),
+        entries.push_back({std::to_string(PuzzleField(n, 2).size() + 1) + " " + PuzzleField(n, 0) +
+                               " " + PuzzleField(n, 1),
                            n});
     }
     int32_t position = CurrentPuzzle >= 1 && CurrentPuzzle <= PuzzleCount ? CurrentPuzzle : 0;

@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -61,12 +62,13 @@ inline std::vector<TPX8Picture> GamePictures() {
     pictures.push_back(letters);
 
     TPX8Picture graphics = FilledPicture("laddgfx", 300, 62, 0);
-    const TRect labels[] = {{0, 0, 100, 21},    {100, 0, 200, 21},  {200, 21, 300, 42},
-                            {200, 0, 300, 21},  {100, 21, 200, 42}, {0, 21, 100, 42}};
+    const TRect labels[] = {{0, 0, 100, 21},   {100, 0, 200, 21},  {200, 21, 300, 42},
+                            {200, 0, 300, 21}, {100, 21, 200, 42}, {0, 21, 100, 42}};
     for (uint8_t i = 0; i < 6; ++i) {
         FillPictureRect(graphics, labels[i], static_cast<uint8_t>(FirstLabelColour + i));
     }
-    const TRect marks[] = {{0, 42, 137, 52}, {0, 52, 80, 62}, {80, 52, 160, 62}, {137, 42, 175, 52}};
+    const TRect marks[] = {
+        {0, 42, 137, 52}, {0, 52, 80, 62}, {80, 52, 160, 62}, {137, 42, 175, 52}};
     for (uint8_t i = 0; i < 4; ++i) {
         FillPictureRect(graphics, marks[i], static_cast<uint8_t>(FirstMarkColour + i));
     }
@@ -79,9 +81,9 @@ inline std::vector<TPX8Picture> GamePictures() {
     FillPictureRect(win, {0, 15, 40, 30}, WinColour + 1);
     pictures.push_back(win);
 
-    for (const char* name : {"checkbtn", "hintbtn", "startbtn", "newbtn", "selbtn", "edvocbtn",
-                             "sugstbtn", "addrwbtn", "delrwbtn", "sethnbtn", "clrhnbtn",
-                             "accptbtn", "canclbtn"}) {
+    for (const char* name :
+         {"checkbtn", "hintbtn", "startbtn", "newbtn", "selbtn", "edvocbtn", "sugstbtn", "addrwbtn",
+          "delrwbtn", "sethnbtn", "clrhnbtn", "accptbtn", "canclbtn"}) {
         TPX8Picture button = FilledPicture(name, 60, 24, ButtonEnabledColour);
         FillPictureRect(button, {0, 12, 60, 24}, ButtonEnabledColour + 1);
         pictures.push_back(button);
@@ -93,6 +95,25 @@ inline std::vector<TPX8Picture> GamePictures() {
     }
     return pictures;
 }
+
+// A user interface that lets a test act whenever the game lets pending messages through, as
+// the player's keys arrive during the solver's search.
+class PumpingUserInterface : public FakeUserInterface {
+  public:
+    void ProcessPendingMessages() override {
+        FakeUserInterface::ProcessPendingMessages();
+        if (onPump && !pumping) {
+            pumping = true;
+            onPump();
+            pumping = false;
+        }
+    }
+
+    std::function<void()> onPump;
+
+  private:
+    bool pumping = false;
+};
 
 class GameRoomFixture : public ::testing::Test {
   protected:
@@ -210,7 +231,7 @@ class GameRoomFixture : public ::testing::Test {
     }
 
     TempFolder folder;
-    FakeUserInterface ui;
+    PumpingUserInterface ui;
     SceneLibrary scene{GamePictures()};
     FakeGraphicArea area;
     FakeGameWindow window;

@@ -118,8 +118,9 @@ TEST_F(GameRoomFixture, MousePressesAndCursor) {
         {35, 30, 3, 2, LetterCursor}, // row 3, column 2
         {27, 30, 3, 2, LetterCursor}, // the gap after column 1: no selection
         {5, 22, 3, 2, LetterCursor},  // the gap below row 2
-        {5, 5, 2, 1, LetterCursor},   {95, 5, 2, 4, LetterCursor},
-        {125, 5, 2, 4, 0},            // row 2 has four letters
+        {5, 5, 2, 1, LetterCursor},
+        {95, 5, 2, 4, LetterCursor},
+        {125, 5, 2, 4, 0}, // row 2 has four letters
         {125, 27, 3, 5, LetterCursor},
     };
     for (const Case& c : cases) {
@@ -310,6 +311,56 @@ TEST_F(GameRoomFixture, FilesEditedWhileRunning) {
     EXPECT_FALSE(room->Solved) << "typing checks against the vocabulary loaded before";
     Press("checkbtn");
     EXPECT_TRUE(room->Solved) << "check read the new vocabulary";
+}
+
+} // namespace
+
+namespace {
+
+// The hidden solver: unlocked by "JQ" in row 2 and F11, drawing what it tries; while it
+// searches every command but Esc waits, and lookups work again once it returns.
+TEST_F(GameRoomFixture, HiddenSolver) {
+    Start(TestWords, TestPuzzles);
+    Key(GameKey::F11);
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"})) << "still locked";
+
+    int pumps = 0;
+    ui.onPump = [&] {
+        ++pumps;
+        Key('A');
+        Key(GameKey::F1);
+        Press("newbtn");
+        area.Press(100, 20);
+    };
+    Type("jq");
+    const int passesBefore = ui.pendingMessagePasses;
+    Key(GameKey::F11);
+    EXPECT_GT(ui.pendingMessagePasses, passesBefore);
+    EXPECT_GE(pumps, 2);
+    EXPECT_EQ(Board(), (Lines{"  cat", "C cO[t]", "C cOG", "C DOG"})) << "the hint, then a word";
+    EXPECT_EQ(room->CurrentPuzzle, 1);
+    EXPECT_TRUE(ui.helpShown.empty());
+    EXPECT_EQ(dialogs.aboutShown, 0);
+    EXPECT_FALSE(room->IsSolving());
+    EXPECT_FALSE(room->Solved) << "the solver does not check";
+    ui.onPump = nullptr;
+    Press("checkbtn");
+    EXPECT_TRUE(room->Solved) << "the vocabulary is in order again";
+
+    // Esc stops a search; F11 alone starts one from now on.
+    Press("newbtn");
+    Press("newbtn");
+    ASSERT_EQ(room->CurrentPuzzle, 3);
+    pumps = 0;
+    ui.onPump = [&] {
+        if (++pumps == 1) {
+            Key(VirtualKey::Escape);
+        }
+    };
+    Key(GameKey::F11);
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
+    EXPECT_TRUE(room->SolverAbort);
+    EXPECT_TRUE(room->IsInVocabulary("hog"));
 }
 
 } // namespace
