@@ -8,7 +8,7 @@
 #                         sound and splash screen on; the user's own settings win over them
 
 add_executable(ladderly src/app/main.cpp)
-target_link_libraries(ladderly PRIVATE ladderly_app ladderly_platform_qt)
+target_link_libraries(ladderly PRIVATE ladderly_app_qt)
 ladderly_warnings(ladderly)
 
 install(TARGETS ladderly RUNTIME DESTINATION .)

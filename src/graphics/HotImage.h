@@ -1,8 +1,9 @@
 #pragma once
-// THotImage: keeps one named picture of the image library loaded for its own lifetime and lends
-// out its surface. Holders of the same name share one library entry.
+// THotImage: keeps one named library image loaded for its own lifetime and hands out its
+// surface. Hot images of the same name share the library's entry, so the picture stays while
+// any of them lives.
 //
-// Owns one reference to the entry (and to its surface once asked for).
+// It owns one hold on the entry, and one on the surface once asked for it.
 
 #include <string>
 
@@ -12,19 +13,19 @@ class TPX8Library;
 
 class THotImage {
   public:
-    // Takes the picture from the class-level library; a name the library does not hold raises
-    // the library's error.
+    // Takes the image from the class library; a name the library does not hold raises the
+    // library's error, as does a missing library.
     explicit THotImage(const std::string& name);
     ~THotImage();
     THotImage(const THotImage&) = delete;
     THotImage& operator=(const THotImage&) = delete;
 
-    // The picture's surface, made on the first call.
-    TPX8ImageData* GetSurface();
-
-    // The library new holders use (not owned).
+    // The library new hot images use (not owned).
     static void SetGlobalImageLibrary(TPX8Library* library);
 
+    // The image's surface, made on the first call. Users may change its fields (frame count,
+    // frame height), which every holder of the name shares.
+    TPX8ImageData* GetSurface();
     TImageNode* GetEntry() const { return Entry; }
 
   private:
