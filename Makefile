@@ -7,7 +7,7 @@ FUZZ_BUILD := build/fuzz
 STAGE := stage
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data format
+.PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures format
 
 all: build
 
@@ -65,6 +65,12 @@ data: deps
 	@cmake --build $(BUILD) -j $(JOBS) --target make-data ladderly-tool
 	@$(BUILD)/tools/make-data/make-data /usr/share/dict/scowl data
 	@$(BUILD)/tools/ladderly-tool/ladderly-tool validate data >/dev/null
+
+# Redraws the game's pictures in assets/ (the same files on every run); the build packs them.
+pictures: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target make-pictures
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make-pictures/make-pictures assets
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
