@@ -227,6 +227,15 @@ void TFormGame::changeEvent(QEvent* event) {
     }
 }
 
+void TFormGame::closeEvent(QCloseEvent* event) {
+    // A command that lets window messages through (the solver's search) may be running below
+    // this event: it stops at its next look at the world, before the world goes.
+    if (World) {
+        World->RequestQuit();
+    }
+    QWidget::closeEvent(event);
+}
+
 void TFormGame::RealizeLibraryPalette() {
     if (gfxaGame != nullptr) {
         gfxaGame->RealizeLibraryPalette();

@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
         platform.CreateInstanceLock(InstanceLockName, InstanceMessage);
     int status = 0;
     if (RunStartupChecks(settings, system, *lock, Application())) {
-        RegisterGameRoom();
+        RegisterGameRoom(settings.DataFolder, nullptr);
         TFormGame form(settings, Application());
         lock->SetSignalHandler([&form] { form.BringToFront(); });
         if (!settings.StartupFailed) {

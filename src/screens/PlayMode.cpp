@@ -235,7 +235,7 @@ void TGameRoom::BoardKeys(uint16_t key, uint8_t) {
         }
         col = 0;
         break;
-    case GameKey::F11:
+    case RoomKey::F11:
         if (EditMode) {
             RunScript("suggest", "");
         } else if (SolverUnlocked || Rows[2].starts_with("JQ")) {
@@ -243,8 +243,8 @@ void TGameRoom::BoardKeys(uint16_t key, uint8_t) {
         }
         col = 0;
         break;
-    case GameKey::Equals:
-    case GameKey::Minus:
+    case RoomKey::Equals:
+    case RoomKey::Minus:
         // The action keys choose an edit button; the buttons are disabled in play mode.
         if (EditMode) {
             RunScript("action", "");

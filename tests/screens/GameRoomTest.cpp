@@ -198,8 +198,8 @@ TEST_F(GameRoomFixture, HintsAndStartOver) {
 // editor's commands, which say they are not there yet.
 TEST_F(GameRoomFixture, HelpDialogsAndEditorCommands) {
     Start(TestWords, TestPuzzles);
-    Key(GameKey::F1);
-    Key(GameKey::F2);
+    Key(RoomKey::F1);
+    Key(RoomKey::F2);
     EXPECT_EQ(ui.helpShown, (std::vector<int>{103, 0}));
 
     Type("cotcog");
@@ -218,16 +218,16 @@ TEST_F(GameRoomFixture, HelpDialogsAndEditorCommands) {
     Tick();
     EXPECT_NE(room->WinX, x);
     dialogs.duringAbout = nullptr;
-    Key(GameKey::F3);
+    Key(RoomKey::F3);
     EXPECT_EQ(dialogs.aboutShown, 2);
 
     dialogs.vocabularyEdit = [](std::vector<std::string>& words) { words.push_back("zzz"); };
-    Key(GameKey::F12);
+    Key(RoomKey::F12);
     EXPECT_EQ(dialogs.vocabEditorShown, 1);
     EXPECT_NE(folder.Read("vocab.txt").find("zzz"), std::string::npos) << "saved";
 
-    Key(GameKey::F5);
-    Key(GameKey::F6);
+    Key(RoomKey::F5);
+    Key(RoomKey::F6);
     world->DispatchScript("accpt", "ACCPTBTN");
     ASSERT_EQ(ui.boxes.size(), 3u);
     for (const FakeUserInterface::Box& box : ui.boxes) {
@@ -321,20 +321,20 @@ namespace {
 // searches every command but Esc waits, and lookups work again once it returns.
 TEST_F(GameRoomFixture, HiddenSolver) {
     Start(TestWords, TestPuzzles);
-    Key(GameKey::F11);
+    Key(RoomKey::F11);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"})) << "still locked";
 
     int pumps = 0;
     ui.onPump = [&] {
         ++pumps;
         Key('A');
-        Key(GameKey::F1);
+        Key(RoomKey::F1);
         Press("newbtn");
         area.Press(100, 20);
     };
     Type("jq");
     const int passesBefore = ui.pendingMessagePasses;
-    Key(GameKey::F11);
+    Key(RoomKey::F11);
     EXPECT_GT(ui.pendingMessagePasses, passesBefore);
     EXPECT_GE(pumps, 2);
     EXPECT_EQ(Board(), (Lines{"  cat", "C cO[t]", "C cOG", "C DOG"})) << "the hint, then a word";
@@ -357,7 +357,7 @@ TEST_F(GameRoomFixture, HiddenSolver) {
             Key(VirtualKey::Escape);
         }
     };
-    Key(GameKey::F11);
+    Key(RoomKey::F11);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
     EXPECT_TRUE(room->SolverAbort);
     EXPECT_TRUE(room->IsInVocabulary("hog"));
