@@ -189,7 +189,8 @@ void TFormGame::tmrTickTimer() {
     const int64_t interval = tmrTick->GetInterval();
     const int64_t elapsed = (interval / 2 + now - LastTick) / interval;
     LastTick += elapsed * interval;
-    World->Tick(static_cast<int32_t>(std::min<int64_t>(elapsed, std::numeric_limits<int32_t>::max())));
+    World->Tick(
+        static_cast<int32_t>(std::min<int64_t>(elapsed, std::numeric_limits<int32_t>::max())));
     if (World->IsQuitRequested()) {
         close();
     }

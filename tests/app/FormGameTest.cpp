@@ -142,12 +142,11 @@ TEST_F(FormGameTest, ShowsTheScreenRoomInItsBorderOverTheTiledBackground) {
     form.setFixedSize(530, 406);
     EXPECT_EQ(form.gfxaGame->geometry(), QRect(32, 32, 466, 342));
     EXPECT_EQ(form.lblVersion->pos(), QPoint(37, 375));
-    EXPECT_EQ(form.bvlBorder->geometry(),
-              QRect(0, 0, 530, 342 + form.lblVersion->height() + 64));
+    EXPECT_EQ(form.bvlBorder->geometry(), QRect(0, 0, 530, 342 + form.lblVersion->height() + 64));
     const QImage around = form.grab().toImage();
     for (const QPoint p : {QPoint(5, 5), QPoint(31, 200), QPoint(500, 17), QPoint(300, 390)}) {
-        EXPECT_EQ(around.pixel(p), ShownColour(library, TileIndex(p.x() % TestTileWidth,
-                                                                  p.y() % TestTileHeight)))
+        EXPECT_EQ(around.pixel(p),
+                  ShownColour(library, TileIndex(p.x() % TestTileWidth, p.y() % TestTileHeight)))
             << p.x() << "," << p.y();
     }
     EXPECT_EQ(around.pixel(32 + 8, 32 + 8), ShownColour(library, ScreenIndex(0, 0)));
@@ -266,8 +265,7 @@ TEST_F(FormGameTest, ADialogOpenedInATickHoldsFurtherTicks) {
         }
         const int before = room->ticks;
         timeBefore = form.GetWorld()->GetTime();
-        QMessageBox box(QMessageBox::Information, "Ladderly", "Well done!", QMessageBox::Ok,
-                        &form);
+        QMessageBox box(QMessageBox::Information, "Ladderly", "Well done!", QMessageBox::Ok, &form);
         QTimer::singleShot(400, &box, [&] {
             ticksDuringDialog = room->ticks - before;
             box.accept();

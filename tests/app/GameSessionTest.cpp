@@ -53,7 +53,9 @@ class GameSessionTest : public ::testing::Test {
     static void Click(TFormGame& form, const TPoint& p) {
         QTest::mouseClick(form.gfxaGame, Qt::LeftButton, {}, QPoint(p.X + 8, p.Y + 8));
     }
-    static TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+    static TPoint Centre(const TRect& r) {
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
 
     TempFolder install;
     GameSettings settings;
