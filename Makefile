@@ -7,7 +7,7 @@ FUZZ_BUILD := build/fuzz
 STAGE := stage
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build stage run test test-release test-asan fuzz-build fuzz-check fuzz bench data format
+.PHONY: all deps build stage run test test-release test-asan fuzz-build fuzz-check fuzz bench data sounds format
 
 all: build
 
@@ -56,6 +56,13 @@ data: deps
 	@cmake --build $(BUILD) -j $(JOBS) --target make-data ladderly-tool
 	@$(BUILD)/tools/make-data/make-data /usr/share/dict/scowl data
 	@$(BUILD)/tools/ladderly-tool/ladderly-tool validate data >/dev/null
+
+# Regenerates the sound effects we ship in data/wav/ (the same files, byte for byte).
+sounds: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target make-sounds
+	@mkdir -p data/wav
+	@$(BUILD)/tools/make-sounds/make-sounds data/wav
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

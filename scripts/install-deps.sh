@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     scowl
     xauth xvfb
+    alsa-utils sox pulseaudio
 )
 
 missing=()
