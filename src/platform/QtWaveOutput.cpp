@@ -24,7 +24,7 @@ class LoopingSource : public QIODevice {
         PassesLeft = (header.Flags & both) == both ? std::max<std::uint32_t>(header.Loops, 1) : 1;
         Position = 0;
         if (!isOpen()) {
-            open(QIODevice::ReadOnly);
+            open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         }
     }
 
