@@ -40,192 +40,53 @@ constexpr int Freed = -1;
 } // namespace
 
 // Sound 1 (100 bytes, kept when done) is set up playing plain or looping, or not at all; then
-// sound 2 (200 bytes, freed when done), or sound 1 again, is requested with a mode.
+// sound 2 (200 bytes, freed when done), or sound 1 again, is requested with a mode. Each row
+// gives the answer, the flags of sound 1 and of the requested sound right after the request
+// (Freed: gone), and the log of the request followed by every sound playing to its end.
 TEST_F(WaveManTest, ModeTable) {
-    enum class Playing { Nothing, Plain, Looping };
+    enum Playing { Nothing, Plain, Looping };
+    enum Request { Other, Same };
     struct Row {
-        const char* what;
         Playing current;
-        bool same;
+        Request request;
         std::uint8_t mode;
         bool loop;
         bool answer;
-        int currentFlags;             // of sound 1 right after the request
-        int nodeFlags;                // of the requested sound right after the request, or Freed
-        std::vector<std::string> log; // the request, then every sound playing to its end
+        int currentFlags;
+        int nodeFlags;
+        const char* log;
+        const char* what;
     };
     const std::vector<Row> rows = {
-        {"nothing plays: it starts",
-         Playing::Nothing,
-         false,
-         6,
-         false,
-         true,
-         0,
-         1,
-         {"write 200", "done 2"}},
-        {"the same sound with mode 6 changes nothing",
-         Playing::Plain,
-         true,
-         6,
-         false,
-         true,
-         0,
-         0,
-         {"done 1"}},
-        {"plain, InterruptPlain not set: refused and freed",
-         Playing::Plain,
-         false,
-         2,
-         false,
-         false,
-         0,
-         Freed,
-         {"done 1"}},
-        {"StopNow implies InterruptLoop only",
-         Playing::Plain,
-         false,
-         8,
-         false,
-         false,
-         0,
-         Freed,
-         {"done 1"}},
-        {"plain, same, Replay without InterruptPlain",
-         Playing::Plain,
-         true,
-         32,
-         false,
-         true,
-         0,
-         0,
-         {"done 1"}},
-        {"looping, InterruptLoop not set: refused",
-         Playing::Looping,
-         false,
-         4,
-         false,
-         false,
-         0,
-         Freed,
-         {"done 1"}},
-        {"StopPlainNow implies InterruptPlain only",
-         Playing::Looping,
-         false,
-         16,
-         false,
-         false,
-         0,
-         Freed,
-         {"done 1"}},
-        {"looping, same, Replay without InterruptLoop",
-         Playing::Looping,
-         true,
-         36,
-         false,
-         true,
-         0,
-         0,
-         {"done 1"}},
-        {"plain: queued behind",
-         Playing::Plain,
-         false,
-         4,
-         false,
-         true,
-         0,
-         3,
-         {"done 1", "write 200", "done 2"}},
-        {"plain, StopPlainNow: stopped, put first",
-         Playing::Plain,
-         false,
-         16,
-         false,
-         true,
-         8,
-         3,
-         {"stop 100", "done 1", "write 200", "done 2"}},
-        {"plain, same, Replay: plays again after",
-         Playing::Plain,
-         true,
-         36,
-         false,
-         true,
-         4,
-         4,
-         {"done 1", "write 100", "done 1"}},
-        {"plain, same, Replay and StopPlainNow: starts again",
-         Playing::Plain,
-         true,
-         48,
-         false,
-         true,
-         12,
-         12,
-         {"stop 100", "done 1", "write 100", "done 1"}},
-        {"looping: last pass, then resumes",
-         Playing::Looping,
-         false,
-         2,
-         false,
-         true,
-         4,
-         3,
-         {"break 100", "done 1", "write 200", "done 2", "write 100", "done 1"}},
-        {"looping, NoResume: last pass",
-         Playing::Looping,
-         false,
-         3,
-         false,
-         true,
-         0,
-         3,
-         {"break 100", "done 1", "write 200", "done 2"}},
-        {"looping, StopNow: stopped, resumes",
-         Playing::Looping,
-         false,
-         8,
-         false,
-         true,
-         4,
-         3,
-         {"stop 100", "done 1", "write 200", "done 2", "write 100", "done 1"}},
-        {"looping, StopNow and NoResume",
-         Playing::Looping,
-         false,
-         9,
-         false,
-         true,
-         0,
-         3,
-         {"stop 100", "done 1", "write 200", "done 2"}},
-        {"looping, same, Replay, NoResume: last pass",
-         Playing::Looping,
-         true,
-         35,
-         false,
-         true,
-         0,
-         0,
-         {"break 100", "done 1"}},
-        {"looping, same, Replay, NoResume, loop asked: nothing",
-         Playing::Looping,
-         true,
-         35,
-         true,
-         true,
-         0,
-         0,
-         {"done 1"}},
-        {"looping, same, Replay, resuming: nothing",
-         Playing::Looping,
-         true,
-         34,
-         false,
-         true,
-         0,
-         0,
-         {"done 1"}},
+        {Nothing, Other, 6, false, true, 0, 1, "write 200, done 2", "nothing plays: it starts"},
+        {Plain, Same, 6, false, true, 0, 0, "done 1", "the same sound with mode 6: nothing"},
+        {Plain, Other, 2, false, false, 0, Freed, "done 1", "plain, no InterruptPlain: refused"},
+        {Plain, Other, 8, false, false, 0, Freed, "done 1", "StopNow implies InterruptLoop only"},
+        {Plain, Same, 32, false, true, 0, 0, "done 1", "plain, Replay without InterruptPlain"},
+        {Looping, Other, 4, false, false, 0, Freed, "done 1", "looping, no InterruptLoop"},
+        {Looping, Other, 16, false, false, 0, Freed, "done 1", "StopPlainNow: InterruptPlain only"},
+        {Looping, Same, 36, false, true, 0, 0, "done 1", "looping, Replay, no InterruptLoop"},
+        {Plain, Other, 4, false, true, 0, 3, "done 1, write 200, done 2", "plain: queued behind"},
+        {Plain, Other, 16, false, true, 8, 3, "stop 100, done 1, write 200, done 2",
+         "plain, StopPlainNow: stopped and put first"},
+        {Plain, Same, 36, false, true, 4, 4, "done 1, write 100, done 1",
+         "plain, Replay: plays again after"},
+        {Plain, Same, 48, false, true, 12, 12, "stop 100, done 1, write 100, done 1",
+         "plain, Replay and StopPlainNow: starts again"},
+        {Looping, Other, 2, false, true, 4, 3,
+         "break 100, done 1, write 200, done 2, write 100, done 1",
+         "looping: last pass, then it resumes"},
+        {Looping, Other, 3, false, true, 0, 3, "break 100, done 1, write 200, done 2",
+         "looping, NoResume: last pass"},
+        {Looping, Other, 8, false, true, 4, 3,
+         "stop 100, done 1, write 200, done 2, write 100, done 1",
+         "looping, StopNow: stopped, then it resumes"},
+        {Looping, Other, 9, false, true, 0, 3, "stop 100, done 1, write 200, done 2",
+         "looping, StopNow and NoResume"},
+        {Looping, Same, 35, false, true, 0, 0, "break 100, done 1",
+         "looping, Replay, NoResume: last pass"},
+        {Looping, Same, 35, true, true, 0, 0, "done 1", "looping, Replay, NoResume, loop asked"},
+        {Looping, Same, 34, false, true, 0, 0, "done 1", "looping, Replay, resuming: nothing"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -233,21 +94,25 @@ TEST_F(WaveManTest, ModeTable) {
         manager->SetFolder(folder.Path() + "wav");
         output.Posted.clear();
         ASSERT_TRUE(manager->LoadSound("a", 1, 0));
-        if (row.current != Playing::Nothing) {
-            ASSERT_TRUE(manager->PlayWave(1, 0, row.current == Playing::Looping));
-            ASSERT_EQ(manager->FindSound(1)->IsLooping(), row.current == Playing::Looping);
+        if (row.current != Nothing) {
+            ASSERT_TRUE(manager->PlayWave(1, 0, row.current == Looping));
+            ASSERT_EQ(manager->FindSound(1)->IsLooping(), row.current == Looping);
         }
-        if (!row.same) {
+        if (row.request == Other) {
             ASSERT_TRUE(manager->LoadSound("b", 2, SoundFreeWhenDone));
         }
         output.Log.clear();
-        const std::uint16_t number = row.same ? 1 : 2;
+        const std::uint16_t number = row.request == Same ? 1 : 2;
         EXPECT_EQ(manager->PlayWave(number, row.mode, row.loop), row.answer);
         EXPECT_EQ(manager->FindSound(1)->Flags, row.currentFlags);
         const TSoundNode* node = manager->FindSound(number);
         EXPECT_EQ(node == nullptr ? Freed : node->Flags, row.nodeFlags);
         RunToQuiet();
-        EXPECT_EQ(output.Log, row.log);
+        std::string log;
+        for (const std::string& entry : output.Log) {
+            log += (log.empty() ? "" : ", ") + entry;
+        }
+        EXPECT_EQ(log, row.log);
         EXPECT_EQ(manager->FindPlaying(), nullptr);
         EXPECT_EQ(manager->FindSound(2), nullptr) << "a sound freed when done is gone";
     }
