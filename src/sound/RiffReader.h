@@ -29,8 +29,6 @@ class TRiffReader {
   public:
     explicit TRiffReader(std::istream& stream);
 
-    std::uint64_t FileSize() const { return Size; }
-
     // Finds the next top-level "RIFF" chunk of the form type and moves to its first sub-chunk.
     bool DescendRiff(std::uint32_t formType, TRiffChunk& chunk);
 

@@ -37,7 +37,6 @@ class TSoundNode : public TTarnNode {
 
     const TWaveFormat& Format() const { return Memory.Format(); }
     const TWaveHeader& Header() const { return Memory.Header(); }
-    std::size_t MemorySize() const { return Memory.BlockSize(); }
     bool HasDevice() const { return Device != nullptr; }
 
     static constexpr std::uint32_t LoopForever = 1000;

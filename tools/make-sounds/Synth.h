@@ -31,8 +31,6 @@ class Mix {
     // to 16 bits; never clips.
     std::vector<std::int16_t> Render(double peak) const;
 
-    int SampleRate() const { return Rate; }
-
   private:
     int Rate;
     std::vector<double> Samples;
