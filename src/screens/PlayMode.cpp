@@ -34,6 +34,11 @@ void TGameRoom::LoadPuzzle(int n) {
             candidate = candidate % count + 1;
         }
     }
+    // A number past the collection (an empty file, or one that shrank while the game ran)
+    // has no puzzle to show.
+    if (n > count) {
+        n = 0;
+    }
     THitBox* board = FindHitBox("board");
     if (n < 1) {
         FreeWinSprite();

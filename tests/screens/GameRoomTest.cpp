@@ -178,6 +178,13 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     Type("abc");
     Key(VirtualKey::Down);
     EXPECT_EQ(room->CursorRow, 0) << "no puzzle, no board keys";
+
+    Close();
+    Start(TestWords, "");
+    EXPECT_EQ(room->CurrentPuzzle, 0) << "an empty collection shows no puzzle";
+    EXPECT_EQ(EnabledButtons(), "SELBTN");
+    Close();
+    EXPECT_EQ(folder.Read("puzzle.txt"), "") << "and writes nothing";
 }
 
 // Hints fill the first hinted row not yet on the board; "start" blanks the rows again.
