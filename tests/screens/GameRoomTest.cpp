@@ -368,6 +368,12 @@ TEST_F(GameRoomFixture, HiddenSolver) {
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
     EXPECT_TRUE(room->SolverAbort);
     EXPECT_TRUE(room->IsInVocabulary("hog"));
+
+    // Closing the window stops a search the same way.
+    ui.onPump = [&] { world->RequestQuit(); };
+    Key(RoomKey::F11);
+    EXPECT_FALSE(room->SolverAbort);
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
 }
 
 } // namespace
