@@ -7,7 +7,7 @@ FUZZ_BUILD := build/fuzz
 STAGE := stage
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures format
+.PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures sounds format
 
 all: build
 
@@ -66,6 +66,13 @@ data: deps
 	@$(BUILD)/tools/make-data/make-data /usr/share/dict/scowl data
 	@$(BUILD)/tools/ladderly-tool/ladderly-tool validate data >/dev/null
 	@$(BUILD)/tools/ladderly-tool/ladderly-tool check data >/dev/null
+
+# Regenerates the sound effects we ship in data/wav/ (the same files, byte for byte).
+sounds: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target make-sounds
+	@mkdir -p data/wav
+	@$(BUILD)/tools/make-sounds/make-sounds data/wav
 
 # Redraws the game's pictures in assets/ (the same files on every run); the build packs them.
 pictures: deps

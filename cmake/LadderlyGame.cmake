@@ -5,7 +5,7 @@
 #     ladderly, ladderly-tool     the program and the designers' tool
 #     ladderly.px8                the image library, packed from assets/*.png
 #     wav/                        the sound effects (data/wav/*.wav)
-#     help/                       the help pages (help/), once they exist
+#     help/                       the help pages (help/*.html)
 #     dat/                        every data/*.txt: vocabulary, puzzles and sound table
 #     defaults/                   the settings an installer would write: this folder as
 #                                 "Directory", sound and splash screen on; the user's own
@@ -45,10 +45,8 @@ add_custom_target(ladderly_px8 ALL DEPENDS ${LADDERLY_IMAGE_LIBRARY})
 add_dependencies(ladderly ladderly_px8)
 install(FILES ${LADDERLY_IMAGE_LIBRARY} DESTINATION ${LADDERLY_GAME_DIR})
 
-# The help pages the dialogs' F1 and F2 and the About box's link open, once help/ exists.
-if(EXISTS ${PROJECT_SOURCE_DIR}/help)
-    install(DIRECTORY ${PROJECT_SOURCE_DIR}/help/ DESTINATION ${LADDERLY_GAME_DIR}/help)
-endif()
+# The help pages F1 and F2 and the About box's link open.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/help/ DESTINATION ${LADDERLY_GAME_DIR}/help)
 
 install(CODE "set(LADDERLY_GAME_DIR \"${LADDERLY_GAME_DIR}\")")
 install(CODE [[

@@ -14,6 +14,7 @@ packages=(
     xauth xvfb
     fonts-liberation2
     desktop-file-utils appstream
+    alsa-utils sox pulseaudio
 )
 
 missing=()

@@ -10,7 +10,9 @@
 #include "graphics/PX8Lib.h"
 #include "platform/QtGameTimer.h"
 #include "platform/QtKeys.h"
+#include "platform/QtWaveOutput.h"
 #include "screens/GameDialogs.h"
+#include "sound/AppSound.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -34,9 +36,11 @@ int64_t SystemMilliseconds() {
 
 } // namespace
 
-TFormGame::TFormGame(GameSettings& settings, ApplicationInfo& application, TClock clock)
+TFormGame::TFormGame(GameSettings& settings, ApplicationInfo& application, TClock clock,
+                     std::unique_ptr<IWaveOutput> waveOutput)
     : Settings(settings), Application(application),
-      Clock(clock ? std::move(clock) : TClock(SystemMilliseconds)), LastTick(Clock()) {
+      Clock(clock ? std::move(clock) : TClock(SystemMilliseconds)), LastTick(Clock()),
+      WaveOutput(waveOutput ? std::move(waveOutput) : std::make_unique<QtWaveOutput>()) {
     setWindowTitle(QStringLiteral("Ladderly!"));
     setFixedSize(ClientWidth, ClientHeight);
     setFocusPolicy(Qt::StrongFocus);
@@ -116,6 +120,9 @@ void TFormGame::FormCreate() {
             Application.HelpFile = Settings.InstallFolder + Application.HelpFile;
         }
         InstallGameCursors();
+        // Silent without a device or when switched off; completions come back to WaveDone.
+        Sound = InitSounds(*this, *WaveOutput, Settings.SoundEnabled, Settings.WaveFolder,
+                           Settings.DataFolder);
         World = std::make_unique<TWorld>(gfxaGame);
         World->SetWindow(this);
         SetWorld(World.get());
@@ -128,13 +135,22 @@ void TFormGame::FormCreate() {
 }
 
 TFormGame::~TFormGame() {
+    // A window whose start failed before the sound started leaves the setting as it was read.
+    if (Sound) {
+        Settings.SoundEnabled = Sound->SoundSettingToStore();
+    }
     tmrTick->SetEnabled(false);
     World.reset();
+    Sound.reset();
     // The controls hold pictures of the library: they go before it does.
     delete gfxaGame;
     delete BG;
     THotImage::SetGlobalImageLibrary(nullptr);
     Library.reset();
+}
+
+void TFormGame::WaveDone(const TWaveDoneMessage& message) {
+    SoundDone(message);
 }
 
 void TFormGame::showEvent(QShowEvent* event) {
@@ -232,6 +248,15 @@ void TFormGame::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         RealizeLibraryPalette();
     }
+}
+
+void TFormGame::closeEvent(QCloseEvent* event) {
+    // A command that lets window messages through (the solver's search) may be running below
+    // this event: it stops at its next look at the world, before the world goes.
+    if (World) {
+        World->RequestQuit();
+    }
+    QWidget::closeEvent(event);
 }
 
 void TFormGame::RealizeLibraryPalette() {

@@ -61,12 +61,13 @@ int main(int argc, char** argv) {
     GameSettings& settings = Settings();
     InitSettings(settings, *store, programFolder, platform.Arguments());
     SetErrorLogFolder(settings.InstallFolder);
+    platform.SetHelpFolder(settings.InstallFolder + "help");
 
     const std::unique_ptr<IInstanceLock> lock =
         platform.CreateInstanceLock(InstanceLockName, InstanceMessage);
     int status = 0;
     if (RunStartupChecks(settings, system, *lock, Application())) {
-        RegisterGameRoom();
+        RegisterGameRoom(settings.DataFolder, nullptr);
         TFormGame form(settings, Application());
         lock->SetSignalHandler([&form] { form.BringToFront(); });
         if (!settings.StartupFailed) {

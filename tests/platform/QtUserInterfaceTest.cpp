@@ -130,8 +130,8 @@ TEST(QtUserInterface, InputBoxKeyStateHelpAndAddresses) {
     QTest::keyRelease(&target, Qt::Key_Shift, Qt::NoModifier);
     EXPECT_EQ(ui.KeyShiftState(), 0);
 
-    // Offscreen, help pages and addresses are written to the log instead of a browser, and an
-    // input box is cancelled.
+    // Offscreen, help pages and addresses are written to the log instead of the help window
+    // and a browser, and an input box is cancelled.
     std::ostringstream log;
     QtUserInterface headless(QtUserInterface::Mode::Automatic, log);
     headless.SetHelpFolder("/opt/ladderly/help");
@@ -139,8 +139,8 @@ TEST(QtUserInterface, InputBoxKeyStateHelpAndAddresses) {
     headless.ShowHelp(12);
     EXPECT_FALSE(headless.OpenUrl("https://ladderly.example/"));
     EXPECT_EQ(headless.InputBox("New Puzzle", "Start word:", "cold"), std::nullopt);
-    EXPECT_EQ(log.str(), "Open: file:///opt/ladderly/help/index.html\n"
-                         "Open: file:///opt/ladderly/help/12.html\n"
+    EXPECT_EQ(log.str(), "Help: /opt/ladderly/help/index.html\n"
+                         "Help: /opt/ladderly/help/12.html\n"
                          "Open: https://ladderly.example/\n"
                          "New Puzzle: Start word: [cancelled]\n");
 }
