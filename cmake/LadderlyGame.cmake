@@ -19,7 +19,7 @@ set(LADDERLY_SCREENSHOT_URL "https://ladderly.example.org/screenshots" CACHE STR
     "Where the pictures of desktop/screenshots/ are published, for the AppStream metadata")
 
 add_executable(ladderly src/app/main.cpp)
-target_link_libraries(ladderly PRIVATE ladderly_app_qt)
+target_link_libraries(ladderly PRIVATE ladderly_app_qt ladderly_dialogs)
 ladderly_warnings(ladderly)
 
 install(TARGETS ladderly RUNTIME DESTINATION ${LADDERLY_GAME_DIR})

@@ -9,6 +9,7 @@
 #include "base/ErrorLog.h"
 #include "base/Messages.h"
 #include "platform/QtPlatform.h"
+#include "screens/dialogs/QtGameDialogs.h"
 
 #include <QApplication>
 #include <QImage>
@@ -67,11 +68,17 @@ int main(int argc, char** argv) {
         platform.CreateInstanceLock(InstanceLockName, InstanceMessage);
     int status = 0;
     if (RunStartupChecks(settings, system, *lock, Application())) {
-        RegisterGameRoom(settings.DataFolder, nullptr);
+        const std::optional<std::string> screenshot = ScreenshotFile(platform.Arguments());
+        // Nobody attends a screenshot run, so no dialog may wait for an answer there.
+        QtGameDialogs dialogs(settings.SplashScreen, Application().Title,
+                              screenshot ? QtGameDialogs::Mode::Headless
+                                         : QtGameDialogs::Mode::Automatic);
+        RegisterGameRoom(settings.DataFolder, &dialogs);
         TFormGame form(settings, Application());
+        form.SetGameDialogs(&dialogs);
         lock->SetSignalHandler([&form] { form.BringToFront(); });
         if (!settings.StartupFailed) {
-            status = RunGame(form, ScreenshotFile(platform.Arguments()));
+            status = RunGame(form, screenshot);
         }
         lock->SetSignalHandler(nullptr);
     }

@@ -52,15 +52,3 @@ void QtGameDialogs::ShowAbout() {
         about->exec();
     }
 }
-
-void QtGameDialogs::ShowAboutAtStartup(bool unattended) {
-    if (!splashScreen) {
-        return;
-    }
-    if (unattended) {
-        log << "Ladderly: the About box is not shown at start-up in an unattended run."
-            << std::endl;
-        return;
-    }
-    ShowAbout();
-}

@@ -18,7 +18,7 @@ class QtGameDialogs : public IGameDialogs {
     enum class Mode {
         Automatic,   // headless on the offscreen and minimal platforms, interactive elsewhere
         Interactive, // always shown
-        Headless,    // never shown
+        Headless,    // never shown, as in a screenshot run, which nobody attends
     };
 
     // Needs a QApplication. splashSetting is the setting the About box's check box writes; it
@@ -34,11 +34,6 @@ class QtGameDialogs : public IGameDialogs {
     int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) override;
     bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override;
     void ShowAbout() override;
-
-    // For the main window's first showing: the About box when the splash-screen setting is on.
-    // unattended (a screenshot run) leaves it out as the headless platforms do, with a note on
-    // the log.
-    void ShowAboutAtStartup(bool unattended = false);
 
     TDlgAbout& About() { return *about; }
 
