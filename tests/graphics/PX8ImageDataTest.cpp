@@ -35,6 +35,31 @@ TEST(PX8ImageData, RowAccessChecksItsCoordinates) {
     }
 }
 
+// Rows are stored bottom-up: a step down a picture row moves one stride back in memory inside
+// a segment; the one step into the other segment goes through StartLine.
+TEST(PX8ImageData, SteppingCrossesSegments) {
+    TestSurface s(200, 340);
+    int32_t y = 0;
+    uint8_t* row = s->StartLine(0, 0);
+    int crossings = 0;
+    for (; y < 339; row[0] = static_cast<uint8_t>(y)) {
+        uint8_t* next = s->NextStartLine(row, 0, y);
+        crossings += next != row - s->Stride();
+        row = next;
+    }
+    for (; y > 0; row[1] = static_cast<uint8_t>(y)) {
+        uint8_t* next = s->PrevStartLine(row, 0, y);
+        crossings += next != row + s->Stride();
+        row = next;
+    }
+    s->UnlockSegment(0, y);
+    EXPECT_EQ(crossings, 2);
+    for (int32_t line : {1, 169, 170, 171, 339}) {
+        EXPECT_EQ(s->GetPixel({0, line}), static_cast<uint8_t>(line));
+        EXPECT_EQ(s->GetPixel({1, 339 - line}), static_cast<uint8_t>(339 - line));
+    }
+}
+
 // Copies and stretches, flips and transparency are the model-based test's; a clip rectangle
 // reaching past the surface draws only on it, under the layers.
 TEST(PX8ImageData, BlitClipsToTheSurface) {
