@@ -29,6 +29,7 @@ TEST(Geometry, MergeRects) {
         // Touching along a whole edge: one rectangle, whichever comes first.
         {{0, 0, 10, 10}, {0, 10, 10, 20}, {{0, 0, 10, 20}}},
         {{0, 0, 10, 10}, {10, 0, 20, 10}, {{0, 0, 20, 10}}},
+        {{10, 0, 20, 10}, {0, 0, 10, 10}, {{0, 0, 20, 10}}},
         // Apart, or touching along part of an edge: both as they are.
         {{0, 0, 10, 10}, {0, 11, 10, 20}, {{0, 0, 10, 10}, {0, 11, 10, 20}}},
         {{0, 0, 10, 10}, {10, 0, 20, 5}, {{0, 0, 10, 10}, {10, 0, 20, 5}}},

@@ -74,6 +74,7 @@ TEST(TarnList, RandomEditsMatchAVector) {
             break;
         default:
             EXPECT_EQ(list.Add(std::unique_ptr<TTarnNode>()), nullptr);
+            EXPECT_EQ(list.AddFirst(std::unique_ptr<TTarnNode>()), nullptr);
             EXPECT_EQ(list.InsertAfter(pick, std::unique_ptr<TTarnNode>()), nullptr);
             EXPECT_EQ(list.Remove(stranger), nullptr);
         }
