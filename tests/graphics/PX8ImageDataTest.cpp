@@ -60,6 +60,26 @@ TEST(PX8ImageData, SteppingCrossesSegments) {
     }
 }
 
+// Whole rows between two-segment pictures whose segment boundaries fall on different rows of
+// the copy.
+TEST(PX8ImageData, BlitWholeRowsAcrossSegments) {
+    for (const auto& [dest, top] : {std::pair{TPoint{0, 7}, 0}, {TPoint{0, -20}, 3}}) {
+        TestSurface source(200, 340);
+        for (int32_t y = 0; y < 340; ++y) {
+            source->FillRect({0, y, 200, y + 1}, static_cast<uint8_t>(y));
+            source->FillRect({1 + y % 199, y, 2 + y % 199, y + 1}, 255);
+        }
+        TestSurface target(200, 340);
+        target->Blit(dest, *source, {0, top, 200, 340});
+        for (int32_t y = 0; y < 340; ++y) {
+            const int32_t sy = y - dest.Y + top;
+            const bool inside = sy >= top && sy < 340;
+            ASSERT_EQ(target->GetPixel({0, y}), inside ? static_cast<uint8_t>(sy) : 0) << y;
+            ASSERT_TRUE(!inside || target->GetPixel({1 + sy % 199, y}) == 255) << y;
+        }
+    }
+}
+
 // Copies and stretches, flips and transparency are the model-based test's; a clip rectangle
 // reaching past the surface draws only on it, under the layers.
 TEST(PX8ImageData, BlitClipsToTheSurface) {
