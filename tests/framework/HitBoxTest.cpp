@@ -65,4 +65,9 @@ TEST_F(HitBoxTest, HoverPressDetailsAndDisabledCursors) {
     EXPECT_EQ(script.GetCursor(2, 5), 2);
     script.SetEnabled(false);
     EXPECT_EQ(script.GetCursor(2, 5), 0);
+    // A plain box only clicks, and keeps nothing.
+    THitBox plain("plain", {0, 0, 1, 1});
+    EXPECT_FALSE(plain.MouseDown(0, 0, 0, 0) || plain.DragMove(0, 0) || plain.MouseOver(0, 0) ||
+                 plain.MouseUp(0, 0));
+    plain.Hold(1);
 }
