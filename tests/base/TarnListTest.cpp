@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <typeinfo>
 #include <vector>
 
@@ -35,63 +36,65 @@ std::vector<TTarnNode*> Walk(const TTarnList& list) {
 
 } // namespace
 
-TEST(TarnList, InsertionsAndPositions) {
+// Random insertions and removals agree with a vector of the same nodes: both walks, positions,
+// and every removed node handed back unlinked. Null nodes and strangers change nothing.
+TEST(TarnList, RandomEditsMatchAVector) {
+    std::mt19937 random(3);
     TTarnList list;
-    TTarnNode* b = list.Add(std::make_unique<TTarnNode>());
-    TTarnNode* a = list.AddFirst(std::make_unique<TTarnNode>());
-    TTarnNode* d = list.InsertAfter(b, std::make_unique<TTarnNode>());       // after the tail
-    TTarnNode* c = list.InsertAfter(b, std::make_unique<TTarnNode>());       // in the middle
-    TTarnNode* z = list.InsertAfter(nullptr, std::make_unique<TTarnNode>()); // at the head
-    EXPECT_EQ(list.Add(std::unique_ptr<TTarnNode>()), nullptr);
-    EXPECT_EQ(list.AddFirst(std::unique_ptr<TTarnNode>()), nullptr);
-    EXPECT_EQ(list.InsertAfter(a, std::unique_ptr<TTarnNode>()), nullptr);
-    EXPECT_EQ(Walk(list), (std::vector<TTarnNode*>{z, a, b, c, d}));
-    EXPECT_EQ(list.Count(), 5);
-
-    TTarnNode stranger;
-    const std::vector<std::pair<int16_t, TTarnNode*>> items = {
-        {-1, nullptr}, {0, nullptr}, {1, z}, {5, d}, {6, nullptr}, {32767, nullptr}};
-    for (const auto& [position, node] : items) {
-        EXPECT_EQ(list.Item(position), node) << position;
-        if (node != nullptr) {
-            EXPECT_EQ(list.IndexOf(node), position);
+    std::vector<TTarnNode*> model;
+    TTarnList theirs; // a stranger: linked, but into another list
+    theirs.Add(std::make_unique<TTarnNode>());
+    TTarnNode* stranger = theirs.Add(std::make_unique<TTarnNode>());
+    for (int step = 0; step < 2000; ++step) {
+        const auto at = model.empty() ? 0 : random() % model.size();
+        TTarnNode* pick = model.empty() ? nullptr : model[at];
+        std::unique_ptr<TTarnNode> taken;
+        switch (random() % 7) {
+        case 0:
+            model.push_back(list.Add(std::make_unique<TTarnNode>()));
+            break;
+        case 1:
+            model.insert(model.begin(), list.AddFirst(std::make_unique<TTarnNode>()));
+            break;
+        case 2: // after a node, or at the head when none is given
+            model.insert(model.begin() + (pick == nullptr ? 0 : static_cast<long>(at) + 1),
+                         list.InsertAfter(pick, std::make_unique<TTarnNode>()));
+            break;
+        case 3:
+            taken = list.Remove(pick);
+            std::erase(model, pick);
+            break;
+        case 4:
+            taken = list.RemoveFirst();
+            model.erase(model.begin(), model.begin() + (model.empty() ? 0 : 1));
+            break;
+        case 5:
+            taken = list.RemoveLast();
+            model.resize(model.empty() ? 0 : model.size() - 1);
+            break;
+        default:
+            EXPECT_EQ(list.Add(std::unique_ptr<TTarnNode>()), nullptr);
+            EXPECT_EQ(list.AddFirst(std::unique_ptr<TTarnNode>()), nullptr);
+            EXPECT_EQ(list.InsertAfter(pick, std::unique_ptr<TTarnNode>()), nullptr);
+            EXPECT_EQ(list.Remove(stranger), nullptr);
+        }
+        ASSERT_TRUE(taken == nullptr || (taken->Next() == nullptr && taken->Prev() == nullptr &&
+                                         !list.Contains(taken.get())));
+        ASSERT_EQ(Walk(list), model) << step;
+        ASSERT_EQ(list.Count(), static_cast<int16_t>(model.size()));
+        if (!model.empty()) {
+            const auto k = static_cast<int16_t>(random() % model.size());
+            ASSERT_EQ(list.Item(static_cast<int16_t>(k + 1)), model[static_cast<size_t>(k)]);
+            ASSERT_EQ(list.IndexOf(model[static_cast<size_t>(k)]), k + 1);
         }
     }
-    EXPECT_EQ(list.IndexOf(&stranger), 0);
-    EXPECT_EQ(list.IndexOf(nullptr), 0);
-    EXPECT_FALSE(list.Contains(&stranger));
-}
-
-TEST(TarnList, RemovalsHandTheNodeToTheCaller) {
-    TTarnList list;
-    std::vector<TTarnNode*> n;
-    for (int i = 0; i < 6; ++i) {
-        n.push_back(list.Add(std::make_unique<TTarnNode>()));
+    const auto size = static_cast<int16_t>(model.size());
+    for (const int16_t position : {int16_t{-1}, int16_t{0}, static_cast<int16_t>(size + 1)}) {
+        EXPECT_EQ(list.Item(position), nullptr) << position;
     }
-    const auto check = [&list](std::unique_ptr<TTarnNode> taken,
-                               const std::vector<TTarnNode*>& left) {
-        ASSERT_NE(taken, nullptr);
-        EXPECT_EQ(taken->Next(), nullptr);
-        EXPECT_EQ(taken->Prev(), nullptr);
-        EXPECT_EQ(Walk(list), left);
-    };
-    TTarnList theirs;
-    TTarnNode* foreign = theirs.Add(std::make_unique<TTarnNode>());
-    EXPECT_EQ(list.Remove(foreign), nullptr);
-    EXPECT_EQ(Walk(theirs), std::vector<TTarnNode*>{foreign});
-    check(list.Remove(n[2]), {n[0], n[1], n[3], n[4], n[5]});
-    check(list.Remove(n[0]), {n[1], n[3], n[4], n[5]});
-    check(list.Remove(n[5]), {n[1], n[3], n[4]});
-    check(list.RemoveFirst(), {n[3], n[4]});
-    check(list.RemoveLast(), {n[3]});
-    check(list.RemoveLast(), {});
-    n[0] = list.Add(std::make_unique<TTarnNode>());
-    check(list.Remove(n[0]), {});
-    EXPECT_EQ(list.Head(), nullptr);
-    EXPECT_EQ(list.Tail(), nullptr);
-    EXPECT_EQ(list.RemoveFirst(), nullptr);
-    EXPECT_EQ(list.RemoveLast(), nullptr);
-    EXPECT_EQ(list.Remove(nullptr), nullptr);
+    EXPECT_EQ(list.IndexOf(stranger), 0);
+    EXPECT_FALSE(list.Contains(stranger));
+    EXPECT_EQ(Walk(theirs).size(), 2u);
 }
 
 TEST(TarnList, ClearMoveAndDestructionFreeLinkedNodesOnly) {

@@ -2,7 +2,6 @@
 #include "dialogs/DialogDriver.h"
 #include "fakes/FakeUserInterface.h"
 #include "screens/PuzzleSelection.h"
-#include "screens/dialogs/PuzzleListModel.h"
 #include "screens/dialogs/QtGameDialogs.h"
 
 #include <QGroupBox>
@@ -10,7 +9,6 @@
 #include <QTreeView>
 
 #include <algorithm>
-#include <random>
 
 namespace {
 
@@ -218,47 +216,4 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
         EXPECT_EQ(f.Select(c.step), c.result);
         EXPECT_EQ(f.core.CurrentPuzzle, c.currentAfter);
     }
-}
-
-TEST(PuzzleSelector, TenThousandPuzzlesKeepTheSelectionInViewAndSortLikeAStableSort) {
-    TestApplication();
-    FakeUserInterface ui;
-    std::mt19937 random(15);
-    std::vector<TSelectorEntry> entries;
-    std::vector<TPuzzleItem> model;
-    for (int n = 1; n <= 10000; ++n) {
-        const char start = static_cast<char>('A' + random() % 6);
-        const char end = static_cast<char>('A' + random() % 3);
-        entries.push_back({std::to_string(2 + random() % 9) + " " + start + " " + end, n});
-        model.push_back(SplitPuzzleEntry(entries.back().Text, n - 1));
-    }
-    int32_t position = 7000;
-    const DialogDriver<TDlgSelect> driver([&model](TDlgSelect& dialog) {
-        EXPECT_TRUE(SelectionInView(dialog));
-        int sortColumn = 0;
-        bool descending = false;
-        for (const int column : {2, 2, 0, 1}) {
-            descending = column == sortColumn ? !descending : false;
-            sortColumn = column;
-            std::stable_sort(model.begin(), model.end(),
-                             [column](const TPuzzleItem& a, const TPuzzleItem& b) {
-                                 return ComparePuzzleItems(a, b, column, false) < 0;
-                             });
-            if (descending) {
-                std::reverse(model.begin(), model.end());
-            }
-            ClickHeader(dialog, column);
-            std::vector<std::string> expected;
-            for (const TPuzzleItem& item : model) {
-                expected.push_back(item.Columns[0] + " " + item.Columns[1] + " " + item.Columns[2]);
-            }
-            EXPECT_TRUE(Rows(dialog) == expected)
-                << "column " << column << (descending ? " descending" : "");
-            EXPECT_TRUE(SelectionInView(dialog));
-        }
-        EXPECT_EQ(dialog.SelectedPosition(), 7000);
-        Button(dialog, "Play").click();
-    });
-    EXPECT_EQ(ExecuteSelector(entries, position), SelectorResult::Play);
-    EXPECT_EQ(position, 7000);
 }

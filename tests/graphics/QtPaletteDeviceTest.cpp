@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -26,22 +27,17 @@ TEST(QtPaletteDevice, TransfersBottomUpRowsThroughThePalette) {
         const char* what;
         int32_t sourceX, sourceY, width, height, destX, destY;
         int32_t rows;
-        std::vector<int> screen; // 6 x 4 red values, -1 = untouched
+        const char* screen; // 4 rows of 6 red values, two digits each, ".." untouched
     };
     const Case cases[] = {
-        {"the whole block", 0, 0, 4, 3, 1, 0, 3, {-1, 20, 21, 22, 23, -1, -1, 10, 11, 12, 13, -1,
-                                                  -1, 0,  1,  2,  3,  -1, -1, -1, -1, -1, -1, -1}},
-        {"the middle row, shifted", 1, 1, 2, 1, 0, 3, 1, {-1, -1, -1, -1, -1, -1, -1, -1,
-                                                          -1, -1, -1, -1, -1, -1, -1, -1,
-                                                          -1, -1, 11, 12, -1, -1, -1, -1}},
-        {"clipped on the left and the top", 0, 0, 4, 3, -2, -1, 3, {12, 13, -1, -1, -1, -1,
-                                                                    2,  3,  -1, -1, -1, -1,
-                                                                    -1, -1, -1, -1, -1, -1,
-                                                                    -1, -1, -1, -1, -1, -1}},
-        {"rows above the block are left out", 0, 2, 4, 2, 0, 0, 1, {-1, -1, -1, -1, -1, -1,
-                                                                    20, 21, 22, 23, -1, -1,
-                                                                    -1, -1, -1, -1, -1, -1,
-                                                                    -1, -1, -1, -1, -1, -1}},
+        {"the whole block", 0, 0, 4, 3, 1, 0, 3,
+         "..20212223....10111213....00010203.............."},
+        {"the middle row, shifted", 1, 1, 2, 1, 0, 3, 1,
+         "....................................1112........"},
+        {"clipped on the left and the top", 0, 0, 4, 3, -2, -1, 3,
+         "1213........0203................................"},
+        {"rows above the block are left out", 0, 2, 4, 2, 0, 0, 1,
+         "............20212223............................"},
     };
     for (const Case& c : cases) {
         QImage screen(6, 4, QImage::Format_RGB32);
@@ -54,7 +50,8 @@ TEST(QtPaletteDevice, TransfersBottomUpRowsThroughThePalette) {
             << c.what;
         for (int y = 0; y < 4; ++y) {
             for (int x = 0; x < 6; ++x) {
-                const int expected = c.screen[static_cast<std::size_t>(y * 6 + x)];
+                const std::string cell(c.screen + 2 * (y * 6 + x), 2);
+                const int expected = cell == ".." ? -1 : std::stoi(cell);
                 const QRgb pixel = screen.pixel(x, y);
                 if (expected < 0) {
                     EXPECT_EQ(pixel, qRgb(255, 255, 255)) << c.what << " at " << x << "," << y;

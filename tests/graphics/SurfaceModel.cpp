@@ -13,9 +13,8 @@ namespace {
 constexpr int SurfaceCount = 5;
 
 std::string Show(const TRect& r) {
-    std::ostringstream out;
-    out << " (" << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom << ")";
-    return out.str();
+    return " (" + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
+           std::to_string(r.Right) + "," + std::to_string(r.Bottom) + ")";
 }
 
 // Runs the operation and compares the message it raises with the one expected ("" = none).
@@ -255,7 +254,7 @@ std::string SurfaceScenario::Apply(std::string& description) {
     const auto number = static_cast<uint16_t>(choices.Pick(4));
     const uint16_t priority = RandomPriority();
     const bool flag = choices.Pick(2) == 0;
-    const uint32_t operation = choices.Pick(16);
+    const uint32_t operation = choices.Pick(15);
     what << "operation " << operation << " on " << o << " with " << s << Show(r) << Show(q) << " ("
          << p.X << "," << p.Y << ") " << number << " " << priority << " " << flag;
     description = what.str();
@@ -435,22 +434,7 @@ std::string SurfaceScenario::Apply(std::string& description) {
             mo.clip = {0, 0, mo.width, mo.height};
         }
         break;
-    case 14: {
-        // Flags of a surface that nobody shows may change at will.
-        bool shown = false;
-        for (int owner = 0; owner < SurfaceCount; ++owner) {
-            shown = shown || FindLayer(owner, s) >= 0;
-        }
-        if (!shown) {
-            ModelSurface& source = model[static_cast<size_t>(s)];
-            source.flipHorizontal = ss.FlipHorizontal = (number & 1) != 0;
-            source.flipVertical = ss.FlipVertical = (number & 2) != 0;
-            source.transparent = flag;
-            ss.SetTransparency(source.transparentIndex, flag);
-        }
-        break;
-    }
-    case 15:
+    case 14:
         if (number == 0) {
             Destroy(s);
             Create(s);

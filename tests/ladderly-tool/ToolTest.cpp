@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sstream>
-#include <sys/stat.h>
 
 namespace {
 struct ToolRun {
@@ -27,7 +25,7 @@ TEST(LadderlyTool, StepAndUsage) {
     struct Case {
         std::vector<std::string> args;
         int status;
-        const char* out;
+        const char* out; // nullptr: the usage
     };
     const Case cases[] = {
         {{"step", "A", "cat", "cart"}, 0, "valid\n"},
@@ -41,23 +39,20 @@ TEST(LadderlyTool, StepAndUsage) {
         {{"frobnicate"}, 2, ""},
         {{"validate"}, 2, ""},
         {{"validate", "a", "b"}, 2, ""},
+        {{"--help"}, 0, nullptr},
+        {{"step", "--help"}, 0, nullptr},
+        {{"validate", "--help"}, 0, nullptr},
     };
     for (const Case& c : cases) {
         const ToolRun run = RunWith(c.args);
         const std::string name = testing::PrintToString(c.args);
         EXPECT_EQ(run.status, c.status) << name;
-        EXPECT_EQ(run.out, c.out) << name;
+        if (c.out == nullptr) {
+            EXPECT_NE(run.out.find("usage: ladderly-tool"), std::string::npos) << name;
+        } else {
+            EXPECT_EQ(run.out, c.out) << name;
+        }
         EXPECT_EQ(run.err.empty(), c.status != 2) << name;
-    }
-}
-
-TEST(LadderlyTool, HelpOfEachCommand) {
-    const std::vector<std::string> helps[] = {
-        {"--help"}, {"step", "--help"}, {"validate", "--help"}};
-    for (const auto& args : helps) {
-        const ToolRun run = RunWith(args);
-        EXPECT_EQ(run.status, 0) << args[0];
-        EXPECT_NE(run.out.find("usage: ladderly-tool"), std::string::npos) << args[0];
     }
 }
 
@@ -101,14 +96,6 @@ TEST(LadderlyTool, Validate) {
         EXPECT_EQ(run.status, c.status) << c.name;
         EXPECT_EQ(run.out, c.out) << c.name;
     }
-    // A puzzle file dated 1970 is read like any other.
-    TempFolder old;
-    old.Write("vocab.txt", "cat\r\n");
-    const timespec epoch[2] = {{0, UTIME_OMIT}, {0, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, old.Write("puzzle.txt", "cat\r\ndog\r\nccc\r\n\r\n").c_str(),
-                          epoch, 0),
-              0);
-    EXPECT_EQ(RunWith({"validate", old.Path()}).status, 1);
     const ToolRun missing = RunWith({"validate", "/nonexistent/ladderly"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
