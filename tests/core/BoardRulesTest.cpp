@@ -57,7 +57,7 @@ TEST(BoardRules, InferStepActions) {
 }
 
 // Rows and codes before and after: codes follow the lengths, and a row more than one letter off
-// its neighbour is padded or cut, the repair cascading down the board.
+// its neighbour is padded or cut, the repair cascading down the board; the end word stays.
 TEST(BoardRules, NormalizeRowLengths) {
     const std::tuple<const char*, std::string, const char*, std::string> cases[] = {
         {"CAT/CART/DART", "AC", "CAT/CART/DART", "AC"},
@@ -65,6 +65,8 @@ TEST(BoardRules, NormalizeRowLengths) {
         {"CARTS/   /BAT", "CC", "CARTS/    /BAT", "RR"},
         {"A/   /AT", "CC", "A/  /AT", "AC"},
         {"ABCDE/ /  /ABC", "CCC", "ABCDE/    /   /ABC", "RRC"},
+        {"CARTS/CART/CA", "RC", "CARTS/CART/CA", "RR"},
+        {"A/AB/ABCD", "AC", "A/AB/ABCD", "AA"},
     };
     for (const auto& [rows, codes, expectedRows, expectedCodes] : cases) {
         TPuzzleCore core;
