@@ -7,7 +7,7 @@ FUZZ_BUILD := build/fuzz
 STAGE := stage
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build stage run test test-release test-asan fuzz-build fuzz-check fuzz bench data format
+.PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures format
 
 all: build
 
@@ -18,13 +18,22 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-stage: build
+# Only what `make run` starts: the game and ladderly-tool, not the tests and benchmarks.
+game: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target ladderly ladderly-tool
+
+stage: game
 	@rm -rf $(STAGE)
 	@cmake --install $(BUILD) --prefix $(CURDIR)/$(STAGE) >/dev/null
 	@echo "Staged the game in $(STAGE)/"
 
 run: stage
 	@./scripts/run-staged.sh $(STAGE)
+
+# The picture of the first screen the README shows.
+screenshot: stage
+	@./scripts/screenshot.sh $(STAGE) docs/screenshot.png
 
 test-release: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -56,6 +65,12 @@ data: deps
 	@cmake --build $(BUILD) -j $(JOBS) --target make-data ladderly-tool
 	@$(BUILD)/tools/make-data/make-data /usr/share/dict/scowl data
 	@$(BUILD)/tools/ladderly-tool/ladderly-tool validate data >/dev/null
+
+# Redraws the game's pictures in assets/ (the same files on every run); the build packs them.
+pictures: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target make-pictures
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make-pictures/make-pictures assets
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

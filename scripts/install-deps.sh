@@ -10,6 +10,7 @@ packages=(
     libpng-dev
     clang libclang-rt-14-dev
     scowl
+    fonts-dejavu-core fonts-dejavu-extra fonts-comfortaa
     xauth xvfb
 )
 

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# run-staged.sh STAGE: starts the staged game. Without a display it says so and runs the
-# program offscreen, where every message box is written to standard error.
+# run-staged.sh STAGE: starts the staged game. Without a display it says so, tells how to see
+# the game anyway, and ends with status 1.
 set -euo pipefail
 stage=$1
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display found: running Ladderly offscreen; its messages appear below." >&2
-    export QT_QPA_PLATFORM=offscreen
+    cat >&2 <<TEXT
+No display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so Ladderly cannot open its
+window here. To see the game's first screen without a display:
+
+    make screenshot                      # writes docs/screenshot.png
+
+or start it under a virtual X server:  xvfb-run -a $stage/ladderly
+TEXT
+    exit 1
 fi
 exec "$stage/ladderly" "$@"

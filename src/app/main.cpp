@@ -1,12 +1,52 @@
-// Ladderly's entry point: wires the Qt platform to the start-up sequence.
+// Ladderly's entry point: wires the Qt platform to the start-up sequence, creates the main
+// window and runs the game. "--screenshot FILE" (other arguments are ignored as ever) shows
+// the first screen, writes the window's client area to FILE as a PNG and ends.
 
-#include "app/Main.h"
+#include "app/FormGame.h"
+#include "app/GameRooms.h"
 #include "app/InitGame.h"
+#include "app/Main.h"
 #include "base/ErrorLog.h"
 #include "base/Messages.h"
 #include "platform/QtPlatform.h"
 
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+
 #include <iostream>
+#include <optional>
+
+namespace {
+
+std::optional<std::string> ScreenshotFile(const std::vector<std::string>& arguments) {
+    for (std::size_t at = 0; at + 1 < arguments.size(); ++at) {
+        if (arguments[at] == "--screenshot") {
+            return arguments[at + 1];
+        }
+    }
+    return std::nullopt;
+}
+
+// Shows the window and runs the event loop until it closes; with a screenshot file the window
+// closes as soon as its first screen is drawn. Returns the exit status.
+int RunGame(TFormGame& form, const std::optional<std::string>& screenshot) {
+    bool saved = false;
+    if (screenshot) {
+        form.OnShown = [&form, &saved, &screenshot] {
+            saved = form.grab().toImage().save(QString::fromStdString(*screenshot), "PNG");
+            if (!saved) {
+                std::cerr << "Ladderly: cannot write the screenshot \"" << *screenshot << "\"\n";
+            }
+            form.close();
+        };
+    }
+    form.show();
+    QApplication::exec();
+    return screenshot && !saved ? 1 : 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QtPlatform platform(argc, argv);
@@ -24,12 +64,18 @@ int main(int argc, char** argv) {
 
     const std::unique_ptr<IInstanceLock> lock =
         platform.CreateInstanceLock(InstanceLockName, InstanceMessage);
+    int status = 0;
     if (RunStartupChecks(settings, system, *lock, Application())) {
-        std::cerr << "Ladderly: the installation is complete, but the game screen is not built "
-                     "yet.\n";
+        RegisterGameRoom();
+        TFormGame form(settings, Application());
+        lock->SetSignalHandler([&form] { form.BringToFront(); });
+        if (!settings.StartupFailed) {
+            status = RunGame(form, ScreenshotFile(platform.Arguments()));
+        }
+        lock->SetSignalHandler(nullptr);
     }
 
     SaveSettings(settings, *store);
     SetUserInterface(nullptr);
-    return 0;
+    return settings.StartupFailed ? 1 : status;
 }

@@ -17,6 +17,12 @@
 #include <utility>
 #include <vector>
 
+// The judgement of one board row by a solution check.
+inline constexpr uint8_t rsNotInVocabulary = 1; // complete, but not a word of the vocabulary
+inline constexpr uint8_t rsBadStep = 2;         // a known word the row's action cannot reach
+inline constexpr uint8_t rsIncomplete = 3;      // the row still holds a blank
+inline constexpr uint8_t rsOK = 4;
+
 // One line of the puzzle collection with its attached value: the error flag on a puzzle's first
 // line (0 = no errors, 1 = has errors), 0 on the other lines.
 struct TPuzzleLine {
@@ -78,6 +84,16 @@ class TPuzzleCore {
     int RowLength(int r) const;
     bool InferStepActions();
     bool NormalizeRowLengths();
+
+    // Solution checking: judges every row into RowStatus; true when all rows are rsOK. A
+    // loud check in edit mode offers to add the unknown words to the vocabulary.
+    bool CheckSolution(bool quiet);
+
+    // The ladder solver: a depth-first search that fills rows 2 .. RowCount - 1 from the
+    // vocabulary, honouring the action codes and hints. The vocabulary is in length order
+    // while it runs and back in its own order when SolveLadder returns, also by a fault.
+    void SolveLadder();
+    bool SolveFromRow(int r);
 
     // The puzzle on the board. Puts puzzle n's words and codes on the board (in play mode the
     // first puzzle from n on without errors, 0 for none) and blanks the rows between them,
@@ -148,6 +164,27 @@ class TPuzzleCore {
     bool NewPuzzle = false;
     std::string EditStartActions;
     std::string EditStartHints;
+
+    // Solution checking: RowStatus[1..RowCount] as judged by the last check; ShowMarks asks
+    // the board to draw them; Solved is set when a playing player's ladder is complete and
+    // correct.
+    std::array<uint8_t, MaxRows + 1> RowStatus{};
+    bool ShowMarks = false;
+    bool Solved = false;
+
+    // The solver: LengthIndex[L] is the position of the first word of at least L letters in
+    // the length-ordered vocabulary.
+    std::array<int32_t, 9> LengthIndex{};
+    bool SolverUnlocked = false;
+    bool SolverAbort = false;
+
+  protected:
+    // What a screen adds to a check: the win when solved is new (Solved is set afterwards),
+    // otherwise the marks of a loud check. The core alone shows nothing.
+    virtual void ShowCheckResult(bool newlySolved, bool quiet);
+    // The solver asks whether to give up, and shows each row it changes.
+    virtual bool SolverStopped() const { return SolverAbort; }
+    virtual void ShowSolverRow(int r);
 
   private:
     std::filesystem::path FilePath(std::string_view name) const { return DataFolder_ / name; }

@@ -179,6 +179,7 @@ void TPuzzleCore::RemoveDeletedPuzzles() {
         const auto first = PuzzleLines.begin() + (n - 1) * LinesPerPuzzle;
         PuzzleLines.erase(first, first + LinesPerPuzzle);
         --PuzzleCount;
+        PuzzlesModified = true;
         if (CurrentPuzzle >= n) {
             if (CurrentPuzzle > 1) {
                 --CurrentPuzzle;
@@ -187,7 +188,6 @@ void TPuzzleCore::RemoveDeletedPuzzles() {
             }
         }
     }
-    PuzzlesModified = true;
 }
 
 std::string TPuzzleCore::GetHint(int r) const {

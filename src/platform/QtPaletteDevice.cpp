@@ -9,10 +9,16 @@ QtPaletteDevice::QtPaletteDevice(QImage& image) : target(image) {
     }
 }
 
-void QtPaletteDevice::SetPalette(const TPaletteEntries& palette) {
+int QtPaletteDevice::SetPalette(const TPaletteEntries& palette) {
+    int changed = 0;
     for (std::size_t i = 0; i < colours.size(); ++i) {
-        colours[i] = qRgb(palette[i].Red, palette[i].Green, palette[i].Blue);
+        const QRgb colour = qRgb(palette[i].Red, palette[i].Green, palette[i].Blue);
+        if (colours[i] != colour) {
+            colours[i] = colour;
+            ++changed;
+        }
     }
+    return changed;
 }
 
 int32_t QtPaletteDevice::TransferRows(const TIndexedRows& block, int32_t sourceX, int32_t sourceY,

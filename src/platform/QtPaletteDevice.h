@@ -14,8 +14,8 @@ class QtPaletteDevice : public IPaletteDevice {
     // `target` must be Format_RGB32 or Format_ARGB32 and outlive the device.
     explicit QtPaletteDevice(QImage& target);
 
-    // The colours the indices stand for (the realised palette).
-    void SetPalette(const TPaletteEntries& palette);
+    // The colours the indices stand for (the realised palette); returns how many changed.
+    int SetPalette(const TPaletteEntries& palette);
 
     int32_t TransferRows(const TIndexedRows& block, int32_t sourceX, int32_t sourceY, int32_t width,
                          int32_t height, int32_t destX, int32_t destY) override;

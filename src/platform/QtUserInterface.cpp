@@ -1,6 +1,6 @@
 #include "platform/QtUserInterface.h"
 
-#include "platform/InputCodes.h"
+#include "platform/QtKeys.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -134,18 +134,7 @@ std::optional<std::string> QtUserInterface::InputBox(const std::string& caption,
 }
 
 uint8_t QtUserInterface::KeyShiftState() {
-    const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
-    uint8_t shift = 0;
-    if (modifiers & Qt::ShiftModifier) {
-        shift |= ShiftState::Shift;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        shift |= ShiftState::Ctrl;
-    }
-    if (modifiers & Qt::AltModifier) {
-        shift |= ShiftState::Alt;
-    }
-    return shift;
+    return ShiftStateOf(QGuiApplication::queryKeyboardModifiers());
 }
 
 void QtUserInterface::ShowHelp(int context) {

@@ -3,25 +3,11 @@
 
 #include "base/Util.h"
 #include "framework/FrameSet.h"
-#include "graphics/PX8Lib.h"
-#include "graphics/PX8Stream.h"
-#include "graphics/PX8Writer.h"
+#include "graphics/LibraryKit.h"
 
 #include <memory>
 #include <string>
 #include <vector>
-
-// A picture whose pixel (x, y) is base + x + 16 * y.
-inline TPX8Picture CountingPicture(const std::string& name, uint16_t width, uint16_t height,
-                                   uint8_t base) {
-    TPX8Picture picture{name, width, height, {}, false, 0};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            picture.Pixels.push_back(static_cast<uint8_t>(base + x + 16 * y));
-        }
-    }
-    return picture;
-}
 
 // Pixels of the rectangle, row by row.
 inline std::vector<int> Pixels(TPX8ImageData& surface, const TRect& r) {
@@ -37,9 +23,8 @@ inline std::vector<int> Pixels(TPX8ImageData& surface, const TRect& r) {
 // A library over the pictures, installed as the frame sets' library while it lives.
 class SceneLibrary {
   public:
-    explicit SceneLibrary(const std::vector<TPX8Picture>& pictures) {
-        const std::vector<uint8_t> bytes = PX8EncodeLibrary(TPX8PaletteTable{}, pictures);
-        library->LoadFromStream(TPX8Stream::FromBytes(bytes.data(), bytes.size()), "scene.px8");
+    explicit SceneLibrary(const std::vector<TPX8Picture>& pictures)
+        : library(LibraryOf(pictures)) {
         TFrameSet::SetGlobalImageLibrary(library.get());
     }
     ~SceneLibrary() { TFrameSet::SetGlobalImageLibrary(nullptr); }
@@ -56,5 +41,5 @@ class SceneLibrary {
         return library->GetImages().Find(LowerCaseASCII(name));
     }
 
-    std::unique_ptr<TPX8Library> library = std::make_unique<TPX8Library>();
+    std::unique_ptr<TPX8Library> library;
 };

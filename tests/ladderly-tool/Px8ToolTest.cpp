@@ -83,6 +83,42 @@ TEST(LadderlyToolPx8, PackListAndExtract) {
     EXPECT_EQ(back.alpha[6], 255);
 }
 
+TEST(LadderlyToolPx8, PackTakesTheTransparentColourThePngMarks) {
+    TempFolder folder;
+    struct Case {
+        std::vector<uint8_t> alpha; // the PNG's transparency of its first entries
+        std::vector<std::string> option;
+        int transparentIndex; // -1: opaque
+    };
+    const Case cases[] = {
+        {{}, {}, -1},
+        {{255, 255, 0}, {}, 2},
+        {{0}, {}, 0},
+        {{255, 0, 0}, {}, -1},   // two marked: no choice
+        {{255, 128, 0}, {}, -1}, // partly transparent entries say nothing
+        {{255, 255, 0}, {"-t", "5"}, 5},
+    };
+    for (const Case& c : cases) {
+        IndexedPng png = Picture(6, 3, 8, 2);
+        png.alpha = c.alpha;
+        WriteIndexedPng(Path(folder, "pic.png"), png);
+        std::vector<std::string> args = {"pack", Path(folder, "lib.px8")};
+        args.insert(args.end(), c.option.begin(), c.option.end());
+        args.push_back(Path(folder, "pic.png"));
+        const Px8Run run = Px8(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        TPX8Library library;
+        library.LoadFromFile(Path(folder, "lib.px8"));
+        TImageNode* entry = library.GetImage("pic");
+        const std::string name = testing::PrintToString(c.alpha);
+        EXPECT_EQ(entry->Image->Transparent(), c.transparentIndex >= 0) << name;
+        if (c.transparentIndex >= 0) {
+            EXPECT_EQ(entry->Image->TransparentIndex(), c.transparentIndex) << name;
+        }
+        library.ReleaseImage(entry);
+    }
+}
+
 TEST(LadderlyToolPx8, FaultsExitWithTheEnginesMessage) {
     TempFolder folder;
     WriteIndexedPng(Path(folder, "a.png"), Picture(4, 2, 4, 1));

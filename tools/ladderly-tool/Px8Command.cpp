@@ -27,7 +27,8 @@ constexpr std::string_view Help =
     "\n"
     "pack builds the library OUT from indexed PNG files that share one palette. Each picture\n"
     "is named after its file (at most 8 characters); -t INDEX before a file makes that colour\n"
-    "index transparent in its picture.\n"
+    "index transparent in its picture. Without -t, a file whose palette marks exactly one entry\n"
+    "fully transparent (and none partly) has that entry as its transparent colour.\n"
     "\n"
     "Exit status 0 on success; 2 for a usage error or when the library or a picture is\n"
     "faulty, with the engine's message on standard error.\n";
@@ -62,6 +63,20 @@ std::vector<uint8_t> Pixels(TPX8Image& image) {
         segment.Unlock();
     }
     return pixels;
+}
+
+// The one palette entry the PNG marks fully transparent, or -1 when there is none, more than
+// one, or an entry only partly transparent.
+int MarkedTransparentIndex(const IndexedPng& png) {
+    int found = -1;
+    for (std::size_t e = 0; e < png.alpha.size(); ++e) {
+        if (png.alpha[e] == 0 && found < 0) {
+            found = static_cast<int>(e);
+        } else if (png.alpha[e] != 255) {
+            return -1;
+        }
+    }
+    return found;
 }
 
 int List(const std::string& path, std::ostream& out) {
@@ -143,6 +158,9 @@ int Pack(const std::vector<std::string>& args, std::ostream& err) {
             return Usage(err, "two pictures are named " + name);
         }
         const IndexedPng png = ReadIndexedPng(args[i]);
+        if (transparent < 0) {
+            transparent = MarkedTransparentIndex(png);
+        }
         // Pictures share one palette: every entry both define must agree.
         for (std::size_t e = 0; e < std::min(png.palette.size(), palette.size()); ++e) {
             if (png.palette[e] != palette[e]) {

@@ -1,0 +1,250 @@
+#include "app/FormGame.h"
+
+#include "app/GameCursors.h"
+#include "app/GraphicArea.h"
+#include "app/TileBG.h"
+#include "base/Messages.h"
+#include "framework/FrameSet.h"
+#include "framework/GameWorld.h"
+#include "graphics/HotImage.h"
+#include "graphics/PX8Lib.h"
+#include "platform/QtGameTimer.h"
+#include "platform/QtKeys.h"
+#include "screens/GameDialogs.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+#include <chrono>
+#include <exception>
+#include <limits>
+
+namespace {
+
+constexpr char VersionText[] = "V1.0.3";
+
+int64_t SystemMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
+
+TFormGame::TFormGame(GameSettings& settings, ApplicationInfo& application, TClock clock)
+    : Settings(settings), Application(application),
+      Clock(clock ? std::move(clock) : TClock(SystemMilliseconds)), LastTick(Clock()) {
+    setWindowTitle(QStringLiteral("Ladderly!"));
+    setFixedSize(ClientWidth, ClientHeight);
+    setFocusPolicy(Qt::StrongFocus);
+    QFont font(QStringLiteral("System"));
+    font.setPixelSize(13);
+    setFont(font);
+    CreateControls();
+    FormCreate();
+    FormResize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void TFormGame::CreateControls() {
+    BG = new TTileBG(this);
+    BG->setGeometry(0, 0, ClientWidth, ClientHeight);
+
+    bvlBorder = new QFrame(this);
+    bvlBorder->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    bvlBorder->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    lblVersion = new QLabel(QStringLiteral("V1.0"), this);
+    lblVersion->move(5, 343);
+    QFont labelFont(QStringLiteral("Arial"));
+    labelFont.setPixelSize(11);
+    lblVersion->setFont(labelFont);
+    // Transparent: the yellow background of the design is never painted.
+    lblVersion->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    lblVersion->hide();
+
+    gfxaGame = new TGraphicArea(this);
+    gfxaGame->setGeometry(0, 0, ClientWidth, ClientHeight);
+    gfxaGame->SetCursor(-1);
+    gfxaGame->SetColor(QColor(128, 0, 0));
+    gfxaGame->SetBorderWidth(4);
+    gfxaGame->SetInnerBevelWidth(2);
+    gfxaGame->SetBevelInner(TBevelCut::Lowered);
+    gfxaGame->SetOuterBevelWidth(2);
+    gfxaGame->SetBevelOuter(TBevelCut::Raised);
+
+    tmrTick = new TGameTimer(this);
+    tmrTick->SetInterval(TGameTimer::DefaultInterval);
+    tmrTick->SetOnTimer([this] { tmrTickTimer(); });
+}
+
+void TFormGame::FormCreate() {
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive) {
+                    RealizeLibraryPalette();
+                }
+            });
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+            if (World) {
+                World->SetIdle();
+            }
+        });
+    }
+    lblVersion->setText(QString::fromLatin1(VersionText));
+    try {
+        Library = std::make_unique<TPX8Library>();
+        Library->LoadFromFile(Settings.ProgramFolder + "ladderly.px8");
+        THotImage::SetGlobalImageLibrary(Library.get());
+        TTileBG::SetGlobalImageLibrary(Library.get());
+        TGraphicArea::SetGlobalImageLibrary(Library.get());
+        TFrameSet::SetGlobalImageLibrary(Library.get());
+        BG->SetImageName("tile");
+        if (!Application.HelpFile.empty()) {
+            Application.HelpFile = Settings.InstallFolder + Application.HelpFile;
+        }
+        InstallGameCursors();
+        World = std::make_unique<TWorld>(gfxaGame);
+        World->SetWindow(this);
+        SetWorld(World.get());
+    } catch (const std::exception& fault) {
+        ShowMessageBox(Application.Title,
+                       Application.Title + " encountered a problem on start-up: " + fault.what(),
+                       MessageBoxStyle::Ok);
+        Settings.StartupFailed = true;
+    }
+}
+
+TFormGame::~TFormGame() {
+    tmrTick->SetEnabled(false);
+    World.reset();
+    // The controls hold pictures of the library: they go before it does.
+    delete gfxaGame;
+    delete BG;
+    THotImage::SetGlobalImageLibrary(nullptr);
+    Library.reset();
+}
+
+void TFormGame::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!Shown) {
+        Shown = true;
+        // After the window is on the screen, as the About box and the first room need it.
+        QMetaObject::invokeMethod(this, &TFormGame::FormShow, Qt::QueuedConnection);
+    }
+}
+
+void TFormGame::FormShow() {
+    if (!World) {
+        return;
+    }
+    try {
+        if (Settings.SplashScreen && Dialogs != nullptr) {
+            Dialogs->ShowAbout();
+        }
+        World->CreateRooms();
+        World->Start();
+    } catch (const std::exception& fault) {
+        ShowMessageBox(Application.Title, fault.what(), MessageBoxStyle::Ok);
+        close();
+        return;
+    }
+    if (OnShown) {
+        OnShown();
+    }
+}
+
+void TFormGame::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TFormGame::FormResize() {
+    if (gfxaGame == nullptr) {
+        return;
+    }
+    BG->setGeometry(rect());
+    const QPoint shift((width() - gfxaGame->width()) / 2 - gfxaGame->x(),
+                       (height() - gfxaGame->height()) / 2 - gfxaGame->y());
+    gfxaGame->move(gfxaGame->pos() + shift);
+    lblVersion->move(lblVersion->pos() + shift);
+    bvlBorder->setGeometry(gfxaGame->x() - 32, gfxaGame->y() - 32, gfxaGame->width() + 64,
+                           gfxaGame->height() + lblVersion->height() + 64);
+}
+
+void TFormGame::tmrTickTimer() {
+    const int64_t now = Clock();
+    if (!World) {
+        return;
+    }
+    lblVersion->setVisible(CapsLock.IsOn());
+    // The time since LastTick rounded to whole intervals; LastTick moves by whole intervals
+    // only, so rounding never accumulates.
+    const int64_t interval = tmrTick->GetInterval();
+    const int64_t elapsed = (interval / 2 + now - LastTick) / interval;
+    LastTick += elapsed * interval;
+    World->Tick(static_cast<int32_t>(std::min<int64_t>(elapsed, std::numeric_limits<int32_t>::max())));
+    if (World->IsQuitRequested()) {
+        close();
+    }
+}
+
+void TFormGame::keyPressEvent(QKeyEvent* event) {
+    const uint16_t key = VirtualKeyOf(event->key());
+    const uint8_t shift = ShiftStateOf(event->modifiers());
+    const QString text = event->text();
+    CapsLock.KeyDown(key, shift, text.size() == 1 ? text[0].toLatin1() : '\0');
+    if (key != 0 && World) {
+        World->KeyDown(key, shift);
+    }
+}
+
+void TFormGame::keyReleaseEvent(QKeyEvent* event) {
+    // A held key repeats its press only, as the game expects.
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    const uint16_t key = VirtualKeyOf(event->key());
+    if (key != 0 && World) {
+        World->KeyUp(key, ShiftStateOf(event->modifiers()));
+    }
+}
+
+bool TFormGame::focusNextPrevChild(bool) {
+    return false;
+}
+
+void TFormGame::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        RealizeLibraryPalette();
+    }
+}
+
+void TFormGame::RealizeLibraryPalette() {
+    if (gfxaGame != nullptr) {
+        gfxaGame->RealizeLibraryPalette();
+    }
+}
+
+void TFormGame::BringToFront() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+}
+
+void TFormGame::SetCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void TFormGame::Close() {
+    close();
+}

@@ -1,0 +1,63 @@
+// Solution checking of TPuzzleCore: every row is judged for completeness, for the vocabulary
+// and for the step from the row above.
+
+#include "base/Messages.h"
+#include "core/PuzzleCore.h"
+
+bool TPuzzleCore::CheckSolution(bool quiet) {
+    bool solved = !EditMode;
+    bool ok = true;
+    int unknown = 0;
+    std::string list;
+    for (int r = 1; r <= RowCount && r <= MaxRows; ++r) {
+        const std::string& row = Rows[static_cast<size_t>(r)];
+        uint8_t& status = RowStatus[static_cast<size_t>(r)];
+        status = rsOK;
+        if (row.find(' ') != std::string::npos) {
+            status = rsIncomplete;
+        } else if (!IsInVocabulary(row)) {
+            status = rsNotInVocabulary;
+            ++unknown;
+            list += ' ' + row;
+        } else if (r > 1 && RowStatus[static_cast<size_t>(r - 1)] != rsIncomplete &&
+                   !IsValidStep(static_cast<size_t>(r - 1) < Actions.size()
+                                    ? Actions[static_cast<size_t>(r - 1)]
+                                    : ' ',
+                                Rows[static_cast<size_t>(r - 1)], row)) {
+            // A row above judged unknown or badly stepped still serves as the step's source.
+            status = rsBadStep;
+        }
+        if (status != rsOK) {
+            solved = false;
+            ok = false;
+        }
+    }
+
+    if (EditMode && !quiet && unknown >= 1) {
+        const bool one = unknown == 1;
+        const std::string text =
+            std::string("Your solution uses ") + (one ? "a word that is" : "words that are") +
+            " not in the Ladderly vocabulary:\r\n\r\n" + list.substr(1) + "\r\n\r\n" +
+            "Would you like " + (one ? "this word" : "these words") + " to be added?";
+        if (Confirm(std::string(MessageCaption), text)) {
+            for (int r = 1; r <= RowCount && r <= MaxRows; ++r) {
+                if (RowStatus[static_cast<size_t>(r)] == rsNotInVocabulary) {
+                    AddVocabularyWord(Rows[static_cast<size_t>(r)]);
+                    RowStatus[static_cast<size_t>(r)] = rsOK;
+                }
+            }
+            SaveVocabulary();
+        }
+    }
+
+    ShowMarks = !(quiet || solved);
+    const bool newlySolved = solved && !Solved;
+    ShowCheckResult(newlySolved, quiet);
+    if (newlySolved) {
+        Solved = true;
+    }
+    return ok;
+}
+
+// Without a screen there is nothing to show.
+void TPuzzleCore::ShowCheckResult(bool, bool) {}

@@ -1,0 +1,142 @@
+#pragma once
+// TGameRoom: the one screen of the game, "GAME". The puzzle core's data (vocabulary, puzzle
+// collection, board) lives in its TPuzzleCore part; the room adds the board's drawing, the
+// cursor, the buttons down the right-hand side, play mode with its keys and mouse presses, the
+// win animation and the commands the buttons send.
+//
+// Owns the core's data, its frame sets and hit boxes, and the shared pictures it holds while
+// entered (the letter tiles, the board graphics and, during a win, the "youwin" sprite).
+
+#include "core/PuzzleCore.h"
+#include "framework/StdRoom.h"
+#include "graphics/HotImage.h"
+#include "platform/InputCodes.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+
+class IGameDialogs;
+
+// Help pages of the game screen and its dialogs, by context number.
+namespace HelpContext {
+inline constexpr int Selector = 100;
+inline constexpr int VocabularyEditor = 101;
+inline constexpr int About = 102;
+inline constexpr int Playing = 103;
+inline constexpr int Editing = 104;
+} // namespace HelpContext
+
+// Board geometry in display pixels.
+namespace BoardGeometry {
+inline constexpr int32_t RowPitch = 26;
+inline constexpr int32_t RowHeight = 21;
+inline constexpr int32_t LabelWidth = 100;
+inline constexpr int32_t FirstCell = 112; // left of the first letter cell from BoardLeft
+inline constexpr int32_t LetterPitch = 30;
+inline constexpr int32_t CellWidth = 26;
+inline constexpr int32_t CentreX = 165;
+inline constexpr int32_t CentreY = 175;
+inline constexpr int32_t ButtonColumn = 334; // the board lies left of it, the buttons right
+inline constexpr uint8_t CursorColour = 128;
+inline constexpr uint8_t EraseColour = 255;
+} // namespace BoardGeometry
+
+// Function keys and the "=" and "-" keys by their virtual-key codes.
+namespace GameKey {
+inline constexpr uint16_t F1 = VirtualKey::F1;
+inline constexpr uint16_t F2 = VirtualKey::F1 + 1;
+inline constexpr uint16_t F3 = VirtualKey::F1 + 2;
+inline constexpr uint16_t F5 = VirtualKey::F1 + 4;
+inline constexpr uint16_t F6 = VirtualKey::F1 + 5;
+inline constexpr uint16_t F11 = VirtualKey::F1 + 10;
+inline constexpr uint16_t F12 = VirtualKey::F1 + 11;
+inline constexpr uint16_t Equals = 187;
+inline constexpr uint16_t Minus = 189;
+} // namespace GameKey
+
+// The screen cursor shown over a board cell that takes letters.
+inline constexpr int16_t LetterCursor = 1;
+
+class TGameRoom : public TRoom, public TPuzzleCore {
+  public:
+    // Creates the room's controls and loads the vocabulary and the puzzles from dataFolder.
+    // dialogs (not owned) may be nullptr: the commands that need a dialog then say that it is
+    // not available.
+    TGameRoom(const std::string& name, std::filesystem::path dataFolder, IGameDialogs* dialogs);
+    ~TGameRoom() override;
+
+    int16_t GetCursor(const std::string& boxName, int32_t x, int32_t y) override;
+    void RunScript(const std::string& script, const std::string& param) override;
+    bool ControlEvent(TControlBox& box, uint8_t kind) override;
+    void KeyEvent(uint16_t key, uint8_t shift, bool down) override;
+    void Enter(const std::string& previousRoom) override;
+    void DrawContents(TPX8ImageData* surface) override;
+    // final: asks whether to save changed puzzles, then lets go of the data.
+    void FreeGraphics(bool final) override;
+
+    void UpdateButtons();
+    void SetPaused(bool on);
+
+    // Play mode.
+    void LoadPuzzle(int n) override;
+    void StartOver();
+    int PickNextPuzzle();
+    void StartWinAnimation();
+    void AnimateWin();
+    void SelectPuzzle();
+
+    // The board, drawn onto the given surface (nothing without a surface or pictures).
+    void DrawRow(TPX8ImageData* surface, int r);
+    void DrawCell(TPX8ImageData* surface, int r, int c);
+    void DrawAllRows(TPX8ImageData* surface);
+    void DrawCursor(TPX8ImageData* surface, bool on);
+    void HideCheckMarks();
+
+    // True while the hidden solver searches; commands other than Esc wait for it.
+    bool IsSolving() const { return Solving; }
+
+    std::unique_ptr<THotImage> WinSprite;
+    std::unique_ptr<THotImage> LetterTiles;
+    std::unique_ptr<THotImage> BoardGraphics;
+    int32_t WinX = 0;
+    int32_t WinY = 0;
+    int32_t WinSpeed = 0;
+    int32_t WinDX = 0;
+    int32_t WinDY = 0;
+    int32_t BoardLeft = 0;
+    int32_t BoardTop = 0;
+    int32_t CursorColumn = 0;
+    int32_t CursorRow = 0;
+    int32_t BoardWidth = 0;
+    int32_t WinTicks = 0;
+    bool Paused = false;
+
+    // Chooses random puzzles and the win sprite's bounces; tests seed it.
+    std::mt19937 Random;
+
+  protected:
+    void ShowCheckResult(bool newlySolved, bool quiet) override;
+    bool SolverStopped() const override;
+    void ShowSolverRow(int r) override;
+
+  private:
+    void AddControls();
+    void FreeWinSprite();
+    void BoardKeys(uint16_t key, uint8_t shift);
+    void GiveHint();
+    void StartSolver();
+    void PressAfterWin();
+    void ShowAbout(bool pause);
+    void EditVocabulary();
+    void NotAvailable(const std::string& what);
+    void LayoutBoard();
+    int RandomBetween(int low, int high);
+    // The world's display surface, or nullptr.
+    static TPX8ImageData* Display();
+
+    IGameDialogs* Dialogs;
+    bool Solving = false;
+};

@@ -1,0 +1,390 @@
+// Play mode of TGameRoom: loading a puzzle onto the board, starting over, choosing the next
+// puzzle, hints, the puzzle selector, the board keys and the win animation.
+
+#include "base/Messages.h"
+#include "framework/StdWorld.h"
+#include "framework/TimerScript.h"
+#include "graphics/PX8ImageData.h"
+#include "screens/GameDialogs.h"
+#include "screens/GameRoom.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+constexpr uint16_t WinPriority = 10;
+constexpr int32_t WinFrameTicks = 5;
+constexpr int32_t WinMaxSpeed = 200;
+} // namespace
+
+int TGameRoom::RandomBetween(int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(Random);
+}
+
+void TGameRoom::LoadPuzzle(int n) {
+    const int count = PuzzleCount;
+    if (!EditMode && count >= 2) {
+        int candidate = n;
+        n = 0;
+        for (int tries = 0; tries < count; ++tries) {
+            if (!PuzzleHasErrors(candidate)) {
+                n = candidate;
+                break;
+            }
+            candidate = candidate % count + 1;
+        }
+    }
+    THitBox* board = FindHitBox("board");
+    if (n < 1) {
+        FreeWinSprite();
+        CancelScript(ScriptKind::Animate);
+        CurrentPuzzle = 0;
+        RowCount = 0;
+        Rows.fill({});
+        Actions.clear();
+        CursorColumn = 0;
+        CursorRow = 0;
+        BoardWidth = 0;
+        board->SetEnabled(false);
+        Solved = false;
+        UpdateButtons();
+        Layout(Display());
+    } else {
+        CurrentPuzzle = n;
+        // A flagged puzzle can still reach the board (a lone puzzle, the editor): never more
+        // rows than the board has.
+        Actions = (" " + PuzzleField(n, 2)).substr(0, MaxRows);
+        RowCount = static_cast<int32_t>(Actions.size());
+        Rows[1] = PuzzleField(n, 0);
+        Rows[static_cast<size_t>(RowCount)] = PuzzleField(n, 1);
+        LayoutBoard();
+        StartOver();
+        using namespace BoardGeometry;
+        const int32_t width = (BoardWidth - 1) * LetterPitch + 138;
+        const int32_t height = (RowCount - 1) * RowPitch + RowHeight + (EditMode ? RowPitch : 0);
+        board->Bounds = {BoardLeft + FirstCell, BoardTop + RowPitch, BoardLeft + width,
+                         BoardTop + RowPitch + height - 2 * RowPitch};
+        board->SetEnabled(true);
+    }
+    ShowMarks = false;
+}
+
+void TGameRoom::StartOver() {
+    Solved = false;
+    FreeWinSprite();
+    CancelScript(ScriptKind::Animate);
+    if (!(EditMode && KeepRows)) {
+        for (int r = 2; r <= RowCount - 1; ++r) {
+            Rows[static_cast<size_t>(r)].assign(static_cast<size_t>(std::max(RowLength(r), 0)),
+                                                ' ');
+        }
+    }
+    CursorColumn = 1;
+    CursorRow = 2;
+    if (TestFlag(RoomFlag::OnDisplay)) {
+        Layout(Display());
+    }
+    UpdateButtons();
+}
+
+int TGameRoom::PickNextPuzzle() {
+    const int count = PuzzleCount;
+    const int current = CurrentPuzzle;
+    const uint8_t shift = GetUserInterface().KeyShiftState();
+    if ((shift & ShiftState::Ctrl) == 0 && count >= 1) {
+        const bool back = (shift & ShiftState::Shift) != 0;
+        int candidate = current;
+        for (int steps = 0; steps < count; ++steps) {
+            candidate = back ? (candidate + count - 2) % count + 1 : candidate % count + 1;
+            if (candidate == current) {
+                break;
+            }
+            if (!PuzzleHasErrors(candidate)) {
+                return candidate;
+            }
+        }
+        return current;
+    }
+    std::vector<int> playable;
+    for (int k = 1; k <= count; ++k) {
+        if (k != current && !PuzzleHasErrors(k)) {
+            playable.push_back(k);
+        }
+    }
+    if (playable.empty()) {
+        return 0;
+    }
+    return playable[static_cast<size_t>(RandomBetween(1, static_cast<int>(playable.size())) - 1)];
+}
+
+void TGameRoom::PressAfterWin() {
+    const int count = PuzzleCount;
+    int following = CurrentPuzzle;
+    for (int k = CurrentPuzzle % std::max(count, 1) + 1, steps = 0; steps < count;
+         k = k % count + 1, ++steps) {
+        if (k != CurrentPuzzle && !PuzzleHasErrors(k)) {
+            following = k;
+            break;
+        }
+    }
+    LoadPuzzle(following);
+}
+
+void TGameRoom::GiveHint() {
+    std::string hint = PuzzleField(CurrentPuzzle, 3);
+    const int r = NextHint(hint);
+    if (r > 0) {
+        Rows[static_cast<size_t>(r)] = hint;
+        DrawRow(Display(), r);
+    }
+    UpdateButtons();
+}
+
+void TGameRoom::SelectPuzzle() {
+    if (Dialogs == nullptr) {
+        NotAvailable("The puzzle selector");
+        return;
+    }
+    std::vector<TSelectorEntry> entries;
+    entries.reserve(static_cast<size_t>(std::max(PuzzleCount, 0)));
+    for (int n = 1; n <= PuzzleCount; ++n) {
+        entries.push_back({std::to_string(PuzzleField(n, 2).size() + 1) + " " + PuzzleField(n, 0) +
+                               " " + PuzzleField(n, 1),
+                           n});
+    }
+    int32_t position = CurrentPuzzle >= 1 && CurrentPuzzle <= PuzzleCount ? CurrentPuzzle : 0;
+    int result = Dialogs->ExecuteSelector(entries, position);
+    if ((result == SelectorResult::Play || result == SelectorResult::Edit) && position >= 1 &&
+        static_cast<size_t>(position) <= entries.size()) {
+        CurrentPuzzle = entries[static_cast<size_t>(position - 1)].Value;
+    }
+    for (const TSelectorEntry& entry : entries) {
+        if (entry.Value < 0) {
+            SetPuzzleDeleted(-entry.Value, true);
+        }
+    }
+    if (IsPuzzleDeleted(CurrentPuzzle) && result == SelectorResult::Close) {
+        result = SelectorResult::Play;
+    }
+    RemoveDeletedPuzzles();
+    if (result == SelectorResult::Create) {
+        NotAvailable("The puzzle editor");
+    } else if (CurrentPuzzle < 1) {
+        if (PuzzleCount == 0) {
+            LoadPuzzle(0);
+        }
+    } else {
+        if (result == SelectorResult::Play && PuzzleHasErrors(CurrentPuzzle)) {
+            result = Confirm(std::string(MessageCaption),
+                             "The puzzle you selected has errors and is not available for play. "
+                             "Do you wish to edit it instead?")
+                         ? SelectorResult::Edit
+                         : SelectorResult::Close;
+        }
+        if (result == SelectorResult::Edit) {
+            NotAvailable("The puzzle editor");
+        } else if (result == SelectorResult::Play) {
+            LoadPuzzle(CurrentPuzzle);
+        }
+    }
+    GetUserInterface().ProcessPendingMessages();
+}
+
+void TGameRoom::BoardKeys(uint16_t key, uint8_t) {
+    const int n = RowCount;
+    int col = CursorColumn;
+    int row = CursorRow;
+    bool space = key == VirtualKey::Space;
+    switch (key) {
+    case VirtualKey::Down:
+        if (row < n - 1 || (EditMode && row < n)) {
+            ++row;
+            col = std::min(col, RowLength(row));
+        } else {
+            col = 0;
+        }
+        break;
+    case VirtualKey::Up:
+        if (row <= 2) {
+            col = 0;
+        } else {
+            --row;
+            col = std::min(col, RowLength(row));
+        }
+        break;
+    case VirtualKey::Left:
+    case VirtualKey::Back:
+        if (col <= 1 && row <= 2) {
+            col = 0;
+        } else if (col > 1) {
+            --col;
+        } else {
+            --row;
+            col = RowLength(row);
+        }
+        break;
+    case VirtualKey::Delete:
+        space = true;
+        col = 0;
+        break;
+    case VirtualKey::Escape:
+        if (EditMode) {
+            RunScript("cancl", "");
+        } else {
+            SolverAbort = true;
+        }
+        col = 0;
+        break;
+    case GameKey::F11:
+        if (EditMode) {
+            RunScript("suggest", "");
+        } else if (SolverUnlocked || Rows[2].starts_with("JQ")) {
+            StartSolver();
+        }
+        col = 0;
+        break;
+    case GameKey::Equals:
+    case GameKey::Minus:
+        // The action keys choose an edit button; the buttons are disabled in play mode.
+        if (EditMode) {
+            RunScript("action", "");
+        }
+        col = 0;
+        break;
+    default:
+        if (RowLength(row) > col) {
+            ++col;
+        } else if (row < n - 1) {
+            ++row;
+            col = 1;
+        } else if (EditMode && key == VirtualKey::Right && row < n) {
+            ++row;
+            col = 1;
+        } else {
+            col = 0;
+        }
+        break;
+    }
+
+    const bool letter = key >= 'A' && key <= 'Z';
+    if ((letter || space) && CursorRow > 1 && CursorRow < n) {
+        std::string& text = Rows[static_cast<size_t>(CursorRow)];
+        if (text.size() < static_cast<size_t>(CursorColumn)) {
+            text.resize(static_cast<size_t>(CursorColumn), ' ');
+        }
+        text[static_cast<size_t>(CursorColumn - 1)] = letter ? static_cast<char>(key) : ' ';
+        CheckSolution(true);
+        const std::string hint = GetHint(CursorRow);
+        TPX8ImageData* display = Display();
+        bool rowDrawn = false;
+        if (!hint.empty() && hint != text) {
+            if (EditMode && text.find(' ') == std::string::npos) {
+                SetHint(CursorRow, text);
+            }
+            DrawRow(display, CursorRow);
+            rowDrawn = true;
+        }
+        if (EditMode && InferStepActions()) {
+            DrawAllRows(display);
+        } else if (!rowDrawn) {
+            DrawCell(display, CursorRow, CursorColumn);
+        }
+    } else if (!(letter || space || key == VirtualKey::Back ||
+                 (key >= VirtualKey::Left && key <= VirtualKey::Down))) {
+        col = 0;
+    }
+
+    HideCheckMarks();
+
+    if (col >= 1 && row >= 2 && (row < n || (EditMode && row == n)) && RowLength(row) >= col) {
+        TPX8ImageData* display = Display();
+        DrawCursor(display, false);
+        CursorColumn = col;
+        CursorRow = row;
+        DrawCursor(display, true);
+    }
+
+    if (key == VirtualKey::Back && CursorRow > 1 && CursorRow < n) {
+        std::string& text = Rows[static_cast<size_t>(CursorRow)];
+        if (static_cast<size_t>(CursorColumn) <= text.size()) {
+            text[static_cast<size_t>(CursorColumn - 1)] = ' ';
+        }
+        DrawCell(Display(), CursorRow, CursorColumn);
+    }
+}
+
+void TGameRoom::FreeWinSprite() {
+    if (WinSprite == nullptr) {
+        return;
+    }
+    TPX8ImageData* display = Display();
+    TPX8ImageData* sprite = WinSprite->GetSurface();
+    if (display != nullptr && display->IsLayer(*sprite)) {
+        display->RemoveLayer(*sprite);
+    }
+    WinSprite.reset();
+}
+
+void TGameRoom::StartWinAnimation() {
+    WinSprite = std::make_unique<THotImage>("youwin");
+    TPX8ImageData& sprite = *WinSprite->GetSurface();
+    sprite.SetFrameHeight(static_cast<uint16_t>(sprite.Height() / 2));
+    ScheduleScript(ScriptKind::Animate, 1, ScheduleMode::KeepExisting);
+    WinDX = RandomBetween(1, 3);
+    WinDY = RandomBetween(1, 3);
+    WinSpeed = 5;
+    WinX = 0;
+    WinY = -static_cast<int32_t>(sprite.Width());
+    if (TPX8ImageData* display = Display()) {
+        display->AddLayerFrame(sprite, {WinX, WinY}, 0, WinPriority);
+    }
+}
+
+void TGameRoom::AnimateWin() {
+    if (Paused) {
+        ScheduleScript(ScriptKind::Animate, 1, ScheduleMode::Replace);
+        return;
+    }
+    if (WinSprite == nullptr) {
+        return;
+    }
+    TPX8ImageData& sprite = *WinSprite->GetSurface();
+    TPX8ImageData* display = Display();
+    ++WinTicks;
+    WinX += WinDX;
+    WinY += WinDY;
+    // Each bounce turns the sprite round a little faster.
+    const auto bounce = [this](int32_t& place, int32_t& step, int32_t limit) {
+        if (step > 0 && place >= limit) {
+            place = limit;
+            step = -(RandomBetween(0, 2) + WinSpeed / 5);
+            ++WinSpeed;
+        } else if (step < 0 && place <= 0) {
+            place = 0;
+            step = RandomBetween(0, 2) + WinSpeed / 5;
+            ++WinSpeed;
+        }
+    };
+    bounce(WinX, WinDX, BoardGeometry::ButtonColumn - sprite.Width());
+    const int32_t height = display != nullptr ? display->Height() : 326;
+    bounce(WinY, WinDY, height - sprite.FrameHeight);
+    WinSpeed = std::min(WinSpeed, WinMaxSpeed);
+
+    const TStdWorld* world = GetWorld();
+    if (world != nullptr && world->IsIdle() && display != nullptr &&
+        TestFlag(RoomFlag::OnDisplay) && display->IsLayer(sprite)) {
+        if (WinTicks % WinFrameTicks != 0) {
+            display->SetLayerPosition(sprite, {WinX, WinY});
+        } else {
+            TLayerInfo info;
+            display->GetLayerInfo(sprite, info);
+            info.Frame = info.Frame == 0 ? 1 : 0;
+            info.X = WinX;
+            info.Y = WinY;
+            info.UseSourceRect = false;
+            display->ReviseLayer(sprite, info);
+            WinTicks -= WinFrameTicks;
+        }
+    }
+    ScheduleScript(ScriptKind::Animate, 1, ScheduleMode::Replace);
+}

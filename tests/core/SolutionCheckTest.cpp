@@ -1,0 +1,117 @@
+#include "core/PuzzleCore.h"
+
+#include "base/Util.h"
+#include "core/VocabularyList.h"
+#include "fakes/FakeUserInterface.h"
+#include "fakes/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A core that records what it was asked to show after each check.
+class CheckedCore : public TPuzzleCore {
+  public:
+    using TPuzzleCore::TPuzzleCore;
+
+    void SetBoard(const std::vector<std::string>& rows, const std::string& codes) {
+        RowCount = static_cast<int32_t>(rows.size());
+        for (size_t r = 0; r < rows.size(); ++r) {
+            Rows[r + 1] = rows[r];
+        }
+        Actions = " " + UpperCaseASCII(codes);
+    }
+    std::string Statuses() const {
+        std::string text;
+        for (int r = 1; r <= RowCount; ++r) {
+            text += static_cast<char>('0' + RowStatus[static_cast<size_t>(r)]);
+        }
+        return text;
+    }
+
+    std::vector<std::string> shown;
+
+  protected:
+    void ShowCheckResult(bool newlySolved, bool quiet) override {
+        shown.push_back(std::string(newlySolved ? "win" : "no win") + (quiet ? " quiet" : ""));
+    }
+};
+
+// Each row judged: blanks first, then the vocabulary, then the step from a row above that is
+// complete (even when that row is unknown or badly stepped).
+TEST(SolutionCheck, RowStatusTable) {
+    FakeUserInterface ui;
+    struct Case {
+        std::vector<std::string> rows;
+        const char* codes;
+        const char* statuses;
+    };
+    const Case cases[] = {
+        {{"CAT", "COT", "COG", "DOG"}, "ccc", "4444"},
+        {{"CAT", "C T", "COG", "DOG"}, "ccc", "4344"},
+        {{"CAT", "CXT", "COG", "DOG"}, "ccc", "4124"},
+        {{"CAT", "DOG", "COG", "DOG"}, "ccc", "4244"},
+        {{"CAT", "COT", "COG", "DOG"}, "cxc", "4424"},
+        {{"CAT", "CAST", "CAT"}, "ar", "414"},
+        {{"CAT", "CART", "CAT"}, "ar", "444"},
+        {{"CAT", "   ", "   ", "DOG"}, "ccc", "4334"},
+    };
+    for (const Case& c : cases) {
+        CheckedCore core;
+        core.Vocabulary = BuildVocabularyList({"cat", "cot", "cog", "dog", "cart"});
+        core.SetBoard(c.rows, c.codes);
+        const bool ok = core.CheckSolution(true);
+        EXPECT_EQ(core.Statuses(), c.statuses) << c.rows[1] << " " << c.codes;
+        EXPECT_EQ(ok, std::string(c.statuses).find_first_not_of('4') == std::string::npos);
+        EXPECT_EQ(core.Solved, ok);
+        EXPECT_FALSE(core.ShowMarks) << "a quiet check shows no marks";
+        EXPECT_EQ(core.shown, (std::vector<std::string>{ok ? "win quiet" : "no win quiet"}));
+
+        core.shown.clear();
+        core.CheckSolution(false);
+        EXPECT_EQ(core.ShowMarks, !ok);
+        EXPECT_EQ(core.shown, std::vector<std::string>{"no win"}) << "the win starts once";
+    }
+    EXPECT_TRUE(ui.boxes.empty()) << "play mode never asks";
+}
+
+// In edit mode nothing is ever solved, and a loud check offers the unknown words: repeated
+// words listed twice, added once, and the vocabulary saved.
+TEST(SolutionCheck, EditModeOffersUnknownWords) {
+    TempFolder folder;
+    FakeUserInterface ui;
+    CheckedCore core(folder.Path());
+    core.Vocabulary = BuildVocabularyList({"cat", "dog"});
+    core.EditMode = true;
+    core.SetBoard({"CAT", "CXT", "CXT", "DOG"}, "ccc");
+    EXPECT_FALSE(core.CheckSolution(true));
+    EXPECT_TRUE(ui.boxes.empty());
+
+    ui.Answer(MessageBoxResult::No);
+    EXPECT_FALSE(core.CheckSolution(false));
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Ladderly");
+    EXPECT_EQ(ui.boxes[0].text,
+              "Your solution uses words that are not in the Ladderly vocabulary:\r\n\r\n"
+              "CXT CXT\r\n\r\nWould you like these words to be added?");
+    EXPECT_EQ(core.Statuses(), "4112");
+    EXPECT_FALSE(core.IsInVocabulary("cxt"));
+
+    ui.Answer(MessageBoxResult::Yes);
+    EXPECT_FALSE(core.CheckSolution(false)) << "the result stays false";
+    EXPECT_EQ(core.Statuses(), "4442");
+    EXPECT_EQ(core.Vocabulary, (std::vector<std::string>{"cat", "cxt", "dog"}));
+    EXPECT_EQ(folder.Read("vocab.txt"), "cat\r\ncxt\r\ndog\r\n");
+    EXPECT_FALSE(core.Solved);
+
+    core.SetBoard({"CAT", "CXT", "COT", "DOG"}, "ccc");
+    core.CheckSolution(false);
+    EXPECT_NE(ui.boxes.back().text.find("a word that is not"), std::string::npos);
+    EXPECT_NE(ui.boxes.back().text.find(":\r\n\r\nCOT\r\n\r\nWould you like this word"),
+              std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,252 @@
+#pragma once
+// A game room in a world on a fake graphic area, over data files in a temporary folder and
+// pictures made in memory, and a reader that turns the drawn board back into text.
+//
+// The pictures are made so every drawn element can be told from its pixels: the background is
+// colour 7, letter tile k has colour 60 + k, the action labels 10 to 15 (in the order of
+// "ACMRSX"), the check marks 21 to 24 (by row status), the hint marks 31 and 32, the edit-mode
+// label 40, the win sprite 90 and 91 (frames 0 and 1) and each button strip 120 (enabled
+// frame) and 121 (disabled frame).
+
+#include "fakes/FakeGameWindow.h"
+#include "fakes/FakeGraphicArea.h"
+#include "fakes/FakeUserInterface.h"
+#include "fakes/TempFolder.h"
+#include "framework/GameWorld.h"
+#include "framework/SceneImages.h"
+#include "framework/TimerScript.h"
+#include "graphics/HotImage.h"
+#include "screens/GameRoom.h"
+#include "screens/RoomSound.h"
+#include "screens/ScriptedGameDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr uint8_t BackgroundColour = 7;
+inline constexpr uint8_t FirstTileColour = 60;
+inline constexpr uint8_t FirstLabelColour = 10;
+inline constexpr uint8_t FirstMarkColour = 21;
+inline constexpr uint8_t WinColour = 90;
+inline constexpr uint8_t ButtonEnabledColour = 120;
+
+inline TPX8Picture FilledPicture(const std::string& name, uint16_t width, uint16_t height,
+                                 uint8_t colour) {
+    return {name, width, height, std::vector<uint8_t>(size_t{width} * height, colour), false, 0};
+}
+
+inline void FillPictureRect(TPX8Picture& picture, const TRect& r, uint8_t colour) {
+    for (int32_t y = r.Top; y < r.Bottom; ++y) {
+        for (int32_t x = r.Left; x < r.Right; ++x) {
+            picture.Pixels[static_cast<size_t>(y * picture.Width + x)] = colour;
+        }
+    }
+}
+
+inline std::vector<TPX8Picture> GamePictures() {
+    std::vector<TPX8Picture> pictures{FilledPicture("screen", 450, 326, BackgroundColour)};
+
+    TPX8Picture letters = FilledPicture("letters", 226, 121, 0);
+    for (int y = 0; y < letters.Height; ++y) {
+        for (int x = 0; x < letters.Width; ++x) {
+            const int k = std::min(y / 20, 5) * 9 + std::min(x / 25, 8);
+            letters.Pixels[static_cast<size_t>(y * letters.Width + x)] =
+                static_cast<uint8_t>(FirstTileColour + k);
+        }
+    }
+    pictures.push_back(letters);
+
+    TPX8Picture graphics = FilledPicture("laddgfx", 300, 62, 0);
+    const TRect labels[] = {{0, 0, 100, 21},   {100, 0, 200, 21},  {200, 21, 300, 42},
+                            {200, 0, 300, 21}, {100, 21, 200, 42}, {0, 21, 100, 42}};
+    for (uint8_t i = 0; i < 6; ++i) {
+        FillPictureRect(graphics, labels[i], static_cast<uint8_t>(FirstLabelColour + i));
+    }
+    const TRect marks[] = {
+        {0, 42, 137, 52}, {0, 52, 80, 62}, {80, 52, 160, 62}, {137, 42, 175, 52}};
+    for (uint8_t i = 0; i < 4; ++i) {
+        FillPictureRect(graphics, marks[i], static_cast<uint8_t>(FirstMarkColour + i));
+    }
+    FillPictureRect(graphics, {195, 42, 202, 50}, 31);
+    FillPictureRect(graphics, {188, 42, 195, 50}, 32);
+    FillPictureRect(graphics, {251, 42, 300, 51}, 40);
+    pictures.push_back(graphics);
+
+    TPX8Picture win = FilledPicture("youwin", 40, 30, WinColour);
+    FillPictureRect(win, {0, 15, 40, 30}, WinColour + 1);
+    pictures.push_back(win);
+
+    for (const char* name :
+         {"checkbtn", "hintbtn", "startbtn", "newbtn", "selbtn", "edvocbtn", "sugstbtn", "addrwbtn",
+          "delrwbtn", "sethnbtn", "clrhnbtn", "accptbtn", "canclbtn"}) {
+        TPX8Picture button = FilledPicture(name, 60, 24, ButtonEnabledColour);
+        FillPictureRect(button, {0, 12, 60, 24}, ButtonEnabledColour + 1);
+        pictures.push_back(button);
+    }
+    for (const char* name : {"actmbtn", "actcbtn", "actsbtn", "actxbtn", "actrbtn", "actabtn"}) {
+        TPX8Picture button = FilledPicture(name, 38, 42, ButtonEnabledColour);
+        FillPictureRect(button, {0, 21, 38, 42}, ButtonEnabledColour + 1);
+        pictures.push_back(button);
+    }
+    return pictures;
+}
+
+// A user interface that lets a test act whenever the game lets pending messages through, as
+// the player's keys arrive during the solver's search.
+class PumpingUserInterface : public FakeUserInterface {
+  public:
+    void ProcessPendingMessages() override {
+        FakeUserInterface::ProcessPendingMessages();
+        if (onPump && !pumping) {
+            pumping = true;
+            onPump();
+            pumping = false;
+        }
+    }
+
+    std::function<void()> onPump;
+
+  private:
+    bool pumping = false;
+};
+
+class GameRoomFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ClearScripts();
+        THotImage::SetGlobalImageLibrary(scene.library.get());
+        area.surface = scene.Surface("display", 450, 326);
+        SetSoundPlayer([this](uint8_t kind) { sounds.push_back(kind); });
+    }
+    void TearDown() override {
+        world.reset();
+        SetSoundPlayer(nullptr);
+        TWorld::SetGameRoomFactory(nullptr);
+        THotImage::SetGlobalImageLibrary(nullptr);
+        ClearScripts();
+    }
+
+    // Writes the data files, then makes the world, which creates and enters the room.
+    void Start(std::string_view vocabulary, std::string_view puzzles) {
+        folder.Write("vocab.txt", vocabulary);
+        folder.Write("puzzle.txt", puzzles);
+        TWorld::SetGameRoomFactory([this](const std::string& id) {
+            return std::make_unique<TGameRoom>(id, folder.Path(), &dialogs);
+        });
+        world = std::make_unique<TWorld>(&area);
+        world->SetWindow(&window);
+        SetWorld(world.get());
+        world->CreateRooms();
+        world->Start();
+        room = dynamic_cast<TGameRoom*>(world->GetCurrentRoom());
+        ASSERT_NE(room, nullptr);
+    }
+
+    // Ends the game as closing the window does.
+    void Close() {
+        world.reset();
+        room = nullptr;
+    }
+
+    void Key(uint16_t key, uint8_t shift = 0) {
+        world->KeyDown(key, shift);
+        world->KeyUp(key, shift);
+    }
+    void Type(std::string_view keys) {
+        for (const char ch : keys) {
+            // Letter keys carry the upper-case letter's code.
+            Key(ch == ' ' ? VirtualKey::Space : static_cast<uint16_t>(ch & ~0x20));
+        }
+    }
+    // A press on a button at its frame set's position.
+    void Press(const std::string& button) {
+        const TRect bounds = room->FindHitBox(button)->Bounds;
+        area.Press(bounds.Left + 1, bounds.Top + 1);
+        area.Release(bounds.Left + 1, bounds.Top + 1);
+    }
+    // A press at a point relative to the board box.
+    void PressBoard(int32_t x, int32_t y) {
+        const TRect bounds = room->FindHitBox("board")->Bounds;
+        area.Press(bounds.Left + x, bounds.Top + y);
+        area.Release(bounds.Left + x, bounds.Top + y);
+    }
+    void Tick() {
+        world->SetIdle();
+        world->Tick(1);
+    }
+
+    uint8_t Pixel(int32_t x, int32_t y) { return area.surface->GetPixel({x, y}); }
+
+    // The board as drawn: one line per row, the action label's code (a blank for none), a
+    // blank, then the cells: "." for an empty cell, a lower-case letter for a plain tile, an
+    // upper-case one for a highlighted tile, the cursor's cell in brackets. A check mark
+    // shows as " mark N" after the cells.
+    std::vector<std::string> Board() {
+        std::vector<std::string> lines;
+        for (int r = 1; r <= room->RowCount; ++r) {
+            const int32_t top = room->BoardTop + (r - 1) * 26;
+            const int label = Pixel(room->BoardLeft + 50, top + 10) - FirstLabelColour;
+            std::string line = label >= 0 && label < 6 ? std::string(1, "ACMRSX"[label]) : " ";
+            line += ' ';
+            for (int c = 1; c <= room->RowLength(r); ++c) {
+                const int32_t left = room->BoardLeft + 112 + (c - 1) * 30;
+                const int k = Pixel(left + 3, top + 2) - FirstTileColour;
+                char cell = '?';
+                if (k == 0) {
+                    cell = '.';
+                } else if (k >= 1 && k <= 26) {
+                    cell = static_cast<char>('a' + k - 1);
+                } else if (k >= 28 && k <= 53) {
+                    cell = static_cast<char>('A' + k - 28);
+                }
+                const bool cursor = Pixel(left - 2, top - 2) == BoardGeometry::CursorColour;
+                line += cursor ? "[" + std::string(1, cell) + "]" : std::string(1, cell);
+            }
+            const int32_t letters = (room->BoardWidth - 1) * 30 + 26;
+            const int mark = Pixel(room->BoardLeft + 112 + letters / 2, top + 10);
+            if (mark >= FirstMarkColour && mark < FirstMarkColour + 4) {
+                line += " mark " + std::to_string(mark - FirstMarkColour + 1);
+            }
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    // The names of the enabled buttons, in the order of the frame sets, as drawn.
+    std::string EnabledButtons() {
+        std::string names;
+        for (TTarnNode* node = room->GetFrameSets().Head(); node != nullptr; node = node->Next()) {
+            const auto& frameSet = static_cast<TFrameSet&>(*node);
+            if (frameSet.Visible &&
+                Pixel(frameSet.Position.X + 1, frameSet.Position.Y + 1) == ButtonEnabledColour) {
+                names += (names.empty() ? "" : " ") + frameSet.GetID();
+            }
+        }
+        return names;
+    }
+
+    TempFolder folder;
+    PumpingUserInterface ui;
+    SceneLibrary scene{GamePictures()};
+    FakeGraphicArea area;
+    FakeGameWindow window;
+    ScriptedGameDialogs dialogs;
+    std::vector<uint8_t> sounds;
+    std::unique_ptr<TWorld> world;
+    TGameRoom* room = nullptr;
+};
+
+// Words and puzzles of the room tests: five four-row puzzles of three-letter words that keep
+// their file order (equal sort keys), the first with a hint for row 2.
+inline constexpr std::string_view TestWords =
+    "bag\nbat\nbig\ncat\ncog\ncot\ndig\ndog\nhat\nhog\nhot\n";
+inline constexpr std::string_view TestPuzzles = "cat\ndog\nccc\n2=cot\n"
+                                                "dog\ncat\nccc\n\n"
+                                                "cat\nhog\nccc\n\n"
+                                                "bag\ndog\nccc\n\n"
+                                                "hot\nbat\nccc\n\n";

@@ -1,0 +1,366 @@
+// The game room driven as a player drives it: keys and presses through the world, the board
+// read back from the display surface.
+
+#include "screens/GameRoomFixture.h"
+
+#include "graphics/PX8ImageData.h"
+
+#include <map>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Puzzle 1 solved by keys only, with a loud check on the way; the win animation; the press
+// after the win loads the next puzzle.
+TEST_F(GameRoomFixture, PlayToTheWinByKeys) {
+    Start(TestWords, TestPuzzles);
+    EXPECT_EQ(window.caption, "Ladderly!");
+    EXPECT_EQ(room->CurrentPuzzle, 1);
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
+    EXPECT_EQ(EnabledButtons(), "CHECKBTN HINTBTN NEWBTN SELBTN");
+
+    Type("cot");
+    EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C [.]..", "C DOG"}));
+    Press("checkbtn");
+    EXPECT_EQ(Board(), (Lines{"  cat mark 4", "C cOt mark 4", "C [.].. mark 3", "C DOG mark 4"}));
+    EXPECT_TRUE(sounds.empty());
+
+    Type("co");
+    EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[.]", "C DOG"})) << "typing hid the marks";
+    Type("g");
+    EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[G]", "C DOG"})) << "the cursor stays";
+    EXPECT_TRUE(room->Solved);
+    EXPECT_EQ(sounds, (std::vector<uint8_t>{2}));
+    EXPECT_EQ(EnabledButtons(), "STARTBTN NEWBTN SELBTN");
+    TPX8ImageData* sprite = room->WinSprite->GetSurface();
+    ASSERT_TRUE(area.surface->IsLayer(*sprite));
+
+    // The sprite falls in from above the screen and bounces inside the board's area.
+    std::map<int, int> framesSeen;
+    for (int tick = 0; tick < 400; ++tick) {
+        Tick();
+        ASSERT_GE(room->WinX, 0);
+        ASSERT_LE(room->WinX, 334 - 40);
+        ASSERT_LE(room->WinY, 326 - 15);
+        if (room->WinY >= 0) {
+            ++framesSeen[Pixel(room->WinX + 20, room->WinY + 7)];
+        }
+    }
+    EXPECT_GT(framesSeen[WinColour], 50);
+    EXPECT_GT(framesSeen[WinColour + 1], 50);
+    EXPECT_EQ(framesSeen.size(), 2u) << "the sprite is drawn where the room says it is";
+    EXPECT_GT(room->WinSpeed, 5) << "it bounced";
+    Press("checkbtn");
+    EXPECT_EQ(sounds.size(), 1u) << "a disabled button does nothing";
+    room->CheckSolution(false);
+    EXPECT_EQ(sounds.size(), 1u) << "a second check does not win again";
+
+    PressBoard(5, 5);
+    EXPECT_EQ(room->CurrentPuzzle, 2);
+    EXPECT_FALSE(room->Solved);
+    EXPECT_EQ(room->WinSprite, nullptr);
+    EXPECT_FALSE(area.surface->IsLayer(*sprite));
+    EXPECT_EQ(FindScript(ScriptKind::Animate), nullptr);
+    EXPECT_EQ(Board(), (Lines{"  dog", "C [.]..", "C ...", "C CAT"}));
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+// The board keys from the cursor's cell: each row of the table is one key and the board after
+// it. A five-row puzzle whose rows grow from three to five letters.
+TEST_F(GameRoomFixture, BoardKeys) {
+    Start("cat\ncart\ncarts\ncharts\nchart\nhart\n", "cat\ncarts\naac\n\n");
+    EXPECT_EQ(room->BoardWidth, 5);
+    const std::pair<uint16_t, Lines> steps[] = {
+        {VirtualKey::Up, {"  CAT", "A [.]...", "A .....", "C CARTS"}},
+        {VirtualKey::Back, {"  CAT", "A [.]...", "A .....", "C CARTS"}},
+        {'H', {"  CAT", "A h[.]..", "A .....", "C CARTS"}},
+        {VirtualKey::Right, {"  CAT", "A h.[.].", "A .....", "C CARTS"}},
+        {VirtualKey::Right, {"  CAT", "A h..[.]", "A .....", "C CARTS"}},
+        {VirtualKey::Right, {"  CAT", "A h...", "A [.]....", "C CARTS"}},
+        {VirtualKey::Back, {"  CAT", "A h..[.]", "A .....", "C CARTS"}},
+        {VirtualKey::Down, {"  CAT", "A h...", "A ...[.].", "C CARTS"}},
+        {VirtualKey::Down, {"  CAT", "A h...", "A ...[.].", "C CARTS"}},
+        {'T', {"  CAT", "A h...", "A ...T[.]", "C CARTS"}},
+        {'S', {"  CAT", "A h...", "A ...T[S]", "C CARTS"}},
+        {VirtualKey::Left, {"  CAT", "A h...", "A ...[T]S", "C CARTS"}},
+        {VirtualKey::Delete, {"  CAT", "A h...", "A ...[.]S", "C CARTS"}},
+        {VirtualKey::Space, {"  CAT", "A h...", "A ....[S]", "C CARTS"}},
+        {'1', {"  CAT", "A h...", "A ....[S]", "C CARTS"}},
+        {VirtualKey::Up, {"  CAT", "A h..[.]", "A ....S", "C CARTS"}},
+        {VirtualKey::Left, {"  CAT", "A h.[.].", "A ....S", "C CARTS"}},
+        {VirtualKey::Left, {"  CAT", "A h[.]..", "A ....S", "C CARTS"}},
+        {VirtualKey::Left, {"  CAT", "A [h]...", "A ....S", "C CARTS"}},
+        {VirtualKey::Left, {"  CAT", "A [h]...", "A ....S", "C CARTS"}},
+        {VirtualKey::Back, {"  CAT", "A [.]...", "A ....S", "C CARTS"}},
+    };
+    for (const auto& [key, board] : steps) {
+        Key(key);
+        EXPECT_EQ(Board(), board) << "after key " << key;
+    }
+    world->KeyUp('Z', 0);
+    EXPECT_EQ(Board(), steps[std::size(steps) - 1].second) << "a key release changes nothing";
+}
+
+// Presses on the board select cells, not the gaps between them nor the rows outside; the
+// cursor shape follows the cells without the gaps.
+TEST_F(GameRoomFixture, MousePressesAndCursor) {
+    Start("cat\ncart\ncarts\ncharts\nchart\nhart\n", "cat\ncarts\naac\n\n");
+    EXPECT_EQ(room->FindHitBox("board")->Bounds,
+              (TRect{room->BoardLeft + 112, room->BoardTop + 26, room->BoardLeft + 258,
+                     room->BoardTop + 26 + 47}));
+    struct Case {
+        int32_t x, y;
+        int row, column;
+        int16_t cursor;
+    };
+    const Case cases[] = {
+        {35, 30, 3, 2, LetterCursor}, // row 3, column 2
+        {27, 30, 3, 2, LetterCursor}, // the gap after column 1: no selection
+        {5, 22, 3, 2, LetterCursor},  // the gap below row 2
+        {5, 5, 2, 1, LetterCursor},
+        {95, 5, 2, 4, LetterCursor},
+        {125, 5, 2, 4, 0}, // row 2 has four letters
+        {125, 27, 3, 5, LetterCursor},
+    };
+    for (const Case& c : cases) {
+        PressBoard(c.x, c.y);
+        EXPECT_EQ(room->CursorRow, c.row) << c.x << "," << c.y;
+        EXPECT_EQ(room->CursorColumn, c.column) << c.x << "," << c.y;
+        const TRect bounds = room->FindHitBox("board")->Bounds;
+        area.Move(bounds.Left + c.x, bounds.Top + c.y);
+        EXPECT_EQ(area.Cursor(), c.cursor) << c.x << "," << c.y;
+    }
+    Type("x");
+    Press("checkbtn");
+    ASSERT_TRUE(room->ShowMarks);
+    area.Press(440, 2);
+    EXPECT_FALSE(room->ShowMarks) << "a press on the background hides the marks";
+}
+
+// "new" steps over flagged puzzles, backwards with Shift and at random with Ctrl; flagged
+// puzzles are never loaded for play.
+TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
+    Start(TestWords, TestPuzzles);
+    room->SetPuzzleHasErrors(4, true);
+    room->LoadPuzzle(3);
+    Press("newbtn");
+    EXPECT_EQ(room->CurrentPuzzle, 5);
+    room->LoadPuzzle(3);
+    ui.shiftState = ShiftState::Shift;
+    Press("newbtn");
+    EXPECT_EQ(room->CurrentPuzzle, 2);
+    room->LoadPuzzle(4);
+    EXPECT_EQ(room->CurrentPuzzle, 5) << "a flagged puzzle gives way to the next";
+
+    ui.shiftState = ShiftState::Ctrl;
+    room->Random.seed(12);
+    room->LoadPuzzle(3);
+    std::map<int, int> picked;
+    for (int i = 0; i < 600; ++i) {
+        ++picked[room->PickNextPuzzle()];
+    }
+    EXPECT_EQ(picked.size(), 3u);
+    for (const int n : {1, 2, 5}) {
+        EXPECT_GT(picked[n], 150) << n;
+    }
+
+    for (int n = 1; n <= 5; ++n) {
+        room->SetPuzzleHasErrors(n, n != 3);
+    }
+    room->UpdateButtons();
+    EXPECT_EQ(EnabledButtons(), "CHECKBTN SELBTN") << "no other puzzle to go to";
+    room->SetPuzzleHasErrors(3, true);
+    room->LoadPuzzle(1);
+    EXPECT_EQ(room->CurrentPuzzle, 0);
+    EXPECT_EQ(EnabledButtons(), "SELBTN");
+    EXPECT_FALSE(room->FindHitBox("board")->Enabled);
+    Type("abc");
+    Key(VirtualKey::Down);
+    EXPECT_EQ(room->CursorRow, 0) << "no puzzle, no board keys";
+}
+
+// Hints fill the first hinted row not yet on the board; "start" blanks the rows again.
+TEST_F(GameRoomFixture, HintsAndStartOver) {
+    Start(TestWords, "cat\ndog\nccc\n2=cot,3=cog\n");
+    Press("hintbtn");
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [c]Ot", "C ...", "C DOG"}));
+    Press("hintbtn");
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [c]Ot", "C cOG", "C DOG"}));
+    EXPECT_FALSE(room->Solved) << "a hint is not a check";
+    EXPECT_EQ(EnabledButtons(), "CHECKBTN STARTBTN SELBTN");
+    Press("startbtn");
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
+    EXPECT_EQ(EnabledButtons(), "CHECKBTN HINTBTN SELBTN");
+}
+
+// Help, the About box (which holds the win animation), the vocabulary editor, and the
+// editor's commands, which say they are not there yet.
+TEST_F(GameRoomFixture, HelpDialogsAndEditorCommands) {
+    Start(TestWords, TestPuzzles);
+    Key(GameKey::F1);
+    Key(GameKey::F2);
+    EXPECT_EQ(ui.helpShown, (std::vector<int>{103, 0}));
+
+    Type("cotcog");
+    ASSERT_TRUE(room->Solved);
+    Tick();
+    const int32_t x = room->WinX;
+    dialogs.duringAbout = [&] {
+        EXPECT_TRUE(room->Paused);
+        Tick();
+        Tick();
+    };
+    area.Press(100, 20);
+    EXPECT_EQ(dialogs.aboutShown, 1);
+    EXPECT_EQ(room->WinX, x) << "paused";
+    EXPECT_FALSE(room->Paused);
+    Tick();
+    EXPECT_NE(room->WinX, x);
+    dialogs.duringAbout = nullptr;
+    Key(GameKey::F3);
+    EXPECT_EQ(dialogs.aboutShown, 2);
+
+    dialogs.vocabularyEdit = [](std::vector<std::string>& words) { words.push_back("zzz"); };
+    Key(GameKey::F12);
+    EXPECT_EQ(dialogs.vocabEditorShown, 1);
+    EXPECT_NE(folder.Read("vocab.txt").find("zzz"), std::string::npos) << "saved";
+
+    Key(GameKey::F5);
+    Key(GameKey::F6);
+    world->DispatchScript("accpt", "ACCPTBTN");
+    ASSERT_EQ(ui.boxes.size(), 3u);
+    for (const FakeUserInterface::Box& box : ui.boxes) {
+        EXPECT_EQ(box.text, "The puzzle editor is not available yet.");
+    }
+}
+
+// The selector's outcome is applied: deletions, the puzzle chosen; closing the game asks to
+// save only after a change, and the answer decides what reaches the file.
+TEST_F(GameRoomFixture, SelectorAndSavingAtClose) {
+    Start(TestWords, TestPuzzles);
+    Press("selbtn");
+    Close();
+    EXPECT_TRUE(ui.boxes.empty()) << "nothing changed, nothing asked";
+
+    Start(TestWords, TestPuzzles);
+    const auto deleteFirst = [](std::vector<TSelectorEntry>& entries, int32_t& position) {
+        entries[0].Value = -entries[0].Value;
+        position = 3;
+        return SelectorResult::Close;
+    };
+    dialogs.selector = deleteFirst;
+    Press("selbtn");
+    EXPECT_EQ(dialogs.selectorShown[0][1].Text, "4 DOG CAT");
+    EXPECT_EQ(dialogs.positionsShown[0], 1);
+    EXPECT_EQ(room->PuzzleCount, 4);
+    EXPECT_EQ(room->CurrentPuzzle, 1) << "the deleted puzzle on the board gives way";
+    EXPECT_EQ(Board()[0], "  dog");
+
+    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
+        position = 3;
+        return SelectorResult::Play;
+    };
+    Press("selbtn");
+    EXPECT_EQ(Board()[0], "  baG");
+    ui.Answer(MessageBoxResult::No);
+    Close();
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, TPuzzleCore::SaveQuestion);
+    EXPECT_EQ(folder.Read("puzzle.txt"), TestPuzzles);
+
+    ui.boxes.clear();
+    ui.Answer(MessageBoxResult::Yes);
+    Start(TestWords, TestPuzzles);
+    dialogs.selector = deleteFirst;
+    Press("selbtn");
+    Close();
+    EXPECT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(folder.Read("puzzle.txt").find("cat\r\ndog"), std::string::npos);
+    EXPECT_NE(folder.Read("puzzle.txt").find("dog\r\ncat\r\nccc"), std::string::npos);
+}
+
+// Data files edited while the game runs: "start" and "check" read them again; a shrunken
+// collection leaves the board as it is and nothing breaks.
+TEST_F(GameRoomFixture, FilesEditedWhileRunning) {
+    Start(TestWords, TestPuzzles);
+    Type("cot");
+    Press("startbtn");
+    folder.Write("puzzle.txt", "hot\nbat\nccc\n\n");
+    std::filesystem::last_write_time(folder / "puzzle.txt",
+                                     std::filesystem::file_time_type::clock::now() +
+                                         std::chrono::seconds(5));
+    Type("cot");
+    Press("startbtn");
+    EXPECT_EQ(room->PuzzleCount, 1);
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
+    Press("hintbtn");
+    EXPECT_EQ(EnabledButtons(), "CHECKBTN SELBTN");
+    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
+        position = 1;
+        return SelectorResult::Play;
+    };
+    Press("selbtn");
+    EXPECT_EQ(Board()[0], "  hoT");
+
+    folder.Write("vocab.txt", std::string(TestWords) + "bit\nhit\n");
+    std::filesystem::last_write_time(folder / "vocab.txt",
+                                     std::filesystem::file_time_type::clock::now() +
+                                         std::chrono::seconds(5));
+    Type("hitbit");
+    EXPECT_FALSE(room->Solved) << "typing checks against the vocabulary loaded before";
+    Press("checkbtn");
+    EXPECT_TRUE(room->Solved) << "check read the new vocabulary";
+}
+
+} // namespace
+
+namespace {
+
+// The hidden solver: unlocked by "JQ" in row 2 and F11, drawing what it tries; while it
+// searches every command but Esc waits, and lookups work again once it returns.
+TEST_F(GameRoomFixture, HiddenSolver) {
+    Start(TestWords, TestPuzzles);
+    Key(GameKey::F11);
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"})) << "still locked";
+
+    int pumps = 0;
+    ui.onPump = [&] {
+        ++pumps;
+        Key('A');
+        Key(GameKey::F1);
+        Press("newbtn");
+        area.Press(100, 20);
+    };
+    Type("jq");
+    const int passesBefore = ui.pendingMessagePasses;
+    Key(GameKey::F11);
+    EXPECT_GT(ui.pendingMessagePasses, passesBefore);
+    EXPECT_GE(pumps, 2);
+    EXPECT_EQ(Board(), (Lines{"  cat", "C cO[t]", "C cOG", "C DOG"})) << "the hint, then a word";
+    EXPECT_EQ(room->CurrentPuzzle, 1);
+    EXPECT_TRUE(ui.helpShown.empty());
+    EXPECT_EQ(dialogs.aboutShown, 0);
+    EXPECT_FALSE(room->IsSolving());
+    EXPECT_FALSE(room->Solved) << "the solver does not check";
+    ui.onPump = nullptr;
+    Press("checkbtn");
+    EXPECT_TRUE(room->Solved) << "the vocabulary is in order again";
+
+    // Esc stops a search; F11 alone starts one from now on.
+    Press("newbtn");
+    Press("newbtn");
+    ASSERT_EQ(room->CurrentPuzzle, 3);
+    pumps = 0;
+    ui.onPump = [&] {
+        if (++pumps == 1) {
+            Key(VirtualKey::Escape);
+        }
+    };
+    Key(GameKey::F11);
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
+    EXPECT_TRUE(room->SolverAbort);
+    EXPECT_TRUE(room->IsInVocabulary("hog"));
+}
+
+} // namespace

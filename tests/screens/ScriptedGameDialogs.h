@@ -1,0 +1,42 @@
+#pragma once
+// The game room's dialogs for tests: each answers from a script and records what it was shown.
+
+#include "screens/GameDialogs.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class ScriptedGameDialogs : public IGameDialogs {
+  public:
+    // The selector's answer: may change the entries (negate values to delete) and the position.
+    using SelectorScript = std::function<int(std::vector<TSelectorEntry>&, int32_t&)>;
+
+    int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) override {
+        selectorShown.push_back(entries);
+        positionsShown.push_back(position);
+        return selector ? selector(entries, position) : SelectorResult::Close;
+    }
+    bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override {
+        ++vocabEditorShown;
+        if (vocabularyEdit) {
+            vocabularyEdit(vocabulary);
+            return true;
+        }
+        return false;
+    }
+    void ShowAbout() override {
+        ++aboutShown;
+        if (duringAbout) {
+            duringAbout();
+        }
+    }
+
+    SelectorScript selector;
+    std::function<void(std::vector<std::string>&)> vocabularyEdit;
+    std::function<void()> duringAbout;
+    std::vector<std::vector<TSelectorEntry>> selectorShown;
+    std::vector<int32_t> positionsShown;
+    int vocabEditorShown = 0;
+    int aboutShown = 0;
+};

@@ -1,0 +1,73 @@
+// The buttons of the game room: each a strip of two frames, the enabled look above the
+// disabled one. The buttons down the column are 82 x 12; the six action buttons of the editor,
+// two abreast, are 38 x 21.
+
+#include "PictureKit.h"
+
+namespace {
+
+struct Button {
+    const char* name;
+    const char* caption;
+    const Colours::Hue& hue;
+};
+
+constexpr int WideWidth = 82;
+constexpr int WideHeight = 12;
+constexpr int ActionWidth = 38;
+constexpr int ActionHeight = 21;
+
+const Button ColumnButtons[] = {
+    {"checkbtn", "Check", Colours::Green},      {"hintbtn", "Hint", Colours::Amber},
+    {"startbtn", "Start Over", Colours::Blue},  {"newbtn", "New Puzzle", Colours::Blue},
+    {"selbtn", "Select Puzzle", Colours::Blue}, {"edvocbtn", "Vocabulary", Colours::Teal},
+    {"sugstbtn", "Suggest", Colours::Teal},     {"addrwbtn", "Add Row", Colours::Slate},
+    {"delrwbtn", "Delete Row", Colours::Slate}, {"sethnbtn", "Set Hint", Colours::Amber},
+    {"clrhnbtn", "Clear Hint", Colours::Amber}, {"accptbtn", "Accept", Colours::Green},
+    {"canclbtn", "Cancel", Colours::Red},
+};
+
+// The action buttons carry the action's code letter in the action's colour, as its label on
+// the board does.
+const char ActionCodes[] = "MCSXRA";
+
+// Text on amber reads better dark.
+QColor CaptionColour(const Colours::Hue& hue) {
+    return &hue == &Colours::Amber ? Colours::Amber.Deep : QColor(Qt::white);
+}
+
+QImage Face(int width, int height, qreal radius, const Colours::Hue& hue, const QString& caption,
+            const QFont& font, const QColor& ink) {
+    QImage frame = Canvas(width, height);
+    QPainter painter(&frame);
+    Prepare(painter);
+    FillRounded(painter, QRectF(0, 0, width, height), radius, hue.Top, hue.Bottom, hue.Border);
+    CentredText(painter, QRectF(0, 0, width, height), caption, font, ink);
+    return frame;
+}
+
+Picture Strip(const std::string& name, int width, int height, qreal radius, const Colours::Hue& hue,
+              const QString& caption, const QFont& font) {
+    const QImage enabled = Face(width, height, radius, hue, caption, font, CaptionColour(hue));
+    const QImage disabled =
+        Face(width, height, radius, Colours::Disabled, caption, font, Colours::Disabled.Deep);
+    return {name, StackFrames(enabled, disabled), true, Colours::Panel};
+}
+
+} // namespace
+
+std::vector<Picture> DrawButtonPictures(const Fonts& fonts) {
+    std::vector<Picture> pictures;
+    const QFont caption = PixelFont(fonts.Sans, 9);
+    for (const Button& button : ColumnButtons) {
+        pictures.push_back(Strip(button.name, WideWidth, WideHeight, WideHeight / 2.0, button.hue,
+                                 button.caption, caption));
+    }
+    const QFont letter = PixelFont(fonts.Sans, 13);
+    for (const char code : std::string_view(ActionCodes)) {
+        const std::string name = std::string("act") + static_cast<char>(code + 'a' - 'A') + "btn";
+        pictures.push_back(Strip(name, ActionWidth, ActionHeight, 5, Colours::ActionHue(code),
+                                 QString(QChar(code)), letter));
+    }
+    return pictures;
+}
