@@ -80,6 +80,9 @@ class TGameRoom : public TRoom, public TPuzzleCore {
     void UpdateButtons();
     void SetPaused(bool on);
 
+    // Entering and leaving edit mode also updates the buttons.
+    void SetEditMode(bool flag) override;
+
     // Play mode.
     void LoadPuzzle(int n) override;
     void StartOver();
@@ -132,6 +135,10 @@ class TGameRoom : public TRoom, public TPuzzleCore {
     void ShowAbout(bool pause);
     void EditVocabulary();
     void NotAvailable(const std::string& what);
+    // Edit mode: the commands of the edit buttons, and the "=" and "-" keys choosing one.
+    void RunEditScript(const std::string& script, const std::string& param);
+    void ChooseActionButton(const std::string& button);
+    void ActionKey(uint16_t key, uint8_t shift);
     void LayoutBoard();
     int RandomBetween(int low, int high);
     // The world's display surface, or nullptr.

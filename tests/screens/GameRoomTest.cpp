@@ -194,9 +194,8 @@ TEST_F(GameRoomFixture, HintsAndStartOver) {
     EXPECT_EQ(EnabledButtons(), "CHECKBTN HINTBTN SELBTN");
 }
 
-// Help, the About box (which holds the win animation), the vocabulary editor, and the
-// editor's commands, which say they are not there yet.
-TEST_F(GameRoomFixture, HelpDialogsAndEditorCommands) {
+// Help, the About box (which holds the win animation) and the vocabulary editor.
+TEST_F(GameRoomFixture, HelpAndDialogs) {
     Start(TestWords, TestPuzzles);
     Key(GameKey::F1);
     Key(GameKey::F2);
@@ -225,14 +224,6 @@ TEST_F(GameRoomFixture, HelpDialogsAndEditorCommands) {
     Key(GameKey::F12);
     EXPECT_EQ(dialogs.vocabEditorShown, 1);
     EXPECT_NE(folder.Read("vocab.txt").find("zzz"), std::string::npos) << "saved";
-
-    Key(GameKey::F5);
-    Key(GameKey::F6);
-    world->DispatchScript("accpt", "ACCPTBTN");
-    ASSERT_EQ(ui.boxes.size(), 3u);
-    for (const FakeUserInterface::Box& box : ui.boxes) {
-        EXPECT_EQ(box.text, "The puzzle editor is not available yet.");
-    }
 }
 
 // The selector's outcome is applied: deletions, the puzzle chosen; closing the game asks to
