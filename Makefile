@@ -7,7 +7,7 @@ FUZZ_BUILD := build/fuzz
 STAGE := stage
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures format
+.PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures sounds format
 
 all: build
 
@@ -71,6 +71,13 @@ pictures: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target make-pictures
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make-pictures/make-pictures assets
+
+# Regenerates the sound effects we ship in data/wav/ (the same files, byte for byte).
+sounds: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target make-sounds
+	@mkdir -p data/wav
+	@$(BUILD)/tools/make-sounds/make-sounds data/wav
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -4,6 +4,7 @@
 #   ladderly.px8          the image library, packed from assets/*.png
 #   wav/                  the sound effects (data/wav/*.wav)
 #   dat/                  every data/*.txt: vocabulary, puzzles and sound table
+#   help/                 the help pages (help/*.html)
 #   defaults/             the settings an installer would write: this folder as "Directory",
 #                         sound and splash screen on; the user's own settings win over them
 
@@ -15,6 +16,9 @@ install(TARGETS ladderly RUNTIME DESTINATION .)
 
 file(GLOB LADDERLY_DATA_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*.txt)
 install(FILES ${LADDERLY_DATA_FILES} DESTINATION dat)
+
+file(GLOB LADDERLY_HELP_PAGES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/help/*.html)
+install(FILES ${LADDERLY_HELP_PAGES} DESTINATION help)
 
 file(GLOB LADDERLY_WAVE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/wav/*.wav)
 install(FILES ${LADDERLY_WAVE_FILES} DESTINATION wav)

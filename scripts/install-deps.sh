@@ -12,6 +12,7 @@ packages=(
     scowl
     fonts-dejavu-core fonts-dejavu-extra fonts-comfortaa
     xauth xvfb
+    alsa-utils sox pulseaudio
 )
 
 missing=()

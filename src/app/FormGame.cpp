@@ -189,7 +189,8 @@ void TFormGame::tmrTickTimer() {
     const int64_t interval = tmrTick->GetInterval();
     const int64_t elapsed = (interval / 2 + now - LastTick) / interval;
     LastTick += elapsed * interval;
-    World->Tick(static_cast<int32_t>(std::min<int64_t>(elapsed, std::numeric_limits<int32_t>::max())));
+    World->Tick(
+        static_cast<int32_t>(std::min<int64_t>(elapsed, std::numeric_limits<int32_t>::max())));
     if (World->IsQuitRequested()) {
         close();
     }
@@ -225,6 +226,15 @@ void TFormGame::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         RealizeLibraryPalette();
     }
+}
+
+void TFormGame::closeEvent(QCloseEvent* event) {
+    // A command that lets window messages through (the solver's search) may be running below
+    // this event: it stops at its next look at the world, before the world goes.
+    if (World) {
+        World->RequestQuit();
+    }
+    QWidget::closeEvent(event);
 }
 
 void TFormGame::RealizeLibraryPalette() {

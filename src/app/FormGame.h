@@ -76,6 +76,7 @@ class TFormGame : public QWidget, public IGameWindow {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     // Tab and Backtab are keys of the game, not focus moves.
     bool focusNextPrevChild(bool next) override;
 

@@ -1,15 +1,12 @@
 #include "app/GameRooms.h"
 
 #include "framework/GameWorld.h"
+#include "screens/GameRoom.h"
 
 #include <memory>
 
-TScreenRoom::TScreenRoom(const std::string& id) : TRoom(id) {
-    ImageName = "screen";
-    Caption = "Ladderly!";
-}
-
-void RegisterGameRoom() {
-    TWorld::SetGameRoomFactory(
-        [](const std::string& id) { return std::make_unique<TScreenRoom>(id); });
+void RegisterGameRoom(const std::string& dataFolder, IGameDialogs* dialogs) {
+    TWorld::SetGameRoomFactory([dataFolder, dialogs](const std::string& id) {
+        return std::make_unique<TGameRoom>(id, dataFolder, dialogs);
+    });
 }

@@ -1,15 +1,11 @@
 #pragma once
-// The rooms start-up gives the world. Until the game room is built, "GAME" is a plain room that
-// shows the "screen" background under the window's caption.
-
-#include "framework/StdRoom.h"
+// The rooms start-up gives the world: the game room "GAME".
 
 #include <string>
 
-class TScreenRoom : public TRoom {
-  public:
-    explicit TScreenRoom(const std::string& id);
-};
+class IGameDialogs;
 
-// Registers the factory the world makes its game room with.
-void RegisterGameRoom();
+// Registers the factory the world makes its game room with: a TGameRoom over the puzzles and
+// vocabulary of dataFolder, calling its dialogs through dialogs (not owned; nullptr while the
+// game has none, and the room then says the dialog is not available).
+void RegisterGameRoom(const std::string& dataFolder, IGameDialogs* dialogs);

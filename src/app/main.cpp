@@ -2,10 +2,10 @@
 // window and runs the game. "--screenshot FILE" (other arguments are ignored as ever) shows
 // the first screen, writes the window's client area to FILE as a PNG and ends.
 
+#include "app/Main.h"
 #include "app/FormGame.h"
 #include "app/GameRooms.h"
 #include "app/InitGame.h"
-#include "app/Main.h"
 #include "base/ErrorLog.h"
 #include "base/Messages.h"
 #include "platform/QtPlatform.h"
@@ -61,12 +61,13 @@ int main(int argc, char** argv) {
     GameSettings& settings = Settings();
     InitSettings(settings, *store, programFolder, platform.Arguments());
     SetErrorLogFolder(settings.InstallFolder);
+    platform.SetHelpFolder(settings.InstallFolder + "help");
 
     const std::unique_ptr<IInstanceLock> lock =
         platform.CreateInstanceLock(InstanceLockName, InstanceMessage);
     int status = 0;
     if (RunStartupChecks(settings, system, *lock, Application())) {
-        RegisterGameRoom();
+        RegisterGameRoom(settings.DataFolder, nullptr);
         TFormGame form(settings, Application());
         lock->SetSignalHandler([&form] { form.BringToFront(); });
         if (!settings.StartupFailed) {

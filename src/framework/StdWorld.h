@@ -101,6 +101,8 @@ class TStdWorld {
     bool IsBusy() const { return (Flags & WorldFlag::Busy) != 0; }
 
     bool IsQuitRequested() const { return (Flags & WorldFlag::QuitRequested) != 0; }
+    // The game is ending (the main window is closing): long commands stop early.
+    void RequestQuit() { Flags |= WorldFlag::QuitRequested; }
     void SetIdle() { Flags |= WorldFlag::Idle; }
     bool IsIdle() const { return (Flags & WorldFlag::Idle) != 0; }
 

@@ -31,6 +31,10 @@ IUserInterface& QtPlatform::UserInterface() {
     return *userInterface;
 }
 
+void QtPlatform::SetHelpFolder(const std::string& folder) {
+    userInterface->SetHelpFolder(folder);
+}
+
 ISystemInfo& QtPlatform::SystemInfo() {
     return *systemInfo;
 }

@@ -24,6 +24,8 @@ class QtPlatform {
     QtPlatform& operator=(const QtPlatform&) = delete;
 
     IUserInterface& UserInterface();
+    // The folder of the help pages the user interface shows.
+    void SetHelpFolder(const std::string& folder);
     ISystemInfo& SystemInfo();
 
     // The command-line arguments after the program name, without the options Qt took.

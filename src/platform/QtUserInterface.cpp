@@ -1,5 +1,6 @@
 #include "platform/QtUserInterface.h"
 
+#include "platform/QtHelpWindow.h"
 #include "platform/QtKeys.h"
 
 #include <QAbstractButton>
@@ -85,6 +86,8 @@ QtUserInterface::QtUserInterface(Mode mode, std::ostream& log)
     : headless(mode == Mode::Headless || (mode == Mode::Automatic && IsHeadlessPlatform())),
       boxLog(log) {}
 
+QtUserInterface::~QtUserInterface() = default;
+
 int QtUserInterface::ShowMessageBox(const std::string& caption, const std::string& text,
                                     uint32_t style) {
     if (headless) {
@@ -138,11 +141,20 @@ uint8_t QtUserInterface::KeyShiftState() {
 }
 
 void QtUserInterface::ShowHelp(int context) {
-    const std::string page =
-        context == HelpContents ? "index.html" : std::to_string(context) + ".html";
-    OpenUrl(QUrl::fromLocalFile(QString::fromStdString(helpFolder + "/" + page))
-                .toString()
-                .toStdString());
+    if (headless) {
+        const std::string page =
+            context == HelpContents ? "index.html" : std::to_string(context) + ".html";
+        boxLog << "Help: " << helpFolder << "/" << page << std::endl;
+        return;
+    }
+    if (helpWindow == nullptr) {
+        helpWindow = std::make_unique<QtHelpWindow>();
+    }
+    helpWindow->SetFolder(QString::fromStdString(helpFolder));
+    helpWindow->ShowContext(context);
+    helpWindow->show();
+    helpWindow->raise();
+    helpWindow->activateWindow();
 }
 
 bool QtUserInterface::OpenUrl(const std::string& url) {

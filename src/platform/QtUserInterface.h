@@ -2,12 +2,16 @@
 // Message boxes shown with QMessageBox and the input box with QInputDialog. Where nobody can
 // answer them (the offscreen or minimal platform, as in CI or a screenshot run) each box is
 // written to standard error instead and takes its default button (an input box is cancelled),
-// so nothing blocks.
+// so nothing blocks. Help pages are shown in the game's own help window (written to the log
+// where nobody can read them).
 
 #include "platform/UserInterface.h"
 
 #include <iosfwd>
+#include <memory>
 #include <string>
+
+class QtHelpWindow;
 
 class QtUserInterface : public IUserInterface {
   public:
@@ -20,6 +24,7 @@ class QtUserInterface : public IUserInterface {
     // Needs a QApplication. The log receives the headless boxes and must outlive this object.
     explicit QtUserInterface(Mode mode = Mode::Automatic);
     QtUserInterface(Mode mode, std::ostream& log);
+    ~QtUserInterface() override;
 
     int ShowMessageBox(const std::string& caption, const std::string& text,
                        uint32_t style) override;
@@ -32,9 +37,12 @@ class QtUserInterface : public IUserInterface {
 
     // The folder of the help pages ("index.html" and "<context>.html").
     void SetHelpFolder(const std::string& folder) { helpFolder = folder; }
+    // The help window, made at the first ShowHelp that shows one; nullptr before.
+    QtHelpWindow* GetHelpWindow() const { return helpWindow.get(); }
 
   private:
     bool headless;
     std::ostream& boxLog;
     std::string helpFolder;
+    std::unique_ptr<QtHelpWindow> helpWindow;
 };

@@ -259,26 +259,26 @@ void TGameRoom::KeyEvent(uint16_t key, uint8_t shift, bool down) {
     }
     HideCheckMarks();
     switch (key) {
-    case GameKey::F1:
+    case RoomKey::F1:
         GetUserInterface().ShowHelp(EditMode ? HelpContext::Editing : HelpContext::Playing);
         break;
-    case GameKey::F2:
+    case RoomKey::F2:
         GetUserInterface().ShowHelp(HelpContents);
         break;
-    case GameKey::F3:
+    case RoomKey::F3:
         ShowAbout(false);
         break;
-    case GameKey::F5:
+    case RoomKey::F5:
         if (!EditMode) {
             EditCurrentPuzzle();
         }
         break;
-    case GameKey::F6:
+    case RoomKey::F6:
         if (!EditMode) {
             CreateNewPuzzle();
         }
         break;
-    case GameKey::F12:
+    case RoomKey::F12:
         RunScript("edvoc", "");
         GetUserInterface().ProcessPendingMessages();
         break;

@@ -45,7 +45,7 @@ inline constexpr uint8_t EraseColour = 255;
 } // namespace BoardGeometry
 
 // Function keys and the "=" and "-" keys by their virtual-key codes.
-namespace GameKey {
+namespace RoomKey {
 inline constexpr uint16_t F1 = VirtualKey::F1;
 inline constexpr uint16_t F2 = VirtualKey::F1 + 1;
 inline constexpr uint16_t F3 = VirtualKey::F1 + 2;
@@ -53,9 +53,9 @@ inline constexpr uint16_t F5 = VirtualKey::F1 + 4;
 inline constexpr uint16_t F6 = VirtualKey::F1 + 5;
 inline constexpr uint16_t F11 = VirtualKey::F1 + 10;
 inline constexpr uint16_t F12 = VirtualKey::F1 + 11;
-inline constexpr uint16_t Equals = 187;
-inline constexpr uint16_t Minus = 189;
-} // namespace GameKey
+inline constexpr uint16_t Equals = VirtualKey::OemPlus;
+inline constexpr uint16_t Minus = VirtualKey::OemMinus;
+} // namespace RoomKey
 
 // The screen cursor shown over a board cell that takes letters.
 inline constexpr int16_t LetterCursor = 1;

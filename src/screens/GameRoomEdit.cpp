@@ -73,7 +73,7 @@ void TGameRoom::ChooseActionButton(const std::string& button) {
 }
 
 void TGameRoom::ActionKey(uint16_t key, uint8_t shift) {
-    const char which = key == GameKey::Minus ? '-' : ((shift & ShiftState::Shift) != 0 ? '+' : '=');
+    const char which = key == RoomKey::Minus ? '-' : ((shift & ShiftState::Shift) != 0 ? '+' : '=');
     if (const char code = ActionKeyCode(CursorRow, which)) {
         RunScript("action", "act" + LowerCaseASCII(std::string(1, code)) + "btn");
     }

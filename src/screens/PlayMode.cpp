@@ -214,7 +214,7 @@ void TGameRoom::BoardKeys(uint16_t key, uint8_t shift) {
         }
         col = 0;
         break;
-    case GameKey::F11:
+    case RoomKey::F11:
         if (EditMode) {
             RunScript("suggest", "");
         } else if (SolverUnlocked || Rows[2].starts_with("JQ")) {
@@ -222,8 +222,8 @@ void TGameRoom::BoardKeys(uint16_t key, uint8_t shift) {
         }
         col = 0;
         break;
-    case GameKey::Equals:
-    case GameKey::Minus:
+    case RoomKey::Equals:
+    case RoomKey::Minus:
         // The action keys choose an edit button; the buttons are disabled in play mode.
         if (EditMode) {
             ActionKey(key, shift);

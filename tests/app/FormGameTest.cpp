@@ -1,11 +1,11 @@
 #include "app/FormGame.h"
 
-#include "app/GameRooms.h"
 #include "app/GraphicArea.h"
 #include "app/TileBG.h"
 #include "app/WindowKit.h"
 #include "fakes/FakeUserInterface.h"
 #include "framework/GameWorld.h"
+#include "framework/StdRoom.h"
 #include "framework/TimerScript.h"
 #include "platform/QtGameTimer.h"
 #include "platform/QtTestApplication.h"
@@ -29,10 +29,13 @@ struct KeySeen {
     friend bool operator==(const KeySeen&, const KeySeen&) = default;
 };
 
-// The "screen" room, recording the keys it is given and the "TICK" scripts it runs.
-class RecordingRoom : public TScreenRoom {
+// A room showing "screen", recording the keys it is given and the "TICK" scripts it runs.
+class RecordingRoom : public TRoom {
   public:
-    using TScreenRoom::TScreenRoom;
+    explicit RecordingRoom(const std::string& id) : TRoom(id) {
+        ImageName = "screen";
+        Caption = "Ladderly!";
+    }
     // Shift, Ctrl and Alt come as keys of their own too; only the others are kept.
     void KeyEvent(uint16_t key, uint8_t shift, bool down) override {
         if (key != VirtualKey::Shift && key != VirtualKey::Control && key != VirtualKey::Menu) {
@@ -41,7 +44,7 @@ class RecordingRoom : public TScreenRoom {
     }
     void RunScript(const std::string& script, const std::string& param) override {
         if (script != "TICK") {
-            TScreenRoom::RunScript(script, param);
+            TRoom::RunScript(script, param);
             return;
         }
         ScheduleScript(6, 0, 0);
@@ -77,7 +80,7 @@ class FormGameTest : public ::testing::Test {
             return made;
         });
     }
-    void TearDown() override { RegisterGameRoom(); }
+    void TearDown() override { TWorld::SetGameRoomFactory(nullptr); }
 
     // Shows the window and waits until it has entered its room.
     void ShowAndStart(TFormGame& form) {
@@ -139,12 +142,11 @@ TEST_F(FormGameTest, ShowsTheScreenRoomInItsBorderOverTheTiledBackground) {
     form.setFixedSize(530, 406);
     EXPECT_EQ(form.gfxaGame->geometry(), QRect(32, 32, 466, 342));
     EXPECT_EQ(form.lblVersion->pos(), QPoint(37, 375));
-    EXPECT_EQ(form.bvlBorder->geometry(),
-              QRect(0, 0, 530, 342 + form.lblVersion->height() + 64));
+    EXPECT_EQ(form.bvlBorder->geometry(), QRect(0, 0, 530, 342 + form.lblVersion->height() + 64));
     const QImage around = form.grab().toImage();
     for (const QPoint p : {QPoint(5, 5), QPoint(31, 200), QPoint(500, 17), QPoint(300, 390)}) {
-        EXPECT_EQ(around.pixel(p), ShownColour(library, TileIndex(p.x() % TestTileWidth,
-                                                                  p.y() % TestTileHeight)))
+        EXPECT_EQ(around.pixel(p),
+                  ShownColour(library, TileIndex(p.x() % TestTileWidth, p.y() % TestTileHeight)))
             << p.x() << "," << p.y();
     }
     EXPECT_EQ(around.pixel(32 + 8, 32 + 8), ShownColour(library, ScreenIndex(0, 0)));
@@ -233,6 +235,9 @@ TEST_F(FormGameTest, KeysReachTheRoomAsVirtualKeysWithShiftBits) {
         {Qt::Key_Enter, Qt::KeypadModifier, VirtualKey::Return, 0},
         {Qt::Key_PageDown, Qt::NoModifier, VirtualKey::Next, 0},
         {Qt::Key_Space, Qt::NoModifier, VirtualKey::Space, 0},
+        {Qt::Key_Equal, Qt::NoModifier, VirtualKey::OemPlus, 0},
+        {Qt::Key_Plus, Qt::ShiftModifier, VirtualKey::OemPlus, ShiftState::Shift},
+        {Qt::Key_Minus, Qt::NoModifier, VirtualKey::OemMinus, 0},
     };
     for (const Case& c : cases) {
         room->keys.clear();
@@ -260,8 +265,7 @@ TEST_F(FormGameTest, ADialogOpenedInATickHoldsFurtherTicks) {
         }
         const int before = room->ticks;
         timeBefore = form.GetWorld()->GetTime();
-        QMessageBox box(QMessageBox::Information, "Ladderly", "Well done!", QMessageBox::Ok,
-                        &form);
+        QMessageBox box(QMessageBox::Information, "Ladderly", "Well done!", QMessageBox::Ok, &form);
         QTimer::singleShot(400, &box, [&] {
             ticksDuringDialog = room->ticks - before;
             box.accept();

@@ -24,7 +24,6 @@ struct MouseSeen {
 class GraphicAreaTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        TestApplication();
         WriteTestLibrary(install);
         library->LoadFromFile(install.Path() + "ladderly.px8");
         TGraphicArea::SetGlobalImageLibrary(library.get());
@@ -50,6 +49,7 @@ class GraphicAreaTest : public ::testing::Test {
 
     QRgb Colour(uint8_t index) { return ShownColour(*library, index); }
 
+    QApplication& application = TestApplication(); // before any widget
     TempFolder install;
     std::unique_ptr<TPX8Library> library = std::make_unique<TPX8Library>();
     QWidget window;

@@ -1,5 +1,7 @@
 #pragma once
-// The one QApplication the Qt tests of a process share, made on first use.
+// The one QApplication the Qt tests of a process share, made on first use. It is never
+// destroyed: the input devices QTest makes go at exit, and Qt's clean-up crashed when the
+// application went before them.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -10,8 +12,8 @@ inline QApplication& TestApplication() {
     static int argc = 1;
     static char name[] = "ladderly_qt_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
 }
 
 // Lets events through, waiting for them, until the condition holds or five seconds have passed.

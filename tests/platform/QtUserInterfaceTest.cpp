@@ -1,14 +1,19 @@
 #include "platform/QtUserInterface.h"
+#include "platform/InputCodes.h"
 #include "platform/QtTestApplication.h"
 
 #include <QAbstractButton>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -80,6 +85,64 @@ TEST(QtUserInterface, OffscreenBoxesGoToTheLogAndTakeTheDefault) {
               MessageBoxResult::No);
     EXPECT_EQ(log.str(), "Installation Error: Sorry!\nDisplay Error: Continue anyway?\n");
     ui.ProcessPendingMessages();
+}
+
+// Waits for the modal input dialog, checks it, and types the text and accepts it, or cancels
+// it when there is no text.
+void AnswerInput(const QString& caption, const QString& prompt, const QString& initial,
+                 const std::optional<QString>& text) {
+    QTimer::singleShot(0, [=] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            AnswerInput(caption, prompt, initial, text);
+            return;
+        }
+        EXPECT_EQ(dialog->windowTitle(), caption);
+        EXPECT_EQ(dialog->labelText(), prompt);
+        EXPECT_EQ(dialog->textValue(), initial);
+        if (!text) {
+            dialog->reject();
+            return;
+        }
+        auto* edit = dialog->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        QTest::keyClicks(edit, *text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+TEST(QtUserInterface, InputBoxKeyStateHelpAndAddresses) {
+    TestApplication();
+    QtUserInterface ui(QtUserInterface::Mode::Interactive);
+    AnswerInput("New Puzzle", "Start word:", "cold", QString("warm"));
+    EXPECT_EQ(ui.InputBox("New Puzzle", "Start word:", "cold"), "warm");
+    AnswerInput("New Puzzle", "End word:", "", std::nullopt);
+    EXPECT_EQ(ui.InputBox("New Puzzle", "End word:", ""), std::nullopt);
+
+    // The state of the keys held down, as the last input left it.
+    QWidget target;
+    QTest::keyPress(&target, Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(ui.KeyShiftState(), ShiftState::Shift);
+    QTest::keyPress(&target, Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(ui.KeyShiftState(), ShiftState::Shift | ShiftState::Ctrl);
+    QTest::keyRelease(&target, Qt::Key_Control, Qt::ShiftModifier);
+    QTest::keyRelease(&target, Qt::Key_Shift, Qt::NoModifier);
+    EXPECT_EQ(ui.KeyShiftState(), 0);
+
+    // Offscreen, help pages and addresses are written to the log instead of the help window
+    // and a browser, and an input box is cancelled.
+    std::ostringstream log;
+    QtUserInterface headless(QtUserInterface::Mode::Automatic, log);
+    headless.SetHelpFolder("/opt/ladderly/help");
+    headless.ShowHelp(HelpContents);
+    headless.ShowHelp(12);
+    EXPECT_FALSE(headless.OpenUrl("https://ladderly.example/"));
+    EXPECT_EQ(headless.InputBox("New Puzzle", "Start word:", "cold"), std::nullopt);
+    EXPECT_EQ(log.str(), "Help: /opt/ladderly/help/index.html\n"
+                         "Help: /opt/ladderly/help/12.html\n"
+                         "Open: https://ladderly.example/\n"
+                         "New Puzzle: Start word: [cancelled]\n");
 }
 
 } // namespace

@@ -21,7 +21,7 @@ class GameRoomEdit : public GameRoomFixture {
 TEST_F(GameRoomEdit, CreateShapeAcceptAndSave) {
     Start(TestWords, TestPuzzles);
     ui.AnswerInput("Hat  Big");
-    Key(GameKey::F6);
+    Key(RoomKey::F6);
     ASSERT_TRUE(room->EditMode);
     EXPECT_TRUE(ui.boxes.empty()) << "words no other puzzle uses";
     EXPECT_EQ(room->CurrentPuzzle, 6);
@@ -29,8 +29,8 @@ TEST_F(GameRoomEdit, CreateShapeAcceptAndSave) {
     EXPECT_EQ(Pixel(3, 4), 40) << "the edit-mode label";
     EXPECT_EQ(EnabledButtons(), "CHECKBTN EDVOCBTN SUGSTBTN ACTMBTN ACTSBTN ACTXBTN ACTRBTN "
                                 "ACTABTN DELRWBTN ACCPTBTN CANCLBTN");
-    Key(GameKey::F5);
-    Key(GameKey::F6);
+    Key(RoomKey::F5);
+    Key(RoomKey::F6);
     EXPECT_EQ(ui.inputs.size(), 1u) << "F5 and F6 do nothing while editing";
 
     Type("hitbit");
@@ -43,16 +43,16 @@ TEST_F(GameRoomEdit, CreateShapeAcceptAndSave) {
 
     // "+" lengthens the step, "-" shortens it, "=" cycles the same-length actions.
     const std::pair<std::pair<uint16_t, uint8_t>, Lines> keys[] = {
-        {{GameKey::Equals, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
-        {{GameKey::Equals, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
-        {{GameKey::Minus, 0}, {"  hat", "C [h]It", "C BIt", "C BIG"}},
-        {{GameKey::Minus, ShiftState::Shift}, {"  hat", "R [h]I", "A BIt", "C BIG"}},
-        {{GameKey::Minus, 0}, {"  hat", "R [h]I", "A BIt", "C BIG"}},
-        {{GameKey::Equals, ShiftState::Shift}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
-        {{GameKey::Equals, 0}, {"  hat", "S [h]I.", "C BIt", "C BIG"}},
-        {{GameKey::Equals, 0}, {"  hat", "X [h]I.", "C BIt", "C BIG"}},
-        {{GameKey::Equals, 0}, {"  hat", "M [h]I.", "C BIt", "C BIG"}},
-        {{GameKey::Equals, 0}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
+        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
+        {{RoomKey::Minus, 0}, {"  hat", "C [h]It", "C BIt", "C BIG"}},
+        {{RoomKey::Minus, ShiftState::Shift}, {"  hat", "R [h]I", "A BIt", "C BIG"}},
+        {{RoomKey::Minus, 0}, {"  hat", "R [h]I", "A BIt", "C BIG"}},
+        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, 0}, {"  hat", "S [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, 0}, {"  hat", "X [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, 0}, {"  hat", "M [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, 0}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
     };
     for (const auto& [key, board] : keys) {
         Key(key.first, key.second);
@@ -114,7 +114,7 @@ TEST_F(GameRoomEdit, CreateShapeAcceptAndSave) {
 TEST_F(GameRoomEdit, CancelNewAndEditedPuzzles) {
     Start(TestWords, TestPuzzles);
     ui.AnswerInput("bat cog");
-    Key(GameKey::F6);
+    Key(RoomKey::F6);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "Warning: \"bat\" has already been used in 1 puzzle.\r\nDo you "
                                 "want to create the new puzzle anyway?");
@@ -126,7 +126,7 @@ TEST_F(GameRoomEdit, CancelNewAndEditedPuzzles) {
     EXPECT_EQ(Board(), (Lines{"  hoT", "C [.]..", "C ...", "C BAT"}));
 
     room->LoadPuzzle(1);
-    Key(GameKey::F5);
+    Key(RoomKey::F5);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
     Press("addrwbtn");
     Type("cotdot");
@@ -148,7 +148,7 @@ TEST_F(GameRoomEdit, CancelNewAndEditedPuzzles) {
 TEST_F(GameRoomEdit, CheckAcceptAndTheSelector) {
     Start(TestWords, TestPuzzles);
     ui.AnswerInput("cot zzz");
-    Key(GameKey::F6);
+    Key(RoomKey::F6);
     Type("cotzot");
     Press("accptbtn");
     ASSERT_EQ(ui.boxes.size(), 1u);

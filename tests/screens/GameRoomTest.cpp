@@ -197,8 +197,8 @@ TEST_F(GameRoomFixture, HintsAndStartOver) {
 // Help, the About box (which holds the win animation) and the vocabulary editor.
 TEST_F(GameRoomFixture, HelpAndDialogs) {
     Start(TestWords, TestPuzzles);
-    Key(GameKey::F1);
-    Key(GameKey::F2);
+    Key(RoomKey::F1);
+    Key(RoomKey::F2);
     EXPECT_EQ(ui.helpShown, (std::vector<int>{103, 0}));
 
     Type("cotcog");
@@ -217,11 +217,11 @@ TEST_F(GameRoomFixture, HelpAndDialogs) {
     Tick();
     EXPECT_NE(room->WinX, x);
     dialogs.duringAbout = nullptr;
-    Key(GameKey::F3);
+    Key(RoomKey::F3);
     EXPECT_EQ(dialogs.aboutShown, 2);
 
     dialogs.vocabularyEdit = [](std::vector<std::string>& words) { words.push_back("zzz"); };
-    Key(GameKey::F12);
+    Key(RoomKey::F12);
     EXPECT_EQ(dialogs.vocabEditorShown, 1);
     EXPECT_NE(folder.Read("vocab.txt").find("zzz"), std::string::npos) << "saved";
 }
@@ -312,20 +312,20 @@ namespace {
 // searches every command but Esc waits, and lookups work again once it returns.
 TEST_F(GameRoomFixture, HiddenSolver) {
     Start(TestWords, TestPuzzles);
-    Key(GameKey::F11);
+    Key(RoomKey::F11);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"})) << "still locked";
 
     int pumps = 0;
     ui.onPump = [&] {
         ++pumps;
         Key('A');
-        Key(GameKey::F1);
+        Key(RoomKey::F1);
         Press("newbtn");
         area.Press(100, 20);
     };
     Type("jq");
     const int passesBefore = ui.pendingMessagePasses;
-    Key(GameKey::F11);
+    Key(RoomKey::F11);
     EXPECT_GT(ui.pendingMessagePasses, passesBefore);
     EXPECT_GE(pumps, 2);
     EXPECT_EQ(Board(), (Lines{"  cat", "C cO[t]", "C cOG", "C DOG"})) << "the hint, then a word";
@@ -348,7 +348,7 @@ TEST_F(GameRoomFixture, HiddenSolver) {
             Key(VirtualKey::Escape);
         }
     };
-    Key(GameKey::F11);
+    Key(RoomKey::F11);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
     EXPECT_TRUE(room->SolverAbort);
     EXPECT_TRUE(room->IsInVocabulary("hog"));

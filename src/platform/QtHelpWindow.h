@@ -1,0 +1,37 @@
+#pragma once
+// The help window: the game's HTML help pages in a browser, with buttons for the contents page,
+// back and forward, and a search field that lists every page mentioning the words typed.
+// Pages are "index.html" (the contents) and "<context>.html" in one folder.
+//
+// Owns its child widgets (Qt children).
+
+#include <QString>
+#include <QWidget>
+
+class QLineEdit;
+class QTextBrowser;
+
+class QtHelpWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit QtHelpWindow(QWidget* parent = nullptr);
+
+    void SetFolder(const QString& folder) { Folder = folder; }
+
+    // Shows the page of a context number; the contents page for HelpContents or a context
+    // without a page.
+    void ShowContext(int context);
+    // Lists, as links, the pages whose text holds every word of the query (any case).
+    void Search(const QString& query);
+
+    QTextBrowser* Browser() const { return View; }
+    QLineEdit* SearchField() const { return Query; }
+
+  private:
+    QString PagePath(const QString& page) const;
+
+    QString Folder;
+    QTextBrowser* View;
+    QLineEdit* Query;
+};

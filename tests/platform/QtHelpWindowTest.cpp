@@ -1,0 +1,102 @@
+// The help window over the game's own help pages, as a player uses it: pages by context
+// number, the contents page, the search field, and links that all lead somewhere.
+
+#include "platform/QtHelpWindow.h"
+
+#include "platform/QtTestApplication.h"
+#include "platform/QtUserInterface.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+QString HelpFolder() {
+    return QString::fromLocal8Bit(std::getenv("LADDERLY_SOURCE_DIR")) + "/help";
+}
+
+QString Title(const QtHelpWindow& window) {
+    return window.Browser()->documentTitle();
+}
+
+// The targets of the links on the page the browser shows.
+QStringList Links(const QTextBrowser& browser) {
+    QStringList links;
+    for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QString href = fragment.fragment().charFormat().anchorHref();
+            if (!href.isEmpty()) {
+                links << href;
+            }
+        }
+    }
+    return links;
+}
+
+TEST(QtHelpWindow, ContextsContentsAndSearch) {
+    TestApplication();
+    QtUserInterface ui(QtUserInterface::Mode::Interactive);
+    ui.SetHelpFolder(HelpFolder().toStdString());
+    ui.ShowHelp(103);
+    QtHelpWindow* window = ui.GetHelpWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Ladderly Help");
+
+    const std::pair<int, const char*> pages[] = {
+        {100, "The Puzzle Selector"},     {101, "The Vocabulary Editor"},
+        {102, "The About box"},           {103, "Playing a puzzle"},
+        {104, "Making puzzles"},          {0, "Ladderly Help: Contents"},
+        {999, "Ladderly Help: Contents"},
+    };
+    for (const auto& [context, title] : pages) {
+        ui.ShowHelp(context);
+        EXPECT_EQ(Title(*window), title) << context;
+    }
+    EXPECT_EQ(ui.GetHelpWindow(), window) << "one window for every page";
+
+    // The search field lists the pages that hold every word typed, as links that work.
+    window->SearchField()->setFocus();
+    QTest::keyClicks(window->SearchField(), "Swap  step");
+    QTest::keyClick(window->SearchField(), Qt::Key_Return);
+    const QStringList found = Links(*window->Browser());
+    QStringList pagesFound;
+    for (const QString& link : found) {
+        pagesFound << QUrl(link).fileName();
+    }
+    EXPECT_EQ(pagesFound.join(' ').toStdString(), "actions.html index.html keys.html");
+    window->Browser()->setSource(QUrl(found.first()));
+    EXPECT_EQ(Title(*window), "The six steps");
+    window->Search("xylophone");
+    EXPECT_TRUE(Links(*window->Browser()).isEmpty());
+    EXPECT_TRUE(window->Browser()->toPlainText().contains("No page mentions \"xylophone\""));
+}
+
+// Every link of every page leads to a page that exists.
+TEST(QtHelpWindow, EveryLinkLeadsToAPage) {
+    const QDir folder(HelpFolder());
+    const QStringList pages = folder.entryList({"*.html"}, QDir::Files);
+    ASSERT_GE(pages.size(), 6);
+    const QRegularExpression href(R"re(href="([^"]+)")re");
+    for (const QString& page : pages) {
+        QFile file(folder.filePath(page));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(html.contains("<title>")) << page.toStdString();
+        for (const QRegularExpressionMatch& link : href.globalMatch(html)) {
+            EXPECT_TRUE(folder.exists(link.captured(1)))
+                << page.toStdString() << " links to " << link.captured(1).toStdString();
+        }
+    }
+}
+
+} // namespace

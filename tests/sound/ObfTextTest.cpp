@@ -1,0 +1,137 @@
+// Compiled record files: reading text lines, compiling, the exact scrambled bytes, and reading
+// back.
+
+#include "sound/ObfText.h"
+
+#include "fakes/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+std::vector<std::string> TextLines(const std::string& bytes) {
+    std::istringstream stream(bytes);
+    std::vector<std::string> lines;
+    while (std::optional<std::string> line = ReadTextLine(stream)) {
+        lines.push_back(*line);
+    }
+    return lines;
+}
+
+// Every record of a compiled file, up to its end.
+std::vector<std::string> Records(TObfText& text) {
+    std::vector<std::string> lines;
+    while (!text.AtEnd()) {
+        lines.push_back(text.ReadLine());
+    }
+    return lines;
+}
+
+std::vector<std::uint8_t> Compiled(const std::string& text) {
+    std::istringstream source(text);
+    return TObfText::CompileText(source);
+}
+} // namespace
+
+TEST(ObfText, ReadTextLineKeepsPrintableBytesAndTheLastLine) {
+    struct Case {
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"", {}},
+        {"\n", {""}},
+        {"one\r\ntwo\n", {"one", "two"}},
+        {"a\tb", {"a b"}}, // the last line has no line break and is kept
+        {std::string("\x01x\x7f\x80\x9fy\xa0\xff\0z\n", 11), {"xy\xa0\xffz"}},
+        {std::string(300, 'a') + "\nb", {std::string(255, 'a'), "b"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TextLines(c.bytes), c.lines) << c.bytes;
+    }
+}
+
+TEST(ObfText, CompiledBytesArePaddedAndScrambledExactly) {
+    // 10 record bytes get 2 zero bytes: blocks of 3, each XORed with the next, the last with the
+    // new first.
+    EXPECT_EQ(Compiled("abcd\n  efgh  \n\n   \n"),
+              (std::vector<std::uint8_t>{0x67, 0x05, 0x66, 0x06, 0x02, 0x63, 0x0D, 0x66, 0x67, 0x0F,
+                                         0x05, 0x66}));
+    // 12 record bytes get 4.
+    EXPECT_EQ(Compiled("abcde\nfghij\n").size(), 16U);
+    // Nothing at all still gives one block of padding.
+    EXPECT_EQ(Compiled("").size(), 4U);
+}
+
+TEST(ObfText, CompileThenReadGivesTheLinesAndOneEmptyLinePerPaddingByte) {
+    const TempFolder folder;
+    const std::string source = folder.Write("lines.txt", "first\nsecond line\n\tthird\n\nlast");
+    const std::string target = folder.Path() + "lines.dat";
+    TObfText::Compile(source, target);
+    const std::string compiled = folder.Read("lines.dat");
+    EXPECT_EQ(compiled.find("second"), std::string::npos) << "the file does not read as text";
+    // Records: 6 + 12 + 6 + 5 = 29 bytes, padded with 3.
+    EXPECT_EQ(compiled.size(), 32U);
+    TObfText text(target);
+    EXPECT_EQ(Records(text),
+              (std::vector<std::string>{"first", "second line", "third", "last", "", "", ""}));
+    EXPECT_EQ(text.ReadLine(), "") << "past the end";
+
+    // A filter decides and may change the line.
+    TObfText::Compile(source, target, [](std::string& line) {
+        line = line.substr(0, 3);
+        return line != "las";
+    });
+    TObfText filtered(target);
+    const std::vector<std::string> records = Records(filtered);
+    EXPECT_EQ(std::vector<std::string>(records.begin(), records.begin() + 4),
+              (std::vector<std::string>{"fir", "sec", " th", ""}));
+
+    EXPECT_THROW(TObfText::Compile(folder.Path() + "missing.txt", target), std::runtime_error);
+    EXPECT_THROW(TObfText::Compile(source, folder.Path() + "no/such/folder.dat"),
+                 std::runtime_error);
+    TObfText missing(folder.Path() + "missing.dat");
+    EXPECT_TRUE(missing.AtEnd());
+}
+
+// Large tables are scrambled in more than four blocks, and sizes where padding would change the
+// block count still read back.
+TEST(ObfText, LargeTablesReadBack) {
+    for (const std::size_t total :
+         {std::size_t{261119}, std::size_t{261120}, std::size_t{326402}, std::size_t{700000}}) {
+        // Records of 100 bytes and one with the rest.
+        std::string text;
+        std::vector<std::string> lines;
+        for (std::size_t written = 0; written < total; written += lines.back().size() + 1) {
+            std::string line = "line" + std::to_string(lines.size());
+            line.resize(std::min<std::size_t>(99, total - written - 1), 'x');
+            lines.push_back(line);
+            text += line + "\n";
+        }
+        TObfText read(Compiled(text));
+        std::vector<std::string> records = Records(read);
+        while (!records.empty() && records.back().empty()) {
+            records.pop_back();
+        }
+        EXPECT_EQ(records, lines) << total << " record bytes";
+    }
+}
+
+TEST(ObfText, ReadLineStopsAtLength255AndUnscramblesOnlyWholeBlocks) {
+    // Five bytes do not divide into four blocks, so they are taken as they are.
+    TObfText text(std::vector<std::uint8_t>{2, 'h', 'i', 255, 'x'});
+    EXPECT_EQ(text.ReadLine(), "hi");
+    EXPECT_EQ(text.ReadLine(), "");
+    EXPECT_EQ(text.GetPosition(), 3U) << "a length of 255 is not passed";
+    EXPECT_FALSE(text.AtEnd());
+
+    // A record longer than what is left gives what is left.
+    TObfText cut(std::vector<std::uint8_t>{9, 'a', 'b'});
+    EXPECT_EQ(cut.ReadLine(), "ab");
+    EXPECT_TRUE(cut.AtEnd());
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Wave files built byte by byte for the tests: well-formed ones and every kind of damage.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+inline std::string Le32(std::uint32_t value) {
+    std::string bytes;
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes += static_cast<char>((value >> shift) & 0xFF);
+    }
+    return bytes;
+}
+
+inline std::string Le16(std::uint16_t value) {
+    return Le32(value).substr(0, 2);
+}
+
+// A chunk with the given size field (the payload's length unless told otherwise) and a pad byte
+// after an odd payload.
+inline std::string Chunk(std::string_view id, std::string_view payload, std::int64_t size = -1) {
+    std::string bytes(id);
+    bytes += Le32(static_cast<std::uint32_t>(size < 0 ? payload.size() : size));
+    bytes += payload;
+    if (payload.size() % 2 != 0) {
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+inline std::string Riff(std::string_view chunks, std::string_view form = "WAVE",
+                        std::int64_t size = -1) {
+    return Chunk("RIFF", std::string(form) + std::string(chunks), size);
+}
+
+// The 16 bytes of a format.
+inline std::string FormatBytes(std::uint16_t tag = 1, std::uint16_t channels = 1,
+                               std::uint32_t rate = 8000, std::uint16_t bits = 16) {
+    const auto align = static_cast<std::uint16_t>(channels * bits / 8);
+    return Le16(tag) + Le16(channels) + Le32(rate) + Le32(rate * align) + Le16(align) + Le16(bits);
+}
+
+// A well-formed 16-bit mono PCM file with sampleBytes bytes of samples.
+inline std::string PcmWave(std::size_t sampleBytes) {
+    std::string samples(sampleBytes, '\0');
+    for (std::size_t i = 0; i < sampleBytes; ++i) {
+        samples[i] = static_cast<char>(i * 7);
+    }
+    return Riff(Chunk("fmt ", FormatBytes()) + Chunk("data", samples));
+}

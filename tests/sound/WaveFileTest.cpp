@@ -1,0 +1,171 @@
+// Reading wave files: well-formed, damaged and real ones, and the sounds the game ships.
+
+#include "sound/WaveFile.h"
+
+#include "WaveBytes.h"
+#include "fakes/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+namespace {
+// The error code of reading the bytes, 0 when they load.
+int ErrorOf(const std::string& bytes) {
+    std::istringstream stream(bytes);
+    try {
+        ReadWaveFile(stream);
+        return 0;
+    } catch (const TWaveFileError& fault) {
+        return fault.Code();
+    }
+}
+
+std::string Samples(std::size_t size) {
+    return std::string(size, '\x11');
+}
+} // namespace
+
+TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPadding) {
+    const std::string samples = "\x01\x02\x03\x04\x05";
+    const std::string bytes =
+        Riff(Chunk("LIST", "odd") + Chunk("fmt ", FormatBytes(1, 2, 11025, 8) + "\x02\x00xy") +
+             Chunk("junk", "12345") + Chunk("data", samples) + Chunk("cue ", "c"));
+    std::istringstream stream(bytes);
+    const TSoundMemory memory = ReadWaveFile(stream);
+    const TWaveFormat& format = memory.Format();
+    EXPECT_EQ(format.FormatTag, 1);
+    EXPECT_EQ(format.Channels, 2);
+    EXPECT_EQ(format.SamplesPerSec, 11025U);
+    EXPECT_EQ(format.AvgBytesPerSec, 11025U * 2);
+    EXPECT_EQ(format.BlockAlign, 2);
+    EXPECT_EQ(format.BitsPerSample, 8);
+    EXPECT_EQ(format.ExtraSize, 0) << "the extra-size field is always cleared";
+    ASSERT_EQ(memory.SampleSize(), samples.size());
+    EXPECT_EQ(std::memcmp(memory.Header().Data, samples.data(), samples.size()), 0);
+    EXPECT_EQ(memory.Header().Length, samples.size());
+    EXPECT_EQ(memory.Header().Loops, 0U);
+    EXPECT_EQ(memory.Header().Flags, 0U);
+    EXPECT_LT(memory.BlockSize(), samples.size() + 80) << "one block: format, header, samples";
+}
+
+TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
+    const std::string fmt = Chunk("fmt ", FormatBytes());
+    const std::string data = Chunk("data", Samples(6));
+    const std::string good = Riff(fmt + data);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int code;
+    };
+    const std::vector<Case> cases = {
+        {"well-formed", good, 0},
+        {"RIFF size past the end of the file", Riff(fmt + data, "WAVE", 0xFFFFFFFF), 0},
+        {"empty file", "", WaveNotWave},
+        {"shorter than a header", "RIFF\x04", WaveNotWave},
+        {"big-endian RIFX", "RIFX" + good.substr(4), WaveNotWave},
+        {"another form", Riff(fmt + data, "AVI "), WaveNotWave},
+        {"RIFF too small for its form", Chunk("RIFF", "WA"), WaveNotWave},
+        {"no fmt chunk", Riff(data), WaveNoFormat},
+        {"fmt chunk outside the RIFF size", Riff(fmt + data, "WAVE", 4), WaveNoFormat},
+        {"fmt chunk of 14 bytes", Riff(Chunk("fmt ", FormatBytes().substr(0, 14)) + data),
+         WaveFormatUnreadable},
+        {"fmt chunk cut off", good.substr(0, 12 + 8 + 10), WaveFormatUnreadable},
+        {"fmt chunk claiming 4 GB", Riff(Chunk("fmt ", FormatBytes(), 0xFFFFFFF0) + data),
+         WaveFormatUnreadable},
+        {"IEEE float", Riff(Chunk("fmt ", FormatBytes(3, 1, 8000, 32)) + data), WaveNotPCM},
+        {"extensible", Riff(Chunk("fmt ", FormatBytes(0xFFFE)) + data), WaveNotPCM},
+        {"data before fmt", Riff(data + fmt), WaveNoData},
+        {"no data chunk", Riff(fmt + Chunk("LIST", "info")), WaveNoData},
+        {"data chunk outside the RIFF size", Riff(fmt + data, "WAVE", 4 + 24 + 4), WaveNoData},
+        {"empty data chunk", Riff(fmt + Chunk("data", "")), WaveEmptyData},
+        {"data cut off", good.substr(0, good.size() - 1), WaveDataUnreadable},
+        {"data claiming 4 GB", Riff(fmt + Chunk("data", Samples(6), 0xFFFFFFFF)),
+         WaveDataUnreadable},
+        {"odd data claiming one byte more than the file",
+         "RIFF" + Le32(4 + 24 + 8 + 3) + "WAVE" + fmt + "data" + Le32(4) + "abc",
+         WaveDataUnreadable},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ErrorOf(c.bytes), c.code) << c.what;
+    }
+    EXPECT_EQ(
+        [] {
+            try {
+                ReadWaveFile("/nonexistent/ladderly.wav");
+                return 0;
+            } catch (const TWaveFileError& fault) {
+                return static_cast<int>(fault.Code());
+            }
+        }(),
+        WaveCannotOpen);
+}
+
+// Debian's alsa-utils ships real PCM files; sox turns one into formats that are not PCM.
+TEST(WaveFile, RealFilesLoadAndOtherEncodingsAreRefused) {
+    const std::filesystem::path folder = "/usr/share/sounds/alsa";
+    if (!std::filesystem::exists(folder / "Front_Center.wav")) {
+        GTEST_SKIP() << "alsa-utils is not installed";
+    }
+    int loaded = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const TSoundMemory memory = ReadWaveFile(entry.path().string());
+        EXPECT_EQ(memory.Format().FormatTag, 1) << entry.path();
+        EXPECT_EQ(memory.Format().BitsPerSample, 16) << entry.path();
+        EXPECT_EQ(memory.SampleSize() % memory.Format().BlockAlign, 0U) << entry.path();
+        EXPECT_GT(memory.SampleSize(), std::filesystem::file_size(entry) / 2) << entry.path();
+        ++loaded;
+    }
+    EXPECT_GE(loaded, 9);
+
+    if (std::system("sox --version >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "sox is not installed";
+    }
+    const TempFolder temp;
+    for (const char* encoding : {"-e floating-point -b 32", "-e u-law", "-e ima-adpcm"}) {
+        const std::string target = temp.Path() + "converted.wav";
+        const std::string command = "sox " + (folder / "Front_Center.wav").string() + " " +
+                                    encoding + " " + target + " 2>/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        EXPECT_EQ(
+            [&] {
+                try {
+                    ReadWaveFile(target);
+                    return 0;
+                } catch (const TWaveFileError& fault) {
+                    return static_cast<int>(fault.Code());
+                }
+            }(),
+            WaveNotPCM)
+            << encoding;
+    }
+}
+
+// What the game ships: short, 16-bit PCM, never at full scale, silent at both ends.
+TEST(WaveFile, ShippedSoundsArePleasantPcm) {
+    const char* source = std::getenv("LADDERLY_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    for (const char* name : {"click", "chime", "solved"}) {
+        const std::string file = std::string(source) + "/data/wav/" + name + ".wav";
+        const TSoundMemory memory = ReadWaveFile(file);
+        const TWaveFormat& format = memory.Format();
+        ASSERT_EQ(format.BitsPerSample, 16) << name;
+        const double seconds = static_cast<double>(memory.SampleSize()) / format.AvgBytesPerSec;
+        EXPECT_GE(seconds, 0.05) << name;
+        EXPECT_LE(seconds, 2.0) << name;
+        std::vector<std::int16_t> samples(memory.SampleSize() / 2);
+        std::memcpy(samples.data(), memory.Header().Data, samples.size() * 2);
+        int peak = 0;
+        for (const std::int16_t sample : samples) {
+            peak = std::max(peak, std::abs(static_cast<int>(sample)));
+        }
+        EXPECT_LT(peak, 32767 * 9 / 10) << name << " clips or nearly does";
+        EXPECT_GT(peak, 32767 / 3) << name << " is too quiet";
+        EXPECT_LT(std::abs(static_cast<int>(samples.front())), 64) << name;
+        EXPECT_LT(std::abs(static_cast<int>(samples.back())), 64) << name;
+    }
+}

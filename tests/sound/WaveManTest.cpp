@@ -1,0 +1,212 @@
+// The wave sound manager against the fake output: the whole interrupt and queue table, what
+// happens when each sound finishes, loading and its errors.
+
+#include "sound/WaveMan.h"
+
+#include "SoundKit.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+class WaveManTest : public ::testing::Test {
+  protected:
+    WaveManTest() {
+        WriteTestWaves(folder);
+        manager = std::make_unique<TWaveMan>(target, output, true);
+        manager->SetFolder(folder.Path() + "wav");
+    }
+
+    // Lets the posted completions through and ends the sound that plays, a few times over.
+    void RunToQuiet() {
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            output.Deliver();
+            output.Finish();
+        }
+        output.Deliver();
+    }
+
+    TempFolder folder;
+    FakeWaveOutput output;
+    LoggingTarget target{output,
+                         [this](const TWaveDoneMessage& m) { return manager->BufferDone(m); }};
+    std::unique_ptr<TWaveMan> manager;
+};
+
+constexpr int Freed = -1;
+} // namespace
+
+// Sound 1 (100 bytes, kept when done) is set up playing plain or looping, or not at all; then
+// sound 2 (200 bytes, freed when done), or sound 1 again, is requested with a mode. Each row
+// gives the answer, the flags of sound 1 and of the requested sound right after the request
+// (Freed: gone), and the log of the request followed by every sound playing to its end.
+TEST_F(WaveManTest, ModeTable) {
+    enum Playing { Nothing, Plain, Looping };
+    enum Request { Other, Same };
+    struct Row {
+        Playing current;
+        Request request;
+        std::uint8_t mode;
+        bool loop;
+        bool answer;
+        int currentFlags;
+        int nodeFlags;
+        const char* log;
+        const char* what;
+    };
+    const std::vector<Row> rows = {
+        {Nothing, Other, 6, false, true, 0, 1, "write 200, done 2", "nothing plays: it starts"},
+        {Plain, Same, 6, false, true, 0, 0, "done 1", "the same sound with mode 6: nothing"},
+        {Plain, Other, 2, false, false, 0, Freed, "done 1", "plain, no InterruptPlain: refused"},
+        {Plain, Other, 8, false, false, 0, Freed, "done 1", "StopNow implies InterruptLoop only"},
+        {Plain, Same, 32, false, true, 0, 0, "done 1", "plain, Replay without InterruptPlain"},
+        {Looping, Other, 4, false, false, 0, Freed, "done 1", "looping, no InterruptLoop"},
+        {Looping, Other, 16, false, false, 0, Freed, "done 1", "StopPlainNow: InterruptPlain only"},
+        {Looping, Same, 36, false, true, 0, 0, "done 1", "looping, Replay, no InterruptLoop"},
+        {Plain, Other, 4, false, true, 0, 3, "done 1, write 200, done 2", "plain: queued behind"},
+        {Plain, Other, 16, false, true, 8, 3, "stop 100, done 1, write 200, done 2",
+         "plain, StopPlainNow: stopped and put first"},
+        {Plain, Same, 36, false, true, 4, 4, "done 1, write 100, done 1",
+         "plain, Replay: plays again after"},
+        {Plain, Same, 48, false, true, 12, 12, "stop 100, done 1, write 100, done 1",
+         "plain, Replay and StopPlainNow: starts again"},
+        {Looping, Other, 2, false, true, 4, 3,
+         "break 100, done 1, write 200, done 2, write 100, done 1",
+         "looping: last pass, then it resumes"},
+        {Looping, Other, 3, false, true, 0, 3, "break 100, done 1, write 200, done 2",
+         "looping, NoResume: last pass"},
+        {Looping, Other, 8, false, true, 4, 3,
+         "stop 100, done 1, write 200, done 2, write 100, done 1",
+         "looping, StopNow: stopped, then it resumes"},
+        {Looping, Other, 9, false, true, 0, 3, "stop 100, done 1, write 200, done 2",
+         "looping, StopNow and NoResume"},
+        {Looping, Same, 35, false, true, 0, 0, "break 100, done 1",
+         "looping, Replay, NoResume: last pass"},
+        {Looping, Same, 35, true, true, 0, 0, "done 1", "looping, Replay, NoResume, loop asked"},
+        {Looping, Same, 34, false, true, 0, 0, "done 1", "looping, Replay, resuming: nothing"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        manager = std::make_unique<TWaveMan>(target, output, true);
+        manager->SetFolder(folder.Path() + "wav");
+        output.Posted.clear();
+        ASSERT_TRUE(manager->LoadSound("a", 1, 0));
+        if (row.current != Nothing) {
+            ASSERT_TRUE(manager->PlayWave(1, 0, row.current == Looping));
+            ASSERT_EQ(manager->FindSound(1)->IsLooping(), row.current == Looping);
+        }
+        if (row.request == Other) {
+            ASSERT_TRUE(manager->LoadSound("b", 2, SoundFreeWhenDone));
+        }
+        output.Log.clear();
+        const std::uint16_t number = row.request == Same ? 1 : 2;
+        EXPECT_EQ(manager->PlayWave(number, row.mode, row.loop), row.answer);
+        EXPECT_EQ(manager->FindSound(1)->Flags, row.currentFlags);
+        const TSoundNode* node = manager->FindSound(number);
+        EXPECT_EQ(node == nullptr ? Freed : node->Flags, row.nodeFlags);
+        RunToQuiet();
+        std::string log;
+        for (const std::string& entry : output.Log) {
+            log += (log.empty() ? "" : ", ") + entry;
+        }
+        EXPECT_EQ(log, row.log);
+        EXPECT_EQ(manager->FindPlaying(), nullptr);
+        EXPECT_EQ(manager->FindSound(2), nullptr) << "a sound freed when done is gone";
+    }
+}
+
+TEST_F(WaveManTest, LoadingAndRefusals) {
+    // Loading clears Queued and Requeue, and a loaded number is not loaded again.
+    ASSERT_TRUE(manager->LoadSound("a", 7, 0x0F));
+    EXPECT_EQ(manager->FindSound(7)->Flags, SoundFreeWhenDone | SoundToFront);
+    EXPECT_TRUE(manager->LoadSound("missing", 7, 0));
+    EXPECT_EQ(manager->Sounds().Count(), 1);
+    // The file's name is matched regardless of case, as the table keeps names upper-cased.
+    EXPECT_TRUE(manager->LoadSound("B", 8, 0));
+    EXPECT_EQ(manager->FindSound(8)->Header().Length, 200U);
+
+    struct Failure {
+        const char* name;
+        int code;
+    };
+    for (const Failure& f : {Failure{"missing", WaveCannotOpen}, Failure{"bad", WaveNotPCM},
+                             Failure{"", WaveCannotOpen}}) {
+        EXPECT_FALSE(manager->LoadSound(f.name, 9, 0)) << f.name;
+        EXPECT_EQ(manager->LastError(), f.code) << f.name;
+    }
+    EXPECT_EQ(manager->Sounds().Count(), 2);
+    EXPECT_FALSE(manager->PlayWave(9, 6, false)) << "not loaded";
+
+    // A device that cannot be opened or refuses the samples: nothing plays, a sound freed when
+    // done is freed, a kept one stays.
+    output.FailOpen = true;
+    EXPECT_FALSE(manager->PlayWave(7, 0, false));
+    EXPECT_EQ(manager->FindSound(7), nullptr);
+    output.FailOpen = false;
+    output.FailWrite = true;
+    EXPECT_FALSE(manager->PlayWave(8, 0, false));
+    EXPECT_NE(manager->FindSound(8), nullptr);
+    EXPECT_FALSE(manager->FindSound(8)->HasDevice()) << "closed again";
+    output.FailWrite = false;
+
+    // Disabled, or no device: every request is refused.
+    manager->SetEnabled(false);
+    EXPECT_FALSE(manager->PlayWave(8, 0, false));
+    EXPECT_FALSE(manager->LoadSound("c", 10, 0));
+    output.DeviceTotal = 0;
+    manager->SetEnabled(true);
+    EXPECT_FALSE(manager->IsEnabled());
+    EXPECT_FALSE(TWaveMan(target, output, true).IsEnabled());
+    output.DeviceTotal = 2;
+    manager->SetEnabled(true);
+    EXPECT_TRUE(manager->IsEnabled());
+    EXPECT_FALSE(TWaveMan(target, output, false).IsEnabled());
+
+    manager->SetFolder("/x/y/");
+    EXPECT_EQ(manager->GetFolder(), "/x/y/");
+    manager->SetFolder("/x/y");
+    EXPECT_EQ(manager->GetFolder(), "/x/y/");
+}
+
+TEST_F(WaveManTest, LoopsCompletionsAndDestruction) {
+    ASSERT_TRUE(manager->LoadSound("a", 1, 0));
+    TSoundNode& node = *manager->FindSound(1);
+    struct Loop {
+        std::uint32_t count;
+        std::uint32_t passes;
+        bool flags;
+    };
+    for (const Loop& l : {Loop{1000, 10'000'000, true}, Loop{5, 5, true}, Loop{1, 0, false},
+                          Loop{2, 2, true}, Loop{0, 0, false}}) {
+        node.SetLoop(l.count);
+        EXPECT_EQ(node.Header().Loops, l.passes) << l.count;
+        EXPECT_EQ(node.Header().Flags, l.flags ? 0x0CU : 0U) << l.count;
+    }
+    EXPECT_FALSE(node.IsLooping()) << "not playing";
+
+    // The output is given the header as it is: samples, length, loops.
+    ASSERT_TRUE(manager->PlayWave(1, 0, true));
+    ASSERT_NE(output.Playing(), nullptr);
+    EXPECT_EQ(output.Playing()->Header.Loops, 10'000'000U);
+    EXPECT_EQ(output.Playing()->Header.Data, node.Header().Data);
+    EXPECT_EQ(output.Playing()->Format.SamplesPerSec, 8000U);
+
+    // A completion about no loaded sound finishes nothing but starts what is queued.
+    ASSERT_TRUE(manager->LoadSound("c", 3, 0));
+    manager->FindSound(3)->Flags |= SoundQueued;
+    manager->FindSound(1)->Close();
+    manager->FindSound(1)->Playing = false;
+    output.Posted.clear();
+    output.Log.clear();
+    EXPECT_EQ(manager->BufferDone(TWaveDoneMessage{12345}), 0);
+    EXPECT_EQ(output.Log, std::vector<std::string>{"write 300"});
+
+    // Destruction stops the sound that plays.
+    output.Log.clear();
+    manager.reset();
+    EXPECT_EQ(output.Log, std::vector<std::string>{"stop 300"});
+    EXPECT_TRUE(output.Devices.empty());
+}
