@@ -163,7 +163,8 @@ TEST_F(GameSessionTest, DesignAPuzzleSaveItAndCancelOthers) {
     click("clrhnbtn");
     EXPECT_EQ(room->GetHint(3), "");
     click("sethnbtn");
-    EXPECT_EQ(room->GetHint(3), "CARD");
+    QTest::keyClick(form.get(), Qt::Key_W);
+    EXPECT_EQ(room->GetHint(3), "WARD") << "the hint follows the word typed";
     // The end word's row takes the cursor while editing.
     Click(*form, {room->BoardLeft + 112 + 5, room->BoardTop + 4 * 26 + 5});
     EXPECT_EQ(room->CursorRow, 5);
@@ -185,7 +186,7 @@ TEST_F(GameSessionTest, DesignAPuzzleSaveItAndCancelOthers) {
         }
     }
     ASSERT_GT(found, 0);
-    EXPECT_EQ(reloaded.PuzzleField(found, 2) + " " + reloaded.PuzzleField(found, 3), "CCCC 3=CARD");
+    EXPECT_EQ(reloaded.PuzzleField(found, 2) + " " + reloaded.PuzzleField(found, 3), "CCCC 3=WARD");
 
     form = std::make_unique<TFormGame>(settings, application);
     room = &Show(*form);

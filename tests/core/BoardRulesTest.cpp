@@ -1,29 +1,12 @@
 #include "core/PuzzleCore.h"
 
+#include "core/BoardKit.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 namespace {
-// Lays out a board from rows written "CAT/C T/DOG" and the codes after the leading blank.
-void SetBoard(TPuzzleCore& core, std::string_view rows, const std::string& codes) {
-    core.Rows = {};
-    core.RowCount = 0;
-    for (size_t start = 0, slash = 0; slash != std::string_view::npos; start = slash + 1) {
-        slash = rows.find('/', start);
-        core.Rows[static_cast<size_t>(++core.RowCount)] = rows.substr(start, slash - start);
-    }
-    core.Actions = " " + codes;
-}
-
-std::string BoardRows(const TPuzzleCore& core) {
-    std::string rows = core.Rows[1];
-    for (int r = 2; r <= core.RowCount; ++r) {
-        rows += "/" + core.Rows[static_cast<size_t>(r)];
-    }
-    return rows;
-}
-
 TEST(BoardRules, RowLength) {
     TPuzzleCore core;
     SetBoard(core, "CAT/    /    /DOGSLED", "ACR");

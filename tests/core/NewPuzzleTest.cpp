@@ -130,43 +130,4 @@ TEST(NewPuzzle, WrapKeepsQuotesAndWidth) {
     }
 }
 
-// F6 as the designer uses it: cancelled, a single word and a refused pair leave the collection
-// alone; a pair gets the longest puzzle, last in the collection and open in the editor.
-TEST(NewPuzzle, CreateNewPuzzle) {
-    FakeUserInterface ui;
-    TPuzzleCore core;
-    core.PuzzleLines = {{"cat", 0}, {"dog", 0}, {"ccc", 0}, {"", 0}};
-    core.PuzzleCount = 1;
-    ui.AnswerInput(std::nullopt);
-    ui.AnswerInput("cat");
-    ui.AnswerInput("dog cat");
-    ui.Answer(MessageBoxResult::No);
-    for (int i = 0; i < 3; ++i) {
-        core.CreateNewPuzzle();
-    }
-    EXPECT_EQ(core.PuzzleLines.size(), 4u);
-    EXPECT_EQ(ui.boxes.size(), 1u);
-    EXPECT_FALSE(core.EditMode);
-
-    ui.AnswerInput("  Cat   Dogs  ");
-    core.CreateNewPuzzle();
-    ASSERT_EQ(ui.inputs.size(), 4u);
-    EXPECT_EQ(ui.inputs[3].caption, "New Puzzle");
-    EXPECT_EQ(ui.inputs[3].prompt, "Enter start and end words, separated by space:");
-    EXPECT_EQ(ui.inputs[3].initial, "");
-    ASSERT_EQ(core.PuzzleCount, 2);
-    ASSERT_EQ(core.PuzzleLines.size(), 8u);
-    EXPECT_EQ(core.PuzzleLines[4].Text + "/" + core.PuzzleLines[5].Text + "/" +
-                  core.PuzzleLines[6].Text + "/" + core.PuzzleLines[7].Text,
-              "cat/dogs/ACCCCCCCC/");
-    EXPECT_EQ(ui.boxes.size(), 2u) << "cat is used once";
-    EXPECT_EQ(core.CurrentPuzzle, 2);
-    EXPECT_TRUE(core.EditMode && core.NewPuzzle && core.KeepRows);
-    EXPECT_FALSE(core.PuzzlesModified);
-    EXPECT_EQ(core.EditStartActions, "ACCCCCCCC");
-    EXPECT_EQ(core.RowCount, 10);
-    EXPECT_EQ(core.Rows[1] + "/" + core.Rows[2] + "/" + core.Rows[9] + "/" + core.Rows[10],
-              "CAT/    /    /DOGS");
-    EXPECT_TRUE(core.CanAcceptEdit()) << "a new puzzle can be accepted unchanged";
-}
 } // namespace
