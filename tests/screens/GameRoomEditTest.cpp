@@ -107,13 +107,20 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_NE(Pixel(3, 4), 40);
 }
 
-// A loud check while editing offers to add the unknown words; accept refuses a puzzle whose
-// words are unknown until they are added. The selector's Edit and Create open the editor.
+// Starting over while editing blanks the rows, and later reloads keep them again. A loud check
+// while editing offers to add the unknown words; accept refuses a puzzle whose words are unknown
+// until they are added. The selector's Edit and Create open the editor.
 TEST_F(GameRoomEdit, CheckAcceptAndTheSelector) {
     Start(TestWords, TestPuzzles);
     ui.AnswerInput("cot zzz");
     Key(RoomKey::F6);
+    Type("cot");
+    Press("startbtn");
+    EXPECT_EQ(room->Rows[2], "   ");
     Type("cotzot");
+    Press("delrwbtn");
+    EXPECT_EQ(room->Rows[2] + room->Rows[3], "COTZOT")
+        << "after a start over the rows are kept again";
     Press("accptbtn");
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "Problems found. Make changes and try again:\r\n\r\nThe final "
