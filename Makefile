@@ -66,18 +66,18 @@ data: deps
 	@$(BUILD)/tools/make-data/make-data /usr/share/dict/scowl data
 	@$(BUILD)/tools/ladderly-tool/ladderly-tool validate data >/dev/null
 
-# Redraws the game's pictures in assets/ (the same files on every run); the build packs them.
-pictures: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target make-pictures
-	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make-pictures/make-pictures assets
-
 # Regenerates the sound effects we ship in data/wav/ (the same files, byte for byte).
 sounds: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target make-sounds
 	@mkdir -p data/wav
 	@$(BUILD)/tools/make-sounds/make-sounds data/wav
+
+# Redraws the game's pictures in assets/ (the same files on every run); the build packs them.
+pictures: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target make-pictures
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make-pictures/make-pictures assets
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

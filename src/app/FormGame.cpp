@@ -10,7 +10,9 @@
 #include "graphics/PX8Lib.h"
 #include "platform/QtGameTimer.h"
 #include "platform/QtKeys.h"
+#include "platform/QtWaveOutput.h"
 #include "screens/GameDialogs.h"
+#include "sound/AppSound.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -34,9 +36,11 @@ int64_t SystemMilliseconds() {
 
 } // namespace
 
-TFormGame::TFormGame(GameSettings& settings, ApplicationInfo& application, TClock clock)
+TFormGame::TFormGame(GameSettings& settings, ApplicationInfo& application, TClock clock,
+                     std::unique_ptr<IWaveOutput> waveOutput)
     : Settings(settings), Application(application),
-      Clock(clock ? std::move(clock) : TClock(SystemMilliseconds)), LastTick(Clock()) {
+      Clock(clock ? std::move(clock) : TClock(SystemMilliseconds)), LastTick(Clock()),
+      WaveOutput(waveOutput ? std::move(waveOutput) : std::make_unique<QtWaveOutput>()) {
     setWindowTitle(QStringLiteral("Ladderly!"));
     setFixedSize(ClientWidth, ClientHeight);
     setFocusPolicy(Qt::StrongFocus);
@@ -64,8 +68,10 @@ void TFormGame::CreateControls() {
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPixelSize(11);
     lblVersion->setFont(labelFont);
-    // Transparent: the yellow background of the design is never painted.
-    lblVersion->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    // Transparent (a label fills no background): the yellow of the design is never painted.
+    QPalette labelColours = lblVersion->palette();
+    labelColours.setColor(QPalette::WindowText, Qt::black);
+    lblVersion->setPalette(labelColours);
     lblVersion->hide();
 
     gfxaGame = new TGraphicArea(this);
@@ -78,6 +84,10 @@ void TFormGame::CreateControls() {
     gfxaGame->SetOuterBevelWidth(2);
     gfxaGame->SetBevelOuter(TBevelCut::Raised);
 
+    // A dialog opened from inside a tick (a room's script) runs a nested event loop. Qt does not
+    // fire a timer again while its handler is still running, so no further tick (and no room
+    // script) arrives until the dialog closes; the next tick then catches up the time missed.
+    // Rooms rely on this: a script is never entered again while its dialog waits for an answer.
     tmrTick = new TGameTimer(this);
     tmrTick->SetInterval(TGameTimer::DefaultInterval);
     tmrTick->SetOnTimer([this] { tmrTickTimer(); });
@@ -110,6 +120,9 @@ void TFormGame::FormCreate() {
             Application.HelpFile = Settings.InstallFolder + Application.HelpFile;
         }
         InstallGameCursors();
+        // Silent without a device or when switched off; completions come back to WaveDone.
+        Sound = InitSounds(*this, *WaveOutput, Settings.SoundEnabled, Settings.WaveFolder,
+                           Settings.DataFolder);
         World = std::make_unique<TWorld>(gfxaGame);
         World->SetWindow(this);
         SetWorld(World.get());
@@ -122,13 +135,22 @@ void TFormGame::FormCreate() {
 }
 
 TFormGame::~TFormGame() {
+    // A window whose start failed before the sound started leaves the setting as it was read.
+    if (Sound) {
+        Settings.SoundEnabled = Sound->SoundSettingToStore();
+    }
     tmrTick->SetEnabled(false);
     World.reset();
+    Sound.reset();
     // The controls hold pictures of the library: they go before it does.
     delete gfxaGame;
     delete BG;
     THotImage::SetGlobalImageLibrary(nullptr);
     Library.reset();
+}
+
+void TFormGame::WaveDone(const TWaveDoneMessage& message) {
+    SoundDone(message);
 }
 
 void TFormGame::showEvent(QShowEvent* event) {

@@ -2,16 +2,19 @@
 // TFormGame: the game's only top-level window. It hosts the graphic area every room draws on,
 // owns the image library and the world, turns the game timer's firings into world ticks
 // (catching up late ones), passes keys to the world as virtual-key codes and shift bits, and
-// closes when the world asks to quit.
+// closes when the world asks to quit. It starts the sound effects and relays the wave output's
+// completions to them.
 //
 // It owns, in creation order: the tiled background BG, the bevel bvlBorder, the version label
-// lblVersion, the graphic area gfxaGame and the game timer tmrTick (as Qt children), and the
-// image library and the world. The world goes first, the library last.
+// lblVersion, the graphic area gfxaGame and the game timer tmrTick (as Qt children), the image
+// library, the wave output and the sound component, and the world. The world goes first, then
+// the sound, the library last.
 
 #include "app/InitGame.h"
 #include "app/Main.h"
 #include "framework/IGameWindow.h"
 #include "platform/CapsLockGuess.h"
+#include "platform/WaveOutput.h"
 
 #include <QWidget>
 
@@ -23,13 +26,14 @@
 class IGameDialogs;
 class QFrame;
 class QLabel;
+class TAppSound;
 class TGameTimer;
 class TGraphicArea;
 class TPX8Library;
 class TStdWorld;
 class TTileBG;
 
-class TFormGame : public QWidget, public IGameWindow {
+class TFormGame : public QWidget, public IGameWindow, public IWaveDoneTarget {
     Q_OBJECT
 
   public:
@@ -40,10 +44,14 @@ class TFormGame : public QWidget, public IGameWindow {
     static constexpr int ClientHeight = 342;
 
     // FormCreate: loads the library from the program folder, hands it to the graphics classes,
-    // draws the cursors and creates the world on the graphic area. Any fault is reported in
-    // one box and sets StartupFailed. An empty clock is the system's.
-    TFormGame(GameSettings& settings, ApplicationInfo& application, TClock clock = {});
-    // FormDestroy: stops the timer and frees the world, then the controls and the library.
+    // draws the cursors, starts the sound effects and creates the world on the graphic area.
+    // Any fault is reported in one box and sets StartupFailed. An empty clock is the system's;
+    // no wave output means Qt Multimedia's.
+    TFormGame(GameSettings& settings, ApplicationInfo& application, TClock clock = {},
+              std::unique_ptr<IWaveOutput> waveOutput = nullptr);
+    // FormDestroy: decides the sound setting to store (on only if the sound started enabled
+    // and a device exists), stops the timer and frees the world, then the sound, the controls
+    // and the library.
     ~TFormGame() override;
 
     // The dialogs, for the About box at start-up; without them it is not shown.
@@ -55,6 +63,9 @@ class TFormGame : public QWidget, public IGameWindow {
     void tmrTickTimer();
     // Brings the window to the front (another copy of the game was started).
     void BringToFront();
+
+    // IWaveDoneTarget: the wave output's completion, passed to the sound manager.
+    void WaveDone(const TWaveDoneMessage& message) override;
 
     // IGameWindow
     void SetCaption(const std::string& caption) override;
@@ -92,6 +103,8 @@ class TFormGame : public QWidget, public IGameWindow {
     TClock Clock;
     int64_t LastTick;
     std::unique_ptr<TPX8Library> Library;
+    std::unique_ptr<IWaveOutput> WaveOutput;
+    std::unique_ptr<TAppSound> Sound;
     std::unique_ptr<TStdWorld> World;
     IGameDialogs* Dialogs = nullptr;
     TCapsLockGuess CapsLock;

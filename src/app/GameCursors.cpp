@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <functional>
 #include <map>
 
 namespace {
@@ -14,13 +15,13 @@ struct SystemCursor {
 };
 
 constexpr SystemCursor systemCursors[] = {
-    {0, Qt::ArrowCursor},         {-1, Qt::BlankCursor},      {-2, Qt::ArrowCursor},
-    {-3, Qt::CrossCursor},        {-4, Qt::IBeamCursor},      {-5, Qt::SizeAllCursor},
-    {-6, Qt::SizeBDiagCursor},    {-7, Qt::SizeVerCursor},    {-8, Qt::SizeFDiagCursor},
-    {-9, Qt::SizeHorCursor},      {-10, Qt::UpArrowCursor},   {-11, Qt::WaitCursor},
-    {-12, Qt::DragMoveCursor},    {-13, Qt::ForbiddenCursor}, {-14, Qt::SplitHCursor},
-    {-15, Qt::SplitVCursor},      {-16, Qt::DragCopyCursor},  {-17, Qt::WaitCursor},
-    {-18, Qt::ForbiddenCursor},   {-19, Qt::BusyCursor},      {-20, Qt::WhatsThisCursor},
+    {0, Qt::ArrowCursor},          {-1, Qt::BlankCursor},      {-2, Qt::ArrowCursor},
+    {-3, Qt::CrossCursor},         {-4, Qt::IBeamCursor},      {-5, Qt::SizeAllCursor},
+    {-6, Qt::SizeBDiagCursor},     {-7, Qt::SizeVerCursor},    {-8, Qt::SizeFDiagCursor},
+    {-9, Qt::SizeHorCursor},       {-10, Qt::UpArrowCursor},   {-11, Qt::WaitCursor},
+    {-12, Qt::DragMoveCursor},     {-13, Qt::ForbiddenCursor}, {-14, Qt::SplitHCursor},
+    {-15, Qt::SplitVCursor},       {-16, Qt::DragCopyCursor},  {-17, Qt::WaitCursor},
+    {-18, Qt::ForbiddenCursor},    {-19, Qt::BusyCursor},      {-20, Qt::WhatsThisCursor},
     {-21, Qt::PointingHandCursor}, {-22, Qt::SizeAllCursor},
 };
 
@@ -34,12 +35,19 @@ QPen Outline() {
     return QPen(Qt::black, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// An I-beam for typing with a small letter tile beside it: this cell takes letters.
-QCursor DrawLetterCellCursor() {
+// A 32 x 32 cursor drawn, antialiased, on a transparent picture.
+QCursor DrawCursor(int hotX, int hotY, const std::function<void(QPainter&)>& draw) {
     QPixmap picture(32, 32);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    painter.end();
+    return QCursor(picture, hotX, hotY);
+}
+
+// An I-beam for typing with a small letter tile beside it: this cell takes letters.
+void DrawLetterCell(QPainter& painter) {
     QPainterPath beam;
     beam.moveTo(5, 3);
     beam.lineTo(13, 3);
@@ -61,35 +69,28 @@ QCursor DrawLetterCellCursor() {
     letter.moveTo(20, 23.2);
     letter.lineTo(24, 23.2);
     painter.strokePath(letter, QPen(Qt::black, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.end();
-    return QCursor(picture, 9, 13);
 }
 
-// A pointing hand: the finger tip is the hot spot.
-QCursor DrawLinkCursor() {
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
+// A pointing hand.
+void DrawLink(QPainter& painter) {
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(8, 2, 5, 16), 2.5, 2.5);     // the pointing finger
+    hand.addRoundedRect(QRectF(8, 2, 5, 16), 2.5, 2.5);      // the pointing finger
     hand.addRoundedRect(QRectF(12.5, 10, 4.5, 9), 2.2, 2.2); // the folded fingers
     hand.addRoundedRect(QRectF(16.5, 11, 4.5, 8), 2.2, 2.2);
     hand.addRoundedRect(QRectF(20.5, 12, 4.5, 8), 2.2, 2.2);
-    hand.addRoundedRect(QRectF(8, 15, 17, 13), 5, 5);    // the palm
+    hand.addRoundedRect(QRectF(8, 15, 17, 13), 5, 5);   // the palm
     hand.addRoundedRect(QRectF(3, 15, 8, 5), 2.5, 2.5); // the thumb
     painter.setPen(Outline());
     painter.setBrush(Qt::white);
     painter.drawPath(hand.simplified());
-    painter.end();
-    return QCursor(picture, 10, 2);
 }
 
 } // namespace
 
 void InstallGameCursors() {
-    CursorSlots()[GameCursor::LetterCell] = DrawLetterCellCursor();
-    CursorSlots()[GameCursor::Link] = DrawLinkCursor();
+    // The hot spots: the I-beam's middle and the finger tip.
+    CursorSlots()[GameCursor::LetterCell] = DrawCursor(9, 13, DrawLetterCell);
+    CursorSlots()[GameCursor::Link] = DrawCursor(10, 2, DrawLink);
 }
 
 QCursor ScreenCursor(int16_t id) {

@@ -2,6 +2,8 @@
 
 #include "framework/GameWorld.h"
 #include "screens/GameRoom.h"
+#include "screens/RoomSound.h"
+#include "sound/AppSound.h"
 
 #include <memory>
 
@@ -9,4 +11,5 @@ void RegisterGameRoom(const std::string& dataFolder, IGameDialogs* dialogs) {
     TWorld::SetGameRoomFactory([dataFolder, dialogs](const std::string& id) {
         return std::make_unique<TGameRoom>(id, dataFolder, dialogs);
     });
+    SetSoundPlayer([](uint8_t kind) { PlaySound(kind); });
 }

@@ -243,20 +243,20 @@ void TGraphicArea::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
-void TGraphicArea::mousePressEvent(QMouseEvent* event) {
+void TGraphicArea::OfferButton(const QMouseEvent& event, const TMouseButtonHandler& handler) const {
     TPoint at;
     uint8_t button = 0;
-    if (OnDown && ButtonOf(event->button(), button) && ToSurface(event->position(), at)) {
-        OnDown(button, ShiftStateOf(event->modifiers()), at.X, at.Y);
+    if (handler && ButtonOf(event.button(), button) && ToSurface(event.position(), at)) {
+        handler(button, ShiftStateOf(event.modifiers()), at.X, at.Y);
     }
+}
+
+void TGraphicArea::mousePressEvent(QMouseEvent* event) {
+    OfferButton(*event, OnDown);
     QWidget::mousePressEvent(event);
 }
 
 void TGraphicArea::mouseReleaseEvent(QMouseEvent* event) {
-    TPoint at;
-    uint8_t button = 0;
-    if (OnUp && ButtonOf(event->button(), button) && ToSurface(event->position(), at)) {
-        OnUp(button, ShiftStateOf(event->modifiers()), at.X, at.Y);
-    }
+    OfferButton(*event, OnUp);
     QWidget::mouseReleaseEvent(event);
 }

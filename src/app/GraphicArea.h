@@ -79,6 +79,8 @@ class TGraphicArea : public QWidget, public IGraphicArea {
     void JoinTimer();
     // The point in surface co-ordinates, or false when it lies on the border.
     bool ToSurface(const QPointF& position, TPoint& point) const;
+    // Hands a button event inside the border to the handler, in surface co-ordinates.
+    void OfferButton(const QMouseEvent& event, const TMouseButtonHandler& handler) const;
 
     QImage Picture;
     QtPaletteDevice Device{Picture};

@@ -19,7 +19,9 @@ void TPuzzleCore::LoadPuzzle(int n) {
     if (!EditMode && PuzzleCount >= 2) {
         n = FirstPlayablePuzzle(n);
     }
-    if (n < 1) {
+    // A number past the collection (an empty file, or one that shrank while the game ran) has
+    // no puzzle to show.
+    if (n < 1 || n > PuzzleCount) {
         CurrentPuzzle = 0;
         RowCount = 0;
         Rows = {};

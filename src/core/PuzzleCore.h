@@ -96,8 +96,8 @@ class TPuzzleCore {
     bool SolveFromRow(int r);
 
     // The puzzle on the board. Puts puzzle n's words and codes on the board (in play mode the
-    // first puzzle from n on without errors, 0 for none) and blanks the rows between them,
-    // unless the editor keeps them.
+    // first puzzle from n on without errors; none for 0 or a number past the collection) and
+    // blanks the rows between them, unless the editor keeps them.
     virtual void LoadPuzzle(int n);
 
     // New puzzles and opening a puzzle in the editor.

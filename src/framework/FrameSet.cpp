@@ -4,40 +4,24 @@
 #include "graphics/PX8Lib.h"
 
 namespace {
-TPX8Library* globalLibrary = nullptr;
+TLibraryHandle globalLibrary;
 }
 
 void TFrameSet::SetGlobalImageLibrary(TPX8Library* library) {
-    if (library == globalLibrary) {
-        return;
-    }
-    if (globalLibrary != nullptr) {
-        globalLibrary->UnregisterClient(&globalLibrary);
-    }
-    globalLibrary = library;
-    if (globalLibrary != nullptr) {
-        globalLibrary->RegisterClient(&globalLibrary);
-    }
+    globalLibrary.Set(library);
 }
 
 TPX8Library* TFrameSet::GetGlobalImageLibrary() {
-    return globalLibrary;
+    return globalLibrary.Get();
 }
 
 TFrameSet::TFrameSet(const std::string& name, const TPoint& position, uint16_t frameCount,
                      uint16_t frameHeight, const std::string& imageName)
     : TIDNode(name), ImageName(imageName), FrameHeight(frameHeight), FrameCount(frameCount),
-      Position(position), Library(globalLibrary) {
-    if (Library != nullptr) {
-        Library->RegisterClient(&Library);
-    }
-}
+      Position(position), Library(globalLibrary.Get()) {}
 
 TFrameSet::~TFrameSet() {
     ReleaseImage();
-    if (Library != nullptr) {
-        Library->UnregisterClient(&Library);
-    }
 }
 
 void TFrameSet::ApplyFlipFlags() {
@@ -47,7 +31,7 @@ void TFrameSet::ApplyFlipFlags() {
 }
 
 bool TFrameSet::LoadImage() {
-    if (Library == nullptr) {
+    if (!Library) {
         // The library has gone and taken its entries with it.
         Image = nullptr;
         ImageData = nullptr;
@@ -90,7 +74,7 @@ void TFrameSet::SetFrame(uint16_t index, TPX8ImageData* target, bool redraw) {
 }
 
 void TFrameSet::ReleaseImage() {
-    if (Image != nullptr && Library != nullptr) {
+    if (Image != nullptr && Library) {
         Library->ReleaseImageData(Image);
         Library->ReleaseImage(Image);
     }

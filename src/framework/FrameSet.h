@@ -5,6 +5,7 @@
 
 #include "base/Geometry.h"
 #include "base/IDList.h"
+#include "graphics/LibraryHandle.h"
 
 #include <cstdint>
 #include <string>
@@ -53,7 +54,7 @@ class TFrameSet : public TIDNode {
   private:
     void ApplyFlipFlags();
 
-    TPX8Library* Library;
+    TLibraryHandle Library;
     TImageNode* Image = nullptr;
     TPX8ImageData* ImageData = nullptr;
 };

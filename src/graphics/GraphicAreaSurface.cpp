@@ -4,7 +4,7 @@
 
 namespace {
 
-TPX8Library* globalLibrary = nullptr;
+TLibraryHandle globalLibrary;
 int32_t surfaceCounter = 0;
 
 // One ring of a bevel as the window system draws it: the top row and left column (but the
@@ -56,39 +56,24 @@ TGraphicAreaSurface::TGraphicAreaSurface(IPaletteDevice& device) : Device(device
 
 TGraphicAreaSurface::~TGraphicAreaSurface() {
     ReleaseSurface();
-    if (Library != nullptr) {
-        Library->UnregisterClient(&Library);
-    }
 }
 
 void TGraphicAreaSurface::SetGlobalImageLibrary(TPX8Library* library) {
-    if (library == globalLibrary) {
-        return;
-    }
-    if (globalLibrary != nullptr) {
-        globalLibrary->UnregisterClient(&globalLibrary);
-    }
-    globalLibrary = library;
-    if (globalLibrary != nullptr) {
-        globalLibrary->RegisterClient(&globalLibrary);
-    }
+    globalLibrary.Set(library);
 }
 
 TPX8Library* TGraphicAreaSurface::GetGlobalImageLibrary() {
-    return globalLibrary;
+    return globalLibrary.Get();
 }
 
 TPX8Library* TGraphicAreaSurface::GetLibrary() {
-    if (Library == nullptr) {
+    if (!Library) {
         // A library that went away took the surface and its entry with it.
         SurfaceEntry = nullptr;
         Surface = nullptr;
-        Library = globalLibrary;
-        if (Library != nullptr) {
-            Library->RegisterClient(&Library);
-        }
+        Library.Set(globalLibrary.Get());
     }
-    return Library;
+    return Library.Get();
 }
 
 bool TGraphicAreaSurface::SetBorderWidth(int32_t width) {
@@ -188,7 +173,7 @@ TPX8ImageData* TGraphicAreaSurface::EnsureSurface(int32_t width, int32_t height)
 }
 
 void TGraphicAreaSurface::ReleaseSurface() {
-    if (Library != nullptr && SurfaceEntry != nullptr) {
+    if (Library && SurfaceEntry != nullptr) {
         Library->ReleaseImageData(SurfaceEntry);
         Library->ReleaseImage(SurfaceEntry);
     }

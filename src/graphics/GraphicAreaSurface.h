@@ -9,6 +9,7 @@
 // the window's and is not owned.
 
 #include "base/Geometry.h"
+#include "graphics/LibraryHandle.h"
 
 #include <cstdint>
 #include <functional>
@@ -98,7 +99,7 @@ class TGraphicAreaSurface {
     void ReleaseSurface();
 
     IPaletteDevice& Device;
-    TPX8Library* Library = nullptr;
+    TLibraryHandle Library;
     TImageNode* SurfaceEntry = nullptr;
     TPX8ImageData* Surface = nullptr;
     int32_t BorderWidth = 0;

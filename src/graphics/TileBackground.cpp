@@ -3,44 +3,29 @@
 #include "graphics/PX8Lib.h"
 
 namespace {
-TPX8Library* globalLibrary = nullptr;
+TLibraryHandle globalLibrary;
 } // namespace
 
 TTileBackground::~TTileBackground() {
     ReleaseTile();
-    if (Library != nullptr) {
-        Library->UnregisterClient(&Library);
-    }
 }
 
 void TTileBackground::SetGlobalImageLibrary(TPX8Library* library) {
-    if (library == globalLibrary) {
-        return;
-    }
-    if (globalLibrary != nullptr) {
-        globalLibrary->UnregisterClient(&globalLibrary);
-    }
-    globalLibrary = library;
-    if (globalLibrary != nullptr) {
-        globalLibrary->RegisterClient(&globalLibrary);
-    }
+    globalLibrary.Set(library);
 }
 
 TPX8Library* TTileBackground::GetLibrary() {
-    if (Library == nullptr) {
+    if (!Library) {
         // A library that went away took the tile with it.
         Entry = nullptr;
         Tile = nullptr;
-        Library = globalLibrary;
-        if (Library != nullptr) {
-            Library->RegisterClient(&Library);
-        }
+        Library.Set(globalLibrary.Get());
     }
-    return Library;
+    return Library.Get();
 }
 
 void TTileBackground::ReleaseTile() {
-    if (Library != nullptr && Entry != nullptr) {
+    if (Library && Entry != nullptr) {
         Library->ReleaseImageData(Entry);
         Library->ReleaseImage(Entry);
     }

@@ -7,6 +7,7 @@
 // It owns its hold on the image (entry and surface) and its registration with the library.
 
 #include "base/Geometry.h"
+#include "graphics/LibraryHandle.h"
 
 #include <string>
 #include <vector>
@@ -50,7 +51,7 @@ class TTileBackground {
     void ReleaseTile();
 
     std::string ImageName;
-    TPX8Library* Library = nullptr;
+    TLibraryHandle Library;
     TImageNode* Entry = nullptr;
     TPX8ImageData* Tile = nullptr;
 };

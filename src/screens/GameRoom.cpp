@@ -14,7 +14,7 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonLayout {
     const char* Name;
     TPoint Position;
     uint16_t FrameHeight;
@@ -22,7 +22,7 @@ struct ButtonSpec {
 };
 
 // Frame sets in drawing order: the five play buttons, then the fourteen edit buttons.
-constexpr std::array<ButtonSpec, 19> Buttons = {{
+constexpr std::array<ButtonLayout, 19> Buttons = {{
     {"checkbtn", {351, 236}, 12, "check"},  {"hintbtn", {351, 253}, 12, "hint"},
     {"startbtn", {351, 270}, 12, "start"},  {"newbtn", {351, 287}, 12, "new"},
     {"selbtn", {351, 304}, 12, "select"},   {"edvocbtn", {351, 10}, 12, "edvoc"},
@@ -77,12 +77,12 @@ TGameRoom::TGameRoom(const std::string& name, std::filesystem::path dataFolder,
 TGameRoom::~TGameRoom() = default;
 
 void TGameRoom::AddControls() {
-    for (const ButtonSpec& button : Buttons) {
+    for (const ButtonLayout& button : Buttons) {
         AddFrameSet(std::make_unique<TFrameSet>(button.Name, button.Position, 2, button.FrameHeight,
                                                 button.Name));
     }
     const auto addButtonBox = [this](const char* name) {
-        for (const ButtonSpec& button : Buttons) {
+        for (const ButtonLayout& button : Buttons) {
             if (std::string_view(button.Name) == name) {
                 auto box = std::make_unique<TScriptBox>(name, FindFrameSet(name)->GetRect());
                 box->ScriptName = button.Script;

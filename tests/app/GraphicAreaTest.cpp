@@ -59,7 +59,9 @@ class GraphicAreaTest : public ::testing::Test {
 TEST_F(GraphicAreaTest, MousePointsArriveInSurfaceCoordinatesAndNoneFromTheBorder) {
     std::vector<MouseSeen> seen;
     area->SetMouseHandlers(
-        [&seen](uint8_t shift, int32_t x, int32_t y) { seen.push_back({'m', 0, shift, x, y}); },
+        [&seen](uint8_t shift, int32_t x, int32_t y) {
+            seen.push_back({'m', 0, shift, x, y});
+        },
         [&seen](uint8_t button, uint8_t shift, int32_t x, int32_t y) {
             seen.push_back({'d', button, shift, x, y});
         },

@@ -23,8 +23,7 @@ inline std::vector<int> Pixels(TPX8ImageData& surface, const TRect& r) {
 // A library over the pictures, installed as the frame sets' library while it lives.
 class SceneLibrary {
   public:
-    explicit SceneLibrary(const std::vector<TPX8Picture>& pictures)
-        : library(LibraryOf(pictures)) {
+    explicit SceneLibrary(const std::vector<TPX8Picture>& pictures) : library(LibraryOf(pictures)) {
         TFrameSet::SetGlobalImageLibrary(library.get());
     }
     ~SceneLibrary() { TFrameSet::SetGlobalImageLibrary(nullptr); }

@@ -58,9 +58,9 @@ TEST_F(GraphicAreaSurfaceTest, BorderLeavesTheSurfaceAndCoversEverythingElse) {
         int x, y, colour;
     };
     // Raised outside: light top and left, dark right and bottom; lowered inside: the reverse.
-    const Probe probes[] = {{0, 0, highlight},   {1, 200, highlight}, {465, 0, shadow},
-                            {464, 341, shadow},  {0, 341, shadow},    {2, 2, band},
-                            {5, 300, band},      {6, 6, shadow},      {7, 100, shadow},
+    const Probe probes[] = {{0, 0, highlight},     {1, 200, highlight},   {465, 0, shadow},
+                            {464, 341, shadow},    {0, 341, shadow},      {2, 2, band},
+                            {5, 300, band},        {6, 6, shadow},        {7, 100, shadow},
                             {459, 100, highlight}, {100, 335, highlight}, {6, 335, highlight}};
     for (const Probe& p : probes) {
         EXPECT_EQ(at(p.x, p.y), p.colour) << p.x << "," << p.y;

@@ -1,5 +1,5 @@
-#include "graphics/HotImage.h"
 #include "graphics/TileBackground.h"
+#include "graphics/HotImage.h"
 
 #include "fakes/FakePaletteDevice.h"
 #include "graphics/LibraryKit.h"

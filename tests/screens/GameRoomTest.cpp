@@ -178,6 +178,13 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     Type("abc");
     Key(VirtualKey::Down);
     EXPECT_EQ(room->CursorRow, 0) << "no puzzle, no board keys";
+
+    Close();
+    Start(TestWords, "");
+    EXPECT_EQ(room->CurrentPuzzle, 0) << "an empty collection shows no puzzle";
+    EXPECT_EQ(EnabledButtons(), "SELBTN");
+    Close();
+    EXPECT_EQ(folder.Read("puzzle.txt"), "") << "and writes nothing";
 }
 
 // Hints fill the first hinted row not yet on the board; "start" blanks the rows again.
@@ -352,6 +359,12 @@ TEST_F(GameRoomFixture, HiddenSolver) {
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
     EXPECT_TRUE(room->SolverAbort);
     EXPECT_TRUE(room->IsInVocabulary("hog"));
+
+    // Closing the window stops a search the same way.
+    ui.onPump = [&] { world->RequestQuit(); };
+    Key(RoomKey::F11);
+    EXPECT_FALSE(room->SolverAbort);
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
 }
 
 } // namespace

@@ -5,8 +5,6 @@
 
 #include <QPainterPath>
 
-#include <cmath>
-
 namespace {
 
 // Letter tiles: 9 across on a 25 x 20 pitch, each 26 x 21, so neighbours share their outer
@@ -18,33 +16,13 @@ constexpr int TileCount = 54;
 constexpr int EmptyTile = 0;
 constexpr int HighlightOffset = 27;
 
-struct TileLook {
-    QColor faceTop;
-    QColor faceBottom;
-    QColor border;
-    QColor lip; // the tile's lower edge, which lifts it off the board
-    QColor ink;
-};
-
-const TileLook PlainTile{
-    {0xff, 0xff, 0xff}, {0xe9, 0xee, 0xf5}, {0x9c, 0xa7, 0xbb}, {0xb6, 0xbf, 0xcf}, Colours::Ink};
-const TileLook GoldTile{{0xfe, 0xe0, 0x7a},
-                        {0xf7, 0xbd, 0x1c},
-                        {0xb8, 0x85, 0x00},
-                        {0xd0, 0x96, 0x00},
-                        {0x4d, 0x30, 0x00}};
-
-void DrawTile(QPainter& painter, QPointF at, const TileLook& look, const QString& letter,
-              const QFont& font) {
-    const QRectF body(at.x() + 1, at.y() + 1, 24, 19);
-    FillRounded(painter, body, 3.5, look.lip, look.lip, look.border);
-    FillRounded(painter, body.adjusted(1, 1, -1, -2), 2.5, look.faceTop, look.faceBottom);
-    CentredText(painter, body.adjusted(0, 0, 0, -1), letter, font, look.ink);
+// The drawn part of the tile whose 26 x 21 cell starts at `at`, inside its white ring.
+QRectF TileBody(QPointF at) {
+    return {at.x() + 1, at.y() + 1, 24, 19};
 }
 
 void DrawEmptyTile(QPainter& painter, QPointF at) {
-    const QRectF body(at.x() + 1, at.y() + 1, 24, 19);
-    FillRounded(painter, body, 3.5, QColor(0xe4, 0xe9, 0xf1), QColor(0xf2, 0xf5, 0xf9),
+    FillRounded(painter, TileBody(at), 3.5, QColor(0xe4, 0xe9, 0xf1), QColor(0xf2, 0xf5, 0xf9),
                 QColor(0xc4, 0xcc, 0xda));
 }
 
@@ -59,24 +37,19 @@ Picture Letters(const Fonts& fonts) {
         if (k == EmptyTile) {
             DrawEmptyTile(painter, at);
         } else if (k < HighlightOffset) {
-            DrawTile(painter, at, PlainTile, QString(QChar('A' + k - 1)), font);
+            DrawLetterTile(painter, TileBody(at), PlainTile, QString(QChar('A' + k - 1)), font);
         } else if (k > HighlightOffset) {
-            DrawTile(painter, at, GoldTile, QString(QChar('A' + k - HighlightOffset - 1)), font);
+            DrawLetterTile(painter, TileBody(at), GoldTile,
+                           QString(QChar('A' + k - HighlightOffset - 1)), font);
         }
     }
     return {"letters", sheet};
 }
 
-struct ActionLabel {
-    char code;
-    const char* name;
-    QRect rect;
-};
-
-const ActionLabel ActionLabels[] = {
-    {'A', "Add 1 Letter", {0, 0, 100, 21}},        {'C', "Change 1 Letter", {100, 0, 100, 21}},
-    {'M', "Move 1 Letter", {200, 21, 100, 21}},    {'R', "Remove 1 Letter", {200, 0, 100, 21}},
-    {'S', "Scramble Letters", {100, 21, 100, 21}}, {'X', "Swap 2 Letters", {0, 21, 100, 21}},
+// The actions by code, with the names the game shows for them.
+const std::pair<char, const char*> Actions[] = {
+    {'A', "Add 1 Letter"},    {'C', "Change 1 Letter"},  {'M', "Move 1 Letter"},
+    {'R', "Remove 1 Letter"}, {'S', "Scramble Letters"}, {'X', "Swap 2 Letters"},
 };
 
 // `colour` thinned towards white: strength 1 keeps it, 0 gives white.
@@ -99,30 +72,30 @@ Picture BoardGraphics(const Fonts& fonts) {
     Prepare(painter);
 
     const QFont labelFont = PixelFont(fonts.Condensed, 10);
-    for (const ActionLabel& label : ActionLabels) {
-        const Colours::Hue& hue = Colours::ActionHue(label.code);
-        const QRectF pill = QRectF(label.rect).adjusted(1, 1, -1, -1);
+    for (const auto& [code, name] : Actions) {
+        const Colours::Hue& hue = Colours::ActionHue(code);
+        const QRectF pill = QRectF(BoardSheet::ActionLabel(code)).adjusted(1, 1, -1, -1);
         FillRounded(painter, pill, 4, Tint(hue.Bottom, 0.14f), Tint(hue.Bottom, 0.24f), hue.Bottom);
-        CentredText(painter, pill, label.name, labelFont, hue.Deep);
+        CentredText(painter, pill, name, labelFont, hue.Deep);
     }
 
     const QFont markFont = PixelFont(fonts.Condensed, 8);
-    DrawMark(painter, {0, 42, 137, 10}, Colours::Red, "Not in the vocabulary", markFont);
-    DrawMark(painter, {0, 52, 80, 10}, Colours::Red, "Bad step", markFont);
-    DrawMark(painter, {80, 52, 80, 10}, Colours::Orange, "Incomplete", markFont);
-    DrawMark(painter, {137, 42, 38, 10}, Colours::Green, "OK", markFont);
+    DrawMark(painter, BoardSheet::Marks[0], Colours::Red, "Not in the vocabulary", markFont);
+    DrawMark(painter, BoardSheet::Marks[1], Colours::Red, "Bad step", markFont);
+    DrawMark(painter, BoardSheet::Marks[2], Colours::Orange, "Incomplete", markFont);
+    DrawMark(painter, BoardSheet::Marks[3], Colours::Green, "OK", markFont);
 
     // Hint marks: a gold dot on a row with a hint, an open ring on one without.
     painter.setPen(QPen(Colours::Amber.Border, 1));
     painter.setBrush(Colours::Gold);
-    painter.drawEllipse(QRectF(188.5, 43.5, 6, 6));
+    painter.drawEllipse(QRectF(BoardSheet::HintSet).adjusted(0.5, 1.5, -0.5, -0.5));
     painter.setPen(QPen(QColor(0xb6, 0xbf, 0xcf), 1));
     painter.setBrush(Qt::white);
-    painter.drawEllipse(QRectF(195.5, 43.5, 6, 6));
+    painter.drawEllipse(QRectF(BoardSheet::HintClear).adjusted(0.5, 1.5, -0.5, -0.5));
 
-    const QRect editLabel(251, 42, 49, 9);
-    FillRounded(painter, editLabel, 2, Colours::Red.Top, Colours::Red.Bottom);
-    CentredText(painter, editLabel, "EDIT MODE", PixelFont(fonts.Condensed, 7), Qt::white);
+    FillRounded(painter, BoardSheet::EditLabel, 2, Colours::Red.Top, Colours::Red.Bottom);
+    CentredText(painter, BoardSheet::EditLabel, "EDITING", PixelFont(fonts.Condensed, 8),
+                Qt::white);
     return {"laddgfx", sheet};
 }
 
@@ -147,8 +120,9 @@ QImage WinFrame(const Fonts& fonts, const Colours::Hue& hue, const QColor& ink,
     FillRounded(painter, badge, 20, hue.Top, hue.Bottom, hue.Border);
     FillRounded(painter, badge.adjusted(3, 3, -3, -20), 10, QColor(255, 255, 255, 70),
                 QColor(255, 255, 255, 0));
-    CentredText(painter, badge.adjusted(0, 0, 0, -1), "You win!", PixelFont(fonts.Rounded, 22),
-                ink);
+    const QFont font = PixelFont(fonts.Rounded, 23);
+    CentredText(painter, badge.adjusted(0, 1, 0, 0), "You win!", font, hue.Border);
+    CentredText(painter, badge.adjusted(0, 0, 0, -1), "You win!", font, ink);
     // The sparkles trade sizes between the frames, so they twinkle.
     const std::vector<QPointF> first = {{12, 9}, {122, 47}, {118, 6}};
     const std::vector<QPointF> second = {{6, 44}, {127, 14}};
@@ -163,7 +137,7 @@ QImage WinFrame(const Fonts& fonts, const Colours::Hue& hue, const QColor& ink,
 
 Picture WinPicture(const Fonts& fonts) {
     const QImage gold =
-        WinFrame(fonts, Colours::Amber, Colours::Amber.Deep, Colours::Orange.Bottom, false);
+        WinFrame(fonts, Colours::Amber, Colours::Amber.Caption, Colours::Orange.Bottom, false);
     const QImage orange = WinFrame(fonts, Colours::Orange, Qt::white, Colours::Gold, true);
     return {"youwin", StackFrames(gold, orange), true, Qt::white};
 }

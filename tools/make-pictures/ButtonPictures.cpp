@@ -31,26 +31,20 @@ const Button ColumnButtons[] = {
 // the board does.
 const char ActionCodes[] = "MCSXRA";
 
-// Text on amber reads better dark.
-QColor CaptionColour(const Colours::Hue& hue) {
-    return &hue == &Colours::Amber ? Colours::Amber.Deep : QColor(Qt::white);
-}
-
 QImage Face(int width, int height, qreal radius, const Colours::Hue& hue, const QString& caption,
-            const QFont& font, const QColor& ink) {
+            const QFont& font) {
     QImage frame = Canvas(width, height);
     QPainter painter(&frame);
     Prepare(painter);
     FillRounded(painter, QRectF(0, 0, width, height), radius, hue.Top, hue.Bottom, hue.Border);
-    CentredText(painter, QRectF(0, 0, width, height), caption, font, ink);
+    CentredText(painter, QRectF(0, 0, width, height), caption, font, hue.Caption);
     return frame;
 }
 
 Picture Strip(const std::string& name, int width, int height, qreal radius, const Colours::Hue& hue,
               const QString& caption, const QFont& font) {
-    const QImage enabled = Face(width, height, radius, hue, caption, font, CaptionColour(hue));
-    const QImage disabled =
-        Face(width, height, radius, Colours::Disabled, caption, font, Colours::Disabled.Deep);
+    const QImage enabled = Face(width, height, radius, hue, caption, font);
+    const QImage disabled = Face(width, height, radius, Colours::Disabled, caption, font);
     return {name, StackFrames(enabled, disabled), true, Colours::Panel};
 }
 

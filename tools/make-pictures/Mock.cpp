@@ -1,5 +1,7 @@
 #include "Mock.h"
 
+#include "PictureKit.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -33,32 +35,13 @@ const ButtonPlace Buttons[] = {
 };
 
 struct Board {
-    std::vector<std::string> rows;
-    std::string actions; // one code per row, the first unused
+    std::vector<std::string> rows; // a blank is an empty cell
+    std::string actions;           // one code per row, the first unused
     std::vector<int> marks;
     std::vector<bool> hints;
     int cursorRow;
     int cursorColumn;
 };
-
-QRect ActionLabel(char code) {
-    switch (code) {
-    case 'A':
-        return {0, 0, 100, 21};
-    case 'C':
-        return {100, 0, 100, 21};
-    case 'M':
-        return {200, 21, 100, 21};
-    case 'R':
-        return {200, 0, 100, 21};
-    case 'S':
-        return {100, 21, 100, 21};
-    default:
-        return {0, 21, 100, 21};
-    }
-}
-
-const QRect Marks[] = {{0, 42, 137, 10}, {0, 52, 80, 10}, {80, 52, 80, 10}, {137, 42, 38, 10}};
 
 void DrawBoard(QPainter& painter, const std::map<std::string, QImage>& pictures, const Board& board,
                bool editMode) {
@@ -79,11 +62,11 @@ void DrawBoard(QPainter& painter, const std::map<std::string, QImage>& pictures,
     for (int r = 0; r < n; ++r) {
         const int y = top + r * RowPitch;
         if (r > 0) {
-            painter.drawImage(QPoint(left, y), graphics, ActionLabel(board.actions[r]));
+            painter.drawImage(QPoint(left, y), graphics, BoardSheet::ActionLabel(board.actions[r]));
         }
         const std::string& row = board.rows[r];
-        for (int c = 0; c < static_cast<int>(std::max<std::size_t>(row.size(), 4)); ++c) {
-            const char ch = c < static_cast<int>(row.size()) ? row[c] : ' ';
+        for (int c = 0; c < static_cast<int>(row.size()); ++c) {
+            const char ch = row[c];
             int k = ch >= 'A' && ch <= 'Z' ? ch - 'A' + 1 : 0;
             if (k > 0 && end.find(ch) != std::string::npos) {
                 k += 27;
@@ -92,11 +75,11 @@ void DrawBoard(QPainter& painter, const std::map<std::string, QImage>& pictures,
                               QRect(25 * (k % 9), 20 * (k / 9), 26, 21));
         }
         if (editMode) {
-            const QRect hint = board.hints[r] ? QRect(188, 42, 7, 8) : QRect(195, 42, 7, 8);
+            const QRect hint = board.hints[r] ? BoardSheet::HintSet : BoardSheet::HintClear;
             painter.drawImage(QPoint(left + 102, y + 6), graphics, hint);
         }
         if (board.marks[r] > 0) {
-            const QRect mark = Marks[board.marks[r] - 1];
+            const QRect mark = BoardSheet::Marks[board.marks[r] - 1];
             const int w = (columns - 1) * CellPitch + 26;
             painter.drawImage(
                 QPoint(left + FirstCell + (w - mark.width()) / 2, y + (21 - mark.height()) / 2),
@@ -108,7 +91,7 @@ void DrawBoard(QPainter& painter, const std::map<std::string, QImage>& pictures,
     painter.drawRect(left + FirstCell + (board.cursorColumn - 1) * CellPitch - 2,
                      top + (board.cursorRow - 1) * RowPitch - 2, 29, 24);
     if (editMode) {
-        painter.drawImage(QPoint(2, 3), graphics, QRect(251, 42, 49, 9));
+        painter.drawImage(QPoint(2, 3), graphics, BoardSheet::EditLabel);
     }
 }
 
@@ -161,16 +144,18 @@ QImage MockWindow(const std::map<std::string, QImage>& pictures, bool editMode) 
     painter.drawImage(0, 0, pictures.at("screen"));
     DrawButtons(painter, pictures, editMode);
     if (editMode) {
-        const Board board{{"SEAT", "SEATS", "STEAS", "TEAS", "TEAL", "TAEL", "TALE", "TEAL"},
-                          " ASRCXMM",
-                          {0, 4, 1, 2, 3, 0, 0, 0},
-                          {false, true, false, false, true, false, false, false},
-                          3,
-                          2};
+        // The tallest board: ten rows, seven columns.
+        const Board board{{"STAR", "START", "STARE", "TEARS", "TEA S", "TEAL", "STEAL", "STEALS",
+                           "SLATES", "SALTIES"},
+                          " AASCRAAXA",
+                          {0, 4, 0, 1, 3, 0, 2, 0, 0, 0},
+                          {false, true, false, true, false, false, false, false, false, false},
+                          5,
+                          4};
         DrawBoard(painter, pictures, board, true);
     } else {
-        const Board board{{"COLD", "CORD", "C RD", "", "WARM"}, " CCCC", {0, 0, 0, 0, 0},
-                          {false, false, false, false, false},  3,       2};
+        const Board board{{"COLD", "CORD", "C RD", "    ", "WARM"}, " CCCC", {0, 0, 0, 0, 0},
+                          {false, false, false, false, false},      3,       2};
         DrawBoard(painter, pictures, board, false);
         const QImage& win = pictures.at("youwin");
         painter.drawImage(QPoint(24, 236), win, QRect(0, 0, win.width(), win.height() / 2));

@@ -38,6 +38,23 @@ const Colours::Hue& Colours::ActionHue(char code) {
     }
 }
 
+QRect BoardSheet::ActionLabel(char code) {
+    switch (code) {
+    case 'A':
+        return {0, 0, 100, 21};
+    case 'C':
+        return {100, 0, 100, 21};
+    case 'M':
+        return {200, 21, 100, 21};
+    case 'R':
+        return {200, 0, 100, 21};
+    case 'S':
+        return {100, 21, 100, 21};
+    default:
+        return {0, 21, 100, 21};
+    }
+}
+
 Fonts LoadFonts() {
     const QString dejavu = "/usr/share/fonts/truetype/dejavu/";
     Fonts fonts;
@@ -97,6 +114,21 @@ void CentredText(QPainter& painter, const QRectF& rect, const QString& text, con
 
 qreal TextWidth(const QFont& font, const QString& text) {
     return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+const TileLook PlainTile{
+    {0xff, 0xff, 0xff}, {0xe9, 0xee, 0xf5}, {0x9c, 0xa7, 0xbb}, {0xb6, 0xbf, 0xcf}, Colours::Ink};
+const TileLook GoldTile{{0xff, 0xf1, 0xb8},
+                        {0xfd, 0xd5, 0x5c},
+                        {0xc7, 0x92, 0x00},
+                        {0xe0, 0xa4, 0x00},
+                        Colours::Amber.Caption};
+
+void DrawLetterTile(QPainter& painter, const QRectF& body, const TileLook& look,
+                    const QString& letter, const QFont& font) {
+    FillRounded(painter, body, 3.5, look.Lip, look.Lip, look.Border);
+    FillRounded(painter, body.adjusted(1, 1, -1, -2), 2.5, look.FaceTop, look.FaceBottom);
+    CentredText(painter, body.adjusted(0, 0, 0, -1), letter, font, look.Ink);
 }
 
 QImage StackFrames(const QImage& top, const QImage& bottom) {

@@ -35,8 +35,9 @@ void DrawTitle(QPainter& painter, const Fonts& fonts) {
                 QColor(0x1c, 0x24, 0x36, 40));
     FillRounded(painter, ribbon, 11, Colours::Blue.Top, Colours::Blue.Bottom, Colours::Blue.Border);
     DrawLadder(painter, QRectF(78, 13, 12, 24), 3, QColor(255, 255, 255, 220), 2);
-    CentredText(painter, ribbon.adjusted(0, 0, 0, -2), "Ladderly!", PixelFont(fonts.Rounded, 25),
-                Qt::white);
+    const QFont title = PixelFont(fonts.Rounded, 26);
+    CentredText(painter, ribbon.adjusted(1, 0, 1, -1), "Ladderly!", title, Colours::Blue.Border);
+    CentredText(painter, ribbon.adjusted(0, 0, 0, -2), "Ladderly!", title, Qt::white);
     // An "i" in a ring tells the player the ribbon has more to say.
     const QRectF ring(299, 16, 16, 16);
     painter.setPen(QPen(QColor(255, 255, 255, 210), 1.5));
@@ -72,7 +73,7 @@ void DrawColumn(QPainter& painter, const Fonts& fonts) {
     const qreal width = 94;
     const QFont heading = PixelFont(fonts.Sans, 9);
     const QFont body = PixelFont(fonts.Text, 9, QFont::Normal);
-    const QColor text(0xc9, 0xd1, 0xde);
+    const QColor& text = Colours::PanelText;
     qreal y = 12;
     painter.setFont(heading);
     painter.setPen(Colours::Gold);
@@ -107,7 +108,7 @@ void DrawColumn(QPainter& painter, const Fonts& fonts) {
 // A quiet reminder under the board.
 void DrawFooter(QPainter& painter, const Fonts& fonts) {
     CentredText(painter, QRectF(4, 309, 322, 13), "Click the title for more about Ladderly",
-                PixelFont(fonts.Text, 9, QFont::Normal), QColor(0xa3, 0xad, 0xbf));
+                PixelFont(fonts.Text, 9, QFont::Normal), Colours::Quiet);
 }
 
 Picture Screen(const Fonts& fonts) {
@@ -145,13 +146,7 @@ Picture Icon(const Fonts& fonts) {
     FillRounded(painter, QRectF(1, 1, 59, 59), 13, Colours::Blue.Top, Colours::Blue.Bottom,
                 Colours::Blue.Border);
     DrawLadder(painter, QRectF(14, 9, 20, 43), 4, Qt::white, 3);
-    const QRectF tile(30, 31, 22, 21);
-    FillRounded(painter, tile, 4, QColor(0xd0, 0x96, 0x00), QColor(0xd0, 0x96, 0x00),
-                Colours::Amber.Border);
-    FillRounded(painter, tile.adjusted(1, 1, -1, -2), 3, QColor(0xfe, 0xe0, 0x7a),
-                QColor(0xf7, 0xbd, 0x1c));
-    CentredText(painter, tile.adjusted(0, 0, 0, -1), "L", PixelFont(fonts.Sans, 14),
-                QColor(0x4d, 0x30, 0x00));
+    DrawLetterTile(painter, QRectF(30, 31, 22, 21), GoldTile, "L", PixelFont(fonts.Sans, 14));
     return {"icon", icon};
 }
 

@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
-#include <set>
 
 namespace {
 
