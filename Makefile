@@ -65,6 +65,7 @@ data: deps
 	@cmake --build $(BUILD) -j $(JOBS) --target make-data ladderly-tool
 	@$(BUILD)/tools/make-data/make-data /usr/share/dict/scowl data
 	@$(BUILD)/tools/ladderly-tool/ladderly-tool validate data >/dev/null
+	@$(BUILD)/tools/ladderly-tool/ladderly-tool check data >/dev/null
 
 # Regenerates the sound effects we ship in data/wav/ (the same files, byte for byte).
 sounds: deps

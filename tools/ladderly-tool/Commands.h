@@ -18,6 +18,22 @@ int StepCommand(const std::vector<std::string>& args, std::istream& in, std::ost
 int ValidateCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                     std::ostream& err);
 
+// solve DIR [N...]: solutions of puzzles under their codes and hints, counted.
+int SolveCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                 std::ostream& err);
+
+// ladder [-d DIR] FROM TO: a shortest ladder with any actions.
+int LadderCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err);
+
+// suggest [-d DIR] WORD: the game's suggestion listing.
+int SuggestCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err);
+
+// check DIR: the rules of the shipped vocabulary and puzzles, with the collection's figures.
+int CheckCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                 std::ostream& err);
+
 // px8 list|extract|pack: the pictures of an image library file.
 int Px8Command(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err);

@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 
+#include <exception>
 #include <iostream>
 #include <string_view>
 
@@ -19,6 +20,13 @@ constexpr CommandEntry Commands[] = {
     {"validate",
      "validate DIR        check DIR/vocab.txt and DIR/puzzle.txt as the game loads them",
      ValidateCommand},
+    {"solve", "solve DIR [N...]    solve puzzles under their codes and hints, count solutions",
+     SolveCommand},
+    {"ladder", "ladder [-d DIR] FROM TO  a shortest ladder between two words with any actions",
+     LadderCommand},
+    {"suggest", "suggest [-d DIR] WORD  every word one step from WORD, by action", SuggestCommand},
+    {"check", "check DIR           check the shipped data's rules and print its figures",
+     CheckCommand},
     {"px8", "px8 list|extract|pack  list, extract and pack the pictures of an image library",
      Px8Command},
 };
@@ -44,8 +52,14 @@ int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream
     }
     for (const CommandEntry& command : Commands) {
         if (args[0] == command.name) {
-            return command.run(std::vector<std::string>(args.begin() + 1, args.end()), in, out,
-                               err);
+            try {
+                return command.run(std::vector<std::string>(args.begin() + 1, args.end()), in, out,
+                                   err);
+            } catch (const std::exception& e) {
+                // A file that cannot be read, for one: the command's result is a failure.
+                err << "ladderly-tool " << args[0] << ": " << e.what() << '\n';
+                return 1;
+            }
         }
     }
     err << "ladderly-tool: unknown command '" << args[0] << "'\n";

@@ -1,42 +1,45 @@
 #pragma once
-// Makes puzzles by random walks over a word list: each step picks an action and a word that
-// IsValidStep accepts, so the walk itself is a solution made of listed words.
+// Makes puzzles by walks over the common words that move away from the start word one step at a
+// time (by breadth-first distance over the whole vocabulary with any actions), so no much
+// shorter ladder exists; then adds hints on middle rows until few solutions remain. A made
+// puzzle is kept only when it follows every rule of PuzzleRules.h.
 
+#include "PuzzleRules.h"
+
+#include <array>
 #include <cstdint>
 #include <map>
 #include <random>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 struct TMadePuzzle {
-    std::string Start;
-    std::string End;
-    std::string Codes; // upper case, one per step
-    std::string Hints; // "row=word" entries, ascending rows, comma-separated
+    TLadderPuzzle Puzzle;
+    std::string HintLine; // "row=word" entries, ascending rows, comma-separated
     std::vector<std::string> Ladder;
 };
 
 class TPuzzleMaker {
   public:
-    // words: the words a ladder may use (start, end, intermediate rows and hints).
-    TPuzzleMaker(std::vector<std::string> words, uint32_t seed);
+    TPuzzleMaker(const TPuzzleRuleWords& words, uint32_t seed);
 
-    // count puzzles with the number of rows cycling through 2..10. Throws std::runtime_error
-    // when the words do not allow that many different puzzles.
-    std::vector<TMadePuzzle> Make(int count);
+    // perRows[n] puzzles of n rows for every n. Throws std::runtime_error when the words do not
+    // allow that many different puzzles.
+    std::vector<TMadePuzzle> Make(const std::map<int, int>& perRows);
 
   private:
-    const std::vector<std::string>& Neighbours(const std::string& word, char code);
-    bool Walk(int rows, TMadePuzzle& puzzle);
-    size_t Pick(size_t size) { return static_cast<size_t>(random_() % size); }
-    std::string PickStart();
-    void AddHints(TMadePuzzle& puzzle);
+    using WordId = TStepIndex::WordId;
 
-    std::vector<std::vector<std::string>> byLength_; // index: word length
-    std::map<std::pair<std::string, char>, std::vector<std::string>> neighbours_;
-    std::map<char, int> used_;
-    std::set<std::pair<std::string, std::string>> pairs_;
+    size_t Pick(size_t size) { return static_cast<size_t>(random_() % size); }
+    bool Walk(int rows, WordId start, const std::vector<int>& distance, TMadePuzzle& made);
+    bool AddHints(TMadePuzzle& made);
+    bool Accept(TMadePuzzle& made);
+
+    const TPuzzleRuleWords& words_;
+    std::vector<WordId> starts_;         // common words of 3 to 7 letters
+    std::vector<bool> common_;           // by word number
+    std::set<WordId> usedEnds_;          // start and end words of the puzzles made so far
+    std::array<int, 6> actionUses_ = {}; // puzzles made so far that use each action
     std::mt19937 random_;
 };

@@ -1,5 +1,4 @@
-// make-data SCOWL_FOLDER OUTPUT_FOLDER: writes the vocab.txt and puzzle.txt the game ships,
-// checked with the game's own validation and step test. The same input gives the same files.
+// make-data: writes the vocab.txt and puzzle.txt the game ships, from Debian's scowl lists.
 
 #include "PuzzleMaker.h"
 #include "WordLists.h"
@@ -13,25 +12,40 @@
 #include <stdexcept>
 
 namespace {
-// Size levels: everything up to VocabularyLevel is accepted, puzzles use only words up to
-// CommonLevel so that a player knows them.
-constexpr int VocabularyLevel = 60;
-constexpr int CommonLevel = 35;
-constexpr int PuzzleCount = 360;
-constexpr uint32_t Seed = 20240917;
+constexpr uint32_t Seed = 20261206;
 
-// Throws when a made puzzle is not one the game accepts and can be solved with its words.
-void Check(const TPuzzleCore& core, int n, const TMadePuzzle& puzzle) {
-    std::string errors;
-    if (!core.ValidatePuzzle(n, errors)) {
-        throw std::runtime_error("made an invalid puzzle:" + errors);
-    }
-    for (size_t row = 1; row < puzzle.Ladder.size(); ++row) {
-        if (!core.IsInVocabulary(puzzle.Ladder[row]) ||
-            !IsValidStep(puzzle.Codes[row - 1], puzzle.Ladder[row - 1], puzzle.Ladder[row])) {
-            throw std::runtime_error("made an unsolvable puzzle from " + puzzle.Start);
-        }
-    }
+// How many puzzles of each row count: most of 4 to 7 rows.
+const std::map<int, int> PuzzlesPerRows = {{3, 40}, {4, 90}, {5, 100}, {6, 100},
+                                           {7, 90}, {8, 50}, {9, 45},  {10, 45}};
+
+constexpr std::string_view Help =
+    "usage: make-data SCOWL_FOLDER OUTPUT_FOLDER\n"
+    "\n"
+    "Writes OUTPUT_FOLDER/vocab.txt and OUTPUT_FOLDER/puzzle.txt from Debian's scowl word lists\n"
+    "(SCOWL_FOLDER is normally /usr/share/dict/scowl). The same lists give the same files.\n"
+    "\n"
+    "The vocabulary: the lower-case words of 1 to 7 letters a-z of english-words.NN,\n"
+    "american-words.NN and british-words.NN for every size NN up to 60, except\n"
+    "  - every word of denied-words.txt (slurs and obscenities), each with its forms;\n"
+    "  - single letters other than \"a\" and \"i\", and the plurals of letters (\"cs\", \"ms\").\n"
+    "\n"
+    "The puzzles: 40 of 3 rows, 90 of 4, 100 of 5, 100 of 6, 90 of 7, 50 of 8, 45 of 9 and 45\n"
+    "of 10, in the order the game sorts them into. Each one, judged with the whole vocabulary:\n"
+    "  - its start word, end word and hints, and every row of at least one solution, are common\n"
+    "    words: sizes up to 20, of at least 3 letters, without the words of\n"
+    "    puzzle-excluded-words.txt (crude words, letter names, abbreviations, rare forms);\n"
+    "  - it has 1 to 5 solutions under its action codes and hints, none repeating a word;\n"
+    "  - no ladder between its start and end words with any actions is more than one step\n"
+    "    shorter;\n"
+    "  - puzzles of 5 rows or more have hints, on middle rows only: never next to the start,\n"
+    "    the end or another hint, and never on a row every solution would share anyway;\n"
+    "  - no two puzzles share a start or end word, and actions used by fewer puzzles so far\n"
+    "    are tried first, so each action is used by at least 60 puzzles.\n";
+
+std::string LowerCodes(std::string codes) {
+    std::transform(codes.begin(), codes.end(), codes.begin(),
+                   [](char c) { return static_cast<char>(c - 'A' + 'a'); });
+    return codes;
 }
 
 void WriteFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
@@ -42,34 +56,27 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::string>
 
 int Run(const std::filesystem::path& scowl, const std::filesystem::path& output) {
     const std::vector<std::string> vocabulary = ReadScowlWords(scowl, VocabularyLevel);
-    std::vector<std::string> common = ReadScowlWords(scowl, CommonLevel);
-    std::erase_if(common, IsUnsuitableForPuzzles);
+    const std::vector<std::string> commonList = ReadCommonWords(scowl);
+    const std::set<std::string> common(commonList.begin(), commonList.end());
+    const TStepIndex index(vocabulary);
+    const TPuzzleRuleWords words{index, common};
 
-    TPuzzleMaker maker(common, Seed);
-    std::vector<TMadePuzzle> puzzles = maker.Make(PuzzleCount);
+    TPuzzleMaker maker(words, Seed);
+    std::vector<TMadePuzzle> puzzles = maker.Make(PuzzlesPerRows);
     // The order the game sorts them into: fewer steps first, then shorter words.
     std::stable_sort(puzzles.begin(), puzzles.end(), [](const auto& a, const auto& b) {
-        const auto key = [](const TMadePuzzle& p) {
+        const auto key = [](const TMadePuzzle& made) {
+            const TLadderPuzzle& p = made.Puzzle;
             return 15 * p.Codes.size() + p.Start.size() + p.End.size();
         };
         return key(a) < key(b);
     });
 
-    TPuzzleCore core;
-    core.Vocabulary = vocabulary;
     std::vector<std::string> lines;
-    for (const TMadePuzzle& puzzle : puzzles) {
-        std::string codes = puzzle.Codes;
-        std::transform(codes.begin(), codes.end(), codes.begin(),
-                       [](char c) { return static_cast<char>(c - 'A' + 'a'); });
-        for (const std::string& line : {puzzle.Start, puzzle.End, codes, puzzle.Hints}) {
-            lines.push_back(line);
-            core.PuzzleLines.push_back({line, 0});
-        }
-        ++core.PuzzleCount;
-        Check(core, core.PuzzleCount, puzzle);
+    for (const TMadePuzzle& made : puzzles) {
+        const TLadderPuzzle& p = made.Puzzle;
+        lines.insert(lines.end(), {p.Start, p.End, LowerCodes(p.Codes), made.HintLine});
     }
-
     std::filesystem::create_directories(output);
     WriteFile(output / TPuzzleCore::VocabularyFileName, vocabulary);
     WriteFile(output / TPuzzleCore::PuzzleFileName, lines);
@@ -80,12 +87,17 @@ int Run(const std::filesystem::path& scowl, const std::filesystem::path& output)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: make-data SCOWL_FOLDER OUTPUT_FOLDER\n";
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << Help;
+        return 0;
+    }
+    if (args.size() != 2) {
+        std::cerr << Help;
         return 2;
     }
     try {
-        return Run(argv[1], argv[2]);
+        return Run(args[0], args[1]);
     } catch (const std::exception& e) {
         std::cerr << "make-data: " << e.what() << '\n';
         return 1;

@@ -1,0 +1,200 @@
+#include "core/LadderSearch.h"
+#include "core/StepActions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <iterator>
+#include <random>
+#include <set>
+
+namespace {
+using WordId = TStepIndex::WordId;
+
+// Short words over four letters: many of them are one step apart by every action.
+std::vector<std::string> RandomWords(std::mt19937& random) {
+    std::set<std::string> words;
+    while (words.size() < 260) {
+        std::string word(2 + random() % 4, 'a');
+        for (char& letter : word) {
+            letter = "aest"[random() % 4];
+        }
+        words.insert(word);
+    }
+    return {words.begin(), words.end()};
+}
+
+// The solutions found the plain way: every word tried on every row with IsValidStep.
+void Enumerate(const std::vector<std::string>& words, const TLadderPuzzle& puzzle,
+               std::vector<WordId>& path, std::vector<std::vector<WordId>>& found) {
+    const int row = static_cast<int>(path.size()) + 1;
+    for (size_t id = 0; id < words.size(); ++id) {
+        const std::string& word = words[id];
+        const std::string& hint = puzzle.HintOf(row);
+        if ((row == puzzle.Rows() && word != puzzle.End) || (!hint.empty() && word != hint) ||
+            !IsValidStep(puzzle.Codes[static_cast<size_t>(row - 2)],
+                         words[static_cast<size_t>(path.back())], word)) {
+            continue;
+        }
+        path.push_back(static_cast<WordId>(id));
+        if (row == puzzle.Rows()) {
+            found.push_back(path);
+        } else {
+            Enumerate(words, puzzle, path, found);
+        }
+        path.pop_back();
+    }
+}
+
+size_t PlainDistance(const std::vector<std::string>& words, WordId from, WordId to) {
+    std::vector<size_t> distance(words.size(), 0);
+    std::deque<WordId> queue = {from};
+    distance[static_cast<size_t>(from)] = 1;
+    while (!queue.empty()) {
+        const WordId word = queue.front();
+        queue.pop_front();
+        for (size_t next = 0; next < words.size(); ++next) {
+            const bool step = std::any_of(ActionCodes.begin(), ActionCodes.end(), [&](char c) {
+                return IsValidStep(c, words[static_cast<size_t>(word)], words[next]);
+            });
+            if (step && distance[next] == 0) {
+                distance[next] = distance[static_cast<size_t>(word)] + 1;
+                queue.push_back(static_cast<WordId>(next));
+            }
+        }
+    }
+    return distance[static_cast<size_t>(to)];
+}
+
+// The index and the searches agree with IsValidStep applied to every pair of words.
+TEST(LadderSearch, AgreesWithThePlainSearch) {
+    std::mt19937 random(5);
+    const std::vector<std::string> words = RandomWords(random);
+    std::vector<std::string> given = words;
+    given.insert(given.end(), {"AES", "aes", "toolonger", "a-b", ""});
+    const TStepIndex index(given);
+    ASSERT_EQ(index.Size(), words.size()) << "case folded, repeats merged, bad entries left out";
+    EXPECT_EQ(index.Find("AEs"), index.Find("aes"));
+    EXPECT_EQ(index.Find("toolonger"), -1);
+
+    for (const char code : ActionCodes) {
+        for (size_t from = 0; from < words.size(); ++from) {
+            std::vector<WordId> next;
+            std::vector<WordId> previous;
+            for (size_t to = 0; to < words.size(); ++to) {
+                if (IsValidStep(code, words[from], words[to])) {
+                    next.push_back(static_cast<WordId>(to));
+                }
+                if (IsValidStep(code, words[to], words[from])) {
+                    previous.push_back(static_cast<WordId>(to));
+                }
+            }
+            const auto id = static_cast<WordId>(from);
+            ASSERT_TRUE(std::ranges::equal(index.Next(id, code), next)) << code << words[from];
+            ASSERT_TRUE(std::ranges::equal(index.Previous(id, code), previous)) << code;
+        }
+    }
+    EXPECT_TRUE(index.Next(0, 'a').empty());
+
+    int solved = 0;
+    for (int trial = 0; trial < 150; ++trial) {
+        // A random walk gives the codes; its last word is the end word in most trials.
+        TLadderPuzzle puzzle;
+        puzzle.Start = words[random() % words.size()];
+        std::string last = puzzle.Start;
+        for (int step = 0, steps = 1 + static_cast<int>(random() % 5); step < steps; ++step) {
+            const char code = ActionCodes[random() % ActionCodes.size()];
+            std::vector<std::string> options;
+            std::copy_if(words.begin(), words.end(), std::back_inserter(options),
+                         [&](const std::string& w) { return IsValidStep(code, last, w); });
+            if (!options.empty()) {
+                last = options[random() % options.size()];
+                puzzle.Codes += code;
+            }
+        }
+        puzzle.End = trial % 5 == 0 ? words[random() % words.size()] : last;
+        puzzle.Hints.assign(static_cast<size_t>(puzzle.Rows()) + 1, "");
+        std::vector<WordId> path = {index.Find(puzzle.Start)};
+        std::vector<std::vector<WordId>> plain;
+        Enumerate(words, puzzle, path, plain);
+        if (puzzle.Rows() > 3 && !plain.empty() && trial % 2 == 0) {
+            // Hint a row of some solution, sometimes a word that breaks every solution.
+            const auto& some = plain[random() % plain.size()];
+            const int row = 2 + static_cast<int>(random() % (puzzle.Rows() - 2));
+            puzzle.Hints[static_cast<size_t>(row)] =
+                trial % 3 == 0 ? "tttt"
+                               : words[static_cast<size_t>(some[static_cast<size_t>(row - 1)])];
+            plain.clear();
+            Enumerate(words, puzzle, path, plain);
+        }
+
+        const TLadderSolutions found = SolvePuzzle(index, puzzle, 1'000'000, 7);
+        const std::string name = puzzle.Start + " " + puzzle.Codes + " " + puzzle.End;
+        ASSERT_EQ(found.Count, plain.size()) << name;
+        ASSERT_EQ(found.Ladders,
+                  std::vector(plain.begin(), plain.begin() + std::min<size_t>(7, plain.size())))
+            << name;
+        ASSERT_EQ(found.RowWords.size(), static_cast<size_t>(puzzle.Rows()));
+        for (int row = 1; row <= puzzle.Rows(); ++row) {
+            std::set<WordId> used;
+            for (const auto& ladder : plain) {
+                used.insert(ladder[static_cast<size_t>(row - 1)]);
+            }
+            ASSERT_TRUE(std::ranges::equal(found.RowWords[static_cast<size_t>(row - 1)], used))
+                << name << " row " << row;
+        }
+        if (plain.size() > 2) {
+            EXPECT_EQ(SolvePuzzle(index, puzzle, 2, 0).Count, 2u) << "counted up to the cap";
+        }
+        solved += plain.empty() ? 0 : 1;
+
+        if (trial % 4 != 0) {
+            continue; // the plain breadth-first search is slow
+        }
+        const WordId from = index.Find(puzzle.Start);
+        const WordId to = index.Find(puzzle.End);
+        const std::vector<TLadderStep> ladder = ShortestLadder(index, from, to);
+        ASSERT_EQ(ladder.size(), PlainDistance(words, from, to)) << name;
+        for (size_t k = 1; k < ladder.size(); ++k) {
+            const std::string& before = index.Word(ladder[k - 1].Word);
+            const std::string& after = index.Word(ladder[k].Word);
+            const char first = *std::find_if(ActionCodes.begin(), ActionCodes.end(),
+                                             [&](char c) { return IsValidStep(c, before, after); });
+            EXPECT_EQ(ladder[k].Code, first) << before << " " << after;
+        }
+    }
+    EXPECT_GT(solved, 80) << "enough of the random puzzles have solutions";
+}
+
+TEST(LadderSearch, PuzzlesFromFileLinesAndImpossibleOnes) {
+    const TLadderPuzzle puzzle =
+        TLadderPuzzle::FromLines("CAT", "Dog", "ccc", "2=cot,x=no,3=DOT,9=far,=a,5");
+    EXPECT_EQ(puzzle.Start, "cat");
+    EXPECT_EQ(puzzle.End, "dog");
+    EXPECT_EQ(puzzle.Codes, "CCC");
+    EXPECT_EQ(puzzle.Hints, (std::vector<std::string>{"", "", "cot", "dot", ""}));
+    EXPECT_EQ(puzzle.HintOf(7), "");
+
+    const TStepIndex index({"cat", "cot", "dot", "dog", "cog"});
+    const TLadderSolutions solved = SolvePuzzle(index, puzzle, 10, 10);
+    EXPECT_EQ(solved.Count, 1u);
+    const struct {
+        const char* start;
+        const char* end;
+        const char* codes;
+        const char* hints;
+    } impossible[] = {
+        {"cat", "dog", "ccq", ""}, {"cat", "dig", "ccc", ""},      {"cat", "dog", "ccc", "2=cxt"},
+        {"cat", "dog", "", ""},    {"cat", "dog", "ccc", "3=cat"},
+    };
+    for (const auto& c : impossible) {
+        const TLadderSolutions none =
+            SolvePuzzle(index, TLadderPuzzle::FromLines(c.start, c.end, c.codes, c.hints), 10, 10);
+        EXPECT_EQ(none.Count, 0u) << c.codes << c.hints;
+        EXPECT_TRUE(none.Ladders.empty());
+    }
+    EXPECT_TRUE(ShortestLadder(TStepIndex({"cat", "dog"}), 0, 1).empty());
+    EXPECT_EQ(ShortestLadder(index, 0, 0).size(), 1u);
+}
+} // namespace
