@@ -136,9 +136,10 @@ class TPuzzleCore {
     bool AcceptEdit();
     // Leaves edit mode, removing a new puzzle or restoring an edited one.
     void CancelEdit();
-    // The word to suggest follow-ups for: row r when complete, otherwise what the designer
-    // types (upper case, A-Z only; empty when cancelled).
-    std::string AskSuggestionWord(int r) const;
+    // The suggestion wizard for row r: the row's word when it is complete, otherwise the word
+    // the designer types; every vocabulary word one step from it, grouped by action.
+    void Suggest(int r) const;
+    void ShowSuggestions(std::string_view word) const;
 
     std::vector<std::string> Vocabulary;
     // Modification times of the files at their last load (FileDate); 0 before the first load.
@@ -195,6 +196,7 @@ class TPuzzleCore {
     void RememberEditStart(bool newPuzzle);
     void StoreBoardActions();
     void KeepPuzzleOnBoard(std::vector<TPuzzleLine> onBoard);
+    std::string AskSuggestionWord(int r) const;
 
     std::filesystem::path DataFolder_;
 };

@@ -1,11 +1,13 @@
 // The puzzle editor's rules of TPuzzleCore: when each edit command is enabled, and what the
 // commands do to the board and the collection. Hints reach the collection at once, the action
-// line when a row is added or deleted and on accept; cancelling restores both.
+// line when a row is added or deleted and on accept; cancelling restores both. Also the
+// suggestion wizard the editor offers.
 
 #include "base/Messages.h"
 
 #include "base/Util.h"
 #include "core/PuzzleCore.h"
+#include "core/Suggestions.h"
 #include "core/WordText.h"
 
 #include <algorithm>
@@ -19,6 +21,18 @@ bool HasBlank(std::string_view row) {
 int Length(const std::string& row) {
     return static_cast<int>(row.size());
 }
+
+// Shows the busy cursor while it lives, also when a fault ends the work early.
+class BusyCursor {
+  public:
+    BusyCursor() : ui(GetUserInterface()) { ui.ShowBusyCursor(true); }
+    ~BusyCursor() { ui.ShowBusyCursor(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+  private:
+    IUserInterface& ui;
+};
 } // namespace
 
 bool TPuzzleCore::PuzzleEdited() const {
@@ -240,4 +254,21 @@ std::string TPuzzleCore::AskSuggestionWord(int r) const {
         }
     }
     return word;
+}
+
+void TPuzzleCore::ShowSuggestions(std::string_view word) const {
+    std::string listing;
+    {
+        const BusyCursor busy;
+        listing = SuggestionListing(Vocabulary, word);
+    }
+    GetUserInterface().ShowLongText(std::string(SuggestionCaption), listing);
+}
+
+void TPuzzleCore::Suggest(int r) const {
+    const std::string word = AskSuggestionWord(r);
+    if (!word.empty()) {
+        ShowSuggestions(word);
+        GetUserInterface().ProcessPendingMessages();
+    }
 }

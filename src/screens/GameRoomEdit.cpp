@@ -38,6 +38,7 @@ void TGameRoom::RunEditScript(const std::string& script, const std::string& para
     } else if (script == "clrhn") {
         if (AskToClearHint(r)) {
             DrawRow(display, r);
+            GetUserInterface().ProcessPendingMessages();
         }
     } else if (script == "accpt") {
         if (CanAcceptEdit()) {
@@ -46,7 +47,7 @@ void TGameRoom::RunEditScript(const std::string& script, const std::string& para
     } else if (script == "cancl") {
         CancelEdit();
     } else if (script == "suggest") {
-        NotAvailable("The suggestion wizard");
+        Suggest(r);
     }
     UpdateButtons();
 }

@@ -107,7 +107,8 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_NE(Pixel(3, 4), 40);
 }
 
-// Starting over while editing blanks the rows, and later reloads keep them again. A loud check
+// Starting over while editing blanks the rows, and later reloads keep them again; F11 suggests
+// the words that follow the cursor's row. A loud check
 // while editing offers to add the unknown words; accept refuses a puzzle whose words are unknown
 // until they are added. The selector's Edit and Create open the editor.
 TEST_F(GameRoomEdit, CheckAcceptAndTheSelector) {
@@ -121,15 +122,19 @@ TEST_F(GameRoomEdit, CheckAcceptAndTheSelector) {
     Press("delrwbtn");
     EXPECT_EQ(room->Rows[2] + room->Rows[3], "COTZOT")
         << "after a start over the rows are kept again";
-    Press("accptbtn");
+    Key(RoomKey::F11);
     ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].text, "Problems found. Make changes and try again:\r\n\r\nThe final "
+    EXPECT_EQ(ui.boxes[0].caption, "Ladderly Suggestion Wizard");
+    EXPECT_EQ(ui.boxes[0].text.substr(0, 32), "Transitions available for \"COT\":");
+    Press("accptbtn");
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[1].text, "Problems found. Make changes and try again:\r\n\r\nThe final "
                                 "word (ZZZ) of the puzzle is not in the game vocabulary.");
     EXPECT_TRUE(room->EditMode);
     ui.Answer(MessageBoxResult::Yes);
     Press("checkbtn");
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[1].text, "Your solution uses words that are not in the Ladderly "
+    ASSERT_EQ(ui.boxes.size(), 3u);
+    EXPECT_EQ(ui.boxes[2].text, "Your solution uses words that are not in the Ladderly "
                                 "vocabulary:\r\n\r\nZOT ZZZ\r\n\r\nWould you like these words "
                                 "to be added?");
     EXPECT_NE(folder.Read("vocab.txt").find("zot"), std::string::npos);
