@@ -73,7 +73,9 @@ bool TPuzzleCore::NormalizeRowLengths() {
             std::string& current = Rows[static_cast<size_t>(k)];
             const int lc = static_cast<int>(current.size());
             char& code = Actions[static_cast<size_t>(k - 1)];
-            if (std::abs(lp - lc) > 1) {
+            // The end word is never padded or cut: its step keeps the direction, and
+            // validation reports the length it lacks.
+            if (std::abs(lp - lc) > 1 && k < last) {
                 SetHint(k, "");
                 if (lp > lc) {
                     current += ' ';

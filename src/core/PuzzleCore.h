@@ -1,9 +1,10 @@
 #pragma once
 // The game room's puzzle data and the operations on it: the vocabulary store, the puzzle
-// collection with its file, validation, and the board rules of the step actions. The game room
-// derives from it; the fields are public because the room's dialogs work on them directly.
+// collection with its file, validation, the board rules of the step actions, and the puzzle
+// editor's rules. The game room derives from it and extends LoadPuzzle and SetEditMode with its
+// screen; the fields are public because the room's dialogs work on them directly.
 //
-// Owns: Vocabulary, PuzzleLines and the board (Rows, Actions, RowCount).
+// Owns: Vocabulary, PuzzleLines, the board (Rows, Actions, RowCount) and the editor's state.
 
 #include "core/StepActions.h"
 
@@ -13,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The judgement of one board row by a solution check.
@@ -40,6 +42,8 @@ class TPuzzleCore {
         "Errors were found while loading. Not all puzzles are available for play.\r\n";
     static constexpr std::string_view VocabularyFileName = "vocab.txt";
     static constexpr std::string_view PuzzleFileName = "puzzle.txt";
+    // Start word, end word, action line and hint line.
+    static constexpr int LinesPerPuzzle = 4;
 
     // dataFolder holds vocab.txt and puzzle.txt.
     explicit TPuzzleCore(std::filesystem::path dataFolder = {});
@@ -91,6 +95,52 @@ class TPuzzleCore {
     void SolveLadder();
     bool SolveFromRow(int r);
 
+    // The puzzle on the board. Puts puzzle n's words and codes on the board (in play mode the
+    // first puzzle from n on without errors; none for 0 or a number past the collection) and
+    // blanks the rows between them, unless the editor keeps them.
+    virtual void LoadPuzzle(int n);
+
+    // New puzzles and opening a puzzle in the editor.
+    virtual void SetEditMode(bool flag);
+    void CreateNewPuzzle();
+    void EditCurrentPuzzle();
+    bool CheckNewPuzzleWords(std::string start, std::string end) const;
+    // The two words of the designer's "start end" input, lower case, letters a-z only; nothing
+    // when the input holds no blank between words.
+    static std::optional<std::pair<std::string, std::string>>
+    ParseNewPuzzleWords(std::string_view text);
+    // The nine codes of a new puzzle: R or A for each letter the lengths differ by, then C.
+    static std::string InitialActionCodes(std::string_view start, std::string_view end);
+
+    // Edit mode. r is the row under the cursor; the Can... rules say when a command is enabled.
+    bool PuzzleEdited() const;
+    bool CanChooseAction(int r, char code) const;
+    bool CanAddRow() const;
+    bool CanDeleteRow() const;
+    bool CanSetHint(int r) const;
+    bool CanClearHint(int r) const;
+    bool CanAcceptEdit() const;
+    // The code an action key ('=', '+' or '-') chooses for row r when that choice is enabled;
+    // 0 for none.
+    char ActionKeyCode(int r, char key) const;
+    // Gives row r the code and fits the rows to it; true when more than row r changed.
+    bool ChooseAction(int r, char code);
+    void AddRow();
+    void DeleteRow(int r);
+    // After typing into row r: a hinted row holding a different complete word makes it the
+    // hint. True when the hint changed.
+    bool FollowRowWithHint(int r);
+    // Asks before clearing row r's hint; true when it was cleared.
+    bool AskToClearHint(int r);
+    // Validates the board's puzzle; stores it and leaves edit mode, or shows the problems.
+    bool AcceptEdit();
+    // Leaves edit mode, removing a new puzzle or restoring an edited one.
+    void CancelEdit();
+    // The suggestion wizard for row r: the row's word when it is complete, otherwise the word
+    // the designer types; every vocabulary word one step from it, grouped by action.
+    void Suggest(int r) const;
+    void ShowSuggestions(std::string_view word) const;
+
     std::vector<std::string> Vocabulary;
     // Modification times of the files at their last load (FileDate's Time); none before the
     // first load and after clearing.
@@ -108,6 +158,14 @@ class TPuzzleCore {
     int32_t RowCount = 0;
     std::string Actions;
     std::array<std::string, MaxRows + 1> Rows;
+
+    // The editor: KeepRows keeps the typed rows when the puzzle is reloaded; NewPuzzle tells a
+    // puzzle created for this edit; the start values are its action and hint lines (upper case)
+    // as they were when editing began.
+    bool KeepRows = false;
+    bool NewPuzzle = false;
+    std::string EditStartActions;
+    std::string EditStartHints;
 
     // Solution checking: RowStatus[1..RowCount] as judged by the last check; ShowMarks asks
     // the board to draw them; Solved is set when a playing player's ladder is complete and
@@ -134,6 +192,12 @@ class TPuzzleCore {
     std::filesystem::path FilePath(std::string_view name) const { return DataFolder_ / name; }
     bool HasPuzzle(int n) const;
     TPuzzleLine* FieldLine(int n, int f);
+    int FirstPlayablePuzzle(int n) const;
+    void AppendNewPuzzle(const std::string& start, const std::string& end);
+    void RememberEditStart(bool newPuzzle);
+    void StoreBoardActions();
+    void KeepPuzzleOnBoard(std::vector<TPuzzleLine> onBoard);
+    std::string AskSuggestionWord(int r) const;
 
     std::filesystem::path DataFolder_;
 };

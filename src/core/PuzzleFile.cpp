@@ -13,8 +13,6 @@
 #include <numeric>
 
 namespace {
-constexpr int LinesPerPuzzle = 4;
-
 // The decimal value of the whole text, or 0 when it is not an integer.
 int IntegerOrZero(std::string_view text) {
     int value = 0;
@@ -36,6 +34,13 @@ bool TPuzzleCore::LoadPuzzles() {
     }
     std::vector<std::string> lines = ReadTextLines(path);
     PuzzleFileDate = date.Time;
+    // The puzzle on the board is looked up again after the reread (the order changes), and the
+    // one in the editor keeps its unsaved changes.
+    std::vector<TPuzzleLine> onBoard;
+    if (FieldLine(CurrentPuzzle, 0) != nullptr) {
+        const auto first = PuzzleLines.begin() + (CurrentPuzzle - 1) * LinesPerPuzzle;
+        onBoard.assign(first, first + LinesPerPuzzle);
+    }
     PuzzleCount = static_cast<int32_t>(lines.size() / LinesPerPuzzle);
 
     // Groups with equal keys keep their file order.
@@ -58,7 +63,51 @@ bool TPuzzleCore::LoadPuzzles() {
         }
     }
     ValidateAllPuzzles();
+    if (!onBoard.empty()) {
+        KeepPuzzleOnBoard(std::move(onBoard));
+    }
     return true;
+}
+
+void TPuzzleCore::KeepPuzzleOnBoard(std::vector<TPuzzleLine> onBoard) {
+    // The file holds an edited puzzle as it was when editing began, and a new one not at all.
+    std::array<std::string, LinesPerPuzzle> wanted;
+    for (int f = 0; f < LinesPerPuzzle; ++f) {
+        wanted[static_cast<size_t>(f)] = onBoard[static_cast<size_t>(f)].Text;
+    }
+    if (EditMode) {
+        wanted[2] = EditStartActions;
+        wanted[3] = EditStartHints;
+    }
+    const auto holdsWanted = [this, &wanted](int n) {
+        for (int f = 0; f < LinesPerPuzzle; ++f) {
+            if (!EqualNoCase(TrimControls(FieldLine(n, f)->Text),
+                             TrimControls(wanted[static_cast<size_t>(f)]))) {
+                return false;
+            }
+        }
+        return true;
+    };
+    int found = 0;
+    for (int n = 1; n <= PuzzleCount && found == 0 && !(EditMode && NewPuzzle); ++n) {
+        found = holdsWanted(n) ? n : 0;
+    }
+    if (!EditMode) {
+        // A puzzle gone from the file leaves the number as it was.
+        CurrentPuzzle = found == 0 ? CurrentPuzzle : found;
+        return;
+    }
+    if (found == 0) {
+        // A new puzzle, or one the file no longer has, goes last.
+        PuzzleLines.insert(PuzzleLines.end(), onBoard.begin(), onBoard.end());
+        found = ++PuzzleCount;
+    } else {
+        for (int f = 0; f < LinesPerPuzzle; ++f) {
+            PuzzleLines[static_cast<size_t>((found - 1) * LinesPerPuzzle + f)].Text =
+                onBoard[static_cast<size_t>(f)].Text;
+        }
+    }
+    CurrentPuzzle = found;
 }
 
 std::string TPuzzleCore::PuzzleField(int n, int f) const {

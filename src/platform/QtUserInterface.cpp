@@ -6,11 +6,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QUrl>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <iostream>
 #include <utility>
 #include <vector>
@@ -163,4 +170,46 @@ bool QtUserInterface::OpenUrl(const std::string& url) {
         return false;
     }
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
+
+void QtUserInterface::ShowLongText(const std::string& caption, const std::string& text) {
+    if (headless) {
+        boxLog << caption << ": " << text << std::endl;
+        return;
+    }
+    const QString shown = QString::fromStdString(text).replace("\r\n", "\n");
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    // A message box wraps at about half the screen's width; with its frame, icon and button it
+    // needs some 150 pixels more than the text.
+    const int wrapWidth = std::max(available.width() / 2, 200);
+    const int textHeight = QFontMetrics(QApplication::font())
+                               .boundingRect(QRect(0, 0, wrapWidth, 0), Qt::TextWordWrap, shown)
+                               .height();
+    if (textHeight + 150 <= available.height()) {
+        ShowMessageBox(caption, text, MessageBoxStyle::Ok);
+        return;
+    }
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromStdString(caption));
+    auto* view = new QPlainTextEdit(shown, &dialog);
+    view->setObjectName("longText");
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(view);
+    layout->addWidget(buttons);
+    dialog.resize(std::min(wrapWidth + 60, available.width()), available.height() * 3 / 4);
+    dialog.exec();
+}
+
+void QtUserInterface::ShowBusyCursor(bool on) {
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+    }
 }

@@ -34,6 +34,8 @@ class QtUserInterface : public IUserInterface {
     uint8_t KeyShiftState() override;
     void ShowHelp(int context) override;
     bool OpenUrl(const std::string& url) override;
+    void ShowLongText(const std::string& caption, const std::string& text) override;
+    void ShowBusyCursor(bool on) override;
 
     // The folder of the help pages ("index.html" and "<context>.html").
     void SetHelpFolder(const std::string& folder) { helpFolder = folder; }

@@ -34,3 +34,9 @@ void IUserInterface::ShowHelp(int) {}
 bool IUserInterface::OpenUrl(const std::string&) {
     return false;
 }
+
+void IUserInterface::ShowLongText(const std::string& caption, const std::string& text) {
+    ShowMessageBox(caption, text, MessageBoxStyle::Ok);
+}
+
+void IUserInterface::ShowBusyCursor(bool) {}

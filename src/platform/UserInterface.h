@@ -1,8 +1,8 @@
 #pragma once
 // The user-interface effects that plain C++ code needs: modal message boxes, the one-line input
-// box, the keyboard state, help pages, opening a web address and letting pending window
-// messages through. The Qt layer implements it for the game; tests install a
-// fake that answers from a script and records every box.
+// box, a box for long texts, the busy cursor, the keyboard state, help pages, opening a web
+// address and letting pending window messages through. The Qt layer implements it for the game;
+// tests install a fake that answers from a script and records every box.
 
 #include <cstdint>
 #include <optional>
@@ -63,6 +63,13 @@ class IUserInterface {
 
     // Opens a web address with the desktop's default handler; false when that failed.
     virtual bool OpenUrl(const std::string& url);
+
+    // Shows a text with an OK button; one taller than the screen in a box that wraps and
+    // scrolls, so the button stays reachable. By default a message box.
+    virtual void ShowLongText(const std::string& caption, const std::string& text);
+
+    // Shows the busy cursor over the whole application while on, the usual cursors after.
+    virtual void ShowBusyCursor(bool on);
 };
 
 // The context number of the help contents page.

@@ -10,7 +10,6 @@
 #include "screens/RoomSound.h"
 
 #include <array>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -44,8 +43,6 @@ constexpr std::array<const char*, 14> EditBoxOrder = {
 
 // The screen's size when no display surface exists yet.
 constexpr TRect ScreenRect{0, 0, 450, 326};
-
-const char* const EditorName = "The puzzle editor";
 
 bool IsEditScript(const std::string& script) {
     for (const char* name :
@@ -157,23 +154,9 @@ void TGameRoom::SetPaused(bool on) {
     }
 }
 
-bool TGameRoom::PuzzleEdited() const {
-    if (CurrentPuzzle == 0) {
-        return false;
-    }
-    return TrimBlanks(Actions) != EditStartActions ||
-           EditStartHints != PuzzleField(CurrentPuzzle, 3);
-}
-
 void TGameRoom::UpdateButtons() {
     const int n = RowCount;
     const int r = CursorRow;
-    const auto len = [this](int k) {
-        return k >= 1 && k <= MaxRows ? static_cast<int>(Rows[static_cast<size_t>(k)].size()) : 0;
-    };
-    const char code = r >= 1 && static_cast<size_t>(r) <= Actions.size()
-                          ? Actions[static_cast<size_t>(r - 1)]
-                          : ' ';
     const bool hasPuzzle = CurrentPuzzle > 0;
 
     bool rowsTyped = false;
@@ -186,10 +169,6 @@ void TGameRoom::UpdateButtons() {
     }
     std::string hints = PuzzleField(CurrentPuzzle, 3);
     const bool hintLeft = hasPuzzle && !Solved && NextHint(hints) > 0;
-    const std::string hint = GetHint(r);
-    const bool rowHasBlank =
-        r >= 1 && r <= MaxRows && Rows[static_cast<size_t>(r)].find(' ') != std::string::npos;
-    const auto sameLengthAction = [&](char own) { return EditMode && r > 1 && code != own; };
 
     const std::array<std::pair<const char*, bool>, 19> enabled = {{
         {"checkbtn", hasPuzzle && !Solved},
@@ -199,20 +178,17 @@ void TGameRoom::UpdateButtons() {
         {"selbtn", !EditMode},
         {"edvocbtn", EditMode},
         {"sugstbtn", EditMode},
-        {"actabtn", EditMode && r > 1 && len(r - 1) < MaxWordLength && code != 'A' &&
-                        len(r - 1) + 1 - len(n) <= n - r},
-        {"actrbtn",
-         EditMode && r > 1 && len(r - 1) > 1 && code != 'R' && len(n) - (len(r - 1) - 1) <= n - r},
-        {"actcbtn", sameLengthAction('C')},
-        {"actmbtn", sameLengthAction('M')},
-        {"actsbtn", sameLengthAction('S')},
-        {"actxbtn", sameLengthAction('X')},
-        {"addrwbtn", EditMode && n < MaxRows},
-        {"delrwbtn", EditMode && n > 4 && std::abs(len(1) - len(n)) < n - 1},
-        {"sethnbtn",
-         EditMode && r > 1 && r < n && !rowHasBlank && hint != Rows[static_cast<size_t>(r)]},
-        {"clrhnbtn", EditMode && !hint.empty()},
-        {"accptbtn", EditMode && (NewPuzzle || PuzzleEdited())},
+        {"actabtn", CanChooseAction(r, 'A')},
+        {"actrbtn", CanChooseAction(r, 'R')},
+        {"actcbtn", CanChooseAction(r, 'C')},
+        {"actmbtn", CanChooseAction(r, 'M')},
+        {"actsbtn", CanChooseAction(r, 'S')},
+        {"actxbtn", CanChooseAction(r, 'X')},
+        {"addrwbtn", CanAddRow()},
+        {"delrwbtn", CanDeleteRow()},
+        {"sethnbtn", CanSetHint(r)},
+        {"clrhnbtn", CanClearHint(r)},
+        {"accptbtn", CanAcceptEdit()},
         {"canclbtn", EditMode},
     }};
     for (const auto& [name, on] : enabled) {
@@ -256,6 +232,8 @@ void TGameRoom::RunScript(const std::string& script, const std::string& param) {
         KeepRows = false;
         LoadPuzzles();
         StartOver();
+        // The editor keeps the rows typed from now on again.
+        KeepRows = EditMode;
     } else if (script == "new") {
         LoadPuzzle(PickNextPuzzle());
     } else if (script == "select") {
@@ -263,7 +241,7 @@ void TGameRoom::RunScript(const std::string& script, const std::string& param) {
     } else if (script == "edvoc") {
         EditVocabulary();
     } else if (IsEditScript(script)) {
-        NotAvailable(EditorName);
+        RunEditScript(script, param);
     } else {
         TRoom::RunScript(script, param);
     }
@@ -291,9 +269,13 @@ void TGameRoom::KeyEvent(uint16_t key, uint8_t shift, bool down) {
         ShowAbout(false);
         break;
     case RoomKey::F5:
+        if (!EditMode) {
+            EditCurrentPuzzle();
+        }
+        break;
     case RoomKey::F6:
         if (!EditMode) {
-            NotAvailable(EditorName);
+            CreateNewPuzzle();
         }
         break;
     case RoomKey::F12:

@@ -79,10 +79,12 @@ class TGameRoom : public TRoom, public TPuzzleCore {
 
     void UpdateButtons();
     void SetPaused(bool on);
-    bool PuzzleEdited() const;
+
+    // Entering and leaving edit mode also updates the buttons.
+    void SetEditMode(bool flag) override;
 
     // Play mode.
-    void LoadPuzzle(int n);
+    void LoadPuzzle(int n) override;
     void StartOver();
     int PickNextPuzzle();
     void StartWinAnimation();
@@ -113,11 +115,7 @@ class TGameRoom : public TRoom, public TPuzzleCore {
     int32_t CursorRow = 0;
     int32_t BoardWidth = 0;
     int32_t WinTicks = 0;
-    bool KeepRows = false;
-    bool NewPuzzle = false;
     bool Paused = false;
-    std::string EditStartHints;
-    std::string EditStartActions;
 
     // Chooses random puzzles and the win sprite's bounces; tests seed it.
     std::mt19937 Random;
@@ -137,6 +135,10 @@ class TGameRoom : public TRoom, public TPuzzleCore {
     void ShowAbout(bool pause);
     void EditVocabulary();
     void NotAvailable(const std::string& what);
+    // Edit mode: the commands of the edit buttons, and the "=" and "-" keys choosing one.
+    void RunEditScript(const std::string& script, const std::string& param);
+    void ChooseActionButton(const std::string& button);
+    void ActionKey(uint16_t key, uint8_t shift);
     void LayoutBoard();
     int RandomBetween(int low, int high);
     // The world's display surface, or nullptr.

@@ -22,31 +22,12 @@ int TGameRoom::RandomBetween(int low, int high) {
 }
 
 void TGameRoom::LoadPuzzle(int n) {
-    const int count = PuzzleCount;
-    if (!EditMode && count >= 2) {
-        int candidate = n;
-        n = 0;
-        for (int tries = 0; tries < count; ++tries) {
-            if (!PuzzleHasErrors(candidate)) {
-                n = candidate;
-                break;
-            }
-            candidate = candidate % count + 1;
-        }
-    }
-    // A number past the collection (an empty file, or one that shrank while the game ran)
-    // has no puzzle to show.
-    if (n > count) {
-        n = 0;
-    }
+    // The core puts the puzzle's words and codes on the board (never more rows than it has).
+    TPuzzleCore::LoadPuzzle(n);
     THitBox* board = FindHitBox("board");
-    if (n < 1) {
+    if (CurrentPuzzle < 1) {
         FreeWinSprite();
         CancelScript(ScriptKind::Animate);
-        CurrentPuzzle = 0;
-        RowCount = 0;
-        Rows.fill({});
-        Actions.clear();
         CursorColumn = 0;
         CursorRow = 0;
         BoardWidth = 0;
@@ -55,13 +36,6 @@ void TGameRoom::LoadPuzzle(int n) {
         UpdateButtons();
         Layout(Display());
     } else {
-        CurrentPuzzle = n;
-        // A flagged puzzle can still reach the board (a lone puzzle, the editor): never more
-        // rows than the board has.
-        Actions = (" " + PuzzleField(n, 2)).substr(0, MaxRows);
-        RowCount = static_cast<int32_t>(Actions.size());
-        Rows[1] = PuzzleField(n, 0);
-        Rows[static_cast<size_t>(RowCount)] = PuzzleField(n, 1);
         LayoutBoard();
         StartOver();
         using namespace BoardGeometry;
@@ -173,7 +147,7 @@ void TGameRoom::SelectPuzzle() {
     }
     RemoveDeletedPuzzles();
     if (result == SelectorResult::Create) {
-        NotAvailable("The puzzle editor");
+        CreateNewPuzzle();
     } else if (CurrentPuzzle < 1) {
         if (PuzzleCount == 0) {
             LoadPuzzle(0);
@@ -187,7 +161,7 @@ void TGameRoom::SelectPuzzle() {
                          : SelectorResult::Close;
         }
         if (result == SelectorResult::Edit) {
-            NotAvailable("The puzzle editor");
+            EditCurrentPuzzle();
         } else if (result == SelectorResult::Play) {
             LoadPuzzle(CurrentPuzzle);
         }
@@ -195,7 +169,7 @@ void TGameRoom::SelectPuzzle() {
     GetUserInterface().ProcessPendingMessages();
 }
 
-void TGameRoom::BoardKeys(uint16_t key, uint8_t) {
+void TGameRoom::BoardKeys(uint16_t key, uint8_t shift) {
     const int n = RowCount;
     int col = CursorColumn;
     int row = CursorRow;
@@ -252,7 +226,7 @@ void TGameRoom::BoardKeys(uint16_t key, uint8_t) {
     case RoomKey::Minus:
         // The action keys choose an edit button; the buttons are disabled in play mode.
         if (EditMode) {
-            RunScript("action", "");
+            ActionKey(key, shift);
         }
         col = 0;
         break;
@@ -283,9 +257,7 @@ void TGameRoom::BoardKeys(uint16_t key, uint8_t) {
         TPX8ImageData* display = Display();
         bool rowDrawn = false;
         if (!hint.empty() && hint != text) {
-            if (EditMode && text.find(' ') == std::string::npos) {
-                SetHint(CursorRow, text);
-            }
+            FollowRowWithHint(CursorRow);
             DrawRow(display, CursorRow);
             rowDrawn = true;
         }

@@ -1,29 +1,12 @@
 #include "core/PuzzleCore.h"
 
+#include "core/BoardKit.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 namespace {
-// Lays out a board from rows written "CAT/C T/DOG" and the codes after the leading blank.
-void SetBoard(TPuzzleCore& core, std::string_view rows, const std::string& codes) {
-    core.Rows = {};
-    core.RowCount = 0;
-    for (size_t start = 0, slash = 0; slash != std::string_view::npos; start = slash + 1) {
-        slash = rows.find('/', start);
-        core.Rows[static_cast<size_t>(++core.RowCount)] = rows.substr(start, slash - start);
-    }
-    core.Actions = " " + codes;
-}
-
-std::string BoardRows(const TPuzzleCore& core) {
-    std::string rows = core.Rows[1];
-    for (int r = 2; r <= core.RowCount; ++r) {
-        rows += "/" + core.Rows[static_cast<size_t>(r)];
-    }
-    return rows;
-}
-
 TEST(BoardRules, RowLength) {
     TPuzzleCore core;
     SetBoard(core, "CAT/    /    /DOGSLED", "ACR");
@@ -57,7 +40,7 @@ TEST(BoardRules, InferStepActions) {
 }
 
 // Rows and codes before and after: codes follow the lengths, and a row more than one letter off
-// its neighbour is padded or cut, the repair cascading down the board.
+// its neighbour is padded or cut, the repair cascading down the board; the end word stays.
 TEST(BoardRules, NormalizeRowLengths) {
     const std::tuple<const char*, std::string, const char*, std::string> cases[] = {
         {"CAT/CART/DART", "AC", "CAT/CART/DART", "AC"},
@@ -65,6 +48,8 @@ TEST(BoardRules, NormalizeRowLengths) {
         {"CARTS/   /BAT", "CC", "CARTS/    /BAT", "RR"},
         {"A/   /AT", "CC", "A/  /AT", "AC"},
         {"ABCDE/ /  /ABC", "CCC", "ABCDE/    /   /ABC", "RRC"},
+        {"CARTS/CART/CA", "RC", "CARTS/CART/CA", "RR"},
+        {"A/AB/ABCD", "AC", "A/AB/ABCD", "AA"},
     };
     for (const auto& [rows, codes, expectedRows, expectedCodes] : cases) {
         TPuzzleCore core;

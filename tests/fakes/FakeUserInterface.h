@@ -34,6 +34,8 @@ class FakeUserInterface : public IUserInterface {
         urlsOpened.push_back(url);
         return true;
     }
+    // Long texts arrive as OK boxes; the busy cursor's changes are recorded.
+    void ShowBusyCursor(bool on) override { busyCursor.push_back(on); }
 
     // Answers for the next boxes, in order; once used up a box takes its default button.
     void Answer(int result) { replies.push_back(result); }
@@ -54,4 +56,5 @@ class FakeUserInterface : public IUserInterface {
     uint8_t shiftState = 0;
     std::vector<int> helpShown;
     std::vector<std::string> urlsOpened;
+    std::vector<bool> busyCursor;
 };

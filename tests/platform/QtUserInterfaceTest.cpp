@@ -3,10 +3,14 @@
 #include "platform/QtTestApplication.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -143,6 +147,55 @@ TEST(QtUserInterface, InputBoxKeyStateHelpAndAddresses) {
                          "Help: /opt/ladderly/help/12.html\n"
                          "Open: https://ladderly.example/\n"
                          "New Puzzle: Start word: [cancelled]\n");
+}
+
+// A text taller than the screen comes in a box that wraps and scrolls and fits the screen; a
+// short one in a message box; offscreen both go to the log. The busy cursor covers the whole
+// application until it is switched off.
+TEST(QtUserInterface, LongTextAndBusyCursor) {
+    TestApplication();
+    QtUserInterface ui(QtUserInterface::Mode::Interactive);
+    std::string text = "Transitions available for \"CAT\":\r\n";
+    for (int i = 0; i < 300; ++i) {
+        text += "\r\nChange 1 Letter\r\n  BAT  COT  CUT  EAT  FAT  HAT  MAT  PAT  RAT  SAT";
+    }
+    bool shown = false;
+    const std::function<void()> answer = [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            QTimer::singleShot(0, answer);
+            return;
+        }
+        shown = true;
+        EXPECT_EQ(dialog->windowTitle(), "Ladderly Suggestion Wizard");
+        auto* view = dialog->findChild<QPlainTextEdit*>("longText");
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(view->toPlainText(), QString::fromStdString(text).replace("\r\n", "\n"));
+        EXPECT_TRUE(view->isReadOnly());
+        EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
+        EXPECT_LE(dialog->height(), QGuiApplication::primaryScreen()->availableGeometry().height());
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    };
+    QTimer::singleShot(0, answer);
+    ui.ShowLongText("Ladderly Suggestion Wizard", text);
+    EXPECT_TRUE(shown);
+
+    AnswerBox(QMessageBox::Ok, [](QMessageBox& box) {
+        EXPECT_EQ(box.text(), "Sorry - no transitions available for \"XYZZY\".");
+    });
+    ui.ShowLongText("Ladderly Suggestion Wizard",
+                    "Sorry - no transitions available for \"XYZZY\".");
+
+    std::ostringstream log;
+    QtUserInterface headless(QtUserInterface::Mode::Automatic, log);
+    headless.ShowLongText("Ladderly Suggestion Wizard", text);
+    EXPECT_EQ(log.str(), "Ladderly Suggestion Wizard: " + text + "\n");
+
+    ui.ShowBusyCursor(true);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    ui.ShowBusyCursor(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 } // namespace

@@ -1,0 +1,161 @@
+// The puzzle editor driven as a designer drives it: keys and button presses through the world,
+// the board read back from the display surface, the collection read back from the file.
+
+#include "screens/GameRoomFixture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class GameRoomEdit : public GameRoomFixture {
+  protected:
+    // Colour of the hint mark drawn on row r: 31 without a hint, 32 with one.
+    uint8_t HintMarkOf(int r) {
+        return Pixel(room->BoardLeft + 103, room->BoardTop + (r - 1) * 26 + 7);
+    }
+};
+
+// F6 makes a puzzle of ten rows; rows are typed, shortened to four, their codes changed by the
+// action keys and buttons, a hint set and cleared and set again, and the puzzle accepted: the
+// board and the buttons as drawn at each step.
+TEST_F(GameRoomEdit, CreateShapeAndAccept) {
+    Start(TestWords, TestPuzzles);
+    for (const std::optional<std::string>& input : {std::optional<std::string>(), {"hat"}}) {
+        ui.AnswerInput(input);
+        Key(RoomKey::F6);
+        EXPECT_FALSE(room->EditMode) << "cancelled, or a single word";
+    }
+    ui.AnswerInput("Hat  Big");
+    Key(RoomKey::F6);
+    ASSERT_TRUE(room->EditMode);
+    ASSERT_EQ(ui.inputs.size(), 3u);
+    EXPECT_EQ(ui.inputs[2].caption + ": " + ui.inputs[2].prompt,
+              "New Puzzle: Enter start and end words, separated by space:");
+    EXPECT_TRUE(ui.boxes.empty()) << "words no other puzzle uses";
+    EXPECT_EQ(room->CurrentPuzzle, 6);
+    EXPECT_EQ(room->BoardWidth, 7);
+    EXPECT_EQ(Pixel(3, 4), 40) << "the edit-mode label";
+    EXPECT_EQ(EnabledButtons(), "CHECKBTN EDVOCBTN SUGSTBTN ACTMBTN ACTSBTN ACTXBTN ACTRBTN "
+                                "ACTABTN DELRWBTN ACCPTBTN CANCLBTN");
+    Key(RoomKey::F5);
+    Key(RoomKey::F6);
+    EXPECT_EQ(ui.inputs.size(), 3u) << "F5 and F6 do nothing while editing";
+
+    Type("hitbit");
+    for (int press = 0; press < 6; ++press) {
+        Press("delrwbtn");
+    }
+    EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C BIG"}));
+    EXPECT_EQ(EnabledButtons(), "CHECKBTN STARTBTN EDVOCBTN SUGSTBTN ACTMBTN ACTSBTN ACTXBTN "
+                                "ACTRBTN ACTABTN ADDRWBTN SETHNBTN ACCPTBTN CANCLBTN");
+
+    // "+" lengthens the step, "-" shortens it, "=" cycles the same-length actions.
+    const std::pair<std::pair<uint16_t, uint8_t>, Lines> keys[] = {
+        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
+        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
+        {{RoomKey::Minus, 0}, {"  hat", "C [h]It", "C BIt", "C BIG"}},
+        {{RoomKey::Minus, ShiftState::Shift}, {"  hat", "R [h]I", "A BIt", "C BIG"}},
+        {{RoomKey::Minus, 0}, {"  hat", "R [h]I", "A BIt", "C BIG"}},
+        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, 0}, {"  hat", "S [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, 0}, {"  hat", "X [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, 0}, {"  hat", "M [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, 0}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
+    };
+    for (const auto& [key, board] : keys) {
+        Key(key.first, key.second);
+        EXPECT_EQ(Board(), board) << key.first << " " << int{key.second};
+    }
+    Key(VirtualKey::Right);
+    Key(VirtualKey::Right);
+    Type("t");
+    Press("actxbtn");
+    EXPECT_EQ(Board(), (Lines{"  hat", "C hIt", "X [B]It", "C BIG"}));
+    Press("actcbtn");
+
+    Press("addrwbtn");
+    EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C ...", "C BIG"}));
+    Press("delrwbtn");
+    EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C BIG"}));
+
+    Key(VirtualKey::Down);
+    EXPECT_EQ(HintMarkOf(3), 31);
+    Press("sethnbtn");
+    EXPECT_EQ(HintMarkOf(3), 32);
+    ui.Answer(MessageBoxResult::No);
+    Press("clrhnbtn");
+    EXPECT_EQ(HintMarkOf(3), 32);
+    ui.Answer(MessageBoxResult::Yes);
+    Press("clrhnbtn");
+    EXPECT_EQ(HintMarkOf(3), 31);
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[1].text, "Really delete hint on line 3 (\"BIT\")?");
+    Press("sethnbtn");
+
+    // The Right arrow leaves the last row to be filled for the end word, which keeps its letters.
+    Key(VirtualKey::Right);
+    Key(VirtualKey::Right);
+    Key(VirtualKey::Right);
+    Type("x");
+    EXPECT_EQ(Board(), (Lines{"  hat", "C hIt", "C BIt", "C B[I]G"}));
+
+    Press("accptbtn");
+    EXPECT_FALSE(room->EditMode);
+    EXPECT_TRUE(room->PuzzlesModified);
+    EXPECT_EQ(Board(), (Lines{"  hat", "C [.]..", "C ...", "C BIG"}));
+    EXPECT_EQ(EnabledButtons(), "CHECKBTN HINTBTN NEWBTN SELBTN");
+    EXPECT_NE(Pixel(3, 4), 40);
+}
+
+// Starting over while editing blanks the rows, and later reloads keep them again; F11 suggests
+// the words that follow the cursor's row. A loud check
+// while editing offers to add the unknown words; accept refuses a puzzle whose words are unknown
+// until they are added. The selector's Edit and Create open the editor.
+TEST_F(GameRoomEdit, CheckAcceptAndTheSelector) {
+    Start(TestWords, TestPuzzles);
+    ui.AnswerInput("cot zzz");
+    Key(RoomKey::F6);
+    Type("cot");
+    Press("startbtn");
+    EXPECT_EQ(room->Rows[2], "   ");
+    Type("cotzot");
+    Press("delrwbtn");
+    EXPECT_EQ(room->Rows[2] + room->Rows[3], "COTZOT")
+        << "after a start over the rows are kept again";
+    Key(RoomKey::F11);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Ladderly Suggestion Wizard");
+    EXPECT_EQ(ui.boxes[0].text.substr(0, 32), "Transitions available for \"COT\":");
+    Press("accptbtn");
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[1].text, "Problems found. Make changes and try again:\r\n\r\nThe final "
+                                "word (ZZZ) of the puzzle is not in the game vocabulary.");
+    EXPECT_TRUE(room->EditMode);
+    ui.Answer(MessageBoxResult::Yes);
+    Press("checkbtn");
+    ASSERT_EQ(ui.boxes.size(), 3u);
+    EXPECT_EQ(ui.boxes[2].text, "Your solution uses words that are not in the Ladderly "
+                                "vocabulary:\r\n\r\nZOT ZZZ\r\n\r\nWould you like these words "
+                                "to be added?");
+    EXPECT_NE(folder.Read("vocab.txt").find("zot"), std::string::npos);
+    EXPECT_NE(folder.Read("vocab.txt").find("zzz"), std::string::npos);
+    Press("accptbtn");
+    EXPECT_FALSE(room->EditMode);
+
+    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
+        position = 2;
+        return SelectorResult::Edit;
+    };
+    Press("selbtn");
+    EXPECT_TRUE(room->EditMode);
+    EXPECT_EQ(room->CurrentPuzzle, 2);
+    Press("canclbtn");
+    ui.AnswerInput("hog hat");
+    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t&) {
+        return SelectorResult::Create;
+    };
+    Press("selbtn");
+    EXPECT_TRUE(room->EditMode && room->NewPuzzle);
+    EXPECT_EQ(room->PuzzleField(room->CurrentPuzzle, 0), "HOG");
+}
+} // namespace
