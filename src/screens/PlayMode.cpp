@@ -7,6 +7,7 @@
 #include "graphics/PX8ImageData.h"
 #include "screens/GameDialogs.h"
 #include "screens/GameRoom.h"
+#include "screens/PuzzleSelection.h"
 
 #include <algorithm>
 #include <vector>
@@ -124,28 +125,11 @@ void TGameRoom::SelectPuzzle() {
         NotAvailable("The puzzle selector");
         return;
     }
-    std::vector<TSelectorEntry> entries;
-    entries.reserve(static_cast<size_t>(std::max(PuzzleCount, 0)));
-    for (int n = 1; n <= PuzzleCount; ++n) {
-        entries.push_back({std::to_string(PuzzleField(n, 2).size() + 1) + " " + PuzzleField(n, 0) +
-                               " " + PuzzleField(n, 1),
-                           n});
-    }
-    int32_t position = CurrentPuzzle >= 1 && CurrentPuzzle <= PuzzleCount ? CurrentPuzzle : 0;
+    int32_t position = 0;
+    std::vector<TSelectorEntry> entries = BuildSelectorEntries(*this, position);
+    // Asked first: the outcome needs the position the selector hands back.
     int result = Dialogs->ExecuteSelector(entries, position);
-    if ((result == SelectorResult::Play || result == SelectorResult::Edit) && position >= 1 &&
-        static_cast<size_t>(position) <= entries.size()) {
-        CurrentPuzzle = entries[static_cast<size_t>(position - 1)].Value;
-    }
-    for (const TSelectorEntry& entry : entries) {
-        if (entry.Value < 0) {
-            SetPuzzleDeleted(-entry.Value, true);
-        }
-    }
-    if (IsPuzzleDeleted(CurrentPuzzle) && result == SelectorResult::Close) {
-        result = SelectorResult::Play;
-    }
-    RemoveDeletedPuzzles();
+    result = ApplySelectorOutcome(*this, entries, result, position);
     if (result == SelectorResult::Create) {
         CreateNewPuzzle();
     } else if (CurrentPuzzle < 1) {

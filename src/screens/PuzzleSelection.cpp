@@ -1,5 +1,7 @@
 #include "screens/PuzzleSelection.h"
 
+#include "base/Util.h"
+
 #include <string>
 
 std::vector<TSelectorEntry> BuildSelectorEntries(const TPuzzleCore& core, int32_t& position) {
@@ -7,7 +9,9 @@ std::vector<TSelectorEntry> BuildSelectorEntries(const TPuzzleCore& core, int32_
     entries.reserve(core.PuzzleCount);
     for (int n = 1; n <= core.PuzzleCount; ++n) {
         const std::string rows = std::to_string(core.PuzzleField(n, 2).size() + 1);
-        entries.push_back({rows + " " + core.PuzzleField(n, 0) + " " + core.PuzzleField(n, 1), n});
+        entries.push_back({rows + " " + UpperCaseASCII(core.PuzzleField(n, 0)) + " " +
+                               UpperCaseASCII(core.PuzzleField(n, 1)),
+                           n});
     }
     position =
         core.CurrentPuzzle >= 1 && core.CurrentPuzzle <= core.PuzzleCount ? core.CurrentPuzzle : 0;
