@@ -3,7 +3,6 @@
 #include "sound/WaveFile.h"
 
 #include "WaveBytes.h"
-#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -105,8 +104,8 @@ TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
         WaveCannotOpen);
 }
 
-// Debian's alsa-utils ships real PCM files; sox turns one into formats that are not PCM.
-TEST(WaveFile, RealFilesLoadAndOtherEncodingsAreRefused) {
+// Debian's alsa-utils ships real PCM files.
+TEST(WaveFile, RealFilesLoad) {
     const std::filesystem::path folder = "/usr/share/sounds/alsa";
     if (!std::filesystem::exists(folder / "Front_Center.wav")) {
         GTEST_SKIP() << "alsa-utils is not installed";
@@ -121,28 +120,6 @@ TEST(WaveFile, RealFilesLoadAndOtherEncodingsAreRefused) {
         ++loaded;
     }
     EXPECT_GE(loaded, 9);
-
-    if (std::system("sox --version >/dev/null 2>&1") != 0) {
-        GTEST_SKIP() << "sox is not installed";
-    }
-    const TempFolder temp;
-    for (const char* encoding : {"-e floating-point -b 32", "-e u-law", "-e ima-adpcm"}) {
-        const std::string target = temp.Path() + "converted.wav";
-        const std::string command = "sox " + (folder / "Front_Center.wav").string() + " " +
-                                    encoding + " " + target + " 2>/dev/null";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
-        EXPECT_EQ(
-            [&] {
-                try {
-                    ReadWaveFile(target);
-                    return 0;
-                } catch (const TWaveFileError& fault) {
-                    return static_cast<int>(fault.Code());
-                }
-            }(),
-            WaveNotPCM)
-            << encoding;
-    }
 }
 
 // What the game ships: short, 16-bit PCM, never at full scale, silent at both ends.
