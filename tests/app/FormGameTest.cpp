@@ -9,7 +9,7 @@
 #include "framework/TimerScript.h"
 #include "platform/QtGameTimer.h"
 #include "platform/QtTestApplication.h"
-#include "screens/GameDialogs.h"
+#include "screens/ScriptedGameDialogs.h"
 
 #include <QElapsedTimer>
 #include <QFrame>
@@ -59,14 +59,6 @@ class RecordingRoom : public TRoom {
     std::function<void()> onTick;
 };
 
-class CountingDialogs : public IGameDialogs {
-  public:
-    int ExecuteSelector(std::vector<TSelectorEntry>&, int32_t&) override { return 0; }
-    bool ExecuteVocabEditor(std::vector<std::string>&) override { return false; }
-    void ShowAbout() override { ++aboutShown; }
-    int aboutShown = 0;
-};
-
 class FormGameTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -82,16 +74,6 @@ class FormGameTest : public ::testing::Test {
     }
     void TearDown() override { TWorld::SetGameRoomFactory(nullptr); }
 
-    // Shows the window and waits until it has entered its room.
-    void ShowAndStart(TFormGame& form) {
-        bool started = false;
-        form.OnShown = [&started] { started = true; };
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        ASSERT_TRUE(ProcessEventsUntil([&started] { return started; }));
-    }
-
     TempFolder install;
     GameSettings settings;
     ApplicationInfo application{"Ladderly", "ladd.hlp"};
@@ -100,7 +82,7 @@ class FormGameTest : public ::testing::Test {
 };
 
 TEST_F(FormGameTest, ShowsTheScreenRoomInItsBorderOverTheTiledBackground) {
-    CountingDialogs dialogs;
+    ScriptedGameDialogs dialogs;
     TFormGame form(settings, application);
     form.SetGameDialogs(&dialogs);
     ASSERT_FALSE(settings.StartupFailed);
@@ -116,7 +98,7 @@ TEST_F(FormGameTest, ShowsTheScreenRoomInItsBorderOverTheTiledBackground) {
     EXPECT_TRUE(form.lblVersion->isHidden());
     EXPECT_EQ(form.gfxaGame->GetCursorId(), -1);
 
-    ShowAndStart(form);
+    ASSERT_TRUE(ShowAndStart(form));
     EXPECT_EQ(dialogs.aboutShown, 1);
     EXPECT_EQ(form.windowTitle(), "Ladderly!");
     ASSERT_NE(room, nullptr);
@@ -193,7 +175,7 @@ TEST_F(FormGameTest, TicksCatchUpCapsLockShowsTheVersionAndAQuitCloses) {
         EXPECT_EQ(!form.lblVersion->isHidden(), k.shown) << k.text;
     }
 
-    ShowAndStart(form);
+    ASSERT_TRUE(ShowAndStart(form));
     ui.Answer(MessageBoxResult::Yes);
     world.ReportProblem("Out of puzzles");
     ASSERT_EQ(ui.boxes.size(), 1u);
@@ -210,7 +192,7 @@ TEST_F(FormGameTest, TicksCatchUpCapsLockShowsTheVersionAndAQuitCloses) {
 
 TEST_F(FormGameTest, KeysReachTheRoomAsVirtualKeysWithShiftBits) {
     TFormGame form(settings, application);
-    ShowAndStart(form);
+    ASSERT_TRUE(ShowAndStart(form));
     ASSERT_NE(room, nullptr);
     struct Case {
         Qt::Key key;
@@ -255,7 +237,7 @@ TEST_F(FormGameTest, KeysReachTheRoomAsVirtualKeysWithShiftBits) {
 // inside it, or the room would run its scripts while it waits for the dialog's answer.
 TEST_F(FormGameTest, ADialogOpenedInATickHoldsFurtherTicks) {
     TFormGame form(settings, application);
-    ShowAndStart(form);
+    ASSERT_TRUE(ShowAndStart(form));
     ASSERT_NE(room, nullptr);
     int ticksDuringDialog = -1;
     int32_t timeBefore = 0;

@@ -5,6 +5,7 @@
 
 #include "app/GameRooms.h"
 #include "app/GraphicArea.h"
+#include "app/WindowKit.h"
 #include "fakes/FakeUserInterface.h"
 #include "fakes/TempFolder.h"
 #include "framework/GameWorld.h"
@@ -42,13 +43,8 @@ class GameSessionTest : public ::testing::Test {
     }
     void TearDown() override { TWorld::SetGameRoomFactory(nullptr); }
 
-    TGameRoom& Show(TFormGame& form) {
-        bool started = false;
-        form.OnShown = [&started] { started = true; };
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-        EXPECT_TRUE(ProcessEventsUntil([&started] { return started; }));
+    static TGameRoom& Show(TFormGame& form) {
+        EXPECT_TRUE(ShowAndStart(form));
         return dynamic_cast<TGameRoom&>(*form.GetWorld()->GetCurrentRoom());
     }
 
