@@ -1,5 +1,6 @@
 #include "core/PuzzleCore.h"
 
+#include "core/BoardKit.h"
 #include "core/VocabularyList.h"
 #include "fakes/FakeUserInterface.h"
 
@@ -32,14 +33,6 @@ class SolvingCore : public TPuzzleCore {
             Rows[static_cast<size_t>(r)].assign(static_cast<size_t>(RowLength(r)), ' ');
         }
     }
-    std::string Ladder() const {
-        std::string text;
-        for (int r = 1; r <= RowCount; ++r) {
-            text += (r > 1 ? "/" : "") + Rows[static_cast<size_t>(r)];
-        }
-        return text;
-    }
-
     int shownRows = 0;
     int stopAfter = -1;
     int failAfter = -1;
@@ -93,7 +86,7 @@ TEST(LadderSolver, Searches) {
         SolvingCore core(c.start, c.end, c.codes, c.hints);
         core.stopAfter = c.stopAfter;
         core.SolveLadder();
-        EXPECT_EQ(core.Ladder(), c.ladder) << c.start << " " << c.codes << " " << c.hints;
+        EXPECT_EQ(BoardRows(core), c.ladder) << c.start << " " << c.codes << " " << c.hints;
         EXPECT_EQ(core.SolveFromRow(2) || c.found, c.found);
         EXPECT_TRUE(core.IsInVocabulary("hog")) << "lookups work again";
     }
