@@ -32,10 +32,7 @@ class FakeWaveOutput : public IWaveOutput {
             Owner.Log.push_back("write " + std::to_string(header.Length));
             return true;
         }
-        void BreakLoop() override {
-            ++LoopBreaks;
-            Owner.Log.push_back("break " + std::to_string(Header.Length));
-        }
+        void BreakLoop() override { Owner.Log.push_back("break " + std::to_string(Header.Length)); }
         void Reset() override {
             if (Pending) {
                 Owner.Log.push_back("stop " + std::to_string(Header.Length));
@@ -56,7 +53,6 @@ class FakeWaveOutput : public IWaveOutput {
         IWaveDoneTarget& Target;
         TWaveHeader Header;
         bool Pending = false;
-        int LoopBreaks = 0;
     };
 
     int DeviceCount() override { return DeviceTotal; }
