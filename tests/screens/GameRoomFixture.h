@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -164,16 +166,18 @@ class GameRoomFixture : public ::testing::Test {
         }
     }
     // A press on a button at its frame set's position.
-    void Press(const std::string& button) {
-        const TRect bounds = room->FindHitBox(button)->Bounds;
-        area.Press(bounds.Left + 1, bounds.Top + 1);
-        area.Release(bounds.Left + 1, bounds.Top + 1);
-    }
+    void Press(const std::string& button) { PressAt(room->FindHitBox(button)->Bounds, 1, 1); }
     // A press at a point relative to the board box.
-    void PressBoard(int32_t x, int32_t y) {
-        const TRect bounds = room->FindHitBox("board")->Bounds;
+    void PressBoard(int32_t x, int32_t y) { PressAt(room->FindHitBox("board")->Bounds, x, y); }
+    void PressAt(const TRect& bounds, int32_t x, int32_t y) {
         area.Press(bounds.Left + x, bounds.Top + y);
         area.Release(bounds.Left + x, bounds.Top + y);
+    }
+    // Rewrites a data file with a newer time, as an editor would while the game runs.
+    void Rewrite(const std::string& name, std::string_view text) {
+        std::filesystem::last_write_time(folder.Write(name, text),
+                                         std::filesystem::file_time_type::clock::now() +
+                                             std::chrono::seconds(5));
     }
     void Tick() {
         world->SetIdle();

@@ -284,10 +284,7 @@ TEST_F(GameRoomFixture, FilesEditedWhileRunning) {
     Start(TestWords, TestPuzzles);
     Type("cot");
     Press("startbtn");
-    folder.Write("puzzle.txt", "hot\nbat\nccc\n\n");
-    std::filesystem::last_write_time(folder / "puzzle.txt",
-                                     std::filesystem::file_time_type::clock::now() +
-                                         std::chrono::seconds(5));
+    Rewrite("puzzle.txt", "hot\nbat\nccc\n\n");
     Type("cot");
     Press("startbtn");
     EXPECT_EQ(room->PuzzleCount, 1);
@@ -301,19 +298,12 @@ TEST_F(GameRoomFixture, FilesEditedWhileRunning) {
     Press("selbtn");
     EXPECT_EQ(Board()[0], "  hoT");
 
-    folder.Write("vocab.txt", std::string(TestWords) + "bit\nhit\n");
-    std::filesystem::last_write_time(folder / "vocab.txt",
-                                     std::filesystem::file_time_type::clock::now() +
-                                         std::chrono::seconds(5));
+    Rewrite("vocab.txt", std::string(TestWords) + "bit\nhit\n");
     Type("hitbit");
     EXPECT_FALSE(room->Solved) << "typing checks against the vocabulary loaded before";
     Press("checkbtn");
     EXPECT_TRUE(room->Solved) << "check read the new vocabulary";
 }
-
-} // namespace
-
-namespace {
 
 // The hidden solver: unlocked by "JQ" in row 2 and F11, drawing what it tries; while it
 // searches every command but Esc waits, and lookups work again once it returns.
