@@ -1,6 +1,6 @@
 #include "core/PuzzleCore.h"
 
-#include "base/Util.h"
+#include "core/BoardKit.h"
 #include "core/VocabularyList.h"
 #include "fakes/FakeUserInterface.h"
 #include "fakes/TempFolder.h"
@@ -17,13 +17,6 @@ class CheckedCore : public TPuzzleCore {
   public:
     using TPuzzleCore::TPuzzleCore;
 
-    void SetBoard(const std::vector<std::string>& rows, const std::string& codes) {
-        RowCount = static_cast<int32_t>(rows.size());
-        for (size_t r = 0; r < rows.size(); ++r) {
-            Rows[r + 1] = rows[r];
-        }
-        Actions = " " + UpperCaseASCII(codes);
-    }
     std::string Statuses() const {
         std::string text;
         for (int r = 1; r <= RowCount; ++r) {
@@ -45,26 +38,22 @@ class CheckedCore : public TPuzzleCore {
 TEST(SolutionCheck, RowStatusTable) {
     FakeUserInterface ui;
     struct Case {
-        std::vector<std::string> rows;
+        const char* rows;
         const char* codes;
         const char* statuses;
     };
     const Case cases[] = {
-        {{"CAT", "COT", "COG", "DOG"}, "ccc", "4444"},
-        {{"CAT", "C T", "COG", "DOG"}, "ccc", "4344"},
-        {{"CAT", "CXT", "COG", "DOG"}, "ccc", "4124"},
-        {{"CAT", "DOG", "COG", "DOG"}, "ccc", "4244"},
-        {{"CAT", "COT", "COG", "DOG"}, "cxc", "4424"},
-        {{"CAT", "CAST", "CAT"}, "ar", "414"},
-        {{"CAT", "CART", "CAT"}, "ar", "444"},
-        {{"CAT", "   ", "   ", "DOG"}, "ccc", "4334"},
+        {"CAT/COT/COG/DOG", "CCC", "4444"}, {"CAT/C T/COG/DOG", "CCC", "4344"},
+        {"CAT/CXT/COG/DOG", "CCC", "4124"}, {"CAT/DOG/COG/DOG", "CCC", "4244"},
+        {"CAT/COT/COG/DOG", "CXC", "4424"}, {"CAT/CAST/CAT", "AR", "414"},
+        {"CAT/CART/CAT", "AR", "444"},      {"CAT/   /   /DOG", "CCC", "4334"},
     };
     for (const Case& c : cases) {
         CheckedCore core;
         core.Vocabulary = BuildVocabularyList({"cat", "cot", "cog", "dog", "cart"});
-        core.SetBoard(c.rows, c.codes);
+        SetBoard(core, c.rows, c.codes);
         const bool ok = core.CheckSolution(true);
-        EXPECT_EQ(core.Statuses(), c.statuses) << c.rows[1] << " " << c.codes;
+        EXPECT_EQ(core.Statuses(), c.statuses) << c.rows << " " << c.codes;
         EXPECT_EQ(ok, std::string(c.statuses).find_first_not_of('4') == std::string::npos);
         EXPECT_EQ(core.Solved, ok);
         EXPECT_FALSE(core.ShowMarks) << "a quiet check shows no marks";
@@ -86,7 +75,7 @@ TEST(SolutionCheck, EditModeOffersUnknownWords) {
     CheckedCore core(folder.Path());
     core.Vocabulary = BuildVocabularyList({"cat", "dog"});
     core.EditMode = true;
-    core.SetBoard({"CAT", "CXT", "CXT", "DOG"}, "ccc");
+    SetBoard(core, "CAT/CXT/CXT/DOG", "CCC");
     EXPECT_FALSE(core.CheckSolution(true));
     EXPECT_TRUE(ui.boxes.empty());
 
@@ -107,7 +96,7 @@ TEST(SolutionCheck, EditModeOffersUnknownWords) {
     EXPECT_EQ(folder.Read("vocab.txt"), "cat\r\ncxt\r\ndog\r\n");
     EXPECT_FALSE(core.Solved);
 
-    core.SetBoard({"CAT", "CXT", "COT", "DOG"}, "ccc");
+    SetBoard(core, "CAT/CXT/COT/DOG", "CCC");
     core.CheckSolution(false);
     EXPECT_NE(ui.boxes.back().text.find("a word that is not"), std::string::npos);
     EXPECT_NE(ui.boxes.back().text.find(":\r\n\r\nCOT\r\n\r\nWould you like this word"),
