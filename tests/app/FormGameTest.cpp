@@ -1,6 +1,7 @@
 #include "app/FormGame.h"
 
 #include "app/GraphicArea.h"
+#include "app/ShowWindow.h"
 #include "app/TileBG.h"
 #include "app/WindowKit.h"
 #include "fakes/FakeUserInterface.h"

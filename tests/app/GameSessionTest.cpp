@@ -5,7 +5,7 @@
 
 #include "app/GameRooms.h"
 #include "app/GraphicArea.h"
-#include "app/WindowKit.h"
+#include "app/ShowWindow.h"
 #include "fakes/FakeUserInterface.h"
 #include "fakes/TempFolder.h"
 #include "framework/GameWorld.h"

@@ -3,14 +3,11 @@
 // "screen" (450 x 326) and "tile" (32 x 24) in a palette of its own, and the colours the
 // window should show for them.
 
-#include "app/FormGame.h"
 #include "fakes/TempFolder.h"
 #include "graphics/LibraryKit.h"
-#include "platform/QtTestApplication.h"
 
 #include <QColor>
 #include <QImage>
-#include <QTest>
 
 #include <memory>
 #include <string>
@@ -58,14 +55,4 @@ inline void WriteTestLibrary(const TempFolder& folder, const std::string& subFol
 inline QRgb ShownColour(TPX8Library& library, uint8_t index) {
     const TPaletteEntry& entry = library.GetHPal()[index];
     return qRgb(entry.Red, entry.Green, entry.Blue);
-}
-
-// Shows the window and waits until it has entered its first room.
-inline bool ShowAndStart(TFormGame& form) {
-    bool started = false;
-    form.OnShown = [&started] { started = true; };
-    form.show();
-    form.activateWindow();
-    return QTest::qWaitForWindowExposed(&form) &&
-           ProcessEventsUntil([&started] { return started; });
 }
