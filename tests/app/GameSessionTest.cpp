@@ -6,6 +6,7 @@
 #include "app/GameRooms.h"
 #include "app/GraphicArea.h"
 #include "app/ShowWindow.h"
+#include "core/BoardKit.h"
 #include "fakes/FakeUserInterface.h"
 #include "fakes/TempFolder.h"
 #include "framework/GameWorld.h"
@@ -144,13 +145,7 @@ TEST_F(GameSessionTest, DesignAPuzzleSaveItAndCancelOthers) {
     const auto click = [&](const char* button) {
         Click(*form, Centre(room->FindHitBox(button)->Bounds));
     };
-    const auto board = [&] {
-        std::string rows = room->Rows[1];
-        for (int r = 2; r <= room->RowCount; ++r) {
-            rows += "/" + room->Rows[static_cast<size_t>(r)];
-        }
-        return rows + " " + room->Actions.substr(1);
-    };
+    const auto board = [&] { return BoardRows(*room) + " " + room->Actions.substr(1); };
     ui.AnswerInput("Cold warm");
     QTest::keyClick(form.get(), Qt::Key_F6);
     ASSERT_TRUE(room->EditMode);
