@@ -18,10 +18,11 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# Only what `make run` starts: the game and ladderly-tool, not the tests and benchmarks.
+# Only what the installation holds (the game, ladderly-tool, the image library, the icons), not
+# the tests and benchmarks.
 game: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target ladderly ladderly-tool
+	@cmake --build $(BUILD) -j $(JOBS) --target ladderly_installation
 
 stage: game
 	@rm -rf $(STAGE)

@@ -84,3 +84,8 @@ add_custom_command(
     COMMENT "Drawing the desktop icons")
 add_custom_target(ladderly_icons ALL DEPENDS ${LADDERLY_ICONS})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION share/icons/hicolor)
+
+# Everything `cmake --install` copies, and nothing else: `make stage` and `make run` build this
+# target on a fresh clone, so whatever joins the installation must join it here too.
+add_custom_target(ladderly_installation)
+add_dependencies(ladderly_installation ladderly ladderly-tool ladderly_px8 ladderly_icons)
