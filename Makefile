@@ -6,8 +6,10 @@ ASAN_BUILD := build/asan
 FUZZ_BUILD := build/fuzz
 STAGE := stage
 FUZZ_SECONDS ?= 60
+MUTANTS ?= 150
+SEED ?= 26
 
-.PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures sounds format
+.PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures sounds format mutate
 
 all: build
 
@@ -56,6 +58,11 @@ test: test-release test-asan fuzz-check
 
 fuzz: fuzz-build
 	@./scripts/run-fuzzers.sh $(FUZZ_BUILD)/fuzzers.txt $(FUZZ_SECONDS)
+
+# Which small faults in src/ the tests catch: a seeded sample of mutants, each built in
+# build/mutate and tested on its own; the report goes to build/mutate/report.md.
+mutate: deps
+	@python3 scripts/mutate.py --sample $(MUTANTS) --seed $(SEED) --jobs $(JOBS)
 
 bench: build
 	@while read -r b; do [ -n "$$b" ] && "$$b"; done < $(BUILD)/benchmarks.txt
