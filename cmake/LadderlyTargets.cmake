@@ -25,12 +25,38 @@ function(ladderly_warnings target)
         $<$<AND:$<CXX_COMPILER_ID:GNU>,$<CONFIG:Release>>:-Wno-restrict -Wno-array-bounds -Wno-stringop-overflow -Wno-stringop-overread>)
 endfunction()
 
+# The layers of src/, lowest first: a library sees only its own layer and those before it.
+set(LADDERLY_LAYERS platform base core graphics framework sound screens app)
+
+# The include root of a library in src/LAYER: a folder of links to src/LAYER and the layers
+# below it, so an upward include ("core/..." from base) fails to compile. A library outside
+# src/ (the tools, the test fakes) sees all of src/.
+function(ladderly_include_root out_var folder)
+    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR}/src ${folder})
+    string(REGEX MATCH "^[^/.]+" layer "${relative}")
+    list(FIND LADDERLY_LAYERS "${layer}" rank)
+    if(rank LESS 0)
+        set(${out_var} ${PROJECT_SOURCE_DIR}/src PARENT_SCOPE)
+        return()
+    endif()
+    set(root ${CMAKE_BINARY_DIR}/layers/${layer})
+    foreach(index RANGE ${rank})
+        list(GET LADDERLY_LAYERS ${index} below)
+        if(NOT EXISTS ${root}/${below})
+            file(MAKE_DIRECTORY ${root})
+            file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${below} ${root}/${below} SYMBOLIC)
+        endif()
+    endforeach()
+    set(${out_var} ${root} PARENT_SCOPE)
+endfunction()
+
 # ladderly_library(NAME SOURCES... [LIBS ...]): a static library of the project's own code,
-# with src/ as its include root.
+# with the include root of its layer.
 function(ladderly_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    ladderly_include_root(root ${CMAKE_CURRENT_SOURCE_DIR})
+    target_include_directories(${name} PUBLIC ${root})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
     ladderly_warnings(${name})
 endfunction()
