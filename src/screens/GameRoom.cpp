@@ -247,7 +247,7 @@ void TGameRoom::RunScript(const std::string& script, const std::string& param) {
     }
 }
 
-void TGameRoom::KeyEvent(uint16_t key, uint8_t shift, bool down) {
+void TGameRoom::KeyEvent(uint16_t key, uint8_t, bool down) {
     if (!down) {
         return;
     }
@@ -284,7 +284,7 @@ void TGameRoom::KeyEvent(uint16_t key, uint8_t shift, bool down) {
         break;
     default:
         if (CurrentPuzzle > 0) {
-            BoardKeys(key, shift);
+            BoardKeys(key);
         }
         break;
     }

@@ -153,7 +153,7 @@ void TGameRoom::SelectPuzzle() {
     GetUserInterface().ProcessPendingMessages();
 }
 
-void TGameRoom::BoardKeys(uint16_t key, uint8_t shift) {
+void TGameRoom::BoardKeys(uint16_t key) {
     const int n = RowCount;
     int col = CursorColumn;
     int row = CursorRow;
@@ -207,10 +207,11 @@ void TGameRoom::BoardKeys(uint16_t key, uint8_t shift) {
         col = 0;
         break;
     case RoomKey::Equals:
+    case RoomKey::Plus:
     case RoomKey::Minus:
         // The action keys choose an edit button; the buttons are disabled in play mode.
         if (EditMode) {
-            ActionKey(key, shift);
+            ActionKey(key);
         }
         col = 0;
         break;

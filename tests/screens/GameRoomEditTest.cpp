@@ -49,15 +49,16 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_EQ(EnabledButtons(), "CHECKBTN STARTBTN EDVOCBTN SUGSTBTN ACTMBTN ACTSBTN ACTXBTN "
                                 "ACTRBTN ACTABTN ADDRWBTN SETHNBTN ACCPTBTN CANCLBTN");
 
-    // "+" lengthens the step, "-" shortens it, "=" cycles the same-length actions.
+    // "+" lengthens the step, "-" shortens it, "=" cycles the same-length actions, whether the
+    // layout types them with Shift or not.
     const std::pair<std::pair<uint16_t, uint8_t>, Lines> keys[] = {
-        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
-        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
+        {{RoomKey::Plus, 0}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
+        {{RoomKey::Plus, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
         {{RoomKey::Minus, 0}, {"  hat", "C [h]It", "C BIt", "C BIG"}},
         {{RoomKey::Minus, ShiftState::Shift}, {"  hat", "R [h]I", "A BIt", "C BIG"}},
         {{RoomKey::Minus, 0}, {"  hat", "R [h]I", "A BIt", "C BIG"}},
-        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
-        {{RoomKey::Equals, 0}, {"  hat", "S [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Plus, 0}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "S [h]I.", "C BIt", "C BIG"}},
         {{RoomKey::Equals, 0}, {"  hat", "X [h]I.", "C BIt", "C BIG"}},
         {{RoomKey::Equals, 0}, {"  hat", "M [h]I.", "C BIt", "C BIG"}},
         {{RoomKey::Equals, 0}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
