@@ -258,7 +258,9 @@ void TGameRoom::BoardKeys(uint16_t key) {
 
     HideCheckMarks();
 
-    if (col >= 1 && row >= 2 && (row < n || (EditMode && row == n)) && RowLength(row) >= col) {
+    // Cells past the board's width (of a word too long for the board) take no cursor.
+    if (col >= 1 && col <= BoardWidth && row >= 2 && (row < n || (EditMode && row == n)) &&
+        RowLength(row) >= col) {
         TPX8ImageData* display = Display();
         DrawCursor(display, false);
         CursorColumn = col;

@@ -187,6 +187,33 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     EXPECT_EQ(folder.Read("puzzle.txt"), "") << "and writes nothing";
 }
 
+// Words too long for the board, of a flagged puzzle shown because it is the only one and then
+// opened in the editor: the board is cut at its edge and the cursor stops there.
+TEST_F(GameRoomFixture, LongWordsStayOnTheBoard) {
+    Start("abcdefgh\nabcdefghi\n", "abcdefgh\nabcdefghi\nac\n\n");
+    const auto buttonColumnClean = [this] {
+        for (int32_t y = 0; y < 326; ++y) {
+            for (int32_t x = BoardGeometry::ButtonColumn; x < 450; ++x) {
+                const uint8_t p = Pixel(x, y);
+                if (p != 0 && p != BackgroundColour && p != ButtonEnabledColour &&
+                    p != ButtonEnabledColour + 1) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    for (const uint16_t key : {VirtualKey::Right, RoomKey::F5, VirtualKey::Down}) {
+        Key(key);
+        for (int i = 0; i < 9; ++i) {
+            Key(VirtualKey::Right);
+        }
+        EXPECT_EQ(room->CursorColumn, 7) << key;
+        EXPECT_TRUE(buttonColumnClean()) << key;
+    }
+    EXPECT_TRUE(room->EditMode);
+}
+
 // Hints fill the first hinted row not yet on the board; "start" blanks the rows again.
 TEST_F(GameRoomFixture, HintsAndStartOver) {
     Start(TestWords, "cat\ndog\nccc\n2=cot,3=cog\n");
