@@ -197,6 +197,19 @@ class TPuzzleCore {
     void RememberEditStart(bool newPuzzle);
     void StoreBoardActions();
     void KeepPuzzleOnBoard(std::vector<TPuzzleLine> onBoard);
+    // The start word, end word and action line of puzzle n, which tell it on the board; empty
+    // when there is no puzzle n.
+    std::vector<std::string> PuzzleWordsAndCodes(int n) const;
+    // The first puzzle whose leading fields equal the given ones (case and trailing controls
+    // aside); 0 when there is none.
+    int FindPuzzle(const std::vector<std::string>& fields) const;
+    // Leaves edit mode with the collection as it was before the edit; returns the puzzle the
+    // board shows next.
+    int DiscardEdit();
+    // Appends a message for each hint of puzzle p that is not a vocabulary word of its row's
+    // length reached by valid steps from and to the neighbouring rows the puzzle fixes.
+    bool ValidateHints(int p, const std::string& codes, const std::string& name,
+                       std::string& errors) const;
     std::string AskSuggestionWord(int r) const;
 
     std::filesystem::path DataFolder_;

@@ -270,7 +270,8 @@ int TPuzzleCore::NextHint(std::string& hint) const {
         if (row == 0) {
             return 0;
         }
-        if (row >= 1 && row <= RowCount && row <= MaxRows) {
+        // The start and end words are never hints.
+        if (row >= 2 && row < RowCount && row <= MaxRows) {
             const std::string_view word = entry.substr(equals + 1);
             const std::string& board = Rows[static_cast<size_t>(row)];
             if (board.size() == word.size() && board != word) {

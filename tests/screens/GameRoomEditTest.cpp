@@ -100,6 +100,14 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     Type("x");
     EXPECT_EQ(Board(), (Lines{"  hat", "C hIt", "C BIt", "C B[I]G"}));
 
+    // The hint must be a known word; a check offers to add it.
+    Press("accptbtn");
+    EXPECT_TRUE(room->EditMode);
+    EXPECT_EQ(ui.boxes.back().text, "Problems found. Make changes and try again:\r\n\r\nThe "
+                                    "hint BIT for row 3 of the puzzle is not in the game "
+                                    "vocabulary.");
+    ui.Answer(MessageBoxResult::Yes);
+    Press("checkbtn");
     Press("accptbtn");
     EXPECT_FALSE(room->EditMode);
     EXPECT_TRUE(room->PuzzlesModified);
