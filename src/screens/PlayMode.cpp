@@ -136,19 +136,10 @@ void TGameRoom::SelectPuzzle() {
         if (PuzzleCount == 0) {
             LoadPuzzle(0);
         }
-    } else {
-        if (result == SelectorResult::Play && PuzzleHasErrors(CurrentPuzzle)) {
-            result = Confirm(std::string(MessageCaption),
-                             "The puzzle you selected has errors and is not available for play. "
-                             "Do you wish to edit it instead?")
-                         ? SelectorResult::Edit
-                         : SelectorResult::Close;
-        }
-        if (result == SelectorResult::Edit) {
-            EditCurrentPuzzle();
-        } else if (result == SelectorResult::Play) {
-            LoadPuzzle(CurrentPuzzle);
-        }
+    } else if (result == SelectorResult::Edit) {
+        EditCurrentPuzzle();
+    } else if (result == SelectorResult::Play) {
+        LoadPuzzle(CurrentPuzzle);
     }
     GetUserInterface().ProcessPendingMessages();
 }

@@ -152,6 +152,17 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     EXPECT_EQ(room->CurrentPuzzle, 2);
     room->LoadPuzzle(4);
     EXPECT_EQ(room->CurrentPuzzle, 5) << "a flagged puzzle gives way to the next";
+    // Play on a flagged puzzle asks to edit it; "No" leaves the board and its puzzle as they were.
+    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
+        position = 4;
+        return SelectorResult::Play;
+    };
+    ui.Answer(MessageBoxResult::No);
+    Press("selbtn");
+    EXPECT_EQ(ui.boxes.back().text, "The puzzle you selected has errors and is not available for "
+                                    "play. Do you wish to edit it instead?");
+    EXPECT_EQ(room->CurrentPuzzle, 5);
+    EXPECT_FALSE(room->EditMode);
 
     ui.shiftState = ShiftState::Ctrl;
     room->Random.seed(12);
