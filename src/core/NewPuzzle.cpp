@@ -149,7 +149,7 @@ void TPuzzleCore::CreateNewPuzzle() {
 }
 
 void TPuzzleCore::EditCurrentPuzzle() {
-    if (CurrentPuzzle < 1) {
+    if (!HasPuzzle(CurrentPuzzle)) {
         return;
     }
     SetEditMode(true);

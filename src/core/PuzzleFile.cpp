@@ -70,31 +70,22 @@ bool TPuzzleCore::LoadPuzzles() {
 }
 
 void TPuzzleCore::KeepPuzzleOnBoard(std::vector<TPuzzleLine> onBoard) {
-    // The file holds an edited puzzle as it was when editing began, and a new one not at all.
-    std::array<std::string, LinesPerPuzzle> wanted;
-    for (int f = 0; f < LinesPerPuzzle; ++f) {
-        wanted[static_cast<size_t>(f)] = onBoard[static_cast<size_t>(f)].Text;
+    // In play mode the board shows the words and codes; the file holds an edited puzzle as it
+    // was when editing began, and a new one not at all.
+    std::vector<std::string> wanted;
+    for (const TPuzzleLine& line : onBoard) {
+        wanted.push_back(line.Text);
     }
     if (EditMode) {
         wanted[2] = EditStartActions;
         wanted[3] = EditStartHints;
+    } else {
+        wanted.pop_back();
     }
-    const auto holdsWanted = [this, &wanted](int n) {
-        for (int f = 0; f < LinesPerPuzzle; ++f) {
-            if (!EqualNoCase(TrimControls(FieldLine(n, f)->Text),
-                             TrimControls(wanted[static_cast<size_t>(f)]))) {
-                return false;
-            }
-        }
-        return true;
-    };
-    int found = 0;
-    for (int n = 1; n <= PuzzleCount && found == 0 && !(EditMode && NewPuzzle); ++n) {
-        found = holdsWanted(n) ? n : 0;
-    }
+    int found = EditMode && NewPuzzle ? 0 : FindPuzzle(wanted);
     if (!EditMode) {
-        // A puzzle gone from the file leaves the number as it was.
-        CurrentPuzzle = found == 0 ? CurrentPuzzle : found;
+        // A puzzle gone from the file leaves the board to the one now at its number.
+        CurrentPuzzle = found != 0 ? found : std::min(CurrentPuzzle, PuzzleCount);
         return;
     }
     if (found == 0) {
@@ -108,6 +99,28 @@ void TPuzzleCore::KeepPuzzleOnBoard(std::vector<TPuzzleLine> onBoard) {
         }
     }
     CurrentPuzzle = found;
+}
+
+std::vector<std::string> TPuzzleCore::PuzzleWordsAndCodes(int n) const {
+    std::vector<std::string> fields;
+    for (int f = 0; f < 3 && HasPuzzle(n); ++f) {
+        fields.push_back(PuzzleField(n, f));
+    }
+    return fields;
+}
+
+int TPuzzleCore::FindPuzzle(const std::vector<std::string>& fields) const {
+    for (int n = 1; n <= PuzzleCount; ++n) {
+        bool same = true;
+        for (size_t f = 0; f < fields.size() && same; ++f) {
+            same = EqualNoCase(TrimControls(PuzzleField(n, static_cast<int>(f))),
+                               TrimControls(fields[f]));
+        }
+        if (same) {
+            return n;
+        }
+    }
+    return 0;
 }
 
 std::string TPuzzleCore::PuzzleField(int n, int f) const {

@@ -230,8 +230,12 @@ void TGameRoom::RunScript(const std::string& script, const std::string& param) {
         GiveHint();
     } else if (script == "start") {
         KeepRows = false;
-        LoadPuzzles();
-        StartOver();
+        // A reread may renumber or drop the puzzle on the board: show the one now named.
+        if (LoadPuzzles() && !EditMode) {
+            LoadPuzzle(CurrentPuzzle);
+        } else {
+            StartOver();
+        }
         // The editor keeps the rows typed from now on again.
         KeepRows = EditMode;
     } else if (script == "new") {

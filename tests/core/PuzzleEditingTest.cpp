@@ -138,7 +138,7 @@ TEST(PuzzleEditing, NewPuzzleAcrossAReread) {
 
 // An edited puzzle keeps its unsaved rows and hints when the file is reread, wherever the new
 // order puts it, and is appended when the file lost it; in play mode the board's puzzle is
-// followed to its new number.
+// followed to its new number, and when it is gone no number past the collection remains.
 TEST(PuzzleEditing, EditedPuzzleAcrossRereads) {
     Designer d;
     TPuzzleCore& core = d.core;
@@ -168,12 +168,16 @@ TEST(PuzzleEditing, EditedPuzzleAcrossRereads) {
     EXPECT_EQ(core.CurrentPuzzle, 3) << "the board's puzzle in play mode";
     d.RewritePuzzles("bat\nbit\nc\n\n");
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(core.CurrentPuzzle, 3) << "a puzzle gone from the file";
+    EXPECT_EQ(core.CurrentPuzzle, 1) << "a puzzle gone from the file";
+    core.CurrentPuzzle = 2;
+    core.EditCurrentPuzzle();
+    EXPECT_FALSE(core.EditMode) << "no puzzle to edit";
 }
 
-// Random designer sessions using only enabled commands: the board stays laid out by its codes,
-// other puzzles never change, cancel restores the collection exactly and accept stores a valid
-// puzzle or changes nothing.
+// Random designer sessions using only enabled commands, a few edits each, and the window closed
+// at the end, often in the middle of an edit: the board stays laid out by its codes, other
+// puzzles never change, cancel restores the collection exactly (asking first after a change),
+// accept stores a valid puzzle or changes nothing, and closing writes only accepted puzzles.
 TEST(PuzzleEditing, RandomSessions) {
     std::mt19937 random(2026);
     const auto pick = [&random](int low, int high) {

@@ -312,25 +312,28 @@ TEST_F(GameRoomFixture, SelectorAndSavingAtClose) {
     EXPECT_NE(folder.Read("puzzle.txt").find("dog\r\ncat\r\nccc"), std::string::npos);
 }
 
-// Data files edited while the game runs: "start" and "check" read them again; a shrunken
-// collection leaves the board as it is and nothing breaks.
+// Data files edited while the game runs: "start" and "check" read them again. After a reread
+// the board shows the puzzle the room names: the board's own when the file still has it, else
+// the one now at its number, and a shrunken collection leaves none past its end.
 TEST_F(GameRoomFixture, FilesEditedWhileRunning) {
     Start(TestWords, TestPuzzles);
     Type("cot");
     Press("startbtn");
-    Rewrite("puzzle.txt", "hot\nbat\nccc\n\n");
+    Rewrite("puzzle.txt", "hog\ncat\nccc\n2=hot\ndog\ncat\nccc\n\n");
     Type("cot");
     Press("startbtn");
-    EXPECT_EQ(room->PuzzleCount, 1);
-    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
+    EXPECT_EQ(room->PuzzleCount, 2);
     Press("hintbtn");
-    EXPECT_EQ(EnabledButtons(), "CHECKBTN SELBTN");
-    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
-        position = 1;
-        return SelectorResult::Play;
-    };
-    Press("selbtn");
+    EXPECT_EQ(Board(), (Lines{"  hog", "C [h]oT", "C ...", "C CAT"}));
+    Press("newbtn");
+    Rewrite("puzzle.txt", "hot\nbat\nccc\n\n");
+    Type("d");
+    Press("startbtn");
     EXPECT_EQ(Board()[0], "  hoT");
+    Key(RoomKey::F5);
+    EXPECT_TRUE(room->EditMode);
+    Key(VirtualKey::Escape);
+    EXPECT_FALSE(room->EditMode);
 
     Rewrite("vocab.txt", std::string(TestWords) + "bit\nhit\n");
     Type("hitbit");
