@@ -141,6 +141,7 @@ void TPuzzleCore::CreateNewPuzzle() {
     if (!words || !CheckNewPuzzleWords(words->first, words->second)) {
         return;
     }
+    EditStartPuzzle = CurrentPuzzle;
     AppendNewPuzzle(words->first, words->second);
     SetEditMode(true);
     RememberEditStart(true);

@@ -35,12 +35,14 @@ bool TPuzzleCore::LoadPuzzles() {
     std::vector<std::string> lines = ReadTextLines(path);
     PuzzleFileDate = date.Time;
     // The puzzle on the board is looked up again after the reread (the order changes), and the
-    // one in the editor keeps its unsaved changes.
+    // one in the editor keeps its unsaved changes; so is the puzzle a new one returns to.
     std::vector<TPuzzleLine> onBoard;
     if (FieldLine(CurrentPuzzle, 0) != nullptr) {
         const auto first = PuzzleLines.begin() + (CurrentPuzzle - 1) * LinesPerPuzzle;
         onBoard.assign(first, first + LinesPerPuzzle);
     }
+    const std::vector<std::string> returnTo =
+        EditMode && NewPuzzle ? PuzzleWordsAndCodes(EditStartPuzzle) : std::vector<std::string>();
     PuzzleCount = static_cast<int32_t>(lines.size() / LinesPerPuzzle);
 
     // Groups with equal keys keep their file order.
@@ -63,6 +65,9 @@ bool TPuzzleCore::LoadPuzzles() {
         }
     }
     ValidateAllPuzzles();
+    if (!returnTo.empty()) {
+        EditStartPuzzle = FindPuzzle(returnTo);
+    }
     if (!onBoard.empty()) {
         KeepPuzzleOnBoard(std::move(onBoard));
     }
@@ -300,7 +305,15 @@ int TPuzzleCore::NextHint(std::string& hint) const {
 }
 
 void TPuzzleCore::SavePuzzles() {
-    if (PuzzlesModified && Confirm(std::string(MessageCaption), std::string(SaveQuestion))) {
+    // Closing in the middle of an edit keeps only what was accepted.
+    std::string question(SaveQuestion);
+    if (EditMode) {
+        if (CanAcceptEdit()) {
+            question.insert(0, UnacceptedEditNote);
+        }
+        DiscardEdit();
+    }
+    if (PuzzlesModified && Confirm(std::string(MessageCaption), question)) {
         std::vector<std::string> lines;
         lines.reserve(PuzzleLines.size());
         for (const TPuzzleLine& line : PuzzleLines) {

@@ -45,7 +45,7 @@ void TGameRoom::RunEditScript(const std::string& script, const std::string& para
             AcceptEdit();
         }
     } else if (script == "cancl") {
-        CancelEdit();
+        AskToCancelEdit();
     } else if (script == "suggest") {
         Suggest(r);
     }

@@ -222,10 +222,12 @@ TEST_F(GameSessionTest, DesignAPuzzleSaveItAndCancelOthers) {
     ASSERT_TRUE(room->EditMode);
     click("addrwbtn");
     QTest::keyClicks(form.get(), "abc");
+    ui.Answer(MessageBoxResult::Yes);
     click("canclbtn");
+    EXPECT_EQ(ui.boxes.back().text, TPuzzleCore::CancelEditQuestion);
     EXPECT_FALSE(room->EditMode);
     form.reset();
-    EXPECT_EQ(ui.boxes.size(), boxes) << "no save question";
+    EXPECT_EQ(ui.boxes.size(), boxes + 1) << "no save question";
     EXPECT_EQ(install.Read("dat/puzzle.txt"), saved);
 }
 

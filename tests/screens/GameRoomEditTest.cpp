@@ -158,7 +158,16 @@ TEST_F(GameRoomEdit, CheckAcceptAndTheSelector) {
     Press("selbtn");
     EXPECT_TRUE(room->EditMode);
     EXPECT_EQ(room->CurrentPuzzle, 2);
+    // Once the puzzle is changed, Esc and Cancel ask first; "No" keeps editing.
+    Press("addrwbtn");
+    ui.Answer(MessageBoxResult::No);
+    Key(VirtualKey::Escape);
+    EXPECT_TRUE(room->EditMode);
+    EXPECT_EQ(ui.boxes.back().text, TPuzzleCore::CancelEditQuestion);
+    ui.Answer(MessageBoxResult::Yes);
     Press("canclbtn");
+    EXPECT_FALSE(room->EditMode);
+    EXPECT_EQ(room->RowCount, 4);
     ui.AnswerInput("hog hat");
     dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t&) {
         return SelectorResult::Create;
