@@ -216,8 +216,8 @@ class TPuzzleCore {
     // The first puzzle whose leading fields equal the given ones (case and trailing controls
     // aside); 0 when there is none.
     int FindPuzzle(const std::vector<std::string>& fields) const;
-    // Leaves edit mode with the collection as it was before the edit; returns the puzzle the
-    // board shows next.
+    // Puts the collection back as it was before the edit; returns the puzzle the board shows
+    // next.
     int DiscardEdit();
     // Appends a message for each hint of puzzle p that is not a vocabulary word of its row's
     // length reached by valid steps from and to the neighbouring rows the puzzle fixes.

@@ -224,7 +224,6 @@ bool TPuzzleCore::AcceptEdit() {
 }
 
 int TPuzzleCore::DiscardEdit() {
-    TPuzzleCore::SetEditMode(false);
     if (!NewPuzzle) {
         if (FieldLine(CurrentPuzzle, 3) != nullptr) {
             FieldLine(CurrentPuzzle, 2)->Text = LowerCaseASCII(EditStartActions);
@@ -244,6 +243,7 @@ int TPuzzleCore::DiscardEdit() {
 }
 
 void TPuzzleCore::CancelEdit() {
+    SetEditMode(false);
     LoadPuzzle(DiscardEdit());
 }
 

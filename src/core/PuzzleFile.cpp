@@ -311,6 +311,8 @@ void TPuzzleCore::SavePuzzles() {
         if (CanAcceptEdit()) {
             question.insert(0, UnacceptedEditNote);
         }
+        // The screen is going away: only the data leaves edit mode.
+        TPuzzleCore::SetEditMode(false);
         DiscardEdit();
     }
     if (PuzzlesModified && Confirm(std::string(MessageCaption), question)) {

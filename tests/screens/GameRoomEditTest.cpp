@@ -168,6 +168,7 @@ TEST_F(GameRoomEdit, CheckAcceptAndTheSelector) {
     Press("canclbtn");
     EXPECT_FALSE(room->EditMode);
     EXPECT_EQ(room->RowCount, 4);
+    EXPECT_EQ(Pixel(354, 48), BackgroundColour) << "no edit button left on the screen";
     ui.AnswerInput("hog hat");
     dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t&) {
         return SelectorResult::Create;
