@@ -62,12 +62,10 @@ TEST(PuzzleValidation, HintsFitTheLadder) {
         {"1=cat", "ccc",
          "\r\nThe hint \"1=CAT\" of puzzle 1 (CAT => DOG)  is not a word for one of the rows "
          "between the starting and final words."},
-        {"2=cot,4=dog,cog,3=c0g", "ccc",
+        {"2=cot,4=dog,3=c0g", "ccc",
          "\r\nThe hint \"4=DOG\" of puzzle 1 (CAT => DOG)  is not a word for one of the rows "
-         "between the starting and final words.\r\nThe hint \"COG\" of puzzle 1 (CAT => DOG)  is "
-         "not a word for one of the rows between the starting and final words.\r\nThe hint "
-         "\"3=C0G\" of puzzle 1 (CAT => DOG)  is not a word for one of the rows between the "
-         "starting and final words."},
+         "between the starting and final words.\r\nThe hint \"3=C0G\" of puzzle 1 (CAT => DOG)  "
+         "is not a word for one of the rows between the starting and final words."},
         {"2=zzz,3=cart", "ccc",
          "\r\nThe hint ZZZ for row 2 of puzzle 1 (CAT => DOG)  is not in the game vocabulary."
          "\r\nThe hint CART for row 3 of puzzle 1 (CAT => DOG)  has 4 letters, but the row needs "
@@ -78,9 +76,6 @@ TEST(PuzzleValidation, HintsFitTheLadder) {
         {"2=cot,3=cat", "ccc",
          "\r\nThe hint CAT for row 3 of puzzle 1 (CAT => DOG)  does not lead to DOG by a valid "
          "\"Change 1 Letter\" step."},
-        {"2=cot,3=cog", "csc",
-         "\r\nThe hint COG for row 3 of puzzle 1 (CAT => DOG)  is not reached from COT by a valid "
-         "\"Scramble Letters\" step."},
     };
     for (const auto& [hints, codes, message] : cases) {
         TPuzzleCore core;
