@@ -38,6 +38,12 @@ class TPuzzleCore {
         "You have created, modified or deleted one or more puzzles.\r\n"
         "Do you want to save these changes?\r\n"
         "(Click \"No\" to discard the changes.)";
+    // Put before the save question when the window closes in the middle of an edit.
+    static constexpr std::string_view UnacceptedEditNote =
+        "You are still editing a puzzle. Changes to it that have not been accepted will be "
+        "lost.\r\n\r\n";
+    static constexpr std::string_view CancelEditQuestion =
+        "Really discard the changes you have made to this puzzle?";
     static constexpr std::string_view LoadErrorsTitle =
         "Errors were found while loading. Not all puzzles are available for play.\r\n";
     static constexpr std::string_view VocabularyFileName = "vocab.txt";
@@ -73,6 +79,8 @@ class TPuzzleCore {
     std::string GetHint(int r) const;
     void SetHint(int r, std::string_view word);
     int NextHint(std::string& hint) const;
+    // Asks, writes and clears the data. An edit still open is cancelled first, so only
+    // accepted puzzles are written.
     void SavePuzzles();
     void ClearGameData();
 
@@ -134,8 +142,11 @@ class TPuzzleCore {
     bool AskToClearHint(int r);
     // Validates the board's puzzle; stores it and leaves edit mode, or shows the problems.
     bool AcceptEdit();
-    // Leaves edit mode, removing a new puzzle or restoring an edited one.
+    // Leaves edit mode, removing a new puzzle (the board goes back to the puzzle it showed
+    // before) or restoring an edited one.
     void CancelEdit();
+    // Asks before cancelling an edit that changed the puzzle; true when it was cancelled.
+    bool AskToCancelEdit();
     // The suggestion wizard for row r: the row's word when it is complete, otherwise the word
     // the designer types; every vocabulary word one step from it, grouped by action.
     void Suggest(int r) const;
@@ -161,11 +172,13 @@ class TPuzzleCore {
 
     // The editor: KeepRows keeps the typed rows when the puzzle is reloaded; NewPuzzle tells a
     // puzzle created for this edit; the start values are its action and hint lines (upper case)
-    // as they were when editing began.
+    // as they were when editing began; EditStartPuzzle is the puzzle the board showed before a
+    // new one was created.
     bool KeepRows = false;
     bool NewPuzzle = false;
     std::string EditStartActions;
     std::string EditStartHints;
+    int32_t EditStartPuzzle = 0;
 
     // Solution checking: RowStatus[1..RowCount] as judged by the last check; ShowMarks asks
     // the board to draw them; Solved is set when a playing player's ladder is complete and
@@ -197,6 +210,19 @@ class TPuzzleCore {
     void RememberEditStart(bool newPuzzle);
     void StoreBoardActions();
     void KeepPuzzleOnBoard(std::vector<TPuzzleLine> onBoard);
+    // The start word, end word and action line of puzzle n, which tell it on the board; empty
+    // when there is no puzzle n.
+    std::vector<std::string> PuzzleWordsAndCodes(int n) const;
+    // The first puzzle whose leading fields equal the given ones (case and trailing controls
+    // aside); 0 when there is none.
+    int FindPuzzle(const std::vector<std::string>& fields) const;
+    // Puts the collection back as it was before the edit; returns the puzzle the board shows
+    // next.
+    int DiscardEdit();
+    // Appends a message for each hint of puzzle p that is not a vocabulary word of its row's
+    // length reached by valid steps from and to the neighbouring rows the puzzle fixes.
+    bool ValidateHints(int p, const std::string& codes, const std::string& name,
+                       std::string& errors) const;
     std::string AskSuggestionWord(int r) const;
 
     std::filesystem::path DataFolder_;

@@ -230,8 +230,12 @@ void TGameRoom::RunScript(const std::string& script, const std::string& param) {
         GiveHint();
     } else if (script == "start") {
         KeepRows = false;
-        LoadPuzzles();
-        StartOver();
+        // A reread may renumber or drop the puzzle on the board: show the one now named.
+        if (LoadPuzzles() && !EditMode) {
+            LoadPuzzle(CurrentPuzzle);
+        } else {
+            StartOver();
+        }
         // The editor keeps the rows typed from now on again.
         KeepRows = EditMode;
     } else if (script == "new") {
@@ -247,7 +251,7 @@ void TGameRoom::RunScript(const std::string& script, const std::string& param) {
     }
 }
 
-void TGameRoom::KeyEvent(uint16_t key, uint8_t shift, bool down) {
+void TGameRoom::KeyEvent(uint16_t key, uint8_t, bool down) {
     if (!down) {
         return;
     }
@@ -284,7 +288,7 @@ void TGameRoom::KeyEvent(uint16_t key, uint8_t shift, bool down) {
         break;
     default:
         if (CurrentPuzzle > 0) {
-            BoardKeys(key, shift);
+            BoardKeys(key);
         }
         break;
     }

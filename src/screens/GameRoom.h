@@ -44,7 +44,7 @@ inline constexpr uint8_t CursorColour = 128;
 inline constexpr uint8_t EraseColour = 255;
 } // namespace BoardGeometry
 
-// Function keys and the "=" and "-" keys by their virtual-key codes.
+// Function keys and the keys that type "=", "+" and "-" by their virtual-key codes.
 namespace RoomKey {
 inline constexpr uint16_t F1 = VirtualKey::F1;
 inline constexpr uint16_t F2 = VirtualKey::F1 + 1;
@@ -54,6 +54,7 @@ inline constexpr uint16_t F6 = VirtualKey::F1 + 5;
 inline constexpr uint16_t F11 = VirtualKey::F1 + 10;
 inline constexpr uint16_t F12 = VirtualKey::F1 + 11;
 inline constexpr uint16_t Equals = VirtualKey::OemPlus;
+inline constexpr uint16_t Plus = VirtualKey::Add;
 inline constexpr uint16_t Minus = VirtualKey::OemMinus;
 } // namespace RoomKey
 
@@ -128,17 +129,17 @@ class TGameRoom : public TRoom, public TPuzzleCore {
   private:
     void AddControls();
     void FreeWinSprite();
-    void BoardKeys(uint16_t key, uint8_t shift);
+    void BoardKeys(uint16_t key);
     void GiveHint();
     void StartSolver();
     void PressAfterWin();
     void ShowAbout(bool pause);
     void EditVocabulary();
     void NotAvailable(const std::string& what);
-    // Edit mode: the commands of the edit buttons, and the "=" and "-" keys choosing one.
+    // Edit mode: the commands of the edit buttons, and the "=", "+" and "-" keys choosing one.
     void RunEditScript(const std::string& script, const std::string& param);
     void ChooseActionButton(const std::string& button);
-    void ActionKey(uint16_t key, uint8_t shift);
+    void ActionKey(uint16_t key);
     void LayoutBoard();
     int RandomBetween(int low, int high);
     // The world's display surface, or nullptr.
