@@ -6,21 +6,79 @@
 #include "framework/StdWorld.h"
 #include "screens/GameRoom.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QTimer>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
-QAccessibleInterface* GameScreenFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String("TGraphicArea")) {
-        return nullptr;
+TGameAccessibility* ViewOf(const TGraphicArea* area) {
+    return area == nullptr
+               ? nullptr
+               : area->findChild<TGameAccessibility*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// The game's window: a window (not a plain widget) holding the game screen and the version
+// label; the tiled background and the bevel are decoration and left out.
+class TGameWindowAccessible : public QAccessibleWidget {
+  public:
+    explicit TGameWindowAccessible(TFormGame& form)
+        : QAccessibleWidget(&form, QAccessible::Window), Form(form) {}
+
+    int childCount() const override { return static_cast<int>(Parts().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<QAccessibleInterface*> parts = Parts();
+        return index >= 0 && static_cast<size_t>(index) < parts.size()
+                   ? parts[static_cast<size_t>(index)]
+                   : nullptr;
     }
-    auto* area = qobject_cast<TGraphicArea*>(object);
-    auto* view = area == nullptr
-                     ? nullptr
-                     : area->findChild<TGameAccessibility*>(QString(), Qt::FindDirectChildrenOnly);
-    return view == nullptr ? nullptr : new TGameScreenAccessible(area, view);
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<QAccessibleInterface*> parts = Parts();
+        const auto found = std::find(parts.begin(), parts.end(), child);
+        return found == parts.end() ? -1 : static_cast<int>(found - parts.begin());
+    }
+    QAccessibleInterface* focusChild() const override {
+        QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(Form.gfxaGame);
+        return screen == nullptr ? nullptr : screen->focusChild();
+    }
+
+  private:
+    std::vector<QAccessibleInterface*> Parts() const {
+        return {QAccessible::queryAccessibleInterface(Form.gfxaGame),
+                QAccessible::queryAccessibleInterface(Form.lblVersion)};
+    }
+
+    TFormGame& Form;
+};
+
+QAccessibleInterface* GameScreenFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("TFormGame")) {
+        auto* form = qobject_cast<TFormGame*>(object);
+        return form != nullptr && ViewOf(form->gfxaGame) != nullptr
+                   ? new TGameWindowAccessible(*form)
+                   : nullptr;
+    }
+    if (className == QLatin1String("TGraphicArea")) {
+        auto* area = qobject_cast<TGraphicArea*>(object);
+        TGameAccessibility* view = ViewOf(area);
+        return view == nullptr ? nullptr : new TGameScreenAccessible(area, view);
+    }
+    return nullptr;
+}
+
+// Qt keeps an interface per object once made: one a screen reader asked for before this view
+// existed makes way for the game's (told by its role).
+void ReplacePlainInterface(QObject* object, QAccessible::Role role) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    if (iface != nullptr && iface->role() != role) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+        QAccessible::queryAccessibleInterface(object);
+    }
 }
 
 void Send(QAccessibleInterface* iface, QAccessible::Event type) {
@@ -40,13 +98,8 @@ TGameAccessibility* TGameAccessibility::Install(TFormGame& form) {
     (void)factoryInstalled;
     auto* view = new TGameAccessibility(form);
     if (QAccessible::isActive()) {
-        // A screen reader that looked at the window before this view existed holds the plain
-        // widget's interface: it makes way for the game screen's.
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(form.gfxaGame);
-        if (iface != nullptr && dynamic_cast<TGameScreenAccessible*>(iface) == nullptr) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
-            QAccessible::queryAccessibleInterface(form.gfxaGame);
-        }
+        ReplacePlainInterface(&form, QAccessible::Window);
+        ReplacePlainInterface(form.gfxaGame, QAccessible::Pane);
     }
     return view;
 }

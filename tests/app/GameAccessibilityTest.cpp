@@ -111,7 +111,10 @@ TEST_F(GameAccessibilityTest, TheScreenReadsAsItShowsAndTellsEachChange) {
     TGameAccessibility::Install(form);
     ASSERT_TRUE(ShowAndStart(form));
     auto& room = dynamic_cast<TGameRoom&>(*form.GetWorld()->GetCurrentRoom());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
     QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(form.gfxaGame);
+    EXPECT_EQ(window->role(), QAccessible::Window) << "not the plain widget's, made at its start";
+    EXPECT_EQ(window->child(0), screen);
     ASSERT_EQ(screen->childCount(), 7);
     QAccessibleInterface* board = screen->child(1);
     EXPECT_EQ(board->role(), QAccessible::List);

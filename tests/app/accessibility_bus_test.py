@@ -61,6 +61,7 @@ def expect(what, actual, expected):
 
 pyatspi.setTimeout(LIMIT * 1000, LIMIT * 1000)
 frame = wait_for("game window on the bus", game_frame)
+expect("window's role", frame.getRole(), pyatspi.ROLE_FRAME)
 board = wait_for("board", lambda: descendant(frame, pyatspi.ROLE_LIST, "Board"))
 wait_for("puzzle 1 in the window's description",
          lambda: fresh(frame).description == "Playing puzzle 1")
