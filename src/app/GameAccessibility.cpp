@@ -118,10 +118,6 @@ TGameAccessibility::~TGameAccessibility() {
     Form.removeEventFilter(this);
 }
 
-TGraphicArea& TGameAccessibility::Area() const {
-    return *Form.gfxaGame;
-}
-
 const TGameRoom* TGameAccessibility::Room() const {
     const TStdWorld* world = Form.GetWorld();
     return world == nullptr ? nullptr : dynamic_cast<const TGameRoom*>(world->GetCurrentRoom());

@@ -20,7 +20,6 @@
 
 class TFormGame;
 class TGameScreenAccessible;
-class TGraphicArea;
 class TGameRoom;
 
 class TGameAccessibility : public QObject, public ISceneObserver {
@@ -37,8 +36,6 @@ class TGameAccessibility : public QObject, public ISceneObserver {
     // through the accessibility bus must not wait for the dialog it opens), unless a dialog
     // holds the input as it would hold a click.
     void Press(const std::string& box);
-
-    TGraphicArea& Area() const;
 
     // The graphic area's interface says that it exists, or goes: changes are announced while
     // it exists.
