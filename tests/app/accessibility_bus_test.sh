@@ -52,6 +52,8 @@ export DISPLAY=:$number
 
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$stage/bin/ladderly" nosound \
     >"$scratch/game.log" 2>&1 &
-pids+=("$!")
+game_pid=$!
+pids+=("$game_pid")
 
 /usr/bin/python3 "$here/accessibility_bus_test.py"
+kill -0 "$game_pid" 2>/dev/null || { echo "FAILED: the game ended while it was read"; exit 1; }
