@@ -22,6 +22,14 @@ template <typename Make> QAccessibleInterface* Cached(QAccessible::Id& id, Make 
     return iface;
 }
 
+// Deletes the interface of the id, if any.
+void Forget(QAccessible::Id& id) {
+    if (id != 0) {
+        QAccessible::deleteAccessibleInterface(id);
+        id = 0;
+    }
+}
+
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -193,15 +201,12 @@ TGameScreenAccessible::~TGameScreenAccessible() {
     if (View) {
         View->Detach(this);
     }
-    std::vector<QAccessible::Id> ids = RowIds;
-    ids.push_back(BoardId);
-    for (const auto& [box, id] : ButtonIds) {
-        ids.push_back(id);
+    Forget(BoardId);
+    for (QAccessible::Id& id : RowIds) {
+        Forget(id);
     }
-    for (const QAccessible::Id id : ids) {
-        if (id != 0) {
-            QAccessible::deleteAccessibleInterface(id);
-        }
+    for (auto& [box, id] : ButtonIds) {
+        Forget(id);
     }
 }
 
@@ -224,6 +229,20 @@ void TGameScreenAccessible::Press(const std::string& box) const {
     if (View) {
         View->Press(box);
     }
+}
+
+void TGameScreenAccessible::RenewBoard() {
+    if (QAccessibleInterface* old =
+            BoardId == 0 ? nullptr : QAccessible::accessibleInterface(BoardId)) {
+        QAccessibleEvent gone(old, QAccessible::ObjectDestroyed);
+        QAccessible::updateAccessibility(&gone);
+    }
+    Forget(BoardId);
+    for (QAccessible::Id& id : RowIds) {
+        Forget(id);
+    }
+    QAccessibleEvent made(Board(), QAccessible::ObjectCreated);
+    QAccessible::updateAccessibility(&made);
 }
 
 QAccessibleInterface* TGameScreenAccessible::Board() const {

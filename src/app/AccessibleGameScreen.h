@@ -39,6 +39,10 @@ class TGameScreenAccessible : public QAccessibleWidget {
     QRect ToScreen(const TRect& rect) const;
     void Press(const std::string& box) const;
 
+    // The board's and its rows' interfaces go and new ones come, and Qt is told of both: a
+    // screen reader meets a new board and reads it afresh.
+    void RenewBoard();
+
     QAccessibleInterface* Board() const;
     // The interface of row index (0 is the start word) and of the named button, made on first
     // request.

@@ -181,17 +181,18 @@ void TGameAccessibility::Announce(const TRoomReading& now, const TReadingChanges
         QAccessibleStateChangeEvent event(Screen->Button(now.Buttons[i].Box), enabled);
         QAccessible::updateAccessibility(&event);
     }
-    if (changes.Board) {
-        Send(Screen->Board(), QAccessible::DescriptionChanged);
-    }
-    if (changes.Rows) {
-        Send(Screen->Board(), QAccessible::ObjectReorder);
-    }
-    for (const size_t i : changes.RowNames) {
-        Send(Screen->Row(i), QAccessible::NameChanged);
-    }
-    for (const size_t i : changes.RowDescriptions) {
-        Send(Screen->Row(i), QAccessible::DescriptionChanged);
+    if (changes.NewBoard) {
+        Screen->RenewBoard();
+    } else {
+        if (changes.Board) {
+            Send(Screen->Board(), QAccessible::DescriptionChanged);
+        }
+        for (const size_t i : changes.RowNames) {
+            Send(Screen->Row(i), QAccessible::NameChanged);
+        }
+        for (const size_t i : changes.RowDescriptions) {
+            Send(Screen->Row(i), QAccessible::DescriptionChanged);
+        }
     }
     if (changes.Focus) {
         FocusCursorRow();

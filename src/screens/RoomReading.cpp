@@ -179,8 +179,15 @@ TReadingChanges CompareReadings(const TRoomReading& before, const TRoomReading& 
             changes.ButtonsEnabled.push_back(i);
         }
     }
+    const auto typedInto = [&](size_t i) {
+        return static_cast<int>(i) + 1 == before.CursorRow ||
+               static_cast<int>(i) + 1 == after.CursorRow;
+    };
+    changes.NewBoard = changes.Board || changes.Mode || changes.Rows ||
+                       before.Puzzle != after.Puzzle ||
+                       std::any_of(changes.RowNames.begin(), changes.RowNames.end(),
+                                   [&](size_t i) { return !typedInto(i); });
     changes.Focus =
-        after.CursorRow > 0 && (before.CursorRow != after.CursorRow ||
-                                before.Puzzle != after.Puzzle || before.Mode != after.Mode);
+        after.CursorRow > 0 && (changes.NewBoard || before.CursorRow != after.CursorRow);
     return changes;
 }

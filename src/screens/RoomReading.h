@@ -70,7 +70,11 @@ struct TReadingChanges {
     bool Buttons = false;
     std::vector<size_t> ButtonsShown;
     std::vector<size_t> ButtonsEnabled;
-    // The cursor is on another row, or another puzzle or mode is on the board.
+    // The board is new as a whole: another puzzle or mode, solved or no longer, other rows, or
+    // rows changed that the cursor was not on (a hint, "start", the solver, the editor), not
+    // by typing. A screen reader is then shown a new board (whose rows it reads afresh).
+    bool NewBoard = false;
+    // The focus goes to the cursor's row: it is on another row, or the board is new.
     bool Focus = false;
 };
 
