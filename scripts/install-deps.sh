@@ -15,6 +15,7 @@ packages=(
     fonts-liberation2
     desktop-file-utils appstream
     alsa-utils sox pulseaudio
+    at-spi2-core python3-pyatspi dbus xdotool qt6-base-private-dev
 )
 
 missing=()

@@ -4,6 +4,7 @@
 
 #include "app/Main.h"
 #include "app/FormGame.h"
+#include "app/GameAccessibility.h"
 #include "app/GameRooms.h"
 #include "app/InitGame.h"
 #include "base/ErrorLog.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
         RegisterGameRoom(settings.DataFolder, &dialogs);
         TFormGame form(settings, Application());
         form.SetGameDialogs(&dialogs);
+        TGameAccessibility::Install(form);
         lock->SetSignalHandler([&form] { form.BringToFront(); });
         if (!settings.StartupFailed) {
             status = RunGame(form, screenshot);
