@@ -12,7 +12,9 @@ cleanup() {
 }
 trap cleanup EXIT
 export XDG_CONFIG_HOME=$scratch/config XDG_CONFIG_DIRS=$scratch/xdg XDG_RUNTIME_DIR=$scratch/run
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+# The instance lock lives in the temporary folder: a private one keeps a running game out.
+export TMPDIR=$scratch/tmp
+mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$TMPDIR"
 fail() {
     echo "make run: $1" >&2
     [ -f "$2" ] && cat "$2" >&2

@@ -32,8 +32,9 @@ done
 # Started through the launcher, the game reads the installer's defaults, which name a folder
 # that exists only once the package is installed.
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$scratch/config XDG_CONFIG_DIRS=$scratch/xdg
-export XDG_RUNTIME_DIR=$scratch/run ASAN_OPTIONS=detect_leaks=0
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+# The instance lock lives in the temporary folder: a private one keeps a running game out.
+export XDG_RUNTIME_DIR=$scratch/run TMPDIR=$scratch/tmp ASAN_OPTIONS=detect_leaks=0
+mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$TMPDIR"
 output=$("$root/usr/bin/ladderly" 2>&1) || true
 grep -qF "Unable to locate installation folder \"/usr/$game_dir\"" <<<"$output" ||
     fail "the launcher did not start the game: $output"

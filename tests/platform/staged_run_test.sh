@@ -12,8 +12,9 @@ cmake --install "$build" --prefix "$stage" >/dev/null
 game=$stage/$2
 
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$scratch/config XDG_CONFIG_DIRS=$scratch/xdg
-export XDG_RUNTIME_DIR=$scratch/run ASAN_OPTIONS=detect_leaks=0
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+# The instance lock lives in the temporary folder: a private one keeps a running game out.
+export XDG_RUNTIME_DIR=$scratch/run TMPDIR=$scratch/tmp ASAN_OPTIONS=detect_leaks=0
+mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$TMPDIR"
 user_settings="$XDG_CONFIG_HOME/Tarn Software/Ladderly.conf"
 failures=0
 
