@@ -2,10 +2,12 @@
 #include "dialogs/DialogDriver.h"
 #include "fakes/FakeUserInterface.h"
 #include "screens/PuzzleSelection.h"
+#include "screens/dialogs/PuzzleListModel.h"
 #include "screens/dialogs/QtGameDialogs.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTreeView>
 
 #include <algorithm>
@@ -194,13 +196,15 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
          [](TDlgSelect& d) {
              QTreeView& list = List(d);
              QPushButton& close = Button(d, "Close");
-             for (const int height : {50, 214, 600}) {
+             // The summary's line under the list adds to the height.
+             const int summary = d.findChild<QLabel*>("lblSummary")->height() + 4;
+             for (const int height : {50, 214 + summary, 600}) {
                  d.resize(400, height);
                  QTest::qWait(1);
-                 const int shown = std::max(height, 214);
-                 EXPECT_EQ(d.size(), QSize(255, shown));
+                 const int shown = std::max(height, 214 + summary);
+                 EXPECT_EQ(d.size(), QSize(307, shown));
                  EXPECT_EQ(close.geometry().bottom(), shown - 8) << height;
-                 EXPECT_EQ(list.height(), 156 + shown - 275) << height;
+                 EXPECT_EQ(list.height(), 156 + shown - 275 - summary) << height;
                  EXPECT_EQ(Button(d, "Play").geometry().top(), 191 + shown - 275) << height;
              }
              SaveShot(d, "selector-tall");
@@ -216,4 +220,69 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
         EXPECT_EQ(f.Select(c.step), c.result);
         EXPECT_EQ(f.core.CurrentPuzzle, c.currentAfter);
     }
+}
+
+namespace {
+
+// The texts of a column, top to bottom, in the given role.
+std::vector<std::string> Column(TDlgSelect& dialog, int column, int role) {
+    const QAbstractItemModel& model = *List(dialog).model();
+    std::vector<std::string> texts;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        texts.push_back(model.index(row, column).data(role).toString().toStdString());
+    }
+    return texts;
+}
+
+std::string Summary(TDlgSelect& dialog) {
+    return dialog.findChild<QLabel*>("lblSummary")
+        ->text()
+        .replace(QChar(0x00a0), ' ')
+        .toStdString();
+}
+
+} // namespace
+
+TEST(PuzzleSelector, TheSolvedColumnAndTheSummary) {
+    TestApplication();
+    SelectorFixture f;
+    LoadCollection(f.core, {{"CAT", "DOG", "CCC"},
+                            {"ANT", "BEE", "CC"},
+                            {"COLD", "WARM", "CCCC"},
+                            {"ANT", "ZOO", "CCCC"}});
+    int32_t position = 0;
+    std::vector<TSelectorEntry> entries = BuildSelectorEntries(f.core, position);
+    const PuzzleMark marks[] = {PuzzleMark::Solved, PuzzleMark::Helped, PuzzleMark::Shown,
+                                PuzzleMark::None};
+    for (size_t i = 0; i < entries.size(); ++i) {
+        entries[i].Mark = marks[i];
+    }
+    const DialogDriver<TDlgSelect> driver([&f](TDlgSelect& dialog) {
+        EXPECT_EQ(List(dialog).model()->headerData(SolvedColumn, Qt::Horizontal).toString(),
+                  "Solved");
+        EXPECT_EQ(
+            Column(dialog, SolvedColumn, Qt::AccessibleTextRole),
+            (std::vector<std::string>{"Solved", "Solved with help", "Shown by the solver", ""}));
+        EXPECT_FALSE(
+            List(dialog).model()->index(0, SolvedColumn).data(Qt::DecorationRole).isNull());
+        EXPECT_EQ(Summary(dialog),
+                  "Solved 2 of 4 \u00b7 3 rows 1/1 \u00b7 4 rows 1/1 \u00b7 5 rows 0/2");
+        // Ascending puts the unsolved first; the second click turns the order round.
+        ClickHeader(dialog, SolvedColumn);
+        EXPECT_EQ(Column(dialog, 1, Qt::DisplayRole),
+                  (std::vector<std::string>{"ANT", "COLD", "ANT", "CAT"}));
+        ClickHeader(dialog, SolvedColumn);
+        EXPECT_EQ(Column(dialog, 1, Qt::DisplayRole),
+                  (std::vector<std::string>{"CAT", "ANT", "COLD", "ANT"}));
+        SaveShot(dialog, "selector-solved");
+        QTreeView& list = List(dialog);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualRect(list.model()->index(0, 1)).center());
+        f.ui.Answer(MessageBoxResult::Yes);
+        Button(dialog, "Delete").click();
+        EXPECT_EQ(Summary(dialog), "Solved 1 of 3 \u00b7 3 rows 1/1 \u00b7 5 rows 0/2");
+        dialog.close();
+    });
+    f.dialogs.ExecuteSelector(entries, position);
+    EXPECT_TRUE(driver.Ran());
 }
