@@ -73,7 +73,10 @@ int main(int argc, char** argv) {
         QtGameDialogs dialogs(settings.SplashScreen, Application().Title,
                               screenshot ? QtGameDialogs::Mode::Headless
                                          : QtGameDialogs::Mode::Automatic);
-        RegisterGameRoom(settings.DataFolder, &dialogs);
+        RegisterGameRoom(settings.DataFolder, &dialogs,
+                         settings.UserDataFolder.empty() ? std::string()
+                                                         : settings.UserDataFolder + "progress.txt",
+                         settings.Resume);
         TFormGame form(settings, Application());
         form.SetGameDialogs(&dialogs);
         lock->SetSignalHandler([&form] { form.BringToFront(); });

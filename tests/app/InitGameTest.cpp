@@ -137,6 +137,7 @@ TEST_F(InitGameTest, MissingOrWrongTypedValuesGiveStartingGame) {
         {GameKey, SplashValue, std::string("yes"), "Invalid data type for 'SplashScreen'"},
         {GameKey, DirectoryValue, int32_t{3}, "Invalid data type for 'Directory'"},
         {CompanyKey, DevHomeValue, int32_t{3}, "Invalid data type for 'DevHome'"},
+        {GameKey, ResumeValue, std::string("on"), "Invalid data type for 'Resume'"},
     };
     for (const Case& c : cases) {
         Reset();
@@ -160,12 +161,37 @@ TEST_F(InitGameTest, MissingOrWrongTypedValuesGiveStartingGame) {
     EXPECT_EQ(settings.InstallFolder, temp.Path() + "dev/Ladderly/");
 }
 
-TEST_F(InitGameTest, SaveSettingsWritesBothSwitches) {
+TEST_F(InitGameTest, ResumeAndTheUserDataFolder) {
+    EXPECT_FALSE(Start().Resume) << "settings from before it lack it";
+    store.Set(GameKey, ResumeValue, 1);
+    EXPECT_TRUE(Start().Resume);
+
+    temp.MakeFolder("install/dat");
+    EXPECT_EQ(Start().UserDataFolder, install + "/dat/") << "a folder the user may write";
+    struct Case {
+        bool writable;
+        std::string xdgDataHome, home, folder;
+    };
+    const Case cases[] = {
+        {false, "/x", "/h", "/x/Ladderly/"},
+        {false, "/x/", "/h", "/x/Ladderly/"},
+        {false, "relative", "/h", "/h/.local/share/Ladderly/"},
+        {false, "", "/h/", "/h/.local/share/Ladderly/"},
+        {false, "", "", ""},
+        {true, "/x", "/h", "/g/dat/"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChooseUserDataFolder("/g/dat/", c.writable, c.xdgDataHome, c.home), c.folder);
+    }
+}
+
+TEST_F(InitGameTest, SaveSettingsWritesTheSwitches) {
     GameSettings settings = Start();
     settings.SoundEnabled = false;
     SaveSettings(settings, store);
     EXPECT_EQ(*store.Find(GameKey, SoundValue), FakeSettingsStore::Value(int32_t{0}));
     EXPECT_EQ(*store.Find(GameKey, SplashValue), FakeSettingsStore::Value(int32_t{1}));
+    EXPECT_EQ(*store.Find(GameKey, ResumeValue), FakeSettingsStore::Value(int32_t{0}));
 
     // Failures are silent.
     FakeSettingsStore broken;
