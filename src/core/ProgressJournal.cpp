@@ -7,7 +7,6 @@
 #include "core/WordText.h"
 
 #include <array>
-#include <ctime>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -154,12 +153,7 @@ std::string ProgressSummary(const std::vector<std::pair<int, PuzzleMark>>& puzzl
 }
 
 std::string LocalDate() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-    return text;
+    return LocalTimeText("%Y-%m-%d");
 }
 
 TProgressJournal::TProgressJournal(fs::path file) : File_(std::move(file)) {}

@@ -25,6 +25,11 @@ void LoadCollection(TPuzzleCore& core, const std::vector<std::array<const char*,
     core.PuzzleCount = static_cast<int32_t>(puzzles.size());
 }
 
+// Six puzzles, the first four with every mark in the test of the Solved column.
+const std::vector<std::array<const char*, 3>> SixPuzzles = {
+    {"CAT", "DOG", "CCC"},  {"ANT", "BEE", "CC"}, {"COLD", "WARM", "CCCC"},
+    {"ANT", "ZOO", "CCCC"}, {"BAT", "CAT", "C"},  {"ANT", "APE", "CCC"}};
+
 QTreeView& List(TDlgSelect& dialog) {
     return *dialog.findChild<QTreeView*>("lvPuzzles");
 }
@@ -88,12 +93,7 @@ struct SelectorFixture {
 TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
     TestApplication();
     SelectorFixture f;
-    LoadCollection(f.core, {{"CAT", "DOG", "CCC"},
-                            {"ANT", "BEE", "CC"},
-                            {"COLD", "WARM", "CCCC"},
-                            {"ANT", "ZOO", "CCCC"},
-                            {"BAT", "CAT", "C"},
-                            {"ANT", "APE", "CCC"}});
+    LoadCollection(f.core, SixPuzzles);
     f.core.CurrentPuzzle = 3;
     int32_t position = 0;
     const std::vector<TSelectorEntry> entries = BuildSelectorEntries(f.core, position);
@@ -246,10 +246,7 @@ std::string Summary(TDlgSelect& dialog) {
 TEST(PuzzleSelector, TheSolvedColumnAndTheSummary) {
     TestApplication();
     SelectorFixture f;
-    LoadCollection(f.core, {{"CAT", "DOG", "CCC"},
-                            {"ANT", "BEE", "CC"},
-                            {"COLD", "WARM", "CCCC"},
-                            {"ANT", "ZOO", "CCCC"}});
+    LoadCollection(f.core, {SixPuzzles.begin(), SixPuzzles.begin() + 4});
     int32_t position = 0;
     std::vector<TSelectorEntry> entries = BuildSelectorEntries(f.core, position);
     const PuzzleMark marks[] = {PuzzleMark::Solved, PuzzleMark::Helped, PuzzleMark::Shown,
