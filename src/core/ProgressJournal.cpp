@@ -6,6 +6,7 @@
 #include "core/TextFile.h"
 #include "core/WordText.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
