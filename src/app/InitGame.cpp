@@ -5,7 +5,9 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <pwd.h>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace {
 
@@ -32,6 +34,21 @@ std::string ReadText(ISettingsStore& store, const std::string& key, const std::s
     return read.status == SettingStatus::Ok ? read.value : std::string();
 }
 
+std::string EnvironmentText(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// The user's home folder: $HOME, else the one the user database names.
+std::string HomeFolder() {
+    std::string home = EnvironmentText("HOME");
+    if (home.empty()) {
+        const passwd* entry = ::getpwuid(::getuid());
+        home = entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
+    }
+    return home;
+}
+
 std::string WithSeparator(const std::string& folder) {
     return !folder.empty() && folder.back() == '/' ? folder : folder + '/';
 }
@@ -43,6 +60,10 @@ void ReadSettings(GameSettings& settings, ISettingsStore& store,
     if (store.OpenKey(GameKey, true)) {
         settings.SoundEnabled = ReadSwitch(store, SoundValue);
         settings.SplashScreen = ReadSwitch(store, SplashValue);
+        // Added after the others, so older settings lack it.
+        settings.Resume =
+            store.ReadInteger(GameKey, ResumeValue).status != SettingStatus::Missing &&
+            ReadSwitch(store, ResumeValue);
     }
     for (const std::string& argument : arguments) {
         const std::string word = UpperCaseASCII(argument);
@@ -83,6 +104,9 @@ void LocateFolders(GameSettings& settings, ISettingsStore& store,
     settings.ProgramFolder = WithSeparator(settings.ProgramFolder);
     settings.DataFolder = settings.InstallFolder + "dat/";
     settings.WaveFolder = settings.ProgramFolder + "wav/";
+    settings.UserDataFolder =
+        ChooseUserDataFolder(settings.DataFolder, ::access(settings.DataFolder.c_str(), W_OK) == 0,
+                             EnvironmentText("XDG_DATA_HOME"), HomeFolder());
 }
 
 } // namespace
@@ -105,11 +129,24 @@ void InitSettings(GameSettings& settings, ISettingsStore& store,
     }
 }
 
+std::string ChooseUserDataFolder(const std::string& dataFolder, bool dataFolderWritable,
+                                 const std::string& xdgDataHome, const std::string& home) {
+    if (dataFolderWritable) {
+        return dataFolder;
+    }
+    // A relative XDG_DATA_HOME is invalid and ignored.
+    if (xdgDataHome.starts_with('/')) {
+        return WithSeparator(xdgDataHome) + "Ladderly/";
+    }
+    return home.empty() ? std::string() : WithSeparator(home) + ".local/share/Ladderly/";
+}
+
 void SaveSettings(const GameSettings& settings, ISettingsStore& store) noexcept {
     try {
         if (store.OpenKey(GameKey, true)) {
             store.WriteInteger(GameKey, SoundValue, settings.SoundEnabled ? 1 : 0);
             store.WriteInteger(GameKey, SplashValue, settings.SplashScreen ? 1 : 0);
+            store.WriteInteger(GameKey, ResumeValue, settings.Resume ? 1 : 0);
         }
     } catch (...) {
         // The game is ending; nobody is left to tell.

@@ -74,7 +74,11 @@ int main(int argc, char** argv) {
         QtGameDialogs dialogs(settings.SplashScreen, Application().Title,
                               screenshot ? QtGameDialogs::Mode::Headless
                                          : QtGameDialogs::Mode::Automatic);
-        RegisterGameRoom(settings.DataFolder, &dialogs);
+        // Nor is it the player's game: it neither reads nor writes the progress journal.
+        const bool keepProgress = !screenshot && !settings.UserDataFolder.empty();
+        RegisterGameRoom(settings.DataFolder, &dialogs,
+                         keepProgress ? settings.UserDataFolder + "progress.txt" : std::string(),
+                         settings.Resume);
         TFormGame form(settings, Application());
         form.SetGameDialogs(&dialogs);
         TGameAccessibility::Install(form);

@@ -1,5 +1,7 @@
 #include "base/ErrorLog.h"
 
+#include "base/Util.h"
+
 #include <sys/resource.h>
 #include <sys/sysinfo.h>
 #include <sys/utsname.h>
@@ -7,7 +9,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 #include <cxxabi.h>
 #include <fstream>
 #include <memory>
@@ -29,15 +30,6 @@ std::string ClassName(const std::exception& fault) {
     const std::unique_ptr<char, void (*)(void*)> plain(
         abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
     return status == 0 && plain ? std::string(plain.get()) : std::string(mangled);
-}
-
-std::string LocalTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%y%m%d %H:%M:%S", &local);
-    return text;
 }
 
 struct MemoryStatus {
@@ -119,8 +111,9 @@ void LogError(const std::exception& fault, const std::string& operation) {
         char load[8];
         std::snprintf(load, sizeof load, "%.3u", memory.load);
         std::ofstream log(ErrorLogPath(), std::ios::app | std::ios::binary);
-        log << LocalTime() << " v" << Version << " 00000000 (00000000): " << ClassName(fault)
-            << " in " << operation << " (" << fault.what() << ")\n"
+        log << LocalTimeText("%y%m%d %H:%M:%S") << " v" << Version
+            << " 00000000 (00000000): " << ClassName(fault) << " in " << operation << " ("
+            << fault.what() << ")\n"
             << "OS: " << GetPlatformText() << "; Memory load: " << load
             << "%, Free P=" << memory.freePhysical << " V=" << memory.freeVirtual << "\n\n";
     } catch (...) {

@@ -1,5 +1,6 @@
 #include "base/Util.h"
 
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -100,4 +101,12 @@ std::string LowerCaseASCII(std::string_view text) {
         }
     }
     return result;
+}
+
+std::string LocalTimeText(const char* format) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    return std::string(text, std::strftime(text, sizeof text, format, &local));
 }

@@ -32,5 +32,8 @@ std::string FormatText(std::string_view pattern, std::initializer_list<std::stri
 std::string UpperCaseASCII(std::string_view text);
 std::string LowerCaseASCII(std::string_view text);
 
+// The current local time formatted as strftime does.
+std::string LocalTimeText(const char* format);
+
 // True when the path names an existing folder (symbolic links followed).
 bool DirectoryExists(const std::string& path);

@@ -99,6 +99,8 @@ void TGameRoom::AddControls() {
     for (const char* name : EditBoxOrder) {
         addButtonBox(name);
     }
+    AddFrameSet(std::make_unique<TFrameSet>(BadgeName, TPoint{BadgeX, BadgeY}, 2, BadgeFrameHeight,
+                                            BadgeName));
     THitBox* board = AddHitBox(std::make_unique<TControlBox>("board", TRect{}));
     board->SetEnabled(false);
     board->SetCursor(CursorAskRoom);
@@ -118,7 +120,7 @@ void TGameRoom::Enter(const std::string& previousRoom) {
     EditMode = false;
     BoardGraphics = std::make_unique<THotImage>("laddgfx");
     LetterTiles = std::make_unique<THotImage>("letters");
-    LoadPuzzle(1);
+    LoadPuzzle(Progress.FirstPuzzle(*this));
     PuzzlesModified = false;
 }
 
@@ -127,6 +129,7 @@ void TGameRoom::FreeGraphics(bool final) {
     BoardGraphics.reset();
     LetterTiles.reset();
     if (final) {
+        Progress.GameEnding(*this);
         SavePuzzles();
         // The data is gone now: a second final call must neither ask nor write.
         PuzzlesModified = false;
@@ -142,6 +145,7 @@ void TGameRoom::DrawContents(TPX8ImageData* surface) {
         surface->FillRect({BoardGeometry::ButtonColumn, 0, BoardGeometry::ButtonColumn + 450, 326},
                           0);
     }
+    Progress.ShowBadge(*this, *FindFrameSet(BadgeName));
     TRoom::DrawContents(surface);
     DrawAllRows(surface);
 }
@@ -379,6 +383,7 @@ void TGameRoom::NotAvailable(const std::string& what) {
 
 void TGameRoom::ShowCheckResult(bool newlySolved, bool quiet) {
     if (newlySolved) {
+        Progress.PuzzleWon(*this);
         PlayRoomSound(SoundKind::Solved);
         StartWinAnimation();
     } else if (!quiet) {
@@ -407,4 +412,5 @@ void TGameRoom::StartSolver() {
         throw;
     }
     Solving = false;
+    Progress.SolverFinished(*this);
 }

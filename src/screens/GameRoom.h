@@ -11,6 +11,7 @@
 #include "framework/StdRoom.h"
 #include "graphics/HotImage.h"
 #include "platform/InputCodes.h"
+#include "screens/PuzzleProgress.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -120,6 +121,9 @@ class TGameRoom : public TRoom, public TPuzzleCore {
 
     // Chooses random puzzles and the win sprite's bounces; tests seed it.
     std::mt19937 Random;
+
+    // The player's marks on the puzzles; the game's start-up opens its journal.
+    TPuzzleProgress Progress;
 
   protected:
     void ShowCheckResult(bool newlySolved, bool quiet) override;

@@ -51,6 +51,7 @@ void TGameRoom::LoadPuzzle(int n) {
 
 void TGameRoom::StartOver() {
     Solved = false;
+    Progress.PuzzleStarted();
     FreeWinSprite();
     CancelScript(ScriptKind::Animate);
     if (!(EditMode && KeepRows)) {
@@ -116,6 +117,7 @@ void TGameRoom::GiveHint() {
     if (r > 0) {
         Rows[static_cast<size_t>(r)] = hint;
         DrawRow(Display(), r);
+        Progress.HintGiven();
     }
     UpdateButtons();
 }
@@ -127,6 +129,7 @@ void TGameRoom::SelectPuzzle() {
     }
     int32_t position = 0;
     std::vector<TSelectorEntry> entries = BuildSelectorEntries(*this, position);
+    Progress.MarkEntries(*this, entries);
     // Asked first: the outcome needs the position the selector hands back.
     int result = Dialogs->ExecuteSelector(entries, position);
     result = ApplySelectorOutcome(*this, entries, result, position);

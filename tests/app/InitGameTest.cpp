@@ -137,6 +137,7 @@ TEST_F(InitGameTest, MissingOrWrongTypedValuesGiveStartingGame) {
         {GameKey, SplashValue, std::string("yes"), "Invalid data type for 'SplashScreen'"},
         {GameKey, DirectoryValue, int32_t{3}, "Invalid data type for 'Directory'"},
         {CompanyKey, DevHomeValue, int32_t{3}, "Invalid data type for 'DevHome'"},
+        {GameKey, ResumeValue, std::string("on"), "Invalid data type for 'Resume'"},
     };
     for (const Case& c : cases) {
         Reset();
@@ -160,12 +161,26 @@ TEST_F(InitGameTest, MissingOrWrongTypedValuesGiveStartingGame) {
     EXPECT_EQ(settings.InstallFolder, temp.Path() + "dev/Ladderly/");
 }
 
-TEST_F(InitGameTest, SaveSettingsWritesBothSwitches) {
+TEST_F(InitGameTest, ResumeAndTheUserDataFolder) {
+    EXPECT_FALSE(Start().Resume) << "settings from before it lack it";
+    store.Set(GameKey, ResumeValue, 1);
+    EXPECT_TRUE(Start().Resume);
+
+    temp.MakeFolder("install/dat");
+    EXPECT_EQ(Start().UserDataFolder, install + "/dat/") << "a folder the user may write";
+    // Elsewhere the user's data folder; an XDG_DATA_HOME that is not absolute does not count.
+    EXPECT_EQ(ChooseUserDataFolder("/g/dat/", false, "/x/", "/h"), "/x/Ladderly/");
+    EXPECT_EQ(ChooseUserDataFolder("/g/", false, "x", "/h"), "/h/.local/share/Ladderly/");
+    EXPECT_EQ(ChooseUserDataFolder("/g/dat/", false, "", ""), "");
+}
+
+TEST_F(InitGameTest, SaveSettingsWritesTheSwitches) {
     GameSettings settings = Start();
     settings.SoundEnabled = false;
     SaveSettings(settings, store);
     EXPECT_EQ(*store.Find(GameKey, SoundValue), FakeSettingsStore::Value(int32_t{0}));
     EXPECT_EQ(*store.Find(GameKey, SplashValue), FakeSettingsStore::Value(int32_t{1}));
+    EXPECT_EQ(*store.Find(GameKey, ResumeValue), FakeSettingsStore::Value(int32_t{0}));
 
     // Failures are silent.
     FakeSettingsStore broken;
