@@ -79,7 +79,7 @@ TEST_F(GameRoomProgress, MarksThroughPlayTheJournalAndResuming) {
     Start(TestWords, "hot\nbat\nccc\n\n"
                      "dog\ncat\nccc\n\n"
                      "cat\nhog\nccc\n\n"
-                     "cat\ndog\nccc\n2=cog\n"
+                     "cat\ndog\nccc\n3=cog\n"
                      "bag\ndig\ncc\n\n");
     EXPECT_EQ(room->CurrentPuzzle, 1) << "without resuming";
     EXPECT_EQ(SelectorMarks(), "--HsS");
