@@ -6,6 +6,8 @@ ASAN_BUILD := build/asan
 FUZZ_BUILD := build/fuzz
 STAGE := stage
 FUZZ_SECONDS ?= 60
+# Our own builds treat warnings as errors; a plain cmake (a packager's) does not.
+CONFIGURE := cmake -S . -DLADDERLY_WERROR=ON
 
 .PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures sounds format
 
@@ -15,13 +17,13 @@ deps:
 	@./scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(CONFIGURE) -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # Only what the installation holds (the game, ladderly-tool, the image library, the icons), not
 # the tests and benchmarks.
 game: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(CONFIGURE) -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target ladderly_installation
 
 stage: game
@@ -40,12 +42,12 @@ test-release: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-asan: deps
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DLADDERLY_SANITIZE=ON -DLADDERLY_BENCH=OFF >/dev/null
+	@$(CONFIGURE) -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DLADDERLY_SANITIZE=ON -DLADDERLY_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 fuzz-build: deps
-	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLADDERLY_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+	@CC=clang CXX=clang++ $(CONFIGURE) -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLADDERLY_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
 # Replays each fuzz target's corpus once: keeps the targets building and the kept crashes fixed.
@@ -62,7 +64,7 @@ bench: build
 
 # Rebuilds the vocabulary and puzzles we ship in data/ from Debian's scowl word lists.
 data: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(CONFIGURE) -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target make-data ladderly-tool
 	@$(BUILD)/tools/make-data/make-data /usr/share/dict/scowl data
 	@$(BUILD)/tools/ladderly-tool/ladderly-tool validate data >/dev/null
@@ -70,14 +72,14 @@ data: deps
 
 # Regenerates the sound effects we ship in data/wav/ (the same files, byte for byte).
 sounds: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(CONFIGURE) -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target make-sounds
 	@mkdir -p data/wav
 	@$(BUILD)/tools/make-sounds/make-sounds data/wav
 
 # Redraws the game's pictures in assets/ (the same files on every run); the build packs them.
 pictures: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(CONFIGURE) -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target make-pictures
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make-pictures/make-pictures assets
 

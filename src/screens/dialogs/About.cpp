@@ -1,5 +1,6 @@
 #include "screens/dialogs/About.h"
 
+#include "base/LadderlyVersion.h"
 #include "base/Messages.h"
 #include "screens/dialogs/DialogKit.h"
 #include "screens/dialogs/LadderlyIcon.h"
