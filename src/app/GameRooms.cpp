@@ -7,9 +7,10 @@
 
 #include <memory>
 
-void RegisterGameRoom(const std::string& dataFolder, IGameDialogs* dialogs) {
-    TWorld::SetGameRoomFactory([dataFolder, dialogs](const std::string& id) {
-        return std::make_unique<TGameRoom>(id, dataFolder, dialogs);
+void RegisterGameRoom(const std::string& dataFolder, const std::string& userFolder,
+                      IGameDialogs* dialogs) {
+    TWorld::SetGameRoomFactory([dataFolder, userFolder, dialogs](const std::string& id) {
+        return std::make_unique<TGameRoom>(id, dataFolder, dialogs, userFolder);
     });
     SetSoundPlayer([](uint8_t kind) { PlaySound(kind); });
 }

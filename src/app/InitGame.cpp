@@ -3,6 +3,9 @@
 #include "base/Messages.h"
 #include "base/Util.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <ctime>
 #include <stdexcept>
@@ -34,6 +37,20 @@ std::string ReadText(ISettingsStore& store, const std::string& key, const std::s
 
 std::string WithSeparator(const std::string& folder) {
     return !folder.empty() && folder.back() == '/' ? folder : folder + '/';
+}
+
+// A system installation is read-only to the users who play it.
+bool CanWrite(const std::string& folder) {
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return home;
+    }
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "/";
 }
 
 void ReadSettings(GameSettings& settings, ISettingsStore& store,
@@ -83,6 +100,12 @@ void LocateFolders(GameSettings& settings, ISettingsStore& store,
     settings.ProgramFolder = WithSeparator(settings.ProgramFolder);
     settings.DataFolder = settings.InstallFolder + "dat/";
     settings.WaveFolder = settings.ProgramFolder + "wav/";
+    settings.UserDataFolder = CanWrite(settings.DataFolder)
+                                  ? settings.DataFolder
+                                  : UserFolder("XDG_DATA_HOME", ".local/share");
+    settings.ErrorLogFolder = CanWrite(settings.InstallFolder)
+                                  ? settings.InstallFolder
+                                  : UserFolder("XDG_STATE_HOME", ".local/state");
 }
 
 } // namespace
@@ -103,6 +126,15 @@ void InitSettings(GameSettings& settings, ISettingsStore& store,
                        MessageBoxStyle::Ok | MessageBoxStyle::IconStop);
         settings.StartupFailed = true;
     }
+}
+
+std::string UserFolder(const char* xdgVariable, const char* belowHome) {
+    const char* base = std::getenv(xdgVariable);
+    // The XDG base directory rules ignore a relative path.
+    const std::string folder = base != nullptr && base[0] == '/'
+                                   ? std::string(base)
+                                   : WithSeparator(HomeFolder()) + belowHome;
+    return WithSeparator(folder) + "Ladderly/";
 }
 
 void SaveSettings(const GameSettings& settings, ISettingsStore& store) noexcept {

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         platform.CreateSettingsStore(programFolder + "/defaults");
     GameSettings& settings = Settings();
     InitSettings(settings, *store, programFolder, platform.Arguments());
-    SetErrorLogFolder(settings.InstallFolder);
+    SetErrorLogFolder(settings.ErrorLogFolder);
     platform.SetHelpFolder(settings.InstallFolder + "help");
 
     const std::unique_ptr<IInstanceLock> lock =
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         QtGameDialogs dialogs(settings.SplashScreen, Application().Title,
                               screenshot ? QtGameDialogs::Mode::Headless
                                          : QtGameDialogs::Mode::Automatic);
-        RegisterGameRoom(settings.DataFolder, &dialogs);
+        RegisterGameRoom(settings.DataFolder, settings.UserDataFolder, &dialogs);
         TFormGame form(settings, Application());
         form.SetGameDialogs(&dialogs);
         lock->SetSignalHandler([&form] { form.BringToFront(); });
