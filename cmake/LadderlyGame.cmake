@@ -6,7 +6,8 @@
 #     ladderly.px8                the image library, packed from assets/*.png
 #     wav/                        the sound effects (data/wav/*.wav)
 #     help/                       the help pages (help/*.html)
-#     dat/                        every data/*.txt: vocabulary, puzzles and sound table
+#     dat/                        every data/*.txt (vocabulary, puzzles, sound table, SCOWL's
+#                                 notice) and sounds.dat, the sound table compiled by the build
 #     defaults/                   the settings an installer would write: this folder as
 #                                 "Directory", sound and splash screen on; the user's own
 #                                 settings win over them
@@ -26,6 +27,17 @@ install(TARGETS ladderly RUNTIME DESTINATION ${LADDERLY_GAME_DIR})
 
 file(GLOB LADDERLY_DATA_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*.txt)
 install(FILES ${LADDERLY_DATA_FILES} DESTINATION ${LADDERLY_GAME_DIR}/dat)
+
+# The sound table compiled as the game reads it, so a read-only installation has it ready.
+set(LADDERLY_SOUND_TABLE ${CMAKE_BINARY_DIR}/dat/sounds.dat)
+add_custom_command(OUTPUT ${LADDERLY_SOUND_TABLE}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/dat
+    COMMAND ladderly-tool sounds ${PROJECT_SOURCE_DIR}/data/sounds.txt ${LADDERLY_SOUND_TABLE}
+    DEPENDS ladderly-tool ${PROJECT_SOURCE_DIR}/data/sounds.txt
+    COMMENT "Compiling data/sounds.txt into sounds.dat"
+    VERBATIM)
+add_custom_target(ladderly_sound_table ALL DEPENDS ${LADDERLY_SOUND_TABLE})
+install(FILES ${LADDERLY_SOUND_TABLE} DESTINATION ${LADDERLY_GAME_DIR}/dat)
 
 file(GLOB LADDERLY_WAVE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/wav/*.wav)
 install(FILES ${LADDERLY_WAVE_FILES} DESTINATION ${LADDERLY_GAME_DIR}/wav)
@@ -88,4 +100,5 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION share/icons/hicolor)
 # Everything `cmake --install` copies, and nothing else: `make stage` and `make run` build this
 # target on a fresh clone, so whatever joins the installation must join it here too.
 add_custom_target(ladderly_installation)
-add_dependencies(ladderly_installation ladderly ladderly-tool ladderly_px8 ladderly_icons)
+add_dependencies(ladderly_installation ladderly ladderly-tool ladderly_px8 ladderly_icons
+                 ladderly_sound_table)

@@ -14,7 +14,7 @@ fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
 game=$root/usr/$game_dir
 [ -x "$root/usr/bin/ladderly" ] || fail "no launcher in bin/"
-for file in ladderly ladderly-tool dat/vocab.txt dat/puzzle.txt dat/sounds.txt; do
+for file in ladderly ladderly-tool dat/vocab.txt dat/puzzle.txt dat/sounds.txt dat/sounds.dat; do
     [ -f "$game/$file" ] || fail "no $file in the game folder"
 done
 [ -d "$game/wav" ] || fail "no wav folder"
