@@ -4,12 +4,13 @@ JOBS ?= $(shell nproc)
 BUILD := build/release
 ASAN_BUILD := build/asan
 FUZZ_BUILD := build/fuzz
+PACKAGE_BUILD := build/package
 STAGE := stage
 FUZZ_SECONDS ?= 60
 # Our own builds treat warnings as errors; a plain cmake (a packager's) does not.
 CONFIGURE := cmake -S . -DLADDERLY_WERROR=ON
 
-.PHONY: all deps build game stage run screenshot test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures sounds format
+.PHONY: all deps build game stage run screenshot package test test-release test-asan fuzz-build fuzz-check fuzz bench data pictures sounds format
 
 all: build
 
@@ -37,6 +38,19 @@ run: stage
 # The picture of the first screen the README shows.
 screenshot: stage
 	@./scripts/screenshot.sh $(STAGE) docs/screenshot.png
+
+# The Debian package, built as a packager would: no tests, Debian's hardening flags. Writes
+# ladderly_<version>_<arch>.deb here and lists what lintian says about it (failing on an error).
+HARDENING := DEB_BUILD_MAINT_OPTIONS=hardening=+all
+package: deps
+	@$(CONFIGURE) -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+	    -DCMAKE_CXX_FLAGS="$$($(HARDENING) dpkg-buildflags --get CPPFLAGS) $$($(HARDENING) dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)" >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	@rm -rf $(PACKAGE_BUILD)/deb
+	@cd $(PACKAGE_BUILD) && cpack -G DEB -B $(CURDIR)/$(PACKAGE_BUILD)/deb >/dev/null
+	@deb=$$(cd $(PACKAGE_BUILD)/deb && ls ladderly_*.deb) && cp $(PACKAGE_BUILD)/deb/$$deb . && \
+	    lintian --fail-on error --info $$deb && echo "Built $$deb"
 
 test-release: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
