@@ -12,8 +12,7 @@ cleanup() {
 }
 trap cleanup EXIT
 export XDG_CONFIG_HOME=$scratch/config XDG_CONFIG_DIRS=$scratch/xdg XDG_RUNTIME_DIR=$scratch/run
-# The instance lock lives in the temporary folder: a private one keeps a running game out.
-export TMPDIR=$scratch/tmp
+export TMPDIR=$scratch/tmp # the instance lock: a game running elsewhere must not answer
 mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$TMPDIR"
 fail() {
     echo "make run: $1" >&2

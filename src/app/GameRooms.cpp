@@ -7,12 +7,13 @@
 
 #include <memory>
 
-void RegisterGameRoom(const std::string& dataFolder, IGameDialogs* dialogs,
-                      const std::string& journalFile, bool resume) {
-    TWorld::SetGameRoomFactory([dataFolder, dialogs, journalFile, resume](const std::string& id) {
-        auto room = std::make_unique<TGameRoom>(id, dataFolder, dialogs);
-        room->Progress.Open(journalFile, resume);
-        return room;
+void RegisterGameRoom(const std::string& dataFolder, const std::string& userFolder,
+                      IGameDialogs* dialogs, const std::string& journalFile, bool resume) {
+    TWorld::SetGameRoomFactory(
+        [dataFolder, userFolder, dialogs, journalFile, resume](const std::string& id) {
+            auto room = std::make_unique<TGameRoom>(id, dataFolder, dialogs, userFolder);
+            room->Progress.Open(journalFile, resume);
+            return room;
     });
     SetSoundPlayer([](uint8_t kind) { PlaySound(kind); });
 }

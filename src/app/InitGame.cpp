@@ -3,11 +3,12 @@
 #include "base/Messages.h"
 #include "base/Util.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <ctime>
-#include <pwd.h>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace {
 
@@ -34,23 +35,22 @@ std::string ReadText(ISettingsStore& store, const std::string& key, const std::s
     return read.status == SettingStatus::Ok ? read.value : std::string();
 }
 
-std::string EnvironmentText(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
-// The user's home folder: $HOME, else the one the user database names.
-std::string HomeFolder() {
-    std::string home = EnvironmentText("HOME");
-    if (home.empty()) {
-        const passwd* entry = ::getpwuid(::getuid());
-        home = entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
-    }
-    return home;
-}
-
 std::string WithSeparator(const std::string& folder) {
     return !folder.empty() && folder.back() == '/' ? folder : folder + '/';
+}
+
+// A system installation is read-only to the users who play it.
+bool CanWrite(const std::string& folder) {
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return home;
+    }
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "/";
 }
 
 void ReadSettings(GameSettings& settings, ISettingsStore& store,
@@ -104,9 +104,12 @@ void LocateFolders(GameSettings& settings, ISettingsStore& store,
     settings.ProgramFolder = WithSeparator(settings.ProgramFolder);
     settings.DataFolder = settings.InstallFolder + "dat/";
     settings.WaveFolder = settings.ProgramFolder + "wav/";
-    settings.UserDataFolder =
-        ChooseUserDataFolder(settings.DataFolder, ::access(settings.DataFolder.c_str(), W_OK) == 0,
-                             EnvironmentText("XDG_DATA_HOME"), HomeFolder());
+    settings.UserDataFolder = CanWrite(settings.DataFolder)
+                                  ? settings.DataFolder
+                                  : UserFolder("XDG_DATA_HOME", ".local/share");
+    settings.ErrorLogFolder = CanWrite(settings.InstallFolder)
+                                  ? settings.InstallFolder
+                                  : UserFolder("XDG_STATE_HOME", ".local/state");
 }
 
 } // namespace
@@ -129,16 +132,13 @@ void InitSettings(GameSettings& settings, ISettingsStore& store,
     }
 }
 
-std::string ChooseUserDataFolder(const std::string& dataFolder, bool dataFolderWritable,
-                                 const std::string& xdgDataHome, const std::string& home) {
-    if (dataFolderWritable) {
-        return dataFolder;
-    }
-    // A relative XDG_DATA_HOME is invalid and ignored.
-    if (xdgDataHome.starts_with('/')) {
-        return WithSeparator(xdgDataHome) + "Ladderly/";
-    }
-    return home.empty() ? std::string() : WithSeparator(home) + ".local/share/Ladderly/";
+std::string UserFolder(const char* xdgVariable, const char* belowHome) {
+    const char* base = std::getenv(xdgVariable);
+    // The XDG base directory rules ignore a relative path.
+    const std::string folder = base != nullptr && base[0] == '/'
+                                   ? std::string(base)
+                                   : WithSeparator(HomeFolder()) + belowHome;
+    return WithSeparator(folder) + "Ladderly/";
 }
 
 void SaveSettings(const GameSettings& settings, ISettingsStore& store) noexcept {

@@ -25,9 +25,12 @@ struct GameSettings {
     std::string InstallFolder; // the installation: dat/, the help file and the error log
     std::string DataFolder;    // puzzles, vocabulary and sound table
     std::string WaveFolder;    // the sound effects
-    // Where this user's own files go: the DataFolder when it can be written (a staged folder),
-    // else $XDG_DATA_HOME/Ladderly/ ($HOME/.local/share/Ladderly/ without it).
+    // Where this user's own files go: the DataFolder when that folder can be written (a staged
+    // folder), else $XDG_DATA_HOME/Ladderly/. The game reads a data file from here when it
+    // exists and from DataFolder otherwise, and saves only here.
     std::string UserDataFolder;
+    // The error log's folder: InstallFolder when it can be written, else $XDG_STATE_HOME/Ladderly/.
+    std::string ErrorLogFolder;
     bool StartupFailed = false;
     bool SignalledRunningCopy = false; // start-up ended because another copy runs
 };
@@ -41,9 +44,10 @@ GameSettings& Settings();
 void InitSettings(GameSettings& settings, ISettingsStore& store,
                   const std::string& executableFolder, const std::vector<std::string>& arguments);
 
-// The UserDataFolder rule on given facts; home is the user's home folder.
-std::string ChooseUserDataFolder(const std::string& dataFolder, bool dataFolderWritable,
-                                 const std::string& xdgDataHome, const std::string& home);
+// "Ladderly/" in this user's XDG base folder: the one the environment variable names when it
+// holds an absolute path, else the folder belowHome in the home folder ($HOME, or the
+// password database's entry when it is unset).
+std::string UserFolder(const char* xdgVariable, const char* belowHome);
 
 // Writes the sound, splash-screen and resume choices back; faults are ignored.
 void SaveSettings(const GameSettings& settings, ISettingsStore& store) noexcept;

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         platform.CreateSettingsStore(programFolder + "/defaults");
     GameSettings& settings = Settings();
     InitSettings(settings, *store, programFolder, platform.Arguments());
-    SetErrorLogFolder(settings.InstallFolder);
+    SetErrorLogFolder(settings.ErrorLogFolder);
     platform.SetHelpFolder(settings.InstallFolder + "help");
 
     const std::unique_ptr<IInstanceLock> lock =
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
                                          : QtGameDialogs::Mode::Automatic);
         // Nor is it the player's game: it neither reads nor writes the progress journal.
         const bool keepProgress = !screenshot && !settings.UserDataFolder.empty();
-        RegisterGameRoom(settings.DataFolder, &dialogs,
+        RegisterGameRoom(settings.DataFolder, settings.UserDataFolder, &dialogs,
                          keepProgress ? settings.UserDataFolder + "progress.txt" : std::string(),
                          settings.Resume);
         TFormGame form(settings, Application());

@@ -1,5 +1,6 @@
 #include "base/ErrorLog.h"
 
+#include "base/LadderlyVersion.h"
 #include "base/Util.h"
 
 #include <sys/resource.h>
@@ -11,13 +12,12 @@
 #include <cstdio>
 #include <cxxabi.h>
 #include <fstream>
+#include <iostream>
 #include <memory>
 #include <sstream>
 #include <typeinfo>
 
 namespace {
-
-const char* const Version = "1.0.3";
 
 std::string& LogFolder() {
     static std::string folder;
@@ -110,12 +110,26 @@ void LogError(const std::exception& fault, const std::string& operation) {
         const MemoryStatus memory = ReadMemoryStatus();
         char load[8];
         std::snprintf(load, sizeof load, "%.3u", memory.load);
-        std::ofstream log(ErrorLogPath(), std::ios::app | std::ios::binary);
-        log << LocalTimeText("%y%m%d %H:%M:%S") << " v" << Version
-            << " 00000000 (00000000): " << ClassName(fault) << " in " << operation << " ("
-            << fault.what() << ")\n"
-            << "OS: " << GetPlatformText() << "; Memory load: " << load
-            << "%, Free P=" << memory.freePhysical << " V=" << memory.freeVirtual << "\n\n";
+        std::ostringstream entry;
+        entry << LocalTimeText("%y%m%d %H:%M:%S") << " v" << LADDERLY_VERSION
+              << " 00000000 (00000000): " << ClassName(fault) << " in " << operation << " ("
+              << fault.what() << ")\n"
+              << "OS: " << GetPlatformText() << "; Memory load: " << load
+              << "%, Free P=" << memory.freePhysical << " V=" << memory.freeVirtual << "\n\n";
+        bool written = false;
+        try {
+            if (!LogFolder().empty()) {
+                MakeUserFolder(LogFolder());
+            }
+            std::ofstream log(ErrorLogPath(), std::ios::app | std::ios::binary);
+            written = log && log << entry.str() && log.flush();
+        } catch (const std::exception&) {
+            // The entry goes to standard error below.
+        }
+        if (!written) {
+            std::cerr << "Ladderly: cannot write the error log \"" << ErrorLogPath() << "\":\n"
+                      << entry.str() << std::flush;
+        }
     } catch (...) {
         // Logging runs while a fault is being handled; it must not raise another.
     }

@@ -1,7 +1,9 @@
 #include "base/Util.h"
 
+#include <cerrno>
 #include <ctime>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <utility>
 
@@ -58,6 +60,21 @@ void SortStringList(std::vector<std::string>& list, const PositionLess& before) 
 bool DirectoryExists(const std::string& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::is_directory(path, error);
+}
+
+void MakeUserFolder(const std::string& folder) {
+    std::filesystem::path path;
+    for (const std::filesystem::path& part : std::filesystem::path(folder)) {
+        path /= part;
+        if (!part.empty() && ::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
+            throw std::filesystem::filesystem_error(
+                "Cannot create the folder", path, std::error_code(errno, std::generic_category()));
+        }
+    }
+    if (!DirectoryExists(folder)) {
+        throw std::filesystem::filesystem_error("Not a folder", folder,
+                                                std::make_error_code(std::errc::not_a_directory));
+    }
 }
 
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args) {

@@ -51,14 +51,21 @@ class TPuzzleCore {
     // Start word, end word, action line and hint line.
     static constexpr int LinesPerPuzzle = 4;
 
-    // dataFolder holds vocab.txt and puzzle.txt.
-    explicit TPuzzleCore(std::filesystem::path dataFolder = {});
+    // dataFolder holds vocab.txt and puzzle.txt as installed. userFolder, when given, holds
+    // this user's own copies: a file is read from there when it exists and from dataFolder
+    // otherwise, and saved only there. Without one, dataFolder's files are read and saved.
+    explicit TPuzzleCore(std::filesystem::path dataFolder = {},
+                         std::filesystem::path userFolder = {});
     virtual ~TPuzzleCore() = default;
     TPuzzleCore(const TPuzzleCore&) = delete;
     TPuzzleCore& operator=(const TPuzzleCore&) = delete;
 
     const std::filesystem::path& DataFolder() const { return DataFolder_; }
     void SetDataFolder(std::filesystem::path folder) { DataFolder_ = std::move(folder); }
+    // The file of that name a load reads: the user's copy when there is one.
+    std::filesystem::path ReadPath(std::string_view name) const;
+    // The file of that name a save writes, making the user's folder when it is missing.
+    std::filesystem::path SavePath(std::string_view name) const;
 
     // Vocabulary store.
     bool LoadVocabulary();
@@ -154,7 +161,8 @@ class TPuzzleCore {
 
     std::vector<std::string> Vocabulary;
     // Modification times of the files at their last load (FileDate's Time); none before the
-    // first load and after clearing.
+    // first load and after clearing. A load also reads when the file to read is another one
+    // than last time (a user's copy appeared or went).
     std::optional<int64_t> VocabFileDate;
     std::vector<TPuzzleLine> PuzzleLines;
     int32_t PuzzleCount = 0;
@@ -202,7 +210,6 @@ class TPuzzleCore {
     virtual void ShowSolverRow(int r);
 
   private:
-    std::filesystem::path FilePath(std::string_view name) const { return DataFolder_ / name; }
     bool HasPuzzle(int n) const;
     TPuzzleLine* FieldLine(int n, int f);
     int FirstPlayablePuzzle(int n) const;
@@ -226,4 +233,8 @@ class TPuzzleCore {
     std::string AskSuggestionWord(int r) const;
 
     std::filesystem::path DataFolder_;
+    std::filesystem::path UserFolder_;
+    // The files the last loads read.
+    std::filesystem::path VocabFileRead;
+    std::filesystem::path PuzzleFileRead;
 };

@@ -27,12 +27,13 @@ void TPuzzleCore::LoadGameData() {
 }
 
 bool TPuzzleCore::LoadPuzzles() {
-    const std::filesystem::path path = FilePath(PuzzleFileName);
+    const std::filesystem::path path = ReadPath(PuzzleFileName);
     const TFileDate date = FileDate(path);
-    if (!IsNewerThanLoaded(date, PuzzleFileDate)) {
+    if (!IsNewerThanLoaded(date, path == PuzzleFileRead ? PuzzleFileDate : std::nullopt)) {
         return false;
     }
     std::vector<std::string> lines = ReadTextLines(path);
+    PuzzleFileRead = path;
     PuzzleFileDate = date.Time;
     // The puzzle on the board is looked up again after the reread (the order changes), and the
     // one in the editor keeps its unsaved changes; so is the puzzle a new one returns to.
@@ -321,7 +322,7 @@ void TPuzzleCore::SavePuzzles() {
         for (const TPuzzleLine& line : PuzzleLines) {
             lines.push_back(line.Text);
         }
-        WriteLinesWithBackup(FilePath(PuzzleFileName), lines);
+        WriteLinesWithBackup(SavePath(PuzzleFileName), lines);
     }
     ClearGameData();
 }

@@ -65,9 +65,9 @@ std::string TrimBlanks(const std::string& text) {
 } // namespace
 
 TGameRoom::TGameRoom(const std::string& name, std::filesystem::path dataFolder,
-                     IGameDialogs* dialogs)
-    : TRoom(name), TPuzzleCore(std::move(dataFolder)), Random(std::random_device{}()),
-      Dialogs(dialogs) {
+                     IGameDialogs* dialogs, std::filesystem::path userFolder)
+    : TRoom(name), TPuzzleCore(std::move(dataFolder), std::move(userFolder)),
+      Random(std::random_device{}()), Dialogs(dialogs) {
     LoadGameData();
     ImageName = "screen";
     Caption = "Ladderly!";

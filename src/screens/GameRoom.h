@@ -64,10 +64,11 @@ inline constexpr int16_t LetterCursor = 1;
 
 class TGameRoom : public TRoom, public TPuzzleCore {
   public:
-    // Creates the room's controls and loads the vocabulary and the puzzles from dataFolder.
-    // dialogs (not owned) may be nullptr: the commands that need a dialog then say that it is
-    // not available.
-    TGameRoom(const std::string& name, std::filesystem::path dataFolder, IGameDialogs* dialogs);
+    // Creates the room's controls and loads the vocabulary and the puzzles from dataFolder, or
+    // this user's copies of them in userFolder (see TPuzzleCore). dialogs (not owned) may be
+    // nullptr: the commands that need a dialog then say that it is not available.
+    TGameRoom(const std::string& name, std::filesystem::path dataFolder, IGameDialogs* dialogs,
+              std::filesystem::path userFolder = {});
     ~TGameRoom() override;
 
     int16_t GetCursor(const std::string& boxName, int32_t x, int32_t y) override;

@@ -86,7 +86,7 @@ class GameAccessibilityTest : public ::testing::Test {
         install.Write("dat/puzzle.txt", "cat\ndog\nccc\n2=cot\ndog\ncat\nccc\n3=cot\n");
         settings.ProgramFolder = settings.InstallFolder = install.Path();
         settings.DataFolder = install.Path() + "dat/";
-        RegisterGameRoom(settings.DataFolder, nullptr);
+        RegisterGameRoom(settings.DataFolder, settings.DataFolder, nullptr);
         previous = QAccessible::installUpdateHandler(Record);
         SetScreenReaderActive(true);
     }

@@ -40,7 +40,7 @@ class GameSessionTest : public ::testing::Test {
         settings.ProgramFolder = install.Path();
         settings.InstallFolder = install.Path();
         settings.DataFolder = install.Path() + "dat/";
-        RegisterGameRoom(settings.DataFolder, nullptr);
+        RegisterGameRoom(settings.DataFolder, settings.DataFolder, nullptr);
     }
     void TearDown() override { TWorld::SetGameRoomFactory(nullptr); }
 

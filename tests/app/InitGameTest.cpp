@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -161,17 +162,41 @@ TEST_F(InitGameTest, MissingOrWrongTypedValuesGiveStartingGame) {
     EXPECT_EQ(settings.InstallFolder, temp.Path() + "dev/Ladderly/");
 }
 
-TEST_F(InitGameTest, ResumeAndTheUserDataFolder) {
-    EXPECT_FALSE(Start().Resume) << "settings from before it lack it";
+// Resume is read, missing in settings from before it. A writable installation keeps the user's
+// files (a staged game); a system installation, which the test running as nobody starts from a
+// Debian package, sends them to the XDG folders.
+TEST_F(InitGameTest, ResumeAndUserFolders) {
+    EXPECT_FALSE(Start().Resume);
     store.Set(GameKey, ResumeValue, 1);
     EXPECT_TRUE(Start().Resume);
 
     temp.MakeFolder("install/dat");
-    EXPECT_EQ(Start().UserDataFolder, install + "/dat/") << "a folder the user may write";
-    // Elsewhere the user's data folder; an XDG_DATA_HOME that is not absolute does not count.
-    EXPECT_EQ(ChooseUserDataFolder("/g/dat/", false, "/x/", "/h"), "/x/Ladderly/");
-    EXPECT_EQ(ChooseUserDataFolder("/g/", false, "x", "/h"), "/h/.local/share/Ladderly/");
-    EXPECT_EQ(ChooseUserDataFolder("/g/dat/", false, "", ""), "");
+    const GameSettings settings = Start();
+    EXPECT_EQ(settings.UserDataFolder, settings.DataFolder);
+    EXPECT_EQ(settings.ErrorLogFolder, settings.InstallFolder);
+
+    struct Case {
+        const char* xdg; // nullptr: unset
+        const char* home;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"/x/data", "/h", "/x/data/Ladderly/"},
+        {"/x/data/", "/h", "/x/data/Ladderly/"},
+        {"relative/data", "/h/", "/h/.local/share/Ladderly/"},
+        {nullptr, "/h", "/h/.local/share/Ladderly/"},
+    };
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    for (const Case& c : cases) {
+        if (c.xdg != nullptr) {
+            setenv("XDG_TEST_HOME", c.xdg, 1);
+        } else {
+            unsetenv("XDG_TEST_HOME");
+        }
+        setenv("HOME", c.home, 1);
+        EXPECT_EQ(UserFolder("XDG_TEST_HOME", ".local/share"), c.folder) << c.folder;
+    }
+    setenv("HOME", home.c_str(), 1);
 }
 
 TEST_F(InitGameTest, SaveSettingsWritesTheSwitches) {

@@ -42,6 +42,8 @@ TEST(LadderlyTool, StepAndUsage) {
         {{"--help"}, 0, nullptr},
         {{"step", "--help"}, 0, nullptr},
         {{"validate", "--help"}, 0, nullptr},
+        {{"sounds", "sounds.txt"}, 2, ""},
+        {{"sounds", "--help"}, 0, nullptr},
     };
     for (const Case& c : cases) {
         const ToolRun run = RunWith(c.args);

@@ -12,7 +12,7 @@ cmake --install "$build" --prefix "$stage" >/dev/null
 game=$stage/$2
 
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$scratch/config XDG_CONFIG_DIRS=$scratch/xdg
-# The instance lock lives in the temporary folder: a private one keeps a running game out.
+# A lock of its own (in TMPDIR): a game running elsewhere on the machine must not answer.
 export XDG_RUNTIME_DIR=$scratch/run TMPDIR=$scratch/tmp ASAN_OPTIONS=detect_leaks=0
 mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$TMPDIR"
 user_settings="$XDG_CONFIG_HOME/Tarn Software/Ladderly.conf"
