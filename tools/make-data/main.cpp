@@ -1,7 +1,9 @@
 // make-data: writes the vocab.txt and puzzle.txt the game ships, from Debian's scowl lists.
 
 #include "PuzzleMaker.h"
+#include "PuzzlePicker.h"
 #include "WordLists.h"
+#include "core/StepActions.h"
 
 #include "core/PuzzleCore.h"
 #include "core/TextFile.h"
@@ -9,10 +11,16 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <fstream>
+#include <cstdlib>
+#include <optional>
 #include <stdexcept>
 
 namespace {
 constexpr uint32_t Seed = 20261206;
+// Candidates made per puzzle wanted, for the picker to choose from.
+constexpr int PoolFactor = 4;
+constexpr int GentleCandidates = 40;
 
 // How many puzzles of each row count: most of 4 to 7 rows.
 const std::map<int, int> PuzzlesPerRows = {{3, 40}, {4, 90}, {5, 100}, {6, 100},
@@ -58,19 +66,53 @@ int Run(const std::filesystem::path& scowl, const std::filesystem::path& output)
     const std::vector<std::string> vocabulary = ReadScowlWords(scowl, VocabularyLevel);
     const std::vector<std::string> commonList = ReadCommonWords(scowl);
     const std::set<std::string> common(commonList.begin(), commonList.end());
+    const TRegionalWords regional = ReadRegionalWords(scowl);
     const TStepIndex index(vocabulary);
-    const TPuzzleRuleWords words{index, common};
+    const TPuzzleRuleWords words{index, common, regional};
+    std::set<std::string> board;
+    for (const std::string& word : common) {
+        if (IsBoardFit(word, regional)) {
+            board.insert(word);
+        }
+    }
+    std::vector<bool> familiar(index.Size(), false);
+    for (const std::string& word : ReadScowlWords(scowl, FamiliarLevel)) {
+        familiar[static_cast<size_t>(index.Find(word))] = true;
+    }
 
-    TPuzzleMaker maker(words, Seed);
-    std::vector<TMadePuzzle> puzzles = maker.Make(PuzzlesPerRows);
-    // The order the game sorts them into: fewer steps first, then shorter words.
-    std::stable_sort(puzzles.begin(), puzzles.end(), [](const auto& a, const auto& b) {
-        const auto key = [](const TMadePuzzle& made) {
-            const TLadderPuzzle& p = made.Puzzle;
-            return 15 * p.Codes.size() + p.Start.size() + p.End.size();
-        };
-        return key(a) < key(b);
-    });
+    TPuzzleMaker maker(words, board, familiar, Seed);
+    std::vector<TMadePuzzle> themed;
+    for (const TThemedPair& pair : ThemedPairs()) {
+        if (std::optional<TMadePuzzle> made = maker.MakeThemed(pair)) {
+            themed.push_back(std::move(*made));
+        }
+    }
+    std::map<int, std::vector<TMadePuzzle>> pools;
+    // DEVCACHE
+    if (std::getenv("DEVCACHE") && std::filesystem::exists(std::getenv("DEVCACHE"))) {
+        std::ifstream in(std::getenv("DEVCACHE"));
+        std::string s, e, c, h, l; double d; int th;
+        while (in >> s >> e >> c >> h >> d >> th) {
+            TMadePuzzle m; m.Puzzle = TLadderPuzzle::FromLines(s, e, c, h == "-" ? "" : h); m.HintLine = h == "-" ? "" : h; m.Difficulty = d; m.Themed = th;
+            pools[m.Puzzle.Rows()].push_back(m);
+        }
+    } else {
+    // Longest first: they need the rarest starts.
+    for (auto wanted = PuzzlesPerRows.rbegin(); wanted != PuzzlesPerRows.rend(); ++wanted) {
+        pools[wanted->first] =
+            maker.MakeWalks(wanted->first, wanted->second * PoolFactor, ActionCodes);
+        std::cerr << wanted->first << " rows: " << pools[wanted->first].size() << " candidates\n";
+    }
+    // Change steps only, for a gentle first puzzle.
+    for (TMadePuzzle& made : maker.MakeWalks(MinPuzzleRows, GentleCandidates, "C")) {
+        pools[MinPuzzleRows].push_back(std::move(made));
+    }
+    if (std::getenv("DEVCACHE")) {
+        std::ofstream out(std::getenv("DEVCACHE"));
+        for (auto& [r, pool] : pools) for (auto& m : pool) out << m.Puzzle.Start << ' ' << m.Puzzle.End << ' ' << m.Puzzle.Codes << ' ' << (m.HintLine.empty() ? "-" : m.HintLine) << ' ' << m.Difficulty << ' ' << m.Themed << '\n';
+    }
+    }
+    const std::vector<TMadePuzzle> puzzles = PickCollection(themed, pools, PuzzlesPerRows, Seed);
 
     std::vector<std::string> lines;
     for (const TMadePuzzle& made : puzzles) {
@@ -81,7 +123,8 @@ int Run(const std::filesystem::path& scowl, const std::filesystem::path& output)
     WriteFile(output / TPuzzleCore::VocabularyFileName, vocabulary);
     WriteFile(output / TPuzzleCore::PuzzleFileName, lines);
     std::cout << "make-data: " << vocabulary.size() << " words, " << puzzles.size()
-              << " puzzles in " << output.string() << '\n';
+              << " puzzles (" << themed.size() << " themed pairs made) in " << output.string()
+              << '\n';
     return 0;
 }
 } // namespace

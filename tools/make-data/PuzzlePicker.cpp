@@ -1,0 +1,239 @@
+#include "PuzzlePicker.h"
+
+#include "Difficulty.h"
+#include "core/StepActions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numeric>
+#include <random>
+#include <set>
+#include <stdexcept>
+
+namespace {
+constexpr int HillClimbSteps = 60000;
+// Kept above the rules' minimum so later edits by hand have room.
+constexpr int ActionMargin = 6;
+// Correlations beyond these gain nothing; the climb then serves the other groups.
+constexpr double GroupCorrelationGoal = 0.8;
+constexpr double OverallCorrelationGoal = 0.9;
+constexpr double BrokenRuleCost = 20;
+
+size_t Key(const TMadePuzzle& made) {
+    return made.Puzzle.Start.size() + made.Puzzle.End.size();
+}
+
+class TPicker {
+  public:
+    TPicker(std::vector<TMadePuzzle> candidates, const std::map<int, int>& perRows,
+            uint32_t seed)
+        : candidates_(std::move(candidates)), perRows_(perRows), random_(seed) {
+        for (size_t i = 0; i < candidates_.size(); ++i) {
+            pools_[candidates_[i].Puzzle.Rows()].push_back(i);
+        }
+    }
+
+    std::vector<TMadePuzzle> Pick(size_t themedCount) {
+        for (size_t i = 0; i < themedCount; ++i) {
+            const int rows = candidates_[i].Puzzle.Rows();
+            if (std::ssize(chosen_[rows]) < perRows_.at(rows) && WordsFree(i, candidates_.size())) {
+                Take(i);
+                fixed_.insert(i);
+            }
+        }
+        for (const auto& [rows, count] : perRows_) {
+            FillGroup(rows, count);
+        }
+        Climb();
+        std::vector<TMadePuzzle> collection;
+        for (const auto& [rows, count] : perRows_) {
+            for (const size_t i : Ordered(rows)) {
+                collection.push_back(candidates_[i]);
+            }
+        }
+        DebugReport();
+        if (Score() < 0) {
+            throw std::runtime_error("the candidates allow no collection that keeps the rules");
+        }
+        return collection;
+    }
+
+  private:
+    void DebugReport() const {
+        std::vector<TLadderPuzzle> puzzles; std::vector<double> difficulty;
+        for (const auto& [rows, count] : perRows_) {
+            std::vector<double> pos, d;
+            for (size_t i : Ordered(rows)) { pos.push_back(static_cast<double>(pos.size())); d.push_back(candidates_[i].Difficulty); puzzles.push_back(candidates_[i].Puzzle); difficulty.push_back(candidates_[i].Difficulty); }
+            fprintf(stderr, "group %d: %zu picked of %zu, corr %.3f\n", rows, chosen_.at(rows).size(), pools_.at(rows).size(), RankCorrelation(pos, d));
+        }
+        for (auto& p : GentleStartProblems(puzzles)) fprintf(stderr, "gentle: %s\n", p.c_str());
+        fprintf(stderr, "overall %.3f; actions", DifficultyCurve(puzzles, difficulty).Overall);
+        for (int a : actions_) fprintf(stderr, " %d", a);
+        fprintf(stderr, "\nscore %.3f\n", Score());
+    }
+    bool WordsFree(size_t in, size_t out) const {
+        for (const std::string* word : {&candidates_[in].Puzzle.Start, &candidates_[in].Puzzle.End}) {
+            const auto used = uses_.find(*word);
+            const int outUses = out < candidates_.size() && (candidates_[out].Puzzle.Start == *word ||
+                                                             candidates_[out].Puzzle.End == *word)
+                                    ? 1
+                                    : 0;
+            if (used != uses_.end() && used->second - outUses > 0) {
+                return false;
+            }
+        }
+        return candidates_[in].Puzzle.Start != candidates_[in].Puzzle.End;
+    }
+
+    void Count(size_t i, int change) {
+        const TMadePuzzle& made = candidates_[i];
+        uses_[made.Puzzle.Start] += change;
+        uses_[made.Puzzle.End] += change;
+        for (size_t a = 0; a < ActionCodes.size(); ++a) {
+            actions_[a] += made.Puzzle.Codes.find(ActionCodes[a]) != std::string::npos ? change : 0;
+        }
+    }
+
+    void Take(size_t i) {
+        chosen_[candidates_[i].Puzzle.Rows()].push_back(i);
+        Count(i, 1);
+    }
+
+    // The candidates whose difficulty stands as high among the pool as their word length.
+    void FillGroup(int rows, int count) {
+        const std::vector<size_t>& pool = pools_[rows];
+        std::vector<double> keys;
+        std::vector<double> difficulty;
+        for (const size_t i : pool) {
+            keys.push_back(static_cast<double>(Key(candidates_[i])));
+            difficulty.push_back(candidates_[i].Difficulty);
+        }
+        const std::vector<double> keyRanks = Ranks(keys);
+        const std::vector<double> difficultyRanks = Ranks(difficulty);
+        std::vector<size_t> order(pool.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            return std::abs(keyRanks[a] - difficultyRanks[a]) <
+                   std::abs(keyRanks[b] - difficultyRanks[b]);
+        });
+        for (const size_t k : order) {
+            const size_t i = pool[k];
+            if (std::ssize(chosen_[rows]) >= count) {
+                return;
+            }
+            if (!fixed_.contains(i) && WordsFree(i, candidates_.size())) {
+                Take(i);
+            }
+        }
+        if (std::ssize(chosen_[rows]) < count) {
+            throw std::runtime_error("too few candidates of " + std::to_string(rows) + " rows");
+        }
+    }
+
+    static std::vector<double> Ranks(const std::vector<double>& values) {
+        std::vector<size_t> order(values.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&values](size_t a, size_t b) { return values[a] < values[b]; });
+        std::vector<double> ranks(values.size());
+        for (size_t r = 0; r < order.size(); ++r) {
+            ranks[order[r]] = static_cast<double>(r) / static_cast<double>(order.size());
+        }
+        return ranks;
+    }
+
+    // The game's order within a row count: shorter words first, then (file order) easier.
+    std::vector<size_t> Ordered(int rows) const {
+        std::vector<size_t> group = chosen_.at(rows);
+        std::sort(group.begin(), group.end(), [this](size_t a, size_t b) {
+            const auto key = [this](size_t i) {
+                return std::make_tuple(Key(candidates_[i]), candidates_[i].Difficulty, i);
+            };
+            return key(a) < key(b);
+        });
+        return group;
+    }
+
+    // The rise of difficulty, capped at the goals, less a cost for each broken rule: negative
+    // while any rule is broken.
+    double Score() const {
+        int broken = 0;
+        for (const int uses : actions_) {
+            broken += std::max(0, MinPuzzlesPerAction + ActionMargin - uses);
+        }
+        std::vector<TLadderPuzzle> puzzles;
+        std::vector<double> difficulty;
+        double rise = 0;
+        for (const auto& [rows, count] : perRows_) {
+            std::vector<double> positions;
+            std::vector<double> groupDifficulty;
+            for (const size_t i : Ordered(rows)) {
+                positions.push_back(static_cast<double>(positions.size()));
+                groupDifficulty.push_back(candidates_[i].Difficulty);
+                puzzles.push_back(candidates_[i].Puzzle);
+                difficulty.push_back(candidates_[i].Difficulty);
+            }
+            const double correlation = RankCorrelation(positions, groupDifficulty);
+            broken += correlation < MinGroupCorrelation ? 1 : 0;
+            rise += std::min(correlation, GroupCorrelationGoal);
+        }
+        broken += static_cast<int>(GentleStartProblems(puzzles).size());
+        const TDifficultyCurve curve = DifficultyCurve(puzzles, difficulty);
+        broken += curve.Overall < MinOverallCorrelation ? 1 : 0;
+        rise += std::min(curve.Overall, OverallCorrelationGoal);
+        return rise - BrokenRuleCost * broken;
+    }
+
+    // Swaps a picked candidate for one of the same row count while the score does not fall.
+    void Climb() {
+        std::vector<int> groups;
+        for (const auto& [rows, count] : perRows_) {
+            groups.insert(groups.end(), static_cast<size_t>(count), rows);
+        }
+        double score = Score();
+        for (int step = 0; step < HillClimbSteps; ++step) {
+            const int rows = groups[random_() % groups.size()];
+            std::vector<size_t>& group = chosen_[rows];
+            const std::vector<size_t>& pool = pools_[rows];
+            const size_t at = random_() % group.size();
+            const size_t out = group[at];
+            const size_t in = pool[random_() % pool.size()];
+            if (fixed_.contains(out) ||
+                std::find(group.begin(), group.end(), in) != group.end() || !WordsFree(in, out)) {
+                continue;
+            }
+            Count(out, -1);
+            Count(in, 1);
+            group[at] = in;
+            const double next = Score();
+            if (next >= score) {
+                score = next;
+            } else {
+                group[at] = out;
+                Count(in, -1);
+                Count(out, 1);
+            }
+        }
+    }
+
+    std::vector<TMadePuzzle> candidates_;
+    std::map<int, int> perRows_;
+    std::map<int, std::vector<size_t>> pools_;  // candidate numbers by row count
+    std::map<int, std::vector<size_t>> chosen_; // picked candidate numbers by row count
+    std::set<size_t> fixed_;                    // themed picks, never swapped out
+    std::map<std::string, int> uses_;           // picks starting or ending at a word
+    std::array<int, 6> actions_ = {};           // picks using each action
+    std::mt19937 random_;
+};
+} // namespace
+
+std::vector<TMadePuzzle> PickCollection(const std::vector<TMadePuzzle>& themed,
+                                        const std::map<int, std::vector<TMadePuzzle>>& pools,
+                                        const std::map<int, int>& perRows, uint32_t seed) {
+    std::vector<TMadePuzzle> candidates = themed;
+    for (const auto& [rows, pool] : pools) {
+        candidates.insert(candidates.end(), pool.begin(), pool.end());
+    }
+    return TPicker(std::move(candidates), perRows, seed).Pick(themed.size());
+}
