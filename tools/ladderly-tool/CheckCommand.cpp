@@ -124,10 +124,8 @@ int CheckCommand(const std::vector<std::string>& arguments, std::istream&, std::
         }
         ++perHints[hints];
         difficulty.push_back(PuzzleDifficulty(*data.Index, familiar, puzzle));
-        for (const TThemedPair& pair : ThemedPairs()) {
-            if (pair.Start == puzzle.Start && pair.End == puzzle.End) {
-                ++perRelation[pair.Relation];
-            }
+        if (const TThemedPair* pair = FindThemedPair(puzzle.Start, puzzle.End)) {
+            ++perRelation[pair->Relation];
         }
     }
     for (const std::string& problem : GentleStartProblems(data.Puzzles)) {

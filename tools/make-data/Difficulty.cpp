@@ -112,8 +112,8 @@ std::vector<std::string> GentleStartProblems(const std::vector<TLadderPuzzle>& p
             }
         }
         if (fresh.size() > 1) {
-            problems.push_back("puzzle " + std::to_string(n) + " brings the new actions " +
-                               fresh + " together");
+            problems.push_back("puzzle " + std::to_string(n) + " brings the new actions " + fresh +
+                               " together");
         }
         if (!fresh.empty() && n > GentleStart) {
             problems.push_back("puzzle " + std::to_string(n) + " brings " + fresh +
@@ -122,7 +122,7 @@ std::vector<std::string> GentleStartProblems(const std::vector<TLadderPuzzle>& p
         met += fresh;
     }
     if (met.size() < ActionCodes.size()) {
-        problems.push_back("the collection never uses all six actions");
+        problems.push_back("not all six actions are used");
     }
     return problems;
 }

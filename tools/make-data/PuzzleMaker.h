@@ -45,7 +45,8 @@ class TPuzzleMaker {
     bool AddHints(TMadePuzzle& made);
     bool Accept(TMadePuzzle& made);
     void Enumerate(std::vector<WordId>& ladder, std::string& codes, size_t rows, WordId end,
-                   const std::vector<int>& toEnd, std::map<std::string, std::vector<WordId>>& found);
+                   const std::vector<int>& toEnd,
+                   std::map<std::string, std::vector<WordId>>& found);
 
     const TPuzzleRuleWords& words_;
     const std::vector<bool>& familiar_;

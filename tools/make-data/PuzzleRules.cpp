@@ -43,9 +43,9 @@ void CheckShownWords(const TPuzzleRuleWords& words, const TLadderPuzzle& puzzle,
         if (WordDecisions().Decides(word) || ListedWords().contains(word)) {
             problems.push_back(what + "a decided or listed word");
         } else if (words.Regional.Contains(word)) {
-            problems.push_back(what + (words.Regional.American.contains(word) ? "an American"
-                                                                              : "a British") +
-                               " spelling");
+            problems.push_back(
+                what + (words.Regional.American.contains(word) ? "an American" : "a British") +
+                " spelling");
         }
     }
 }
@@ -53,9 +53,8 @@ void CheckShownWords(const TPuzzleRuleWords& words, const TLadderPuzzle& puzzle,
 void CheckWithoutHints(const TPuzzleRuleWords& words, TLadderPuzzle puzzle,
                        std::vector<std::string>& problems) {
     puzzle.Hints.assign(puzzle.Hints.size(), std::string());
-    const TLadderSolutions solutions =
-        SolvePuzzle(words.Vocabulary, puzzle, MaxSolutionsWithoutHints + 1,
-                    MaxSolutionsWithoutHints + 1);
+    const TLadderSolutions solutions = SolvePuzzle(
+        words.Vocabulary, puzzle, MaxSolutionsWithoutHints + 1, MaxSolutionsWithoutHints + 1);
     if (solutions.Count > MaxSolutionsWithoutHints) {
         problems.push_back("more than " + std::to_string(MaxSolutionsWithoutHints) +
                            " solutions without the hints");

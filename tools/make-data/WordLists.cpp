@@ -194,6 +194,16 @@ const std::vector<TThemedPair>& ThemedPairs() {
     return pairs;
 }
 
+const TThemedPair* FindThemedPair(const std::string& start, const std::string& end) {
+    for (const TThemedPair& pair : ThemedPairs()) {
+        if ((pair.Start == start && pair.End == end) ||
+            (IsSymmetric(pair.Relation) && pair.Start == end && pair.End == start)) {
+            return &pair;
+        }
+    }
+    return nullptr;
+}
+
 std::vector<std::string> JsonStrings(std::string_view json) {
     std::vector<std::string> strings;
     for (size_t at = json.find('"'); at != std::string_view::npos; at = json.find('"', at + 1)) {
@@ -214,12 +224,10 @@ const std::set<std::string>& ListedWords() {
         std::set<std::string> listed;
         for (const std::string_view json : {NaughtyText, ProfaneText}) {
             for (std::string word : JsonStrings(json)) {
-                std::transform(word.begin(), word.end(), word.begin(), [](unsigned char c) {
-                    return static_cast<char>(std::tolower(c));
-                });
-                if (!word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
-                        return c >= 'a' && c <= 'z';
-                    })) {
+                std::transform(word.begin(), word.end(), word.begin(),
+                               [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+                if (!word.empty() && std::all_of(word.begin(), word.end(),
+                                                 [](char c) { return c >= 'a' && c <= 'z'; })) {
                     listed.insert(word);
                 }
             }

@@ -71,6 +71,12 @@ struct TThemedPair {
 };
 std::vector<TThemedPair> ParseThemedPairs(std::string_view text);
 const std::vector<TThemedPair>& ThemedPairs();
+// Opposites and two of a kind belong together in either order.
+inline bool IsSymmetric(std::string_view relation) {
+    return relation == "opposites" || relation == "kind";
+}
+// The pair a puzzle from start to end uses, or none.
+const TThemedPair* FindThemedPair(const std::string& start, const std::string& end);
 
 // The strings of a JSON array of strings, such as the public word lists.
 std::vector<std::string> JsonStrings(std::string_view json);
