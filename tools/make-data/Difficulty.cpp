@@ -39,7 +39,6 @@ double PuzzleDifficulty(const TStepIndex& index, const std::vector<bool>& famili
     return solutions > 0 ? std::log10(tries / solutions) : 0;
 }
 
-namespace {
 std::vector<double> Ranks(const std::vector<double>& values) {
     std::vector<size_t> order(values.size());
     std::iota(order.begin(), order.end(), 0);
@@ -58,7 +57,6 @@ std::vector<double> Ranks(const std::vector<double>& values) {
     }
     return ranks;
 }
-} // namespace
 
 double RankCorrelation(const std::vector<double>& x, const std::vector<double>& y) {
     if (x.size() != y.size() || x.size() < 2) {

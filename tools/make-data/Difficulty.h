@@ -14,6 +14,9 @@
 double PuzzleDifficulty(const TStepIndex& index, const std::vector<bool>& familiar,
                         const TLadderPuzzle& puzzle);
 
+// The 0-based rank of each value in ascending order; tied values share their mean rank.
+std::vector<double> Ranks(const std::vector<double>& values);
+
 // Spearman's rank correlation of two equally long series (tied values share their mean rank);
 // 0 when either series is constant or shorter than 2.
 double RankCorrelation(const std::vector<double>& x, const std::vector<double>& y);

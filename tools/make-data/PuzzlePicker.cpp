@@ -122,18 +122,6 @@ class TPicker {
         }
     }
 
-    static std::vector<double> Ranks(const std::vector<double>& values) {
-        std::vector<size_t> order(values.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(),
-                         [&values](size_t a, size_t b) { return values[a] < values[b]; });
-        std::vector<double> ranks(values.size());
-        for (size_t r = 0; r < order.size(); ++r) {
-            ranks[order[r]] = static_cast<double>(r) / static_cast<double>(order.size());
-        }
-        return ranks;
-    }
-
     // The game's order within a row count: shorter words first, then (file order) easier.
     std::vector<size_t> Ordered(int rows) const {
         std::vector<size_t> group = chosen_.at(rows);
