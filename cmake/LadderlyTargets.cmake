@@ -16,10 +16,14 @@ function(ladderly_add_subdirectories dir)
     endforeach()
 endfunction()
 
-# Strict warnings, as errors, for the project's own targets.
+# Strict warnings for the project's own targets; errors with LADDERLY_WERROR (the Makefile and CI
+# turn it on, so a packager's newer compiler does not break the build over a new warning).
 function(ladderly_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-                                             -Wno-sign-conversion -Wnon-virtual-dtor -Werror)
+                                             -Wno-sign-conversion -Wnon-virtual-dtor)
+    if(LADDERLY_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
     # GCC 12 at -O3 (Release) warns falsely inside std::string and std::vector copies.
     target_compile_options(${target} PRIVATE
         $<$<AND:$<CXX_COMPILER_ID:GNU>,$<CONFIG:Release>>:-Wno-restrict -Wno-array-bounds -Wno-stringop-overflow -Wno-stringop-overread>)
@@ -51,12 +55,12 @@ function(ladderly_include_root out_var folder)
 endfunction()
 
 # ladderly_library(NAME SOURCES... [LIBS ...]): a static library of the project's own code,
-# with the include root of its layer.
+# with the include root of its layer (and the generated headers, such as base/LadderlyVersion.h).
 function(ladderly_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
     ladderly_include_root(root ${CMAKE_CURRENT_SOURCE_DIR})
-    target_include_directories(${name} PUBLIC ${root})
+    target_include_directories(${name} PUBLIC ${root} ${CMAKE_BINARY_DIR}/generated)
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
     ladderly_warnings(${name})
 endfunction()

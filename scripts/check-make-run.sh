@@ -12,7 +12,8 @@ cleanup() {
 }
 trap cleanup EXIT
 export XDG_CONFIG_HOME=$scratch/config XDG_CONFIG_DIRS=$scratch/xdg XDG_RUNTIME_DIR=$scratch/run
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+export TMPDIR=$scratch/tmp # the instance lock: a game running elsewhere must not answer
+mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$TMPDIR"
 fail() {
     echo "make run: $1" >&2
     [ -f "$2" ] && cat "$2" >&2

@@ -15,6 +15,8 @@ packages=(
     fonts-liberation2
     desktop-file-utils appstream
     alsa-utils sox pulseaudio
+    at-spi2-core python3-pyatspi dbus xdotool qt6-base-private-dev
+    dpkg-dev file lintian
 )
 
 missing=()

@@ -2,7 +2,8 @@
 // a letter key to the frame that shows it (the cell drawn, the quiet check, the damage
 // flushed and painted), loading a puzzle with the whole board drawn, and the hidden solver on
 // the slowest shipped puzzle with its drawing and message pumping against the same search
-// without a screen. The tick budget is 55 ms.
+// without a screen, and what a screen reader's view adds to each tick. The tick budget is
+// 55 ms.
 
 #include "app/GraphicArea.h"
 #include "base/Messages.h"
@@ -12,6 +13,7 @@
 #include "graphics/PX8Lib.h"
 #include "platform/QtUserInterface.h"
 #include "screens/GameRoom.h"
+#include "screens/RoomReading.h"
 
 #include <QApplication>
 
@@ -118,6 +120,20 @@ void BM_LoadPuzzleAndDrawBoard(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadPuzzleAndDrawBoard)->Unit(benchmark::kMicrosecond);
+
+// What each tick costs while a screen reader listens: the room read and compared with the
+// reading of the tick before.
+void BM_ReadAndCompareRoom(benchmark::State& state) {
+    RoomOnScreen screen;
+    screen.room->LoadPuzzle(screen.PuzzleWithRows(10));
+    TRoomReading last = ReadRoom(screen.room);
+    for (auto _ : state) {
+        TRoomReading now = ReadRoom(screen.room);
+        benchmark::DoNotOptimize(CompareReadings(last, now));
+        last = std::move(now);
+    }
+}
+BENCHMARK(BM_ReadAndCompareRoom)->Unit(benchmark::kMicrosecond);
 
 // A puzzle core over the shipped data with puzzle n on the board, rows blank, as the room
 // loads it.

@@ -3,6 +3,7 @@
 #include "app/GameCursors.h"
 #include "app/GraphicArea.h"
 #include "app/TileBG.h"
+#include "base/LadderlyVersion.h"
 #include "base/Messages.h"
 #include "framework/FrameSet.h"
 #include "framework/GameWorld.h"
@@ -27,7 +28,7 @@
 
 namespace {
 
-constexpr char VersionText[] = "V1.0.3";
+constexpr char VersionText[] = "V" LADDERLY_VERSION;
 
 int64_t SystemMilliseconds() {
     using namespace std::chrono;

@@ -3,6 +3,9 @@
 #include "base/Messages.h"
 #include "base/Util.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <ctime>
 #include <stdexcept>
@@ -36,6 +39,20 @@ std::string WithSeparator(const std::string& folder) {
     return !folder.empty() && folder.back() == '/' ? folder : folder + '/';
 }
 
+// A system installation is read-only to the users who play it.
+bool CanWrite(const std::string& folder) {
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return home;
+    }
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "/";
+}
+
 void ReadSettings(GameSettings& settings, ISettingsStore& store,
                   const std::vector<std::string>& arguments) {
     settings.SoundEnabled = true;
@@ -43,6 +60,10 @@ void ReadSettings(GameSettings& settings, ISettingsStore& store,
     if (store.OpenKey(GameKey, true)) {
         settings.SoundEnabled = ReadSwitch(store, SoundValue);
         settings.SplashScreen = ReadSwitch(store, SplashValue);
+        // Added after the others, so older settings lack it.
+        settings.Resume =
+            store.ReadInteger(GameKey, ResumeValue).status != SettingStatus::Missing &&
+            ReadSwitch(store, ResumeValue);
     }
     for (const std::string& argument : arguments) {
         const std::string word = UpperCaseASCII(argument);
@@ -83,6 +104,12 @@ void LocateFolders(GameSettings& settings, ISettingsStore& store,
     settings.ProgramFolder = WithSeparator(settings.ProgramFolder);
     settings.DataFolder = settings.InstallFolder + "dat/";
     settings.WaveFolder = settings.ProgramFolder + "wav/";
+    settings.UserDataFolder = CanWrite(settings.DataFolder)
+                                  ? settings.DataFolder
+                                  : UserFolder("XDG_DATA_HOME", ".local/share");
+    settings.ErrorLogFolder = CanWrite(settings.InstallFolder)
+                                  ? settings.InstallFolder
+                                  : UserFolder("XDG_STATE_HOME", ".local/state");
 }
 
 } // namespace
@@ -105,11 +132,21 @@ void InitSettings(GameSettings& settings, ISettingsStore& store,
     }
 }
 
+std::string UserFolder(const char* xdgVariable, const char* belowHome) {
+    const char* base = std::getenv(xdgVariable);
+    // The XDG base directory rules ignore a relative path.
+    const std::string folder = base != nullptr && base[0] == '/'
+                                   ? std::string(base)
+                                   : WithSeparator(HomeFolder()) + belowHome;
+    return WithSeparator(folder) + "Ladderly/";
+}
+
 void SaveSettings(const GameSettings& settings, ISettingsStore& store) noexcept {
     try {
         if (store.OpenKey(GameKey, true)) {
             store.WriteInteger(GameKey, SoundValue, settings.SoundEnabled ? 1 : 0);
             store.WriteInteger(GameKey, SplashValue, settings.SplashScreen ? 1 : 0);
+            store.WriteInteger(GameKey, ResumeValue, settings.Resume ? 1 : 0);
         }
     } catch (...) {
         // The game is ending; nobody is left to tell.

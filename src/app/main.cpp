@@ -4,6 +4,7 @@
 
 #include "app/Main.h"
 #include "app/FormGame.h"
+#include "app/GameAccessibility.h"
 #include "app/GameRooms.h"
 #include "app/InitGame.h"
 #include "base/ErrorLog.h"
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
         platform.CreateSettingsStore(programFolder + "/defaults");
     GameSettings& settings = Settings();
     InitSettings(settings, *store, programFolder, platform.Arguments());
-    SetErrorLogFolder(settings.InstallFolder);
+    SetErrorLogFolder(settings.ErrorLogFolder);
     platform.SetHelpFolder(settings.InstallFolder + "help");
 
     const std::unique_ptr<IInstanceLock> lock =
@@ -73,9 +74,14 @@ int main(int argc, char** argv) {
         QtGameDialogs dialogs(settings.SplashScreen, Application().Title,
                               screenshot ? QtGameDialogs::Mode::Headless
                                          : QtGameDialogs::Mode::Automatic);
-        RegisterGameRoom(settings.DataFolder, &dialogs);
+        // Nor is it the player's game: it neither reads nor writes the progress journal.
+        const bool keepProgress = !screenshot && !settings.UserDataFolder.empty();
+        RegisterGameRoom(settings.DataFolder, settings.UserDataFolder, &dialogs,
+                         keepProgress ? settings.UserDataFolder + "progress.txt" : std::string(),
+                         settings.Resume);
         TFormGame form(settings, Application());
         form.SetGameDialogs(&dialogs);
+        TGameAccessibility::Install(form);
         lock->SetSignalHandler([&form] { form.BringToFront(); });
         if (!settings.StartupFailed) {
             status = RunGame(form, screenshot);

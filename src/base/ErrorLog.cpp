@@ -1,5 +1,8 @@
 #include "base/ErrorLog.h"
 
+#include "base/LadderlyVersion.h"
+#include "base/Util.h"
+
 #include <sys/resource.h>
 #include <sys/sysinfo.h>
 #include <sys/utsname.h>
@@ -7,16 +10,14 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 #include <cxxabi.h>
 #include <fstream>
+#include <iostream>
 #include <memory>
 #include <sstream>
 #include <typeinfo>
 
 namespace {
-
-const char* const Version = "1.0.3";
 
 std::string& LogFolder() {
     static std::string folder;
@@ -29,15 +30,6 @@ std::string ClassName(const std::exception& fault) {
     const std::unique_ptr<char, void (*)(void*)> plain(
         abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
     return status == 0 && plain ? std::string(plain.get()) : std::string(mangled);
-}
-
-std::string LocalTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%y%m%d %H:%M:%S", &local);
-    return text;
 }
 
 struct MemoryStatus {
@@ -118,11 +110,26 @@ void LogError(const std::exception& fault, const std::string& operation) {
         const MemoryStatus memory = ReadMemoryStatus();
         char load[8];
         std::snprintf(load, sizeof load, "%.3u", memory.load);
-        std::ofstream log(ErrorLogPath(), std::ios::app | std::ios::binary);
-        log << LocalTime() << " v" << Version << " 00000000 (00000000): " << ClassName(fault)
-            << " in " << operation << " (" << fault.what() << ")\n"
-            << "OS: " << GetPlatformText() << "; Memory load: " << load
-            << "%, Free P=" << memory.freePhysical << " V=" << memory.freeVirtual << "\n\n";
+        std::ostringstream entry;
+        entry << LocalTimeText("%y%m%d %H:%M:%S") << " v" << LADDERLY_VERSION
+              << " 00000000 (00000000): " << ClassName(fault) << " in " << operation << " ("
+              << fault.what() << ")\n"
+              << "OS: " << GetPlatformText() << "; Memory load: " << load
+              << "%, Free P=" << memory.freePhysical << " V=" << memory.freeVirtual << "\n\n";
+        bool written = false;
+        try {
+            if (!LogFolder().empty()) {
+                MakeUserFolder(LogFolder());
+            }
+            std::ofstream log(ErrorLogPath(), std::ios::app | std::ios::binary);
+            written = log && log << entry.str() && log.flush();
+        } catch (const std::exception&) {
+            // The entry goes to standard error below.
+        }
+        if (!written) {
+            std::cerr << "Ladderly: cannot write the error log \"" << ErrorLogPath() << "\":\n"
+                      << entry.str() << std::flush;
+        }
     } catch (...) {
         // Logging runs while a fault is being handled; it must not raise another.
     }

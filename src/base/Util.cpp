@@ -1,6 +1,9 @@
 #include "base/Util.h"
 
+#include <cerrno>
+#include <ctime>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <utility>
 
@@ -59,6 +62,21 @@ bool DirectoryExists(const std::string& path) {
     return !path.empty() && std::filesystem::is_directory(path, error);
 }
 
+void MakeUserFolder(const std::string& folder) {
+    std::filesystem::path path;
+    for (const std::filesystem::path& part : std::filesystem::path(folder)) {
+        path /= part;
+        if (!part.empty() && ::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
+            throw std::filesystem::filesystem_error(
+                "Cannot create the folder", path, std::error_code(errno, std::generic_category()));
+        }
+    }
+    if (!DirectoryExists(folder)) {
+        throw std::filesystem::filesystem_error("Not a folder", folder,
+                                                std::make_error_code(std::errc::not_a_directory));
+    }
+}
+
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args) {
     std::string result;
     const std::string_view* next = args.begin();
@@ -100,4 +118,12 @@ std::string LowerCaseASCII(std::string_view text) {
         }
     }
     return result;
+}
+
+std::string LocalTimeText(const char* format) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    return std::string(text, std::strftime(text, sizeof text, format, &local));
 }

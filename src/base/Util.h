@@ -1,6 +1,6 @@
 #pragma once
 // Small helpers shared by the game: the quicksort the solver relies on, text formatting and
-// case conversion, and a folder test.
+// case conversion, and folder helpers.
 
 #include <cstddef>
 #include <functional>
@@ -32,5 +32,12 @@ std::string FormatText(std::string_view pattern, std::initializer_list<std::stri
 std::string UpperCaseASCII(std::string_view text);
 std::string LowerCaseASCII(std::string_view text);
 
+// The current local time formatted as strftime does.
+std::string LocalTimeText(const char* format);
+
 // True when the path names an existing folder (symbolic links followed).
 bool DirectoryExists(const std::string& path);
+
+// Makes the folder and the missing ones on its way, each readable by its owner only (as the
+// XDG base directories ask); throws std::filesystem::filesystem_error when it cannot.
+void MakeUserFolder(const std::string& folder);

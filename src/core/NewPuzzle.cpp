@@ -141,6 +141,7 @@ void TPuzzleCore::CreateNewPuzzle() {
     if (!words || !CheckNewPuzzleWords(words->first, words->second)) {
         return;
     }
+    EditStartPuzzle = CurrentPuzzle;
     AppendNewPuzzle(words->first, words->second);
     SetEditMode(true);
     RememberEditStart(true);
@@ -149,7 +150,7 @@ void TPuzzleCore::CreateNewPuzzle() {
 }
 
 void TPuzzleCore::EditCurrentPuzzle() {
-    if (CurrentPuzzle < 1) {
+    if (!HasPuzzle(CurrentPuzzle)) {
         return;
     }
     SetEditMode(true);

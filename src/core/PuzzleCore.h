@@ -38,6 +38,12 @@ class TPuzzleCore {
         "You have created, modified or deleted one or more puzzles.\r\n"
         "Do you want to save these changes?\r\n"
         "(Click \"No\" to discard the changes.)";
+    // Put before the save question when the window closes in the middle of an edit.
+    static constexpr std::string_view UnacceptedEditNote =
+        "You are still editing a puzzle. Changes to it that have not been accepted will be "
+        "lost.\r\n\r\n";
+    static constexpr std::string_view CancelEditQuestion =
+        "Really discard the changes you have made to this puzzle?";
     static constexpr std::string_view LoadErrorsTitle =
         "Errors were found while loading. Not all puzzles are available for play.\r\n";
     static constexpr std::string_view VocabularyFileName = "vocab.txt";
@@ -45,14 +51,21 @@ class TPuzzleCore {
     // Start word, end word, action line and hint line.
     static constexpr int LinesPerPuzzle = 4;
 
-    // dataFolder holds vocab.txt and puzzle.txt.
-    explicit TPuzzleCore(std::filesystem::path dataFolder = {});
+    // dataFolder holds vocab.txt and puzzle.txt as installed. userFolder, when given, holds
+    // this user's own copies: a file is read from there when it exists and from dataFolder
+    // otherwise, and saved only there. Without one, dataFolder's files are read and saved.
+    explicit TPuzzleCore(std::filesystem::path dataFolder = {},
+                         std::filesystem::path userFolder = {});
     virtual ~TPuzzleCore() = default;
     TPuzzleCore(const TPuzzleCore&) = delete;
     TPuzzleCore& operator=(const TPuzzleCore&) = delete;
 
     const std::filesystem::path& DataFolder() const { return DataFolder_; }
     void SetDataFolder(std::filesystem::path folder) { DataFolder_ = std::move(folder); }
+    // The file of that name a load reads: the user's copy when there is one.
+    std::filesystem::path ReadPath(std::string_view name) const;
+    // The file of that name a save writes, making the user's folder when it is missing.
+    std::filesystem::path SavePath(std::string_view name) const;
 
     // Vocabulary store.
     bool LoadVocabulary();
@@ -73,6 +86,8 @@ class TPuzzleCore {
     std::string GetHint(int r) const;
     void SetHint(int r, std::string_view word);
     int NextHint(std::string& hint) const;
+    // Asks, writes and clears the data. An edit still open is cancelled first, so only
+    // accepted puzzles are written.
     void SavePuzzles();
     void ClearGameData();
 
@@ -134,8 +149,11 @@ class TPuzzleCore {
     bool AskToClearHint(int r);
     // Validates the board's puzzle; stores it and leaves edit mode, or shows the problems.
     bool AcceptEdit();
-    // Leaves edit mode, removing a new puzzle or restoring an edited one.
+    // Leaves edit mode, removing a new puzzle (the board goes back to the puzzle it showed
+    // before) or restoring an edited one.
     void CancelEdit();
+    // Asks before cancelling an edit that changed the puzzle; true when it was cancelled.
+    bool AskToCancelEdit();
     // The suggestion wizard for row r: the row's word when it is complete, otherwise the word
     // the designer types; every vocabulary word one step from it, grouped by action.
     void Suggest(int r) const;
@@ -143,7 +161,8 @@ class TPuzzleCore {
 
     std::vector<std::string> Vocabulary;
     // Modification times of the files at their last load (FileDate's Time); none before the
-    // first load and after clearing.
+    // first load and after clearing. A load also reads when the file to read is another one
+    // than last time (a user's copy appeared or went).
     std::optional<int64_t> VocabFileDate;
     std::vector<TPuzzleLine> PuzzleLines;
     int32_t PuzzleCount = 0;
@@ -161,11 +180,13 @@ class TPuzzleCore {
 
     // The editor: KeepRows keeps the typed rows when the puzzle is reloaded; NewPuzzle tells a
     // puzzle created for this edit; the start values are its action and hint lines (upper case)
-    // as they were when editing began.
+    // as they were when editing began; EditStartPuzzle is the puzzle the board showed before a
+    // new one was created.
     bool KeepRows = false;
     bool NewPuzzle = false;
     std::string EditStartActions;
     std::string EditStartHints;
+    int32_t EditStartPuzzle = 0;
 
     // Solution checking: RowStatus[1..RowCount] as judged by the last check; ShowMarks asks
     // the board to draw them; Solved is set when a playing player's ladder is complete and
@@ -189,7 +210,6 @@ class TPuzzleCore {
     virtual void ShowSolverRow(int r);
 
   private:
-    std::filesystem::path FilePath(std::string_view name) const { return DataFolder_ / name; }
     bool HasPuzzle(int n) const;
     TPuzzleLine* FieldLine(int n, int f);
     int FirstPlayablePuzzle(int n) const;
@@ -197,7 +217,24 @@ class TPuzzleCore {
     void RememberEditStart(bool newPuzzle);
     void StoreBoardActions();
     void KeepPuzzleOnBoard(std::vector<TPuzzleLine> onBoard);
+    // The start word, end word and action line of puzzle n, which tell it on the board; empty
+    // when there is no puzzle n.
+    std::vector<std::string> PuzzleWordsAndCodes(int n) const;
+    // The first puzzle whose leading fields equal the given ones (case and trailing controls
+    // aside); 0 when there is none.
+    int FindPuzzle(const std::vector<std::string>& fields) const;
+    // Puts the collection back as it was before the edit; returns the puzzle the board shows
+    // next.
+    int DiscardEdit();
+    // Appends a message for each hint of puzzle p that is not a vocabulary word of its row's
+    // length reached by valid steps from and to the neighbouring rows the puzzle fixes.
+    bool ValidateHints(int p, const std::string& codes, const std::string& name,
+                       std::string& errors) const;
     std::string AskSuggestionWord(int r) const;
 
     std::filesystem::path DataFolder_;
+    std::filesystem::path UserFolder_;
+    // The files the last loads read.
+    std::filesystem::path VocabFileRead;
+    std::filesystem::path PuzzleFileRead;
 };

@@ -223,21 +223,36 @@ bool TPuzzleCore::AcceptEdit() {
     return true;
 }
 
+int TPuzzleCore::DiscardEdit() {
+    if (!NewPuzzle) {
+        if (FieldLine(CurrentPuzzle, 3) != nullptr) {
+            FieldLine(CurrentPuzzle, 2)->Text = LowerCaseASCII(EditStartActions);
+            FieldLine(CurrentPuzzle, 3)->Text = LowerCaseASCII(EditStartHints);
+        }
+        return CurrentPuzzle;
+    }
+    NewPuzzle = false;
+    // The new puzzle is the one on the board, which a reread of the file keeps last.
+    if (FieldLine(CurrentPuzzle, 0) != nullptr) {
+        const auto first = PuzzleLines.begin() + (CurrentPuzzle - 1) * LinesPerPuzzle;
+        PuzzleLines.erase(first, first + LinesPerPuzzle);
+        --PuzzleCount;
+    }
+    // With no puzzle before it, or one the file lost meanwhile, the first playable one shows.
+    return EditStartPuzzle >= 1 ? EditStartPuzzle : 1;
+}
+
 void TPuzzleCore::CancelEdit() {
     SetEditMode(false);
-    if (NewPuzzle) {
-        // The new puzzle is the one on the board, which a reread of the file keeps last.
-        if (FieldLine(CurrentPuzzle, 0) != nullptr) {
-            const auto first = PuzzleLines.begin() + (CurrentPuzzle - 1) * LinesPerPuzzle;
-            PuzzleLines.erase(first, first + LinesPerPuzzle);
-            --PuzzleCount;
-        }
-        CurrentPuzzle = PuzzleCount;
-    } else if (FieldLine(CurrentPuzzle, 3) != nullptr) {
-        FieldLine(CurrentPuzzle, 2)->Text = LowerCaseASCII(EditStartActions);
-        FieldLine(CurrentPuzzle, 3)->Text = LowerCaseASCII(EditStartHints);
+    LoadPuzzle(DiscardEdit());
+}
+
+bool TPuzzleCore::AskToCancelEdit() {
+    if (PuzzleEdited() && !Confirm(std::string(MessageCaption), std::string(CancelEditQuestion))) {
+        return false;
     }
-    LoadPuzzle(CurrentPuzzle);
+    CancelEdit();
+    return true;
 }
 
 std::string TPuzzleCore::AskSuggestionWord(int r) const {

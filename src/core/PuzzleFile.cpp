@@ -27,20 +27,23 @@ void TPuzzleCore::LoadGameData() {
 }
 
 bool TPuzzleCore::LoadPuzzles() {
-    const std::filesystem::path path = FilePath(PuzzleFileName);
+    const std::filesystem::path path = ReadPath(PuzzleFileName);
     const TFileDate date = FileDate(path);
-    if (!IsNewerThanLoaded(date, PuzzleFileDate)) {
+    if (!IsNewerThanLoaded(date, path == PuzzleFileRead ? PuzzleFileDate : std::nullopt)) {
         return false;
     }
     std::vector<std::string> lines = ReadTextLines(path);
+    PuzzleFileRead = path;
     PuzzleFileDate = date.Time;
     // The puzzle on the board is looked up again after the reread (the order changes), and the
-    // one in the editor keeps its unsaved changes.
+    // one in the editor keeps its unsaved changes; so is the puzzle a new one returns to.
     std::vector<TPuzzleLine> onBoard;
     if (FieldLine(CurrentPuzzle, 0) != nullptr) {
         const auto first = PuzzleLines.begin() + (CurrentPuzzle - 1) * LinesPerPuzzle;
         onBoard.assign(first, first + LinesPerPuzzle);
     }
+    const std::vector<std::string> returnTo =
+        EditMode && NewPuzzle ? PuzzleWordsAndCodes(EditStartPuzzle) : std::vector<std::string>();
     PuzzleCount = static_cast<int32_t>(lines.size() / LinesPerPuzzle);
 
     // Groups with equal keys keep their file order.
@@ -63,6 +66,9 @@ bool TPuzzleCore::LoadPuzzles() {
         }
     }
     ValidateAllPuzzles();
+    if (!returnTo.empty()) {
+        EditStartPuzzle = FindPuzzle(returnTo);
+    }
     if (!onBoard.empty()) {
         KeepPuzzleOnBoard(std::move(onBoard));
     }
@@ -70,31 +76,22 @@ bool TPuzzleCore::LoadPuzzles() {
 }
 
 void TPuzzleCore::KeepPuzzleOnBoard(std::vector<TPuzzleLine> onBoard) {
-    // The file holds an edited puzzle as it was when editing began, and a new one not at all.
-    std::array<std::string, LinesPerPuzzle> wanted;
-    for (int f = 0; f < LinesPerPuzzle; ++f) {
-        wanted[static_cast<size_t>(f)] = onBoard[static_cast<size_t>(f)].Text;
+    // In play mode the board shows the words and codes; the file holds an edited puzzle as it
+    // was when editing began, and a new one not at all.
+    std::vector<std::string> wanted;
+    for (const TPuzzleLine& line : onBoard) {
+        wanted.push_back(line.Text);
     }
     if (EditMode) {
         wanted[2] = EditStartActions;
         wanted[3] = EditStartHints;
+    } else {
+        wanted.pop_back();
     }
-    const auto holdsWanted = [this, &wanted](int n) {
-        for (int f = 0; f < LinesPerPuzzle; ++f) {
-            if (!EqualNoCase(TrimControls(FieldLine(n, f)->Text),
-                             TrimControls(wanted[static_cast<size_t>(f)]))) {
-                return false;
-            }
-        }
-        return true;
-    };
-    int found = 0;
-    for (int n = 1; n <= PuzzleCount && found == 0 && !(EditMode && NewPuzzle); ++n) {
-        found = holdsWanted(n) ? n : 0;
-    }
+    int found = EditMode && NewPuzzle ? 0 : FindPuzzle(wanted);
     if (!EditMode) {
-        // A puzzle gone from the file leaves the number as it was.
-        CurrentPuzzle = found == 0 ? CurrentPuzzle : found;
+        // A puzzle gone from the file leaves the board to the one now at its number.
+        CurrentPuzzle = found != 0 ? found : std::min(CurrentPuzzle, PuzzleCount);
         return;
     }
     if (found == 0) {
@@ -108,6 +105,28 @@ void TPuzzleCore::KeepPuzzleOnBoard(std::vector<TPuzzleLine> onBoard) {
         }
     }
     CurrentPuzzle = found;
+}
+
+std::vector<std::string> TPuzzleCore::PuzzleWordsAndCodes(int n) const {
+    std::vector<std::string> fields;
+    for (int f = 0; f < 3 && HasPuzzle(n); ++f) {
+        fields.push_back(PuzzleField(n, f));
+    }
+    return fields;
+}
+
+int TPuzzleCore::FindPuzzle(const std::vector<std::string>& fields) const {
+    for (int n = 1; n <= PuzzleCount; ++n) {
+        bool same = true;
+        for (size_t f = 0; f < fields.size() && same; ++f) {
+            same = EqualNoCase(TrimControls(PuzzleField(n, static_cast<int>(f))),
+                               TrimControls(fields[f]));
+        }
+        if (same) {
+            return n;
+        }
+    }
+    return 0;
 }
 
 std::string TPuzzleCore::PuzzleField(int n, int f) const {
@@ -270,7 +289,8 @@ int TPuzzleCore::NextHint(std::string& hint) const {
         if (row == 0) {
             return 0;
         }
-        if (row >= 1 && row <= RowCount && row <= MaxRows) {
+        // The start and end words are never hints.
+        if (row >= 2 && row < RowCount && row <= MaxRows) {
             const std::string_view word = entry.substr(equals + 1);
             const std::string& board = Rows[static_cast<size_t>(row)];
             if (board.size() == word.size() && board != word) {
@@ -286,13 +306,23 @@ int TPuzzleCore::NextHint(std::string& hint) const {
 }
 
 void TPuzzleCore::SavePuzzles() {
-    if (PuzzlesModified && Confirm(std::string(MessageCaption), std::string(SaveQuestion))) {
+    // Closing in the middle of an edit keeps only what was accepted.
+    std::string question(SaveQuestion);
+    if (EditMode) {
+        if (CanAcceptEdit()) {
+            question.insert(0, UnacceptedEditNote);
+        }
+        // The screen is going away: only the data leaves edit mode.
+        TPuzzleCore::SetEditMode(false);
+        DiscardEdit();
+    }
+    if (PuzzlesModified && Confirm(std::string(MessageCaption), question)) {
         std::vector<std::string> lines;
         lines.reserve(PuzzleLines.size());
         for (const TPuzzleLine& line : PuzzleLines) {
             lines.push_back(line.Text);
         }
-        WriteLinesWithBackup(FilePath(PuzzleFileName), lines);
+        WriteLinesWithBackup(SavePath(PuzzleFileName), lines);
     }
     ClearGameData();
 }

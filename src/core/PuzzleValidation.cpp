@@ -1,13 +1,36 @@
-// Validation of TPuzzleCore: whether a puzzle's words are known and its action codes keep every
-// row within the length limits. Each failing puzzle gets exactly one message.
+// Validation of TPuzzleCore: whether a puzzle's words are known, its action codes keep every
+// row within the length limits and its hints fit its ladder. The first problem of the words and
+// codes is reported, then one message for each broken hint.
 
 #include "base/Messages.h"
 
 #include "core/PuzzleCore.h"
 
+#include <charconv>
+#include <map>
+
 namespace {
 std::string Number(int value) {
     return std::to_string(value);
+}
+
+// The row of a hint entry "row=word" and its word; row 0 when the entry is not of that form.
+std::pair<int, std::string> HintEntry(std::string_view entry) {
+    const size_t equals = entry.find('=');
+    int row = 0;
+    if (equals == std::string_view::npos ||
+        std::from_chars(entry.data(), entry.data() + equals, row).ptr != entry.data() + equals) {
+        return {0, {}};
+    }
+    const std::string word(entry.substr(equals + 1));
+    const bool letters =
+        !word.empty() && word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::string::npos;
+    return {letters ? row : 0, word};
+}
+
+// The display name of a code validation has already accepted.
+std::string ActionName(char code) {
+    return std::string(ActionNames[static_cast<size_t>(ActionIndex(code))]);
 }
 } // namespace
 
@@ -44,6 +67,11 @@ bool TPuzzleCore::ValidatePuzzle(int n, std::string& errors) const {
                   " steps. The maximum allowed is " + Number(MaxRows) + ".";
         return false;
     }
+    // Without a code the board would have a single row holding both words.
+    if (codeCount < 1) {
+        errors += "\r\n" + capitalName + " has 1 step. The minimum allowed is 2.";
+        return false;
+    }
     int length = static_cast<int>(start.size());
     if (length == 0 || length > MaxWordLength) {
         errors += "\r\nThe starting word of " + name + " has " + Number(length) +
@@ -72,7 +100,63 @@ bool TPuzzleCore::ValidatePuzzle(int n, std::string& errors) const {
                   " letters.";
         return false;
     }
-    return true;
+    return ValidateHints(p, codes, name, errors);
+}
+
+bool TPuzzleCore::ValidateHints(int p, const std::string& codes, const std::string& name,
+                                std::string& errors) const {
+    const std::string line = PuzzleField(p, 3);
+    if (line.empty()) {
+        return true;
+    }
+    const int last = static_cast<int>(codes.size()) + 1;
+    // The rows the puzzle fixes: the start and end words and the hinted rows.
+    std::map<int, std::string> fixed{{1, PuzzleField(p, 0)}, {last, PuzzleField(p, 1)}};
+    std::vector<int> lengths(static_cast<size_t>(last) + 1);
+    lengths[1] = static_cast<int>(fixed[1].size());
+    for (int r = 2; r <= last; ++r) {
+        lengths[static_cast<size_t>(r)] = lengths[static_cast<size_t>(r - 1)] +
+                                          ActionLengthChange(codes[static_cast<size_t>(r - 2)]);
+    }
+    std::vector<std::pair<int, std::string>> hints;
+    bool valid = true;
+    for (size_t start = 0, comma = 0; comma != std::string::npos; start = comma + 1) {
+        comma = line.find(',', start);
+        const std::string_view entry = std::string_view(line).substr(start, comma - start);
+        const auto [row, word] = HintEntry(entry);
+        if (row < 2 || row >= last) {
+            errors += "\r\nThe hint \"" + std::string(entry) + "\" of " + name +
+                      " is not a word for one of the rows between the starting and final words.";
+            valid = false;
+        } else if (fixed.emplace(row, word).second) {
+            hints.emplace_back(row, word);
+        }
+    }
+    for (const auto& [row, word] : hints) {
+        const std::string hint = "\r\nThe hint " + word + " for row " + Number(row) + " of " + name;
+        const char code = codes[static_cast<size_t>(row - 2)];
+        const char nextCode = codes[static_cast<size_t>(row - 1)];
+        const auto above = fixed.find(row - 1);
+        std::string problem;
+        if (!IsInVocabulary(word)) {
+            problem = " is not in the game vocabulary.";
+        } else if (const int length = lengths[static_cast<size_t>(row)];
+                   static_cast<int>(word.size()) != length) {
+            problem = " has " + Number(static_cast<int>(word.size())) +
+                      " letters, but the row needs " + Number(length) + ".";
+        } else if (above != fixed.end() && !IsValidStep(code, above->second, word)) {
+            problem = " is not reached from " + above->second + " by a valid \"" +
+                      ActionName(code) + "\" step.";
+        } else if (row + 1 == last && !IsValidStep(nextCode, word, fixed[last])) {
+            problem = " does not lead to " + fixed[last] + " by a valid \"" + ActionName(nextCode) +
+                      "\" step.";
+        }
+        if (!problem.empty()) {
+            errors += hint + problem;
+            valid = false;
+        }
+    }
+    return valid;
 }
 
 void TPuzzleCore::ValidateAllPuzzles() {

@@ -9,6 +9,16 @@ bool TPuzzleCore::CheckSolution(bool quiet) {
     bool ok = true;
     int unknown = 0;
     std::string list;
+    // A row above judged unknown or badly stepped still serves as the step's source.
+    const auto stepStatus = [this](int r) {
+        const bool bad =
+            r > 1 && RowStatus[static_cast<size_t>(r - 1)] != rsIncomplete &&
+            !IsValidStep(static_cast<size_t>(r - 1) < Actions.size()
+                             ? Actions[static_cast<size_t>(r - 1)]
+                             : ' ',
+                         Rows[static_cast<size_t>(r - 1)], Rows[static_cast<size_t>(r)]);
+        return bad ? rsBadStep : rsOK;
+    };
     for (int r = 1; r <= RowCount && r <= MaxRows; ++r) {
         const std::string& row = Rows[static_cast<size_t>(r)];
         uint8_t& status = RowStatus[static_cast<size_t>(r)];
@@ -19,13 +29,8 @@ bool TPuzzleCore::CheckSolution(bool quiet) {
             status = rsNotInVocabulary;
             ++unknown;
             list += ' ' + row;
-        } else if (r > 1 && RowStatus[static_cast<size_t>(r - 1)] != rsIncomplete &&
-                   !IsValidStep(static_cast<size_t>(r - 1) < Actions.size()
-                                    ? Actions[static_cast<size_t>(r - 1)]
-                                    : ' ',
-                                Rows[static_cast<size_t>(r - 1)], row)) {
-            // A row above judged unknown or badly stepped still serves as the step's source.
-            status = rsBadStep;
+        } else {
+            status = stepStatus(r);
         }
         if (status != rsOK) {
             solved = false;
@@ -43,7 +48,8 @@ bool TPuzzleCore::CheckSolution(bool quiet) {
             for (int r = 1; r <= RowCount && r <= MaxRows; ++r) {
                 if (RowStatus[static_cast<size_t>(r)] == rsNotInVocabulary) {
                     AddVocabularyWord(Rows[static_cast<size_t>(r)]);
-                    RowStatus[static_cast<size_t>(r)] = rsOK;
+                    // Now known, the word is judged by its step.
+                    RowStatus[static_cast<size_t>(r)] = stepStatus(r);
                 }
             }
             SaveVocabulary();

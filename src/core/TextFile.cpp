@@ -177,7 +177,7 @@ std::vector<std::string> SplitTextLines(std::string_view text) {
     return lines;
 }
 
-std::vector<std::string> ReadTextLines(const fs::path& path) {
+std::string ReadTextFile(const fs::path& path) {
     FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0) {
         ThrowFileError("Cannot open the file", path, errno);
@@ -202,7 +202,11 @@ std::vector<std::string> ReadTextLines(const fs::path& path) {
         }
         text.append(buffer, static_cast<size_t>(count));
     }
-    return SplitTextLines(text);
+    return text;
+}
+
+std::vector<std::string> ReadTextLines(const fs::path& path) {
+    return SplitTextLines(ReadTextFile(path));
 }
 
 void WriteLinesWithBackup(const fs::path& path, const std::vector<std::string>& lines) {

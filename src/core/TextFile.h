@@ -33,8 +33,11 @@ bool IsNewerThanLoaded(const TFileDate& date, const std::optional<int64_t>& load
 // line without a line end counts as a line.
 std::vector<std::string> SplitTextLines(std::string_view text);
 
-// Reads the whole file and splits it as SplitTextLines does. Throws
-// std::filesystem::filesystem_error when the file cannot be read or is not a regular file.
+// Reads the whole file as it is. Throws std::filesystem::filesystem_error when the file cannot
+// be read or is not a regular file.
+std::string ReadTextFile(const std::filesystem::path& path);
+
+// Reads the whole file and splits it as SplitTextLines does; throws as ReadTextFile does.
 std::vector<std::string> ReadTextLines(const std::filesystem::path& path);
 
 // Replaces the file at path by the lines, each followed by CR LF, keeping its permission bits.

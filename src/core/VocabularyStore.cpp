@@ -1,5 +1,5 @@
 // The vocabulary store of TPuzzleCore: vocab.txt is re-read only when its modification time has
-// grown, and written back with one backup.
+// grown, and written back with one backup; and where the data files are read and saved.
 
 #include "base/Util.h"
 #include "core/PuzzleCore.h"
@@ -7,15 +7,35 @@
 #include "core/VocabularyList.h"
 #include "core/WordText.h"
 
-TPuzzleCore::TPuzzleCore(std::filesystem::path dataFolder) : DataFolder_(std::move(dataFolder)) {}
+TPuzzleCore::TPuzzleCore(std::filesystem::path dataFolder, std::filesystem::path userFolder)
+    : DataFolder_(std::move(dataFolder)), UserFolder_(std::move(userFolder)) {}
+
+std::filesystem::path TPuzzleCore::ReadPath(std::string_view name) const {
+    if (!UserFolder_.empty()) {
+        std::filesystem::path copy = UserFolder_ / name;
+        if (FileDate(copy).State != FileState::Missing) {
+            return copy;
+        }
+    }
+    return DataFolder_ / name;
+}
+
+std::filesystem::path TPuzzleCore::SavePath(std::string_view name) const {
+    if (UserFolder_.empty()) {
+        return DataFolder_ / name;
+    }
+    MakeUserFolder(UserFolder_.string());
+    return UserFolder_ / name;
+}
 
 bool TPuzzleCore::LoadVocabulary() {
-    const std::filesystem::path path = FilePath(VocabularyFileName);
+    const std::filesystem::path path = ReadPath(VocabularyFileName);
     const TFileDate date = FileDate(path);
-    if (!IsNewerThanLoaded(date, VocabFileDate)) {
+    if (!IsNewerThanLoaded(date, path == VocabFileRead ? VocabFileDate : std::nullopt)) {
         return false;
     }
     std::vector<std::string> lines = ReadTextLines(path);
+    VocabFileRead = path;
     VocabFileDate = date.Time;
     Vocabulary = BuildVocabularyList(std::move(lines));
     return true;
@@ -30,5 +50,5 @@ void TPuzzleCore::AddVocabularyWord(std::string_view word) {
 }
 
 void TPuzzleCore::SaveVocabulary() {
-    WriteLinesWithBackup(FilePath(VocabularyFileName), Vocabulary);
+    WriteLinesWithBackup(SavePath(VocabularyFileName), Vocabulary);
 }

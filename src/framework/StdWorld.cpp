@@ -5,6 +5,7 @@
 #include "base/TarnStd.h"
 #include "framework/IGameWindow.h"
 #include "framework/IGraphicArea.h"
+#include "framework/ISceneObserver.h"
 #include "framework/StdRoom.h"
 #include "framework/TimerScript.h"
 
@@ -277,6 +278,7 @@ bool TStdWorld::GoRoom(const std::string& id) {
         }
         SetBusy(false);
         UpdateCursor();
+        TellObserver();
         return true;
     } catch (...) {
         HandleFault("GoRoom");
@@ -315,6 +317,7 @@ void TStdWorld::Tick(int32_t elapsed) {
     }
     // The clock keeps going even when a room's script failed.
     Time = WrappingAdd(Time, elapsed);
+    TellObserver();
 }
 
 void TStdWorld::GameMouseDown(uint8_t button, uint8_t shift, int32_t x, int32_t y) {
@@ -340,6 +343,7 @@ void TStdWorld::GameMouseDown(uint8_t button, uint8_t shift, int32_t x, int32_t 
     } catch (...) {
         HandleFault("GameMouseDown");
     }
+    TellObserver();
 }
 
 int TStdWorld::ViewMouseMove(uint8_t, int32_t x, int32_t y) {
@@ -380,6 +384,7 @@ void TStdWorld::ViewMouseUp(uint8_t, uint8_t, int32_t x, int32_t y) {
     } catch (...) {
         HandleFault("ViewMouseUp");
     }
+    TellObserver();
 }
 
 void TStdWorld::KeyDown(uint16_t key, uint8_t shift) {
@@ -390,6 +395,7 @@ void TStdWorld::KeyDown(uint16_t key, uint8_t shift) {
     } catch (...) {
         HandleFault("KeyDown");
     }
+    TellObserver();
 }
 
 void TStdWorld::KeyUp(uint16_t key, uint8_t shift) {
@@ -399,5 +405,34 @@ void TStdWorld::KeyUp(uint16_t key, uint8_t shift) {
         }
     } catch (...) {
         HandleFault("KeyUp");
+    }
+    TellObserver();
+}
+
+bool TStdWorld::ClickBox(const std::string& name) {
+    bool clicked = false;
+    try {
+        THitBox* box = CurrentRoom == nullptr ? nullptr : CurrentRoom->FindHitBox(name);
+        // A box that takes the mouse reacts to where it is pressed: only script boxes click.
+        if (!IsInputBlocked() && box != nullptr && box->Enabled && !box->CapturesMouse) {
+            Captured = nullptr;
+            clicked = true;
+            box->Click();
+        }
+    } catch (...) {
+        HandleFault("ClickBox");
+    }
+    TellObserver();
+    return clicked;
+}
+
+void TStdWorld::TellObserver() {
+    if (Observer == nullptr) {
+        return;
+    }
+    try {
+        Observer->SceneChanged();
+    } catch (...) {
+        HandleFault("SceneChanged");
     }
 }

@@ -16,6 +16,7 @@
 
 class IGameWindow;
 class IGraphicArea;
+class ISceneObserver;
 class TPX8ImageData;
 class TStdRoom;
 
@@ -92,6 +93,15 @@ class TStdWorld {
     void KeyDown(uint16_t key, uint8_t shift);
     void KeyUp(uint16_t key, uint8_t shift);
 
+    // Clicks the current room's script box of that name as a mouse press on it does (for a
+    // player who cannot point): nothing while input is blocked, for a disabled box or for one
+    // that takes the mouse. True when clicked.
+    bool ClickBox(const std::string& name);
+
+    // The observer (not owned) told after every key, mouse press and release, tick, clicked box
+    // and change of room; nullptr for none.
+    void SetObserver(ISceneObserver* observer) { Observer = observer; }
+
     // Asks whether to quit; when a quit is already requested, closes the main window at once.
     void ReportProblem(const std::string& message);
 
@@ -136,6 +146,7 @@ class TStdWorld {
     void EnterRoom(const std::string& id);
     void BindHandlers(TStdRoom* room);
     void SetGraphicAreaCursor(int16_t cursor);
+    void TellObserver();
 
     TIDList Rooms;
     TRoomStack RoomStack;
@@ -148,6 +159,7 @@ class TStdWorld {
     THitBox* HotBox = nullptr;
     IGraphicArea* GraphicArea;
     IGameWindow* Window = nullptr;
+    ISceneObserver* Observer = nullptr;
     TControlHook ControlHandler;
     TScriptHook ScriptHandler;
     TCursorHook CursorHandler;

@@ -41,7 +41,8 @@ inline constexpr uint16_t Right = 0x27;
 inline constexpr uint16_t Down = 0x28;
 inline constexpr uint16_t Insert = 0x2D;
 inline constexpr uint16_t Delete = 0x2E;
+inline constexpr uint16_t Add = 0x6B; // the keypad "+"; also any other key that types "+"
 inline constexpr uint16_t F1 = 0x70;
-inline constexpr uint16_t OemPlus = 0xBB;  // the "=" key, "+" with Shift
+inline constexpr uint16_t OemPlus = 0xBB;  // the key that types "="
 inline constexpr uint16_t OemMinus = 0xBD; // the "-" key
 } // namespace VirtualKey

@@ -21,7 +21,7 @@ constexpr KeyPair namedKeys[] = {
     {Qt::Key_Left, VirtualKey::Left},       {Qt::Key_Up, VirtualKey::Up},
     {Qt::Key_Right, VirtualKey::Right},     {Qt::Key_Down, VirtualKey::Down},
     {Qt::Key_Insert, VirtualKey::Insert},   {Qt::Key_Delete, VirtualKey::Delete},
-    {Qt::Key_Equal, VirtualKey::OemPlus},   {Qt::Key_Plus, VirtualKey::OemPlus},
+    {Qt::Key_Equal, VirtualKey::OemPlus},   {Qt::Key_Plus, VirtualKey::Add},
     {Qt::Key_Minus, VirtualKey::OemMinus},  {Qt::Key_Underscore, VirtualKey::OemMinus},
 };
 

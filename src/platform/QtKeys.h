@@ -1,6 +1,7 @@
 #pragma once
 // Qt's key codes and modifiers translated into the Windows virtual-key codes and ShiftState
-// bits the game works with.
+// bits the game works with. Qt names a symbol key by the character it types on the user's
+// layout, so "+" and "=" keep their codes whichever of them needs Shift.
 
 #include <QKeyEvent>
 

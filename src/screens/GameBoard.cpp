@@ -47,12 +47,13 @@ constexpr int32_t CursorHeight = 25;
 
 void TGameRoom::LayoutBoard() {
     const int n = RowCount;
-    if (EditMode) {
-        BoardWidth = MaxWordLength;
-    } else {
+    // The board's area holds words of up to MaxWordLength letters; a longer word of a flagged
+    // puzzle is cut there.
+    BoardWidth = MaxWordLength;
+    if (!EditMode) {
         BoardWidth = 0;
         for (int r = 1; r <= n; ++r) {
-            BoardWidth = std::max(BoardWidth, RowLength(r));
+            BoardWidth = std::max(BoardWidth, std::min(RowLength(r), MaxWordLength));
         }
     }
     const int32_t width = (BoardWidth - 1) * LetterPitch + 138;
@@ -97,7 +98,8 @@ void TGameRoom::DrawRow(TPX8ImageData* surface, int r) {
 }
 
 void TGameRoom::DrawCell(TPX8ImageData* surface, int r, int c) {
-    if (surface == nullptr || LetterTiles == nullptr || r < 1 || r > MaxRows || c < 1) {
+    if (surface == nullptr || LetterTiles == nullptr || r < 1 || r > MaxRows || c < 1 ||
+        c > BoardWidth) {
         return;
     }
     const std::string& row = Rows[static_cast<size_t>(r)];

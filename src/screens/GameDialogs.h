@@ -2,15 +2,18 @@
 // The game room's modal dialogs as the room sees them: the puzzle selector, the vocabulary
 // editor and the About box. The Qt dialogs implement it; room tests use a scripted fake.
 
+#include "core/ProgressJournal.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 // One line of the puzzle selector: "<rows> <START> <END>" and the puzzle number it stands for,
-// negated by the dialog when the player deletes the entry.
+// negated by the dialog when the player deletes the entry, and the player's mark on it.
 struct TSelectorEntry {
     std::string Text;
     int32_t Value = 0;
+    PuzzleMark Mark = PuzzleMark::None;
 };
 
 namespace SelectorResult {

@@ -65,9 +65,9 @@ std::string TrimBlanks(const std::string& text) {
 } // namespace
 
 TGameRoom::TGameRoom(const std::string& name, std::filesystem::path dataFolder,
-                     IGameDialogs* dialogs)
-    : TRoom(name), TPuzzleCore(std::move(dataFolder)), Random(std::random_device{}()),
-      Dialogs(dialogs) {
+                     IGameDialogs* dialogs, std::filesystem::path userFolder)
+    : TRoom(name), TPuzzleCore(std::move(dataFolder), std::move(userFolder)),
+      Random(std::random_device{}()), Dialogs(dialogs) {
     LoadGameData();
     ImageName = "screen";
     Caption = "Ladderly!";
@@ -99,6 +99,8 @@ void TGameRoom::AddControls() {
     for (const char* name : EditBoxOrder) {
         addButtonBox(name);
     }
+    AddFrameSet(std::make_unique<TFrameSet>(BadgeName, TPoint{BadgeX, BadgeY}, 2, BadgeFrameHeight,
+                                            BadgeName));
     THitBox* board = AddHitBox(std::make_unique<TControlBox>("board", TRect{}));
     board->SetEnabled(false);
     board->SetCursor(CursorAskRoom);
@@ -118,7 +120,7 @@ void TGameRoom::Enter(const std::string& previousRoom) {
     EditMode = false;
     BoardGraphics = std::make_unique<THotImage>("laddgfx");
     LetterTiles = std::make_unique<THotImage>("letters");
-    LoadPuzzle(1);
+    LoadPuzzle(Progress.FirstPuzzle(*this));
     PuzzlesModified = false;
 }
 
@@ -127,6 +129,7 @@ void TGameRoom::FreeGraphics(bool final) {
     BoardGraphics.reset();
     LetterTiles.reset();
     if (final) {
+        Progress.GameEnding(*this);
         SavePuzzles();
         // The data is gone now: a second final call must neither ask nor write.
         PuzzlesModified = false;
@@ -142,6 +145,7 @@ void TGameRoom::DrawContents(TPX8ImageData* surface) {
         surface->FillRect({BoardGeometry::ButtonColumn, 0, BoardGeometry::ButtonColumn + 450, 326},
                           0);
     }
+    Progress.ShowBadge(*this, *FindFrameSet(BadgeName));
     TRoom::DrawContents(surface);
     DrawAllRows(surface);
 }
@@ -230,8 +234,12 @@ void TGameRoom::RunScript(const std::string& script, const std::string& param) {
         GiveHint();
     } else if (script == "start") {
         KeepRows = false;
-        LoadPuzzles();
-        StartOver();
+        // A reread may renumber or drop the puzzle on the board: show the one now named.
+        if (LoadPuzzles() && !EditMode) {
+            LoadPuzzle(CurrentPuzzle);
+        } else {
+            StartOver();
+        }
         // The editor keeps the rows typed from now on again.
         KeepRows = EditMode;
     } else if (script == "new") {
@@ -247,7 +255,7 @@ void TGameRoom::RunScript(const std::string& script, const std::string& param) {
     }
 }
 
-void TGameRoom::KeyEvent(uint16_t key, uint8_t shift, bool down) {
+void TGameRoom::KeyEvent(uint16_t key, uint8_t, bool down) {
     if (!down) {
         return;
     }
@@ -284,7 +292,7 @@ void TGameRoom::KeyEvent(uint16_t key, uint8_t shift, bool down) {
         break;
     default:
         if (CurrentPuzzle > 0) {
-            BoardKeys(key, shift);
+            BoardKeys(key);
         }
         break;
     }
@@ -375,6 +383,7 @@ void TGameRoom::NotAvailable(const std::string& what) {
 
 void TGameRoom::ShowCheckResult(bool newlySolved, bool quiet) {
     if (newlySolved) {
+        Progress.PuzzleWon(*this);
         PlayRoomSound(SoundKind::Solved);
         StartWinAnimation();
     } else if (!quiet) {
@@ -403,4 +412,5 @@ void TGameRoom::StartSolver() {
         throw;
     }
     Solving = false;
+    Progress.SolverFinished(*this);
 }

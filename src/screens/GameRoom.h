@@ -11,6 +11,7 @@
 #include "framework/StdRoom.h"
 #include "graphics/HotImage.h"
 #include "platform/InputCodes.h"
+#include "screens/PuzzleProgress.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -44,7 +45,7 @@ inline constexpr uint8_t CursorColour = 128;
 inline constexpr uint8_t EraseColour = 255;
 } // namespace BoardGeometry
 
-// Function keys and the "=" and "-" keys by their virtual-key codes.
+// Function keys and the keys that type "=", "+" and "-" by their virtual-key codes.
 namespace RoomKey {
 inline constexpr uint16_t F1 = VirtualKey::F1;
 inline constexpr uint16_t F2 = VirtualKey::F1 + 1;
@@ -54,6 +55,7 @@ inline constexpr uint16_t F6 = VirtualKey::F1 + 5;
 inline constexpr uint16_t F11 = VirtualKey::F1 + 10;
 inline constexpr uint16_t F12 = VirtualKey::F1 + 11;
 inline constexpr uint16_t Equals = VirtualKey::OemPlus;
+inline constexpr uint16_t Plus = VirtualKey::Add;
 inline constexpr uint16_t Minus = VirtualKey::OemMinus;
 } // namespace RoomKey
 
@@ -62,10 +64,11 @@ inline constexpr int16_t LetterCursor = 1;
 
 class TGameRoom : public TRoom, public TPuzzleCore {
   public:
-    // Creates the room's controls and loads the vocabulary and the puzzles from dataFolder.
-    // dialogs (not owned) may be nullptr: the commands that need a dialog then say that it is
-    // not available.
-    TGameRoom(const std::string& name, std::filesystem::path dataFolder, IGameDialogs* dialogs);
+    // Creates the room's controls and loads the vocabulary and the puzzles from dataFolder, or
+    // this user's copies of them in userFolder (see TPuzzleCore). dialogs (not owned) may be
+    // nullptr: the commands that need a dialog then say that it is not available.
+    TGameRoom(const std::string& name, std::filesystem::path dataFolder, IGameDialogs* dialogs,
+              std::filesystem::path userFolder = {});
     ~TGameRoom() override;
 
     int16_t GetCursor(const std::string& boxName, int32_t x, int32_t y) override;
@@ -120,6 +123,9 @@ class TGameRoom : public TRoom, public TPuzzleCore {
     // Chooses random puzzles and the win sprite's bounces; tests seed it.
     std::mt19937 Random;
 
+    // The player's marks on the puzzles; the game's start-up opens its journal.
+    TPuzzleProgress Progress;
+
   protected:
     void ShowCheckResult(bool newlySolved, bool quiet) override;
     bool SolverStopped() const override;
@@ -128,17 +134,17 @@ class TGameRoom : public TRoom, public TPuzzleCore {
   private:
     void AddControls();
     void FreeWinSprite();
-    void BoardKeys(uint16_t key, uint8_t shift);
+    void BoardKeys(uint16_t key);
     void GiveHint();
     void StartSolver();
     void PressAfterWin();
     void ShowAbout(bool pause);
     void EditVocabulary();
     void NotAvailable(const std::string& what);
-    // Edit mode: the commands of the edit buttons, and the "=" and "-" keys choosing one.
+    // Edit mode: the commands of the edit buttons, and the "=", "+" and "-" keys choosing one.
     void RunEditScript(const std::string& script, const std::string& param);
     void ChooseActionButton(const std::string& button);
-    void ActionKey(uint16_t key, uint8_t shift);
+    void ActionKey(uint16_t key);
     void LayoutBoard();
     int RandomBetween(int low, int high);
     // The world's display surface, or nullptr.

@@ -45,7 +45,7 @@ void TGameRoom::RunEditScript(const std::string& script, const std::string& para
             AcceptEdit();
         }
     } else if (script == "cancl") {
-        CancelEdit();
+        AskToCancelEdit();
     } else if (script == "suggest") {
         Suggest(r);
     }
@@ -73,8 +73,8 @@ void TGameRoom::ChooseActionButton(const std::string& button) {
     }
 }
 
-void TGameRoom::ActionKey(uint16_t key, uint8_t shift) {
-    const char which = key == RoomKey::Minus ? '-' : ((shift & ShiftState::Shift) != 0 ? '+' : '=');
+void TGameRoom::ActionKey(uint16_t key) {
+    const char which = key == RoomKey::Minus ? '-' : (key == RoomKey::Plus ? '+' : '=');
     if (const char code = ActionKeyCode(CursorRow, which)) {
         RunScript("action", "act" + LowerCaseASCII(std::string(1, code)) + "btn");
     }

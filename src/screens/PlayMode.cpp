@@ -51,6 +51,7 @@ void TGameRoom::LoadPuzzle(int n) {
 
 void TGameRoom::StartOver() {
     Solved = false;
+    Progress.PuzzleStarted();
     FreeWinSprite();
     CancelScript(ScriptKind::Animate);
     if (!(EditMode && KeepRows)) {
@@ -116,6 +117,7 @@ void TGameRoom::GiveHint() {
     if (r > 0) {
         Rows[static_cast<size_t>(r)] = hint;
         DrawRow(Display(), r);
+        Progress.HintGiven();
     }
     UpdateButtons();
 }
@@ -127,6 +129,7 @@ void TGameRoom::SelectPuzzle() {
     }
     int32_t position = 0;
     std::vector<TSelectorEntry> entries = BuildSelectorEntries(*this, position);
+    Progress.MarkEntries(*this, entries);
     // Asked first: the outcome needs the position the selector hands back.
     int result = Dialogs->ExecuteSelector(entries, position);
     result = ApplySelectorOutcome(*this, entries, result, position);
@@ -136,24 +139,15 @@ void TGameRoom::SelectPuzzle() {
         if (PuzzleCount == 0) {
             LoadPuzzle(0);
         }
-    } else {
-        if (result == SelectorResult::Play && PuzzleHasErrors(CurrentPuzzle)) {
-            result = Confirm(std::string(MessageCaption),
-                             "The puzzle you selected has errors and is not available for play. "
-                             "Do you wish to edit it instead?")
-                         ? SelectorResult::Edit
-                         : SelectorResult::Close;
-        }
-        if (result == SelectorResult::Edit) {
-            EditCurrentPuzzle();
-        } else if (result == SelectorResult::Play) {
-            LoadPuzzle(CurrentPuzzle);
-        }
+    } else if (result == SelectorResult::Edit) {
+        EditCurrentPuzzle();
+    } else if (result == SelectorResult::Play) {
+        LoadPuzzle(CurrentPuzzle);
     }
     GetUserInterface().ProcessPendingMessages();
 }
 
-void TGameRoom::BoardKeys(uint16_t key, uint8_t shift) {
+void TGameRoom::BoardKeys(uint16_t key) {
     const int n = RowCount;
     int col = CursorColumn;
     int row = CursorRow;
@@ -207,10 +201,11 @@ void TGameRoom::BoardKeys(uint16_t key, uint8_t shift) {
         col = 0;
         break;
     case RoomKey::Equals:
+    case RoomKey::Plus:
     case RoomKey::Minus:
         // The action keys choose an edit button; the buttons are disabled in play mode.
         if (EditMode) {
-            ActionKey(key, shift);
+            ActionKey(key);
         }
         col = 0;
         break;
@@ -257,7 +252,9 @@ void TGameRoom::BoardKeys(uint16_t key, uint8_t shift) {
 
     HideCheckMarks();
 
-    if (col >= 1 && row >= 2 && (row < n || (EditMode && row == n)) && RowLength(row) >= col) {
+    // Cells past the board's width (of a word too long for the board) take no cursor.
+    if (col >= 1 && col <= BoardWidth && row >= 2 && (row < n || (EditMode && row == n)) &&
+        RowLength(row) >= col) {
         TPX8ImageData* display = Display();
         DrawCursor(display, false);
         CursorColumn = col;

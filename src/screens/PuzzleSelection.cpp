@@ -1,8 +1,15 @@
 #include "screens/PuzzleSelection.h"
 
+#include "base/Messages.h"
 #include "base/Util.h"
 
 #include <string>
+
+namespace {
+constexpr const char* FlaggedPlayQuestion =
+    "The puzzle you selected has errors and is not available for play. Do you wish to edit it "
+    "instead?";
+} // namespace
 
 std::vector<TSelectorEntry> BuildSelectorEntries(const TPuzzleCore& core, int32_t& position) {
     std::vector<TSelectorEntry> entries;
@@ -22,7 +29,16 @@ int ApplySelectorOutcome(TPuzzleCore& core, const std::vector<TSelectorEntry>& e
                          int32_t position) {
     if ((result == SelectorResult::Play || result == SelectorResult::Edit) && position >= 1 &&
         position <= static_cast<int32_t>(entries.size())) {
-        core.CurrentPuzzle = entries[position - 1].Value;
+        const int chosen = entries[position - 1].Value;
+        // Asked before the choice is taken, so that "No" leaves the board's puzzle current.
+        if (result == SelectorResult::Play && core.PuzzleHasErrors(chosen)) {
+            result = Confirm(std::string(TPuzzleCore::MessageCaption), FlaggedPlayQuestion)
+                         ? SelectorResult::Edit
+                         : SelectorResult::Close;
+        }
+        if (result != SelectorResult::Close) {
+            core.CurrentPuzzle = chosen;
+        }
     }
     bool deleted = false;
     for (const TSelectorEntry& entry : entries) {

@@ -13,7 +13,8 @@
 // its value. position receives the entry of the current puzzle (0 when there is none).
 std::vector<TSelectorEntry> BuildSelectorEntries(const TPuzzleCore& core, int32_t& position);
 
-// Applies the selector's outcome: Play and Edit make the selected entry's puzzle current;
+// Applies the selector's outcome: Play and Edit make the selected entry's puzzle current (Play
+// on a puzzle with errors asks whether to edit it instead; "No" turns it into Close);
 // every entry with a negative value is deleted, and the collection renumbered. Deleting the
 // current puzzle turns Close into Play, so the puzzle that takes its place is loaded. Returns
 // the result to dispatch on.

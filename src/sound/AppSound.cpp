@@ -1,6 +1,9 @@
 #include "sound/AppSound.h"
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -19,6 +22,31 @@ bool NeedsCompiling(const std::filesystem::path& text, const std::filesystem::pa
         return true;
     }
     return std::filesystem::last_write_time(compiled) < std::filesystem::last_write_time(text);
+}
+
+// The records of the sound table. A newer text is compiled into the folder when it can be
+// written (a staged game), else into memory, so the game never writes into a system
+// installation; any other fault leaves the table empty, as sound never stops a start.
+TObfText ReadSoundTable(const std::filesystem::path& folder) {
+    const std::filesystem::path text = folder / "sounds.txt";
+    const std::filesystem::path compiled = folder / "sounds.dat";
+    try {
+        if (!NeedsCompiling(text, compiled)) {
+            return TObfText(compiled.string());
+        }
+        if (::access(folder.c_str(), W_OK) == 0) {
+            try {
+                TObfText::Compile(text.string(), compiled.string(), SoundLineFilter);
+                return TObfText(compiled.string());
+            } catch (const std::exception&) {
+                // Compiled in memory instead.
+            }
+        }
+        std::ifstream source(text, std::ios::binary);
+        return TObfText(TObfText::CompileText(source, SoundLineFilter));
+    } catch (const std::exception&) {
+        return TObfText(std::vector<std::uint8_t>());
+    }
 }
 
 std::uint16_t SoundNumberOfKind(int kind) {
@@ -41,12 +69,7 @@ TAppSound::TAppSound(IWaveDoneTarget& owner, IWaveOutput& output, bool soundEnab
         throw std::logic_error("the sound component exists already");
     }
     Manager->SetFolder(waveFolder);
-    const std::filesystem::path text = std::filesystem::path(dataFolder) / "sounds.txt";
-    const std::filesystem::path compiled = std::filesystem::path(dataFolder) / "sounds.dat";
-    if (NeedsCompiling(text, compiled)) {
-        TObfText::Compile(text.string(), compiled.string(), SoundLineFilter);
-    }
-    TObfText records(compiled.string());
+    TObfText records = ReadSoundTable(dataFolder);
     std::uint16_t number = 0;
     // Stops also at a length byte of 255, which is never passed.
     std::size_t before = 0;

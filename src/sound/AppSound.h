@@ -26,9 +26,10 @@ bool SoundLineFilter(std::string& line);
 // Owns the sound table and the manager.
 class TAppSound {
   public:
-    // Starts the manager (enabled as asked, if a device exists) on the wave folder, compiles
-    // dataFolder's "sounds.txt" into "sounds.dat" when the text is newer, and reads the table
-    // from "sounds.dat". Raises std::runtime_error when the compiled file cannot be written.
+    // Starts the manager (enabled as asked, if a device exists) on the wave folder and reads the
+    // table from dataFolder's "sounds.dat", compiling "sounds.txt" first when the text is newer:
+    // into "sounds.dat" when the folder can be written, else into memory. A table that cannot
+    // be read at all is empty.
     TAppSound(IWaveDoneTarget& owner, IWaveOutput& output, bool soundEnabled,
               const std::string& waveFolder, const std::string& dataFolder);
     // Stops the sound that plays and frees every sound.

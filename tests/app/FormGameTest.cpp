@@ -4,6 +4,7 @@
 #include "app/ShowWindow.h"
 #include "app/TileBG.h"
 #include "app/WindowKit.h"
+#include "base/LadderlyVersion.h"
 #include "fakes/FakeUserInterface.h"
 #include "framework/GameWorld.h"
 #include "framework/StdRoom.h"
@@ -95,7 +96,7 @@ TEST_F(FormGameTest, ShowsTheScreenRoomInItsBorderOverTheTiledBackground) {
     EXPECT_EQ(std::vector<QObject*>(children.begin(), children.end()), expected);
     EXPECT_EQ(form.size(), QSize(466, 342));
     EXPECT_EQ(form.gfxaGame->geometry(), QRect(0, 0, 466, 342));
-    EXPECT_EQ(form.lblVersion->text(), "V1.0.3");
+    EXPECT_EQ(form.lblVersion->text(), "V" LADDERLY_VERSION);
     EXPECT_TRUE(form.lblVersion->isHidden());
     EXPECT_EQ(form.gfxaGame->GetCursorId(), -1);
 

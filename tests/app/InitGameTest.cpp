@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -137,6 +138,7 @@ TEST_F(InitGameTest, MissingOrWrongTypedValuesGiveStartingGame) {
         {GameKey, SplashValue, std::string("yes"), "Invalid data type for 'SplashScreen'"},
         {GameKey, DirectoryValue, int32_t{3}, "Invalid data type for 'Directory'"},
         {CompanyKey, DevHomeValue, int32_t{3}, "Invalid data type for 'DevHome'"},
+        {GameKey, ResumeValue, std::string("on"), "Invalid data type for 'Resume'"},
     };
     for (const Case& c : cases) {
         Reset();
@@ -160,12 +162,50 @@ TEST_F(InitGameTest, MissingOrWrongTypedValuesGiveStartingGame) {
     EXPECT_EQ(settings.InstallFolder, temp.Path() + "dev/Ladderly/");
 }
 
-TEST_F(InitGameTest, SaveSettingsWritesBothSwitches) {
+// Resume is read, missing in settings from before it. A writable installation keeps the user's
+// files (a staged game); a system installation, which the test running as nobody starts from a
+// Debian package, sends them to the XDG folders.
+TEST_F(InitGameTest, ResumeAndUserFolders) {
+    EXPECT_FALSE(Start().Resume);
+    store.Set(GameKey, ResumeValue, 1);
+    EXPECT_TRUE(Start().Resume);
+
+    temp.MakeFolder("install/dat");
+    const GameSettings settings = Start();
+    EXPECT_EQ(settings.UserDataFolder, settings.DataFolder);
+    EXPECT_EQ(settings.ErrorLogFolder, settings.InstallFolder);
+
+    struct Case {
+        const char* xdg; // nullptr: unset
+        const char* home;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"/x/data", "/h", "/x/data/Ladderly/"},
+        {"/x/data/", "/h", "/x/data/Ladderly/"},
+        {"relative/data", "/h/", "/h/.local/share/Ladderly/"},
+        {nullptr, "/h", "/h/.local/share/Ladderly/"},
+    };
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    for (const Case& c : cases) {
+        if (c.xdg != nullptr) {
+            setenv("XDG_TEST_HOME", c.xdg, 1);
+        } else {
+            unsetenv("XDG_TEST_HOME");
+        }
+        setenv("HOME", c.home, 1);
+        EXPECT_EQ(UserFolder("XDG_TEST_HOME", ".local/share"), c.folder) << c.folder;
+    }
+    setenv("HOME", home.c_str(), 1);
+}
+
+TEST_F(InitGameTest, SaveSettingsWritesTheSwitches) {
     GameSettings settings = Start();
     settings.SoundEnabled = false;
     SaveSettings(settings, store);
     EXPECT_EQ(*store.Find(GameKey, SoundValue), FakeSettingsStore::Value(int32_t{0}));
     EXPECT_EQ(*store.Find(GameKey, SplashValue), FakeSettingsStore::Value(int32_t{1}));
+    EXPECT_EQ(*store.Find(GameKey, ResumeValue), FakeSettingsStore::Value(int32_t{0}));
 
     // Failures are silent.
     FakeSettingsStore broken;

@@ -108,6 +108,7 @@ TEST(PuzzleEditing, DeleteRow) {
 TEST(PuzzleEditing, NewPuzzleAcrossAReread) {
     Designer d;
     TPuzzleCore& core = d.core;
+    core.LoadPuzzle(2);
     d.ui.AnswerInput("dot zzz");
     core.CreateNewPuzzle();
     ASSERT_EQ(core.CurrentPuzzle, 3);
@@ -129,6 +130,7 @@ TEST(PuzzleEditing, NewPuzzleAcrossAReread) {
     EXPECT_EQ(core.CurrentPuzzle, 5);
     EXPECT_EQ(d.Lines(5), "dot/zzz/CCCCCCCCC/");
     core.CancelEdit();
+    EXPECT_EQ(core.CurrentPuzzle, 3) << "back to the puzzle shown before, renumbered";
     EXPECT_EQ(core.PuzzleCount, 4);
     EXPECT_EQ(core.PuzzleLines.size(), 16u);
     EXPECT_EQ(d.Lines(1) + " " + d.Lines(2) + " " + d.Lines(3) + " " + d.Lines(4),
@@ -138,7 +140,7 @@ TEST(PuzzleEditing, NewPuzzleAcrossAReread) {
 
 // An edited puzzle keeps its unsaved rows and hints when the file is reread, wherever the new
 // order puts it, and is appended when the file lost it; in play mode the board's puzzle is
-// followed to its new number.
+// followed to its new number, and when it is gone no number past the collection remains.
 TEST(PuzzleEditing, EditedPuzzleAcrossRereads) {
     Designer d;
     TPuzzleCore& core = d.core;
@@ -168,127 +170,175 @@ TEST(PuzzleEditing, EditedPuzzleAcrossRereads) {
     EXPECT_EQ(core.CurrentPuzzle, 3) << "the board's puzzle in play mode";
     d.RewritePuzzles("bat\nbit\nc\n\n");
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(core.CurrentPuzzle, 3) << "a puzzle gone from the file";
+    EXPECT_EQ(core.CurrentPuzzle, 1) << "a puzzle gone from the file";
+    core.CurrentPuzzle = 2;
+    core.EditCurrentPuzzle();
+    EXPECT_FALSE(core.EditMode) << "no puzzle to edit";
 }
 
-// Random designer sessions using only enabled commands: the board stays laid out by its codes,
-// other puzzles never change, cancel restores the collection exactly and accept stores a valid
-// puzzle or changes nothing.
+// Random designer sessions using only enabled commands, a few edits each, and the window closed
+// at the end, often in the middle of an edit: the board stays laid out by its codes, other
+// puzzles never change, cancel restores the collection exactly (asking first after a change),
+// accept stores a valid puzzle or changes nothing, and closing writes only accepted puzzles.
 TEST(PuzzleEditing, RandomSessions) {
     std::mt19937 random(2026);
     const auto pick = [&random](int low, int high) {
         return std::uniform_int_distribution(low, high)(random);
     };
-    for (int session = 0; session < 400; ++session) {
+    const auto text = [](const std::vector<TPuzzleLine>& lines) {
+        std::string joined;
+        for (const TPuzzleLine& line : lines) {
+            joined += line.Text + "\r\n";
+        }
+        return joined;
+    };
+    int acceptedEdits = 0;
+    int savedMidEdit = 0;
+    for (int session = 0; session < 300; ++session) {
         Designer d;
         TPuzzleCore& core = d.core;
-        const bool fresh = pick(0, 1) == 1;
-        if (fresh) {
-            const char* const pairs[] = {"cat dog", "bit cots", "a abcdefg", "abcdefg cat"};
-            d.ui.AnswerInput(pairs[pick(0, 3)]);
-            core.CreateNewPuzzle();
-        } else {
-            core.LoadPuzzle(pick(1, 2));
-            core.EditCurrentPuzzle();
-        }
-        ASSERT_TRUE(core.EditMode);
-        const int current = core.CurrentPuzzle;
-        const std::vector<TPuzzleLine> before = core.PuzzleLines;
-        const std::string start = core.Rows[1];
-        const std::string end = core.Rows[static_cast<size_t>(core.RowCount)];
-        for (int step = 0; step < 40; ++step) {
-            const int r = pick(2, core.RowCount);
-            switch (pick(0, 7)) {
-            case 0:
-                if (const char code = "ACMRSX"[pick(0, 5)]; core.CanChooseAction(r, code)) {
-                    core.ChooseAction(r, code);
-                }
-                break;
-            case 1:
-                if (const char code = core.ActionKeyCode(r, "=+-"[pick(0, 2)])) {
-                    core.ChooseAction(r, code);
-                }
-                break;
-            case 2:
-                if (core.CanAddRow()) {
-                    core.AddRow();
-                }
-                break;
-            case 3:
-                if (core.CanDeleteRow()) {
-                    core.DeleteRow(r);
-                }
-                break;
-            case 4:
-            case 5:
-                if (r < core.RowCount) {
-                    for (char& c : core.Rows[static_cast<size_t>(r)]) {
-                        c = "  ABCOT"[pick(0, 6)];
-                    }
-                    core.FollowRowWithHint(r);
-                    core.InferStepActions();
-                }
-                break;
-            case 6:
-                if (core.CanSetHint(r)) {
-                    core.SetHint(r, core.Rows[static_cast<size_t>(r)]);
-                }
-                break;
-            default:
-                d.ui.Answer(pick(0, 1) == 1 ? MessageBoxResult::Yes : MessageBoxResult::No);
-                if (core.CanClearHint(r)) {
-                    core.AskToClearHint(r);
-                }
-                d.ui.replies.clear();
-                break;
-            }
-            ASSERT_EQ(core.CurrentPuzzle, current);
-            ASSERT_EQ(static_cast<int>(core.Actions.size()), core.RowCount);
-            ASSERT_EQ(core.PuzzleField(current, 2).size(), core.Actions.size() - 1);
-            ASSERT_EQ(core.Rows[1], start);
-            ASSERT_EQ(core.Rows[static_cast<size_t>(core.RowCount)], end);
-            for (int k = 2; k < core.RowCount; ++k) {
-                const std::string& row = core.Rows[static_cast<size_t>(k)];
-                ASSERT_EQ(static_cast<int>(row.size()), core.RowLength(k))
-                    << "session " << session << " step " << step;
-                const std::string hint = core.GetHint(k);
-                ASSERT_TRUE(hint.empty() ||
-                            (hint.size() == row.size() && hint.find(' ') == std::string::npos))
-                    << "session " << session << " step " << step;
-            }
-            for (size_t i = 0; i < before.size(); ++i) {
-                if (static_cast<int>(i / 4) + 1 != current) {
-                    ASSERT_EQ(core.PuzzleLines[i].Text, before[i].Text);
-                }
-            }
-        }
-        if (pick(0, 1) == 0) {
-            core.CancelEdit();
-            std::vector<TPuzzleLine> expected = before;
+        // As after a deletion earlier on.
+        core.PuzzlesModified = pick(0, 1) == 1;
+        std::vector<TPuzzleLine> accepted = core.PuzzleLines;
+        for (int edit = 0; edit < 3 && !core.EditMode; ++edit) {
+            core.LoadPuzzle(pick(1, core.PuzzleCount));
+            const int shown = core.CurrentPuzzle;
+            const bool fresh = pick(0, 1) == 1;
             if (fresh) {
-                expected.resize(expected.size() - 4);
+                const char* const pairs[] = {"cat dog", "bit cots", "a abcdefg", "abcdefg cat"};
+                d.ui.AnswerInput(pairs[pick(0, 3)]);
+                core.CreateNewPuzzle();
+            } else {
+                core.EditCurrentPuzzle();
             }
-            ASSERT_EQ(core.PuzzleLines.size(), expected.size());
-            for (size_t i = 0; i < expected.size(); ++i) {
-                EXPECT_EQ(core.PuzzleLines[i].Text, expected[i].Text) << session;
+            ASSERT_TRUE(core.EditMode);
+            const int current = core.CurrentPuzzle;
+            const std::vector<TPuzzleLine> before = core.PuzzleLines;
+            const std::string start = core.Rows[1];
+            const std::string end = core.Rows[static_cast<size_t>(core.RowCount)];
+            for (int step = 0; step < 40; ++step) {
+                const int r = pick(2, core.RowCount);
+                switch (pick(0, 7)) {
+                case 0:
+                    if (const char code = "ACMRSX"[pick(0, 5)]; core.CanChooseAction(r, code)) {
+                        core.ChooseAction(r, code);
+                    }
+                    break;
+                case 1:
+                    if (const char code = core.ActionKeyCode(r, "=+-"[pick(0, 2)])) {
+                        core.ChooseAction(r, code);
+                    }
+                    break;
+                case 2:
+                    if (core.CanAddRow()) {
+                        core.AddRow();
+                    }
+                    break;
+                case 3:
+                    if (core.CanDeleteRow()) {
+                        core.DeleteRow(r);
+                    }
+                    break;
+                case 4:
+                case 5:
+                    if (r < core.RowCount) {
+                        for (char& c : core.Rows[static_cast<size_t>(r)]) {
+                            c = "  ABCOT"[pick(0, 6)];
+                        }
+                        core.FollowRowWithHint(r);
+                        core.InferStepActions();
+                    }
+                    break;
+                case 6:
+                    if (core.CanSetHint(r)) {
+                        core.SetHint(r, core.Rows[static_cast<size_t>(r)]);
+                    }
+                    break;
+                default:
+                    d.ui.Answer(pick(0, 1) == 1 ? MessageBoxResult::Yes : MessageBoxResult::No);
+                    if (core.CanClearHint(r)) {
+                        core.AskToClearHint(r);
+                    }
+                    d.ui.replies.clear();
+                    break;
+                }
+                ASSERT_EQ(core.CurrentPuzzle, current);
+                ASSERT_EQ(static_cast<int>(core.Actions.size()), core.RowCount);
+                ASSERT_EQ(core.PuzzleField(current, 2).size(), core.Actions.size() - 1);
+                ASSERT_EQ(core.Rows[1], start);
+                ASSERT_EQ(core.Rows[static_cast<size_t>(core.RowCount)], end);
+                for (int k = 2; k < core.RowCount; ++k) {
+                    const std::string& row = core.Rows[static_cast<size_t>(k)];
+                    ASSERT_EQ(static_cast<int>(row.size()), core.RowLength(k))
+                        << "session " << session << " step " << step;
+                    const std::string hint = core.GetHint(k);
+                    ASSERT_TRUE(hint.empty() ||
+                                (hint.size() == row.size() && hint.find(' ') == std::string::npos))
+                        << "session " << session << " step " << step;
+                }
+                for (size_t i = 0; i < before.size(); ++i) {
+                    if (static_cast<int>(i / 4) + 1 != current) {
+                        ASSERT_EQ(core.PuzzleLines[i].Text, before[i].Text);
+                    }
+                }
             }
-            EXPECT_FALSE(core.PuzzlesModified);
-        } else {
-            const std::string actions = core.Actions;
-            const size_t boxes = d.ui.boxes.size();
-            core.SetPuzzleHasErrors(current, true);
-            const bool accepted = core.AcceptEdit();
-            EXPECT_EQ(core.PuzzleHasErrors(current), !accepted);
-            std::string errors;
-            EXPECT_EQ(accepted, core.ValidatePuzzle(current, errors) && !core.EditMode);
-            EXPECT_EQ(core.PuzzlesModified, accepted);
-            EXPECT_EQ(d.ui.boxes.size(), boxes + (accepted ? 0 : 1));
-            if (!accepted) {
+            const int ending = pick(0, 2);
+            if (ending == 1) {
+                const std::string actions = core.Actions;
+                const size_t boxes = d.ui.boxes.size();
+                core.SetPuzzleHasErrors(current, true);
+                const bool passed = core.AcceptEdit();
+                EXPECT_EQ(core.PuzzleHasErrors(current), !passed);
+                std::string errors;
+                EXPECT_EQ(passed, core.ValidatePuzzle(current, errors) && !core.EditMode);
+                EXPECT_EQ(d.ui.boxes.size(), boxes + (passed ? 0 : 1));
+                if (passed) {
+                    EXPECT_TRUE(core.PuzzlesModified);
+                    accepted = core.PuzzleLines;
+                    ++acceptedEdits;
+                    continue;
+                }
                 EXPECT_EQ(core.Actions, actions);
+                core.SetPuzzleHasErrors(current, false);
             }
+            if (ending != 2) {
+                const size_t boxes = d.ui.boxes.size();
+                const bool edited = core.PuzzleEdited();
+                d.ui.Answer(MessageBoxResult::Yes);
+                EXPECT_TRUE(core.AskToCancelEdit());
+                d.ui.replies.clear();
+                EXPECT_EQ(d.ui.boxes.size(), boxes + (edited ? 1 : 0));
+                EXPECT_EQ(text(core.PuzzleLines), text(accepted)) << session;
+                EXPECT_EQ(core.CurrentPuzzle, fresh ? shown : current);
+            }
+        }
+        // The window closes.
+        const bool midEdit = core.EditMode;
+        const bool unaccepted = core.CanAcceptEdit();
+        const bool modified = core.PuzzlesModified;
+        const bool save = pick(0, 1) == 1;
+        const size_t boxes = d.ui.boxes.size();
+        d.ui.Answer(save ? MessageBoxResult::Yes : MessageBoxResult::No);
+        core.SavePuzzles();
+        ASSERT_EQ(d.ui.boxes.size(), boxes + (modified ? 1 : 0));
+        if (modified) {
+            EXPECT_EQ(d.ui.boxes.back().text,
+                      std::string(unaccepted ? TPuzzleCore::UnacceptedEditNote : "") +
+                          std::string(TPuzzleCore::SaveQuestion));
+        }
+        const bool written = modified && save;
+        savedMidEdit += written && midEdit ? 1 : 0;
+        EXPECT_EQ(d.folder.Read("puzzle.txt"), written ? text(accepted) : Puzzles) << session;
+        TPuzzleCore reloaded(d.folder.Path());
+        reloaded.LoadGameData();
+        for (int n = 1; n <= reloaded.PuzzleCount; ++n) {
+            EXPECT_FALSE(reloaded.PuzzleHasErrors(n)) << session << " " << n;
         }
     }
+    EXPECT_GT(acceptedEdits, 30);
+    EXPECT_GT(savedMidEdit, 30);
 }
+
 // The wizard takes a complete row as it is and asks for a word for an incomplete one (cancelled:
 // nothing; "c-a t!" is CAT) and searches under the busy cursor.
 TEST(PuzzleEditing, SuggestionWizard) {

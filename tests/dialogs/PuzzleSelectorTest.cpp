@@ -2,10 +2,12 @@
 #include "dialogs/DialogDriver.h"
 #include "fakes/FakeUserInterface.h"
 #include "screens/PuzzleSelection.h"
+#include "screens/dialogs/PuzzleListModel.h"
 #include "screens/dialogs/QtGameDialogs.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTreeView>
 
 #include <algorithm>
@@ -22,6 +24,11 @@ void LoadCollection(TPuzzleCore& core, const std::vector<std::array<const char*,
     }
     core.PuzzleCount = static_cast<int32_t>(puzzles.size());
 }
+
+// Six puzzles, the first four with every mark in the test of the Solved column.
+const std::vector<std::array<const char*, 3>> SixPuzzles = {
+    {"CAT", "DOG", "CCC"},  {"ANT", "BEE", "CC"}, {"COLD", "WARM", "CCCC"},
+    {"ANT", "ZOO", "CCCC"}, {"BAT", "CAT", "C"},  {"ANT", "APE", "CCC"}};
 
 QTreeView& List(TDlgSelect& dialog) {
     return *dialog.findChild<QTreeView*>("lvPuzzles");
@@ -86,12 +93,7 @@ struct SelectorFixture {
 TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
     TestApplication();
     SelectorFixture f;
-    LoadCollection(f.core, {{"CAT", "DOG", "CCC"},
-                            {"ANT", "BEE", "CC"},
-                            {"COLD", "WARM", "CCCC"},
-                            {"ANT", "ZOO", "CCCC"},
-                            {"BAT", "CAT", "C"},
-                            {"ANT", "APE", "CCC"}});
+    LoadCollection(f.core, SixPuzzles);
     f.core.CurrentPuzzle = 3;
     int32_t position = 0;
     const std::vector<TSelectorEntry> entries = BuildSelectorEntries(f.core, position);
@@ -194,13 +196,15 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
          [](TDlgSelect& d) {
              QTreeView& list = List(d);
              QPushButton& close = Button(d, "Close");
-             for (const int height : {50, 214, 600}) {
+             // The summary's line under the list adds to the height.
+             const int summary = d.findChild<QLabel*>("lblSummary")->height() + 4;
+             for (const int height : {50, 214 + summary, 600}) {
                  d.resize(400, height);
                  QTest::qWait(1);
-                 const int shown = std::max(height, 214);
-                 EXPECT_EQ(d.size(), QSize(255, shown));
+                 const int shown = std::max(height, 214 + summary);
+                 EXPECT_EQ(d.size(), QSize(307, shown));
                  EXPECT_EQ(close.geometry().bottom(), shown - 8) << height;
-                 EXPECT_EQ(list.height(), 156 + shown - 275) << height;
+                 EXPECT_EQ(list.height(), 156 + shown - 275 - summary) << height;
                  EXPECT_EQ(Button(d, "Play").geometry().top(), 191 + shown - 275) << height;
              }
              SaveShot(d, "selector-tall");
@@ -216,4 +220,45 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
         EXPECT_EQ(f.Select(c.step), c.result);
         EXPECT_EQ(f.core.CurrentPuzzle, c.currentAfter);
     }
+}
+
+namespace {
+
+std::string Summary(TDlgSelect& dialog) {
+    const QString text = dialog.findChild<QLabel*>("lblSummary")->text();
+    return QString(text).replace(QChar(0x00a0), ' ').toStdString();
+}
+
+} // namespace
+
+TEST(PuzzleSelector, TheSolvedColumnAndTheSummary) {
+    TestApplication();
+    SelectorFixture f;
+    LoadCollection(f.core, {SixPuzzles.begin(), SixPuzzles.begin() + 4});
+    int32_t position = 0;
+    std::vector<TSelectorEntry> entries = BuildSelectorEntries(f.core, position);
+    const PuzzleMark marks[] = {PuzzleMark::Solved, PuzzleMark::Helped, PuzzleMark::Shown,
+                                PuzzleMark::None};
+    for (size_t i = 0; i < entries.size(); ++i) {
+        entries[i].Mark = marks[i];
+    }
+    const DialogDriver<TDlgSelect> driver([&f, &entries](TDlgSelect& dialog) {
+        EXPECT_EQ(Summary(dialog),
+                  "Solved 2 of 4 \u00b7 3 rows 1/1 \u00b7 4 rows 1/1 \u00b7 5 rows 0/2");
+        // Ascending puts the unsolved first; the second click turns the order round.
+        ClickHeader(dialog, SolvedColumn);
+        EXPECT_EQ(Rows(dialog), Texts(entries, {4, 3, 2, 1}));
+        ClickHeader(dialog, SolvedColumn);
+        EXPECT_EQ(Rows(dialog), Texts(entries, {1, 2, 3, 4}));
+        SaveShot(dialog, "selector-solved");
+        QTreeView& list = List(dialog);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualRect(list.model()->index(0, 1)).center());
+        f.ui.Answer(MessageBoxResult::Yes);
+        Button(dialog, "Delete").click();
+        EXPECT_EQ(Summary(dialog), "Solved 1 of 3 \u00b7 3 rows 1/1 \u00b7 5 rows 0/2");
+        dialog.close();
+    });
+    f.dialogs.ExecuteSelector(entries, position);
+    EXPECT_TRUE(driver.Ran());
 }

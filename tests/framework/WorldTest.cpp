@@ -1,5 +1,6 @@
 #include "base/ErrorLog.h"
 #include "fakes/TempFolder.h"
+#include "framework/ISceneObserver.h"
 #include "framework/TimerScript.h"
 #include "framework/WorldFixture.h"
 
@@ -165,6 +166,7 @@ TEST_F(WorldTest, InputIsIgnoredWithoutARoomOrWhileBusy) {
     EXPECT_TRUE(area.frozen);
     area.Press(5, 5);
     area.Press(15, 5);
+    EXPECT_FALSE(world.ClickBox("go")) << "a box is clicked by its name only where pressed";
     EXPECT_EQ(world.ViewMouseMove(0, 5, 5), 1);
     EXPECT_TRUE(journal.empty()) << "presses while busy are ignored";
     EXPECT_EQ(world.GetCaptured(), nullptr);
@@ -175,6 +177,30 @@ TEST_F(WorldTest, InputIsIgnoredWithoutARoomOrWhileBusy) {
     EXPECT_EQ(area.Cursor(), 1) << "the cursor of the box under the pointer comes back";
     area.Press(15, 5);
     EXPECT_EQ(journal, std::vector<std::string>{"RunScript START GO"});
+    go->SetEnabled(false);
+    EXPECT_FALSE(world.ClickBox("go"));
+    go->SetEnabled(true);
+    EXPECT_FALSE(world.ClickBox("pad")) << "a control box reacts to where it is pressed";
+    EXPECT_TRUE(world.ClickBox("GO"));
+    EXPECT_EQ(journal, (std::vector<std::string>{"RunScript START GO", "RunScript START GO"}));
+}
+
+// The observer hears after every input and tick, and after a change of room.
+TEST_F(WorldTest, TheObserverHearsAfterEachInput) {
+    struct Observer : ISceneObserver {
+        int told = 0;
+        void SceneChanged() override { ++told; }
+    } observer;
+    world.SetObserver(&observer);
+    AddPadRoom("A");
+    world.GoRoom("A");
+    world.KeyDown('A', 0);
+    world.KeyUp('A', 0);
+    world.Tick(1);
+    area.Press(5, 5);
+    area.Release(5, 5);
+    EXPECT_EQ(observer.told, 6);
+    world.SetObserver(nullptr);
 }
 
 TEST_F(WorldTest, CursorsAndCapture) {

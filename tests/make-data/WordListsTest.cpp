@@ -1,4 +1,5 @@
 #include "WordLists.h"
+#include "Difficulty.h"
 
 #include "core/TextFile.h"
 #include "fakes/TempFolder.h"
@@ -6,22 +7,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
-// No denied stem, none of its forms and no stray letter is in the vocabulary we ship.
+// No denied word and no stray letter is in the vocabulary we ship, and every word of it on the
+// public lists of bad words has a decision.
 TEST(WordLists, ShippedVocabularyIsClean) {
     const std::vector<std::string> vocabulary =
         ReadTextLines(std::filesystem::path(LADDERLY_SOURCE_DIR) / "data" / "vocab.txt");
     ASSERT_GT(vocabulary.size(), 20'000u);
     const std::set<std::string> shipped(vocabulary.begin(), vocabulary.end());
-    ASSERT_GT(DeniedWords().Entries().size(), 50u);
-    for (const std::vector<std::string>& entry : DeniedWords().Entries()) {
-        for (const std::string& form : entry) {
-            EXPECT_TRUE(DeniedWords().Contains(form)) << form;
-        }
-    }
-    for (const std::string& word : DeniedWords().Words()) {
-        EXPECT_FALSE(shipped.contains(word)) << word;
+    ASSERT_GT(WordDecisions().Denied().size(), 300u);
+    ASSERT_GT(ListedWords().size(), 1000u);
+    for (const std::string& word : shipped) {
+        EXPECT_FALSE(WordDecisions().Denies(word)) << word;
+        EXPECT_TRUE(!ListedWords().contains(word) || WordDecisions().Decides(word)) << word;
     }
     for (char letter = 'a'; letter <= 'z'; ++letter) {
         EXPECT_EQ(shipped.contains(std::string(1, letter)), letter == 'a' || letter == 'i');
@@ -29,37 +29,100 @@ TEST(WordLists, ShippedVocabularyIsClean) {
                   letter == 'a' || letter == 'i' || letter == 'u')
             << letter;
     }
-    for (const char* word : {"colour", "centre", "spicy", "honking"}) {
+    for (const char* word : {"colour", "color", "spicy", "honking", "cock", "whorl"}) {
         EXPECT_TRUE(shipped.contains(word)) << word;
     }
 }
 
-TEST(WordLists, StemListsAndScowlLists) {
-    const TStemList list("# comment\n\nhussy hussies\nwhore\nspic\n+spicy\n");
-    ASSERT_EQ(list.Entries().size(), 3u);
-    EXPECT_EQ(list.Entries()[0], (std::vector<std::string>{"hussy", "hussies"}));
-    for (const char* word : {"hussy", "hussies", "whore", "whores", "whoring", "whored", "spic",
-                             "spics", "spiced", "spicing", "spicier"}) {
-        EXPECT_TRUE(list.Contains(word)) << word;
+TEST(WordLists, DecisionsPairsAndJson) {
+    const TWordDecisions decisions("# comment\n\ndeny hussy hussies\ndeny whore* whorish\n"
+                                   "deny spic*\nkeep spicy: full of spice\n");
+    for (const char* word : {"hussy", "hussies", "whore", "whores", "whoring", "whored", "whorish",
+                             "spic", "spics", "spicing"}) {
+        EXPECT_TRUE(decisions.Denies(word)) << word;
     }
-    for (const char* word : {"spicy", "comment", "hus", "whor"}) {
-        EXPECT_FALSE(list.Contains(word)) << word;
+    for (const char* word : {"spicy", "comment", "hus", "whorl", "deny", "keep"}) {
+        EXPECT_FALSE(decisions.Denies(word)) << word;
+    }
+    EXPECT_TRUE(decisions.Decides("spicy"));
+    EXPECT_EQ(decisions.Kept().at("spicy"), "full of spice");
+    for (const char* bad : {"keep spicy full of spice\n", "keep spicy:\n", "allow word\n"}) {
+        EXPECT_THROW(TWordDecisions{bad}, std::runtime_error) << bad;
     }
 
+    const std::vector<TThemedPair> pairs = ParseThemedPairs("# c\nhot cold opposites\n\n");
+    ASSERT_EQ(pairs.size(), 1u);
+    EXPECT_EQ(pairs[0].Relation, "opposites");
+    for (const char* bad : {"hot cold\n", "hot cold similar\n", "hot cold opposites x\n"}) {
+        EXPECT_THROW(ParseThemedPairs(bad), std::runtime_error) << bad;
+    }
+    EXPECT_EQ(JsonStrings("[\n  \"a b\",\n  \"l3i\\\\+ch\", \"\\\"q\"\n]"),
+              (std::vector<std::string>{"a b", "l3i\\+ch", "\"q"}));
+}
+
+TEST(WordLists, ScowlLists) {
     TempFolder scowl;
     scowl.Write("english-words.10", "a\nb\ni\ncat\ncs\nus\nColour\nfuck\ntoolongword\ntart\n");
     scowl.Write("american-words.10", "color\n");
     scowl.Write("british-words.10", "colour\n");
     scowl.Write("english-words.20", "dog\nsic\n");
-    scowl.Write("american-words.20", "");
-    scowl.Write("british-words.20", "centre\n");
+    scowl.Write("american-words.20", "gray\nrealize\n");
+    scowl.Write("british-words.20", "centre\ngrey\nrealize\n");
     scowl.Write("english-words.35", "rare\n");
+    scowl.Write("american-words.70", "center\n");
     EXPECT_EQ(ReadScowlWords(scowl.Path(), 20),
-              (std::vector<std::string>{"a", "cat", "centre", "color", "colour", "dog", "i", "sic",
-                                        "tart", "us"}));
-    EXPECT_EQ(
-        ReadCommonWords(scowl.Path()),
-        (std::vector<std::string>{"a", "cat", "centre", "color", "colour", "dog", "i", "us"}));
+              (std::vector<std::string>{"a", "cat", "centre", "color", "colour", "dog", "gray",
+                                        "grey", "i", "realize", "sic", "tart", "us"}));
+    EXPECT_EQ(ReadCommonWords(scowl.Path()),
+              (std::vector<std::string>{"a", "cat", "centre", "color", "colour", "dog", "gray",
+                                        "grey", "i", "realize", "us"}));
     EXPECT_THROW(ReadScowlWords(scowl.Path(), 35), std::runtime_error);
+
+    const TRegionalWords regional = ReadRegionalWords(scowl.Path());
+    EXPECT_EQ(regional.American, (std::set<std::string>{"center", "color", "gray"}));
+    EXPECT_EQ(regional.British, (std::set<std::string>{"centre", "colour", "grey"}));
+    EXPECT_TRUE(regional.AcrossSides("centre", "center"));
+    EXPECT_FALSE(regional.AcrossSides("color", "gray"));
+    EXPECT_TRUE(IsBoardFit("cat", regional));
+    for (const char* word : {"grey", "cock", "naked", "tart", "gonna"}) {
+        EXPECT_FALSE(IsBoardFit(word, regional)) << word;
+    }
+}
+
+TEST(Difficulty, CountsTriesAgainstSolutions) {
+    const TStepIndex index({"bat", "cat", "cog", "cot", "cut", "dog", "dot", "hat", "hot"});
+    std::vector<bool> familiar(index.Size(), true);
+    TLadderPuzzle puzzle = TLadderPuzzle::FromLines("cat", "dog", "ccc", "");
+    // Row 2: bat cot cut hat; row 3: 12 ladders, 2 of them (by cog and dot) reach dog.
+    const double free = PuzzleDifficulty(index, familiar, puzzle);
+    puzzle.Hints[2] = "cot";
+    const double hinted = PuzzleDifficulty(index, familiar, puzzle);
+    EXPECT_DOUBLE_EQ(free, std::log10(16.0 / 2.0));
+    // With the hint: row 2 cot (1), row 3 cat cog cut dot hot (5); 2 solutions.
+    EXPECT_DOUBLE_EQ(hinted, std::log10(6.0 / 2.0));
+    familiar[static_cast<size_t>(index.Find("cog"))] = false;
+    EXPECT_DOUBLE_EQ(PuzzleDifficulty(index, familiar, puzzle), std::log10(5.0 / 1.0));
+
+    EXPECT_DOUBLE_EQ(RankCorrelation({1, 2, 3, 4}, {10, 20, 30, 40}), 1.0);
+    EXPECT_DOUBLE_EQ(RankCorrelation({1, 2, 3, 4}, {4, 3, 2, 1}), -1.0);
+    EXPECT_DOUBLE_EQ(RankCorrelation({1, 2, 3}, {5, 5, 5}), 0.0);
+    EXPECT_NEAR(RankCorrelation({1, 2, 3, 4}, {1, 3, 2, 4}), 0.8, 1e-12);
+}
+
+TEST(Difficulty, GentleStart) {
+    const auto problems = [](std::vector<std::string> codes) {
+        std::vector<TLadderPuzzle> puzzles;
+        for (size_t i = 0; i < GentleStart + 5; ++i) {
+            puzzles.push_back({"a", "b", i < codes.size() ? codes[i] : "C", {}});
+        }
+        return GentleStartProblems(puzzles).size();
+    };
+    EXPECT_EQ(problems({"CC", "CA", "RA", "MC", "SS", "XC"}), 0u);
+    EXPECT_EQ(problems({"AA", "CA", "CR", "MC", "SS", "XC"}), 1u); // not change only
+    EXPECT_EQ(problems({"CC", "AR", "MC", "SS", "XC"}), 1u);       // two new at once
+    EXPECT_EQ(problems({"CC", "CA", "CR", "CM", "CS"}), 1u);       // X never met
+    std::vector<std::string> late(GentleStart, "CC");
+    late.insert(late.end(), {"CA", "CR", "CM", "CS", "CX"});
+    EXPECT_EQ(problems(late), 5u); // each after the first 30
 }
 } // namespace

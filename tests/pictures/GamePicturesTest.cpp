@@ -28,7 +28,7 @@ const Expected Pictures[] = {
     {"actsbtn", 0, 42, 2, true},    {"actxbtn", 0, 42, 2, true},     {"actrbtn", 0, 42, 2, true},
     {"actabtn", 0, 42, 2, true},    {"addrwbtn", 0, 24, 2, true},    {"delrwbtn", 0, 24, 2, true},
     {"sethnbtn", 0, 24, 2, true},   {"clrhnbtn", 0, 24, 2, true},    {"accptbtn", 0, 24, 2, true},
-    {"canclbtn", 0, 24, 2, true},
+    {"canclbtn", 0, 24, 2, true},   {"badge", 22, 44, 2, true},
 };
 
 // Where the buttons stand on the screen: each must lie in the button column and clear of

@@ -12,8 +12,9 @@ cmake --install "$build" --prefix "$stage" >/dev/null
 game=$stage/$2
 
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$scratch/config XDG_CONFIG_DIRS=$scratch/xdg
-export XDG_RUNTIME_DIR=$scratch/run ASAN_OPTIONS=detect_leaks=0
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+# A lock of its own (in TMPDIR): a game running elsewhere on the machine must not answer.
+export XDG_RUNTIME_DIR=$scratch/run TMPDIR=$scratch/tmp ASAN_OPTIONS=detect_leaks=0
+mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$TMPDIR"
 user_settings="$XDG_CONFIG_HOME/Tarn Software/Ladderly.conf"
 failures=0
 

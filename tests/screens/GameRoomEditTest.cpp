@@ -49,15 +49,16 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_EQ(EnabledButtons(), "CHECKBTN STARTBTN EDVOCBTN SUGSTBTN ACTMBTN ACTSBTN ACTXBTN "
                                 "ACTRBTN ACTABTN ADDRWBTN SETHNBTN ACCPTBTN CANCLBTN");
 
-    // "+" lengthens the step, "-" shortens it, "=" cycles the same-length actions.
+    // "+" lengthens the step, "-" shortens it, "=" cycles the same-length actions, whether the
+    // layout types them with Shift or not.
     const std::pair<std::pair<uint16_t, uint8_t>, Lines> keys[] = {
-        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
-        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
+        {{RoomKey::Plus, 0}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
+        {{RoomKey::Plus, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
         {{RoomKey::Minus, 0}, {"  hat", "C [h]It", "C BIt", "C BIG"}},
         {{RoomKey::Minus, ShiftState::Shift}, {"  hat", "R [h]I", "A BIt", "C BIG"}},
         {{RoomKey::Minus, 0}, {"  hat", "R [h]I", "A BIt", "C BIG"}},
-        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
-        {{RoomKey::Equals, 0}, {"  hat", "S [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Plus, 0}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "S [h]I.", "C BIt", "C BIG"}},
         {{RoomKey::Equals, 0}, {"  hat", "X [h]I.", "C BIt", "C BIG"}},
         {{RoomKey::Equals, 0}, {"  hat", "M [h]I.", "C BIt", "C BIG"}},
         {{RoomKey::Equals, 0}, {"  hat", "C [h]I.", "C BIt", "C BIG"}},
@@ -99,6 +100,14 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     Type("x");
     EXPECT_EQ(Board(), (Lines{"  hat", "C hIt", "C BIt", "C B[I]G"}));
 
+    // The hint must be a known word; a check offers to add it.
+    Press("accptbtn");
+    EXPECT_TRUE(room->EditMode);
+    EXPECT_EQ(ui.boxes.back().text, "Problems found. Make changes and try again:\r\n\r\nThe "
+                                    "hint BIT for row 3 of the puzzle is not in the game "
+                                    "vocabulary.");
+    ui.Answer(MessageBoxResult::Yes);
+    Press("checkbtn");
     Press("accptbtn");
     EXPECT_FALSE(room->EditMode);
     EXPECT_TRUE(room->PuzzlesModified);
@@ -149,7 +158,17 @@ TEST_F(GameRoomEdit, CheckAcceptAndTheSelector) {
     Press("selbtn");
     EXPECT_TRUE(room->EditMode);
     EXPECT_EQ(room->CurrentPuzzle, 2);
+    // Once the puzzle is changed, Esc and Cancel ask first; "No" keeps editing.
+    Press("addrwbtn");
+    ui.Answer(MessageBoxResult::No);
+    Key(VirtualKey::Escape);
+    EXPECT_TRUE(room->EditMode);
+    EXPECT_EQ(ui.boxes.back().text, TPuzzleCore::CancelEditQuestion);
+    ui.Answer(MessageBoxResult::Yes);
     Press("canclbtn");
+    EXPECT_FALSE(room->EditMode);
+    EXPECT_EQ(room->RowCount, 4);
+    EXPECT_EQ(Pixel(354, 48), BackgroundColour) << "no edit button left on the screen";
     ui.AnswerInput("hog hat");
     dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t&) {
         return SelectorResult::Create;

@@ -5,8 +5,8 @@
 // The pictures are made so every drawn element can be told from its pixels: the background is
 // colour 7, letter tile k has colour 60 + k, the action labels 10 to 15 (in the order of
 // "ACMRSX"), the check marks 21 to 24 (by row status), the hint marks 31 and 32, the edit-mode
-// label 40, the win sprite 90 and 91 (frames 0 and 1) and each button strip 120 (enabled
-// frame) and 121 (disabled frame).
+// label 40, the win sprite 90 and 91 (frames 0 and 1), the solved badge 95 and 96 (solved, with
+// help) and each button strip 120 (enabled frame) and 121 (disabled frame).
 
 #include "fakes/FakeGameWindow.h"
 #include "fakes/FakeGraphicArea.h"
@@ -35,6 +35,7 @@ inline constexpr uint8_t FirstTileColour = 60;
 inline constexpr uint8_t FirstLabelColour = 10;
 inline constexpr uint8_t FirstMarkColour = 21;
 inline constexpr uint8_t WinColour = 90;
+inline constexpr uint8_t BadgeColour = 95;
 inline constexpr uint8_t ButtonEnabledColour = 120;
 
 inline TPX8Picture FilledPicture(const std::string& name, uint16_t width, uint16_t height,
@@ -82,6 +83,10 @@ inline std::vector<TPX8Picture> GamePictures() {
     TPX8Picture win = FilledPicture("youwin", 40, 30, WinColour);
     FillPictureRect(win, {0, 15, 40, 30}, WinColour + 1);
     pictures.push_back(win);
+
+    TPX8Picture badge = FilledPicture(BadgeName, 22, 44, BadgeColour);
+    FillPictureRect(badge, {0, 22, 22, 44}, BadgeColour + 1);
+    pictures.push_back(badge);
 
     for (const char* name :
          {"checkbtn", "hintbtn", "startbtn", "newbtn", "selbtn", "edvocbtn", "sugstbtn", "addrwbtn",
@@ -138,7 +143,10 @@ class GameRoomFixture : public ::testing::Test {
         folder.Write("vocab.txt", vocabulary);
         folder.Write("puzzle.txt", puzzles);
         TWorld::SetGameRoomFactory([this](const std::string& id) {
-            return std::make_unique<TGameRoom>(id, folder.Path(), &dialogs);
+            auto made = std::make_unique<TGameRoom>(id, folder.Path(), &dialogs);
+            made->Progress.Open(journal, resume);
+            made->Progress.Today = [] { return std::string("2025-03-14"); };
+            return made;
         });
         world = std::make_unique<TWorld>(&area);
         world->SetWindow(&window);
@@ -243,6 +251,9 @@ class GameRoomFixture : public ::testing::Test {
     std::vector<uint8_t> sounds;
     std::unique_ptr<TWorld> world;
     TGameRoom* room = nullptr;
+    // The progress journal the room keeps (none when empty) and whether a start resumes.
+    std::string journal;
+    bool resume = false;
 };
 
 // Words and puzzles of the room tests: five four-row puzzles of three-letter words that keep

@@ -152,6 +152,17 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     EXPECT_EQ(room->CurrentPuzzle, 2);
     room->LoadPuzzle(4);
     EXPECT_EQ(room->CurrentPuzzle, 5) << "a flagged puzzle gives way to the next";
+    // Play on a flagged puzzle asks to edit it; "No" leaves the board and its puzzle as they were.
+    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
+        position = 4;
+        return SelectorResult::Play;
+    };
+    ui.Answer(MessageBoxResult::No);
+    Press("selbtn");
+    EXPECT_EQ(ui.boxes.back().text, "The puzzle you selected has errors and is not available for "
+                                    "play. Do you wish to edit it instead?");
+    EXPECT_EQ(room->CurrentPuzzle, 5);
+    EXPECT_FALSE(room->EditMode);
 
     ui.shiftState = ShiftState::Ctrl;
     room->Random.seed(12);
@@ -185,6 +196,33 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     EXPECT_EQ(EnabledButtons(), "SELBTN");
     Close();
     EXPECT_EQ(folder.Read("puzzle.txt"), "") << "and writes nothing";
+}
+
+// Words too long for the board, of a flagged puzzle shown because it is the only one and then
+// opened in the editor: the board is cut at its edge and the cursor stops there.
+TEST_F(GameRoomFixture, LongWordsStayOnTheBoard) {
+    Start("abcdefgh\nabcdefghi\n", "abcdefgh\nabcdefghi\nac\n\n");
+    const auto buttonColumnClean = [this] {
+        for (int32_t y = 0; y < 326; ++y) {
+            for (int32_t x = BoardGeometry::ButtonColumn; x < 450; ++x) {
+                const uint8_t p = Pixel(x, y);
+                if (p != 0 && p != BackgroundColour && p != ButtonEnabledColour &&
+                    p != ButtonEnabledColour + 1) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    for (const uint16_t key : {VirtualKey::Right, RoomKey::F5, VirtualKey::Down}) {
+        Key(key);
+        for (int i = 0; i < 9; ++i) {
+            Key(VirtualKey::Right);
+        }
+        EXPECT_EQ(room->CursorColumn, 7) << key;
+        EXPECT_TRUE(buttonColumnClean()) << key;
+    }
+    EXPECT_TRUE(room->EditMode);
 }
 
 // Hints fill the first hinted row not yet on the board; "start" blanks the rows again.
@@ -274,25 +312,28 @@ TEST_F(GameRoomFixture, SelectorAndSavingAtClose) {
     EXPECT_NE(folder.Read("puzzle.txt").find("dog\r\ncat\r\nccc"), std::string::npos);
 }
 
-// Data files edited while the game runs: "start" and "check" read them again; a shrunken
-// collection leaves the board as it is and nothing breaks.
+// Data files edited while the game runs: "start" and "check" read them again. After a reread
+// the board shows the puzzle the room names: the board's own when the file still has it, else
+// the one now at its number, and a shrunken collection leaves none past its end.
 TEST_F(GameRoomFixture, FilesEditedWhileRunning) {
     Start(TestWords, TestPuzzles);
     Type("cot");
     Press("startbtn");
-    Rewrite("puzzle.txt", "hot\nbat\nccc\n\n");
+    Rewrite("puzzle.txt", "hog\ncat\nccc\n2=hot\ndog\ncat\nccc\n\n");
     Type("cot");
     Press("startbtn");
-    EXPECT_EQ(room->PuzzleCount, 1);
-    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
+    EXPECT_EQ(room->PuzzleCount, 2);
     Press("hintbtn");
-    EXPECT_EQ(EnabledButtons(), "CHECKBTN SELBTN");
-    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
-        position = 1;
-        return SelectorResult::Play;
-    };
-    Press("selbtn");
+    EXPECT_EQ(Board(), (Lines{"  hog", "C [h]oT", "C ...", "C CAT"}));
+    Press("newbtn");
+    Rewrite("puzzle.txt", "hot\nbat\nccc\n\n");
+    Type("d");
+    Press("startbtn");
     EXPECT_EQ(Board()[0], "  hoT");
+    Key(RoomKey::F5);
+    EXPECT_TRUE(room->EditMode);
+    Key(VirtualKey::Escape);
+    EXPECT_FALSE(room->EditMode);
 
     Rewrite("vocab.txt", std::string(TestWords) + "bit\nhit\n");
     Type("hitbit");

@@ -38,6 +38,10 @@ int CheckCommand(const std::vector<std::string>& args, std::istream& in, std::os
 int Px8Command(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err);
 
+// sounds TEXT COMPILED: compiles a sound table as the game reads it.
+int SoundsCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err);
+
 // Runs the command named by args[0] (the program's arguments without its name).
 int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
             std::ostream& err);

@@ -29,6 +29,8 @@ constexpr CommandEntry Commands[] = {
      CheckCommand},
     {"px8", "px8 list|extract|pack  list, extract and pack the pictures of an image library",
      Px8Command},
+    {"sounds", "sounds TEXT COMPILED  compile a sound table (sounds.txt into sounds.dat)",
+     SoundsCommand},
 };
 
 void PrintUsage(std::ostream& stream) {

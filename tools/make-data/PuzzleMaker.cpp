@@ -1,5 +1,6 @@
 #include "PuzzleMaker.h"
 
+#include "Difficulty.h"
 #include "core/StepActions.h"
 
 #include <algorithm>
@@ -8,8 +9,12 @@
 
 namespace {
 // Search effort per puzzle: starting words tried, and walks from each.
-constexpr int MaxStarts = 3000;
+constexpr int AttemptsPerPuzzle = 40;
 constexpr int WalksPerStart = 12;
+// How many walks may start or end at one word.
+constexpr int MaxWordUses = 2;
+// How many action lines of a themed pair's ladders are tried.
+constexpr size_t MaxThemedCodes = 400;
 
 // Breadth-first distances from a word over every action; -1 where it cannot reach.
 std::vector<int> Distances(const TStepIndex& index, TStepIndex::WordId from) {
@@ -42,28 +47,27 @@ std::string HintLine(const TLadderPuzzle& puzzle) {
 }
 } // namespace
 
-TPuzzleMaker::TPuzzleMaker(const TPuzzleRuleWords& words, uint32_t seed)
-    : words_(words), common_(words.Vocabulary.Size(), false), random_(seed) {
-    for (const std::string& word : words.Common) {
+TPuzzleMaker::TPuzzleMaker(const TPuzzleRuleWords& words, const std::set<std::string>& boardWords,
+                           const std::vector<bool>& familiar, uint32_t seed)
+    : words_(words), familiar_(familiar), board_(words.Vocabulary.Size(), false), random_(seed) {
+    for (const std::string& word : boardWords) {
         const WordId id = words.Vocabulary.Find(word);
-        if (id >= 0) {
-            common_[static_cast<size_t>(id)] = true;
-            if (word.size() >= static_cast<size_t>(MinRowLetters)) {
-                starts_.push_back(id);
-            }
+        if (id >= 0 && word.size() >= static_cast<size_t>(MinRowLetters)) {
+            board_[static_cast<size_t>(id)] = true;
+            starts_.push_back(id);
         }
     }
     std::sort(starts_.begin(), starts_.end());
 }
 
 bool TPuzzleMaker::Walk(int rows, WordId start, const std::vector<int>& distance,
-                        TMadePuzzle& made) {
+                        std::string_view actions, TMadePuzzle& made) {
     const TStepIndex& index = words_.Vocabulary;
     std::vector<WordId> ladder = {start};
     std::string codes;
     for (int step = 1; step < rows; ++step) {
         // Actions used least so far first, ties in random order, so each gets its share.
-        std::string order(ActionCodes);
+        std::string order(actions);
         for (size_t i = order.size(); i > 1; --i) {
             std::swap(order[i - 1], order[Pick(i)]);
         }
@@ -77,7 +81,7 @@ bool TPuzzleMaker::Walk(int rows, WordId start, const std::vector<int>& distance
             std::vector<WordId> options;
             for (const WordId next : index.Next(ladder.back(), code)) {
                 const size_t at = static_cast<size_t>(next);
-                if (common_[at] && index.Word(next).size() >= static_cast<size_t>(MinRowLetters) &&
+                if (board_[at] && index.Word(next).size() >= static_cast<size_t>(MinRowLetters) &&
                     distance[at] >= step - (step == rows - 1 ? 1 : 0) &&
                     std::find(ladder.begin(), ladder.end(), next) == ladder.end()) {
                     options.push_back(next);
@@ -102,7 +106,7 @@ bool TPuzzleMaker::Walk(int rows, WordId start, const std::vector<int>& distance
     for (const WordId id : ladder) {
         made.Ladder.push_back(index.Word(id));
     }
-    return !usedEnds_.contains(ladder.back());
+    return ends_[ladder.back()] < MaxWordUses;
 }
 
 bool TPuzzleMaker::AddHints(TMadePuzzle& made) {
@@ -141,43 +145,119 @@ bool TPuzzleMaker::Accept(TMadePuzzle& made) {
     if (!AddHints(made) || !PuzzleProblems(words_, made.Puzzle).empty()) {
         return false;
     }
-    usedEnds_.insert(words_.Vocabulary.Find(made.Puzzle.Start));
-    usedEnds_.insert(words_.Vocabulary.Find(made.Puzzle.End));
-    for (const char code : ActionCodes) {
-        if (made.Puzzle.Codes.find(code) != std::string::npos) {
-            ++actionUses_[static_cast<size_t>(ActionIndex(code))];
-        }
-    }
+    made.Difficulty = PuzzleDifficulty(words_.Vocabulary, familiar_, made.Puzzle);
     return true;
 }
 
-std::vector<TMadePuzzle> TPuzzleMaker::Make(const std::map<int, int>& perRows) {
-    std::vector<TMadePuzzle> puzzles;
-    // Longest first: they need the rarest starts.
-    for (auto wanted = perRows.rbegin(); wanted != perRows.rend(); ++wanted) {
-        const auto [rows, count] = *wanted;
-        for (int made = 0; made < count; ++made) {
-            TMadePuzzle puzzle;
-            bool found = false;
-            for (int attempt = 0; attempt < MaxStarts && !found; ++attempt) {
-                const WordId start = starts_[Pick(starts_.size())];
-                if (usedEnds_.contains(start)) {
-                    continue;
+std::vector<TMadePuzzle> TPuzzleMaker::MakeWalks(int rows, int count, std::string_view actions) {
+    std::vector<TMadePuzzle> made;
+    // Long ladders fail more often.
+    const int attempts = count * AttemptsPerPuzzle * (rows >= 9 ? 3 : 1);
+    for (int attempt = 0; attempt < attempts && std::ssize(made) < count; ++attempt) {
+        const WordId start = starts_[Pick(starts_.size())];
+        if (ends_[start] >= MaxWordUses) {
+            continue;
+        }
+        const std::vector<int> distance = Distances(words_.Vocabulary, start);
+        if (*std::max_element(distance.begin(), distance.end()) < rows - 2) {
+            continue;
+        }
+        TMadePuzzle puzzle;
+        for (int walk = 0; walk < WalksPerStart; ++walk) {
+            if (Walk(rows, start, distance, actions, puzzle) && Accept(puzzle)) {
+                ++ends_[start];
+                ++ends_[words_.Vocabulary.Find(puzzle.Puzzle.End)];
+                for (const char code : ActionCodes) {
+                    if (puzzle.Puzzle.Codes.find(code) != std::string::npos) {
+                        ++actionUses_[static_cast<size_t>(ActionIndex(code))];
+                    }
                 }
-                const std::vector<int> distance = Distances(words_.Vocabulary, start);
-                if (*std::max_element(distance.begin(), distance.end()) < rows - 2) {
-                    continue;
-                }
-                for (int walk = 0; walk < WalksPerStart && !found; ++walk) {
-                    found = Walk(rows, start, distance, puzzle) && Accept(puzzle);
-                }
+                made.push_back(std::move(puzzle));
+                break;
             }
-            if (!found) {
-                throw std::runtime_error("no new puzzle of " + std::to_string(rows) +
-                                         " rows found");
-            }
-            puzzles.push_back(std::move(puzzle));
         }
     }
-    return puzzles;
+    return made;
+}
+
+void TPuzzleMaker::Enumerate(std::vector<WordId>& ladder, std::string& codes, size_t rows,
+                             WordId end, const std::vector<int>& toEnd,
+                             std::map<std::string, std::vector<WordId>>& found) {
+    const int left = static_cast<int>(rows - ladder.size()); // steps still to take
+    if (left == 0) {
+        found.try_emplace(codes, ladder);
+        return;
+    }
+    for (const char code : ActionCodes) {
+        for (const WordId next : words_.Vocabulary.Next(ladder.back(), code)) {
+            const int distance = toEnd[static_cast<size_t>(next)];
+            if (distance < 0 || distance > left - 1 || (next == end) != (left == 1) ||
+                std::find(ladder.begin(), ladder.end(), next) != ladder.end() ||
+                found.size() >= MaxThemedCodes) {
+                continue;
+            }
+            ladder.push_back(next);
+            codes += code;
+            Enumerate(ladder, codes, rows, end, toEnd, found);
+            codes.pop_back();
+            ladder.pop_back();
+        }
+    }
+}
+
+std::optional<TMadePuzzle> TPuzzleMaker::MakeThemed(const TThemedPair& pair) {
+    const TStepIndex& index = words_.Vocabulary;
+    const WordId start = index.Find(pair.Start);
+    const WordId end = index.Find(pair.End);
+    if (start < 0 || end < 0 || !board_[static_cast<size_t>(start)] ||
+        !board_[static_cast<size_t>(end)]) {
+        return std::nullopt;
+    }
+    const size_t shortest = ShortestLadder(index, start, end).size();
+    if (shortest < static_cast<size_t>(MinPuzzleRows)) {
+        return std::nullopt;
+    }
+    // Steps from each board word to the end word through board words.
+    std::vector<int> toEnd(index.Size(), -1);
+    toEnd[static_cast<size_t>(end)] = 0;
+    std::deque<WordId> queue = {end};
+    while (!queue.empty()) {
+        const WordId word = queue.front();
+        queue.pop_front();
+        for (const char code : ActionCodes) {
+            for (const WordId before : index.Previous(word, code)) {
+                if (board_[static_cast<size_t>(before)] && toEnd[static_cast<size_t>(before)] < 0) {
+                    toEnd[static_cast<size_t>(before)] = toEnd[static_cast<size_t>(word)] + 1;
+                    queue.push_back(before);
+                }
+            }
+        }
+    }
+    for (size_t rows = shortest; rows <= std::min(shortest + 1, static_cast<size_t>(MaxRows));
+         ++rows) {
+        std::map<std::string, std::vector<WordId>> found;
+        std::vector<WordId> ladder = {start};
+        std::string codes;
+        Enumerate(ladder, codes, rows, end, toEnd, found);
+        std::optional<TMadePuzzle> best;
+        for (const auto& [foundCodes, foundLadder] : found) {
+            TMadePuzzle made;
+            made.Puzzle = {pair.Start, pair.End, foundCodes, {}};
+            made.Puzzle.Hints.assign(rows + 1, std::string());
+            for (const WordId id : foundLadder) {
+                made.Ladder.push_back(index.Word(id));
+            }
+            made.Themed = true;
+            // Fewest hints, then the easiest.
+            if (Accept(made) &&
+                (!best || std::make_pair(made.HintLine.size(), made.Difficulty) <
+                              std::make_pair(best->HintLine.size(), best->Difficulty))) {
+                best = std::move(made);
+            }
+        }
+        if (best) {
+            return best;
+        }
+    }
+    return std::nullopt;
 }

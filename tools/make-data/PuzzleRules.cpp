@@ -27,6 +27,50 @@ void CheckShape(const TLadderPuzzle& puzzle, std::vector<std::string>& problems)
     }
 }
 
+// The start, end and hint words, and the words every solution puts on a row, must be fit to show.
+void CheckShownWords(const TPuzzleRuleWords& words, const TLadderPuzzle& puzzle,
+                     const TLadderSolutions& solutions, std::vector<std::string>& problems) {
+    for (int row = 1; row <= puzzle.Rows(); ++row) {
+        const auto& rowWords = solutions.RowWords[static_cast<size_t>(row - 1)];
+        std::string word = row == 1 ? puzzle.Start : row == puzzle.Rows() ? puzzle.End : "";
+        if (word.empty() && rowWords.size() == 1) {
+            word = words.Vocabulary.Word(rowWords.front());
+        }
+        if (word.empty()) {
+            continue;
+        }
+        const std::string what = "row " + std::to_string(row) + " shows " + word + ", ";
+        if (WordDecisions().Decides(word) || ListedWords().contains(word)) {
+            problems.push_back(what + "a decided or listed word");
+        } else if (words.Regional.Contains(word)) {
+            problems.push_back(
+                what + (words.Regional.American.contains(word) ? "an American" : "a British") +
+                " spelling");
+        }
+    }
+}
+
+void CheckWithoutHints(const TPuzzleRuleWords& words, TLadderPuzzle puzzle,
+                       std::vector<std::string>& problems) {
+    puzzle.Hints.assign(puzzle.Hints.size(), std::string());
+    const TLadderSolutions solutions = SolvePuzzle(
+        words.Vocabulary, puzzle, MaxSolutionsWithoutHints + 1, MaxSolutionsWithoutHints + 1);
+    if (solutions.Count > MaxSolutionsWithoutHints) {
+        problems.push_back("more than " + std::to_string(MaxSolutionsWithoutHints) +
+                           " solutions without the hints");
+    }
+    for (const auto& ladder : solutions.Ladders) {
+        for (size_t row = 1; row < ladder.size(); ++row) {
+            const std::string& from = words.Vocabulary.Word(ladder[row - 1]);
+            const std::string& to = words.Vocabulary.Word(ladder[row]);
+            if (words.Regional.AcrossSides(from, to)) {
+                problems.push_back("a solution steps from " + from + " to " + to);
+                return;
+            }
+        }
+    }
+}
+
 void CheckHints(const TPuzzleRuleWords& words, const TLadderPuzzle& puzzle,
                 std::vector<std::string>& problems) {
     const int rows = puzzle.Rows();
@@ -102,9 +146,12 @@ std::vector<std::string> PuzzleProblems(const TPuzzleRuleWords& words,
     const size_t shortest = ShortestLadder(words.Vocabulary, words.Vocabulary.Find(puzzle.Start),
                                            words.Vocabulary.Find(puzzle.End))
                                 .size();
-    if (shortest > 0 && static_cast<int>(shortest) < puzzle.Rows() - 1) {
+    if (shortest > 0 && (static_cast<int>(shortest) < puzzle.Rows() - 1 ||
+                         static_cast<int>(shortest) < MinPuzzleRows)) {
         problems.push_back("a ladder of " + std::to_string(shortest) + " rows with any actions");
     }
     CheckHints(words, puzzle, problems);
+    CheckShownWords(words, puzzle, solutions, problems);
+    CheckWithoutHints(words, puzzle, problems);
     return problems;
 }

@@ -1,16 +1,26 @@
 #include "WordLists.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 namespace {
-constexpr std::string_view DeniedText =
-#include "denied-words.inc"
+constexpr std::string_view DecisionsText =
+#include "word-decisions.inc"
     ;
 constexpr std::string_view ExcludedText =
 #include "puzzle-excluded-words.inc"
+    ;
+constexpr std::string_view ThemedText =
+#include "themed-pairs.inc"
+    ;
+constexpr std::string_view NaughtyText =
+#include "naughty-words-en.inc"
+    ;
+constexpr std::string_view ProfaneText =
+#include "profane-words.inc"
     ;
 
 bool IsVowel(char c) {
@@ -29,7 +39,7 @@ bool IsLetterPlural(const std::string& word) {
 }
 
 bool IsVocabularyWord(const std::string& word) {
-    if (!IsPlainWord(word) || DeniedWords().Contains(word) || IsLetterPlural(word)) {
+    if (!IsPlainWord(word) || WordDecisions().Denies(word) || IsLetterPlural(word)) {
         return false;
     }
     return word.size() > 1 || word == "a" || word == "i";
@@ -97,21 +107,134 @@ TStemList::TStemList(std::string_view text) {
         const std::set<std::string> forms = RegularForms(entry[0]);
         words_.insert(forms.begin(), forms.end());
         words_.insert(entry.begin() + 1, entry.end());
-        entries_.push_back(std::move(entry));
     }
     for (const std::string& word : kept) {
         words_.erase(word);
     }
 }
 
-const TStemList& DeniedWords() {
-    static const TStemList list(DeniedText);
-    return list;
+TWordDecisions::TWordDecisions(std::string_view text) {
+    std::istringstream lines{std::string(text)};
+    std::string line;
+    std::set<std::string> keptForms;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        std::istringstream fields(line);
+        std::string verb;
+        if (!(fields >> verb) || verb[0] == '#') {
+            continue;
+        }
+        const auto bad = [&] {
+            return std::runtime_error("word decisions, line " + std::to_string(number) + ": " +
+                                      line);
+        };
+        if (verb == "deny") {
+            std::string word;
+            while (fields >> word) {
+                if (word.back() == '*') {
+                    const std::set<std::string> forms =
+                        RegularForms(std::string_view(word).substr(0, word.size() - 1));
+                    denied_.insert(forms.begin(), forms.end());
+                } else {
+                    denied_.insert(word);
+                }
+            }
+        } else if (const size_t colon = line.find(':');
+                   verb == "keep" && colon != std::string::npos) {
+            std::string word;
+            fields >> word;
+            std::string sense = line.substr(colon + 1);
+            sense.erase(0, sense.find_first_not_of(' '));
+            if (word.empty() || word.back() != ':' || sense.empty()) {
+                throw bad();
+            }
+            word.pop_back();
+            kept_[word] = sense;
+        } else {
+            throw bad();
+        }
+    }
+    for (const auto& [word, sense] : kept_) {
+        denied_.erase(word);
+    }
+}
+
+const TWordDecisions& WordDecisions() {
+    static const TWordDecisions decisions(DecisionsText);
+    return decisions;
 }
 
 const TStemList& PuzzleExcludedWords() {
     static const TStemList list(ExcludedText);
     return list;
+}
+
+std::vector<TThemedPair> ParseThemedPairs(std::string_view text) {
+    std::vector<TThemedPair> pairs;
+    std::istringstream lines{std::string(text)};
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        std::istringstream fields(line);
+        TThemedPair pair;
+        std::string extra;
+        if (!(fields >> pair.Start) || pair.Start[0] == '#') {
+            continue;
+        }
+        if (!(fields >> pair.End >> pair.Relation) || (fields >> extra) ||
+            std::find(std::begin(ThemeRelations), std::end(ThemeRelations), pair.Relation) ==
+                std::end(ThemeRelations)) {
+            throw std::runtime_error("themed pairs, line " + std::to_string(number) + ": " + line);
+        }
+        pairs.push_back(std::move(pair));
+    }
+    return pairs;
+}
+
+const std::vector<TThemedPair>& ThemedPairs() {
+    static const std::vector<TThemedPair> pairs = ParseThemedPairs(ThemedText);
+    return pairs;
+}
+
+const TThemedPair* FindThemedPair(const std::string& start, const std::string& end) {
+    for (const TThemedPair& pair : ThemedPairs()) {
+        if ((pair.Start == start && pair.End == end) ||
+            (IsSymmetric(pair.Relation) && pair.Start == end && pair.End == start)) {
+            return &pair;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::string> JsonStrings(std::string_view json) {
+    std::vector<std::string> strings;
+    for (size_t at = json.find('"'); at != std::string_view::npos; at = json.find('"', at + 1)) {
+        std::string text;
+        for (++at; at < json.size() && json[at] != '"'; ++at) {
+            if (json[at] == '\\' && at + 1 < json.size()) {
+                ++at;
+            }
+            text += json[at];
+        }
+        strings.push_back(std::move(text));
+    }
+    return strings;
+}
+
+const std::set<std::string>& ListedWords() {
+    static const std::set<std::string> words = [] {
+        std::set<std::string> listed;
+        for (const std::string_view json : {NaughtyText, ProfaneText}) {
+            for (std::string word : JsonStrings(json)) {
+                std::transform(word.begin(), word.end(), word.begin(),
+                               [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+                if (!word.empty() && std::all_of(word.begin(), word.end(),
+                                                 [](char c) { return c >= 'a' && c <= 'z'; })) {
+                    listed.insert(word);
+                }
+            }
+        }
+        return listed;
+    }();
+    return words;
 }
 
 std::vector<std::string> ReadScowlWords(const std::filesystem::path& folder, int maxLevel) {
@@ -132,4 +255,38 @@ std::vector<std::string> ReadCommonWords(const std::filesystem::path& folder) {
     std::erase_if(words,
                   [](const std::string& word) { return PuzzleExcludedWords().Contains(word); });
     return words;
+}
+
+TRegionalWords ReadRegionalWords(const std::filesystem::path& folder) {
+    std::set<std::string> english;
+    std::set<std::string> american;
+    std::set<std::string> british;
+    for (const int level : ScowlLevels) {
+        const auto read = [&](const char* list, std::set<std::string>& words) {
+            const std::filesystem::path path = folder / (list + std::to_string(level));
+            std::ifstream file(path);
+            std::string line;
+            while (std::getline(file, line)) {
+                words.insert(line);
+            }
+        };
+        read("english-words.", english);
+        read("american-words.", american);
+        read("british-words.", british);
+    }
+    TRegionalWords regional;
+    std::set_difference(american.begin(), american.end(), british.begin(), british.end(),
+                        std::inserter(regional.American, regional.American.end()));
+    std::set_difference(british.begin(), british.end(), american.begin(), american.end(),
+                        std::inserter(regional.British, regional.British.end()));
+    for (const std::string& word : english) {
+        regional.American.erase(word);
+        regional.British.erase(word);
+    }
+    return regional;
+}
+
+bool IsBoardFit(const std::string& word, const TRegionalWords& regional) {
+    return !WordDecisions().Decides(word) && !ListedWords().contains(word) &&
+           !PuzzleExcludedWords().Contains(word) && !regional.Contains(word);
 }

@@ -4,11 +4,12 @@
 
 #include "PictureKit.h"
 
+#include "screens/ButtonCaptions.h"
+
 namespace {
 
 struct Button {
     const char* name;
-    const char* caption;
     const Colours::Hue& hue;
 };
 
@@ -17,14 +18,13 @@ constexpr int WideHeight = 12;
 constexpr int ActionWidth = 38;
 constexpr int ActionHeight = 21;
 
+// The captions are the game's own (screens/ButtonCaptions.h), which the screen reader reads.
 const Button ColumnButtons[] = {
-    {"checkbtn", "Check", Colours::Green},      {"hintbtn", "Hint", Colours::Amber},
-    {"startbtn", "Start Over", Colours::Blue},  {"newbtn", "New Puzzle", Colours::Blue},
-    {"selbtn", "Select Puzzle", Colours::Blue}, {"edvocbtn", "Vocabulary", Colours::Teal},
-    {"sugstbtn", "Suggest", Colours::Teal},     {"addrwbtn", "Add Row", Colours::Slate},
-    {"delrwbtn", "Delete Row", Colours::Slate}, {"sethnbtn", "Set Hint", Colours::Amber},
-    {"clrhnbtn", "Clear Hint", Colours::Amber}, {"accptbtn", "Accept", Colours::Green},
-    {"canclbtn", "Cancel", Colours::Red},
+    {"checkbtn", Colours::Green}, {"hintbtn", Colours::Amber},  {"startbtn", Colours::Blue},
+    {"newbtn", Colours::Blue},    {"selbtn", Colours::Blue},    {"edvocbtn", Colours::Teal},
+    {"sugstbtn", Colours::Teal},  {"addrwbtn", Colours::Slate}, {"delrwbtn", Colours::Slate},
+    {"sethnbtn", Colours::Amber}, {"clrhnbtn", Colours::Amber}, {"accptbtn", Colours::Green},
+    {"canclbtn", Colours::Red},
 };
 
 // The action buttons carry the action's code letter in the action's colour, as its label on
@@ -55,7 +55,7 @@ std::vector<Picture> DrawButtonPictures(const Fonts& fonts) {
     const QFont caption = PixelFont(fonts.Sans, 9);
     for (const Button& button : ColumnButtons) {
         pictures.push_back(Strip(button.name, WideWidth, WideHeight, WideHeight / 2.0, button.hue,
-                                 button.caption, caption));
+                                 QString::fromUtf8(ButtonCaption(button.name)), caption));
     }
     const QFont letter = PixelFont(fonts.Sans, 13);
     for (const char code : std::string_view(ActionCodes)) {

@@ -157,6 +157,8 @@ QImage MockWindow(const std::map<std::string, QImage>& pictures, bool editMode) 
         const Board board{{"COLD", "CORD", "C RD", "    ", "WARM"}, " CCCC", {0, 0, 0, 0, 0},
                           {false, false, false, false, false},      3,       2};
         DrawBoard(painter, pictures, board, false);
+        const QImage& badge = pictures.at("badge");
+        painter.drawImage(TitleBadge::At, badge, QRect(0, 0, badge.width(), badge.height() / 2));
         const QImage& win = pictures.at("youwin");
         painter.drawImage(QPoint(24, 236), win, QRect(0, 0, win.width(), win.height() / 2));
     }

@@ -95,6 +95,13 @@ inline const QRect HintClear{195, 42, 7, 8};
 inline const QRect EditLabel{251, 42, 49, 9};
 } // namespace BoardSheet
 
+// The solved badge: two square frames, solved and solved with help, shown at `At` on the title
+// ribbon.
+namespace TitleBadge {
+inline const QPoint At{268, 14};
+inline constexpr int Size = 22;
+} // namespace TitleBadge
+
 // A letter tile: a face on a lip that lifts it off the board.
 struct TileLook {
     QColor FaceTop;
@@ -131,6 +138,6 @@ qreal TextWidth(const QFont& font, const QString& text);
 QImage StackFrames(const QImage& top, const QImage& bottom);
 
 // The pictures, by subject.
-std::vector<Picture> DrawScreenPictures(const Fonts& fonts); // screen, tile, icon
+std::vector<Picture> DrawScreenPictures(const Fonts& fonts); // screen, tile, icon, badge
 std::vector<Picture> DrawBoardPictures(const Fonts& fonts);  // letters, laddgfx, youwin
 std::vector<Picture> DrawButtonPictures(const Fonts& fonts); // the nineteen buttons

@@ -1,4 +1,5 @@
-// The game screen's background, the window's tiled background and the About box's icon.
+// The game screen's background, the window's tiled background, the About box's icon and the
+// solved badge on the screen's title ribbon.
 //
 // The screen is 450 x 326: the board's white ground left of x = 334 with the title band at the
 // top, and the dark button column right of it. The board is drawn at run time over the white
@@ -44,6 +45,39 @@ void DrawTitle(QPainter& painter, const Fonts& fonts) {
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(ring);
     CentredText(painter, ring, "i", PixelFont(fonts.Sans, 11), Qt::white);
+}
+
+// The ribbon's colour behind the badge, which its soft edges are laid over.
+const QColor RibbonMiddle{0x44, 0x8c, 0xe7};
+
+// A gold seal with a white check; with help, a smaller check and a small "h".
+QImage BadgeFrame(const Fonts& fonts, bool helped) {
+    const int size = TitleBadge::Size;
+    QImage frame = Canvas(size, size);
+    QPainter painter(&frame);
+    Prepare(painter);
+    const QRectF disc(1, 1, size - 2, size - 2);
+    painter.setPen(QPen(Colours::Amber.Border, 1));
+    QLinearGradient face(disc.topLeft(), disc.bottomLeft());
+    face.setColorAt(0, Colours::Amber.Top);
+    face.setColorAt(1, Colours::Amber.Bottom);
+    painter.setBrush(face);
+    painter.drawEllipse(disc);
+    painter.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (helped) {
+        painter.drawPolyline(QPolygonF({QPointF(5, 11), QPointF(8, 14), QPointF(13, 6.5)}));
+        painter.setFont(PixelFont(fonts.Sans, 9));
+        painter.setPen(Colours::Amber.Caption);
+        painter.drawText(QRectF(12.5, 7, 7, 10), Qt::AlignLeft | Qt::AlignBottom, "h");
+    } else {
+        painter.drawPolyline(QPolygonF({QPointF(6, 11.5), QPointF(9.5, 15), QPointF(16, 7)}));
+    }
+    return frame;
+}
+
+Picture Badge(const Fonts& fonts) {
+    return {"badge", StackFrames(BadgeFrame(fonts, false), BadgeFrame(fonts, true)), true,
+            RibbonMiddle};
 }
 
 // Wrapped text in `width` from `top`; returns the y below it.
@@ -153,5 +187,5 @@ Picture Icon(const Fonts& fonts) {
 } // namespace
 
 std::vector<Picture> DrawScreenPictures(const Fonts& fonts) {
-    return {Screen(fonts), Tile(), Icon(fonts)};
+    return {Screen(fonts), Tile(), Icon(fonts), Badge(fonts)};
 }

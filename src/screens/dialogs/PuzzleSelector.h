@@ -1,6 +1,7 @@
 #pragma once
-// The puzzle selector: a modal list of the puzzles (steps, start word, end word) from which the
-// player plays, edits, creates or deletes puzzles. It works on the room's entry list only:
+// The puzzle selector: a modal list of the puzzles (steps, start word, end word, the player's
+// mark) with a summary of the player's progress below it, from which the player plays, edits,
+// creates or deletes puzzles. It works on the room's entry list only:
 // deleting an entry negates its value, and the room applies the outcome.
 //
 // Owns its controls and the list model; the entries belong to the caller.
@@ -14,6 +15,7 @@
 #include <vector>
 
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QTreeView;
 class TPuzzleListModel;
@@ -45,11 +47,13 @@ class TDlgSelect : public QDialog {
     void SelectRow(int row);
     void ScrollSelectionToMiddle(bool onlyWhenHidden);
     void UpdateControls();
+    QString SummaryText() const;
 
     std::vector<TSelectorEntry>& entries;
     TPuzzleListModel* model;
     QGroupBox* gbAvailable;
     QTreeView* lvPuzzles;
+    QLabel* lblSummary;
     QPushButton* cmdPlay;
     QPushButton* cmdEdit;
     QPushButton* cmdDelete;

@@ -1,0 +1,63 @@
+# Figures of the shipped collection for the texts that describe it, so they stay true whenever
+# data/ is regenerated: CMake reconfigures when either file changes.
+
+# "28118" as "28,118".
+function(ladderly_thousands number out)
+    set(text "")
+    while(number GREATER_EQUAL 1000)
+        math(EXPR rest "${number} % 1000")
+        math(EXPR number "${number} / 1000")
+        string(LENGTH "${rest}" digits)
+        if(digits EQUAL 1)
+            set(rest "00${rest}")
+        elseif(digits EQUAL 2)
+            set(rest "0${rest}")
+        endif()
+        set(text ",${rest}${text}")
+    endwhile()
+    set(${out} "${number}${text}" PARENT_SCOPE)
+endfunction()
+
+# Sets LADDERLY_PUZZLE_COUNT, LADDERLY_MIN_ROWS, LADDERLY_MAX_ROWS (a puzzle's rows are its
+# action codes plus one) and LADDERLY_WORD_COUNT (with a thousands separator) from the
+# puzzle.txt and vocab.txt in folder.
+function(ladderly_count_content folder)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+                 ${folder}/puzzle.txt ${folder}/vocab.txt)
+    file(READ ${folder}/puzzle.txt text)
+    # Lines end with CR LF, LF or CR; a ";" would split a CMake list where no line ends.
+    string(REPLACE "\r\n" "\n" text "${text}")
+    string(REPLACE "\r" "\n" text "${text}")
+    string(REPLACE ";" "," text "${text}")
+    string(REGEX REPLACE "\n$" "" text "${text}")
+    string(REPLACE "\n" ";" lines "${text}")
+    list(LENGTH lines count)
+    math(EXPR puzzles "${count} / 4")
+    # Up to three lines after the last whole puzzle are no puzzle.
+    math(EXPR complete "${puzzles} * 4")
+    set(min 0)
+    set(max 0)
+    set(index 0)
+    foreach(line IN LISTS lines)
+        math(EXPR field "${index} % 4")
+        math(EXPR index "${index} + 1")
+        if(NOT field EQUAL 2 OR index GREATER complete)
+            continue()
+        endif()
+        string(LENGTH "${line}" rows)
+        math(EXPR rows "${rows} + 1")
+        if(min EQUAL 0 OR rows LESS min)
+            set(min ${rows})
+        endif()
+        if(rows GREATER max)
+            set(max ${rows})
+        endif()
+    endforeach()
+    file(STRINGS ${folder}/vocab.txt words)
+    list(LENGTH words word_count)
+    ladderly_thousands(${word_count} word_count)
+    set(LADDERLY_PUZZLE_COUNT ${puzzles} PARENT_SCOPE)
+    set(LADDERLY_MIN_ROWS ${min} PARENT_SCOPE)
+    set(LADDERLY_MAX_ROWS ${max} PARENT_SCOPE)
+    set(LADDERLY_WORD_COUNT ${word_count} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,195 @@
+// The game screen as a screen reader finds it: the real window offscreen, read through
+// QAccessible::queryAccessibleInterface, with the events it sends seen by an update handler.
+
+#include "app/GameAccessibility.h"
+
+#include "app/FormGame.h"
+#include "app/GameRooms.h"
+#include "app/GraphicArea.h"
+#include "app/ShowWindow.h"
+#include "fakes/FakeUserInterface.h"
+#include "fakes/TempFolder.h"
+#include "framework/GameWorld.h"
+#include "screens/GameRoom.h"
+
+#include <QAccessible>
+#include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> seen;
+
+// Qt hands events to an update handler only while a screen reader is active; offscreen none
+// ever is, so the test says one is.
+void SetScreenReaderActive(bool on) {
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
+}
+
+// Keeps the name-, description-, focus- and state-events of the game screen's parts.
+void Record(QAccessibleEvent* event) {
+    QAccessibleInterface* iface = event->accessibleInterface();
+    if (iface == nullptr || iface->object() != nullptr) {
+        return;
+    }
+    const char* kind = event->type() == QAccessible::NameChanged          ? "name "
+                       : event->type() == QAccessible::DescriptionChanged ? "description "
+                       : event->type() == QAccessible::Focus              ? "focus "
+                       : event->type() == QAccessible::StateChanged       ? "state "
+                                                                          : nullptr;
+    if (kind != nullptr) {
+        seen.push_back(kind + iface->text(QAccessible::Name).toStdString());
+    }
+}
+
+// "Name (Description)" of each child, "-" marking a disabled one.
+std::vector<std::string> Lines(QAccessibleInterface* parent) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface* child = parent->child(i);
+        EXPECT_EQ(child->parent(), parent);
+        EXPECT_EQ(parent->indexOfChild(child), i);
+        const QString description = child->text(QAccessible::Description);
+        lines.push_back((child->state().disabled ? "-" : "") +
+                        child->text(QAccessible::Name).toStdString() +
+                        (description.isEmpty() ? "" : " (" + description.toStdString() + ")"));
+    }
+    return lines;
+}
+
+QAccessibleInterface* Find(QAccessibleInterface* parent, const QString& name) {
+    for (int i = 0; i < parent->childCount(); ++i) {
+        if (parent->child(i)->text(QAccessible::Name) == name) {
+            return parent->child(i);
+        }
+    }
+    ADD_FAILURE() << "no " << name.toStdString();
+    return parent;
+}
+
+class GameAccessibilityTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        TestApplication();
+        fs::copy_file(LADDERLY_BUILD_DIR "/ladderly.px8", install / "ladderly.px8");
+        install.Write("dat/vocab.txt", "cat\ncot\ndot\ndog\n");
+        install.Write("dat/puzzle.txt", "cat\ndog\nccc\n2=cot\ndog\ncat\nccc\n3=cot\n");
+        settings.ProgramFolder = settings.InstallFolder = install.Path();
+        settings.DataFolder = install.Path() + "dat/";
+        RegisterGameRoom(settings.DataFolder, settings.DataFolder, nullptr);
+        previous = QAccessible::installUpdateHandler(Record);
+        SetScreenReaderActive(true);
+    }
+    void TearDown() override {
+        SetScreenReaderActive(false);
+        QAccessible::installUpdateHandler(previous);
+        TWorld::SetGameRoomFactory(nullptr);
+        seen.clear();
+    }
+
+    TempFolder install;
+    GameSettings settings;
+    ApplicationInfo application{"Ladderly", "ladd.hlp"};
+    FakeUserInterface ui;
+    QAccessible::UpdateHandler previous = nullptr;
+};
+
+// Puzzle 1 read row by row, a letter typed and announced, marks after "Check", the ladder
+// solved and said so, "New Puzzle" pressed through its action, then edit mode.
+TEST_F(GameAccessibilityTest, TheScreenReadsAsItShowsAndTellsEachChange) {
+    TFormGame form(settings, application);
+    TGameAccessibility::Install(form);
+    ASSERT_TRUE(ShowAndStart(form));
+    auto& room = dynamic_cast<TGameRoom&>(*form.GetWorld()->GetCurrentRoom());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(form.gfxaGame);
+    EXPECT_EQ(window->role(), QAccessible::Window) << "not the plain widget's, made at its start";
+    EXPECT_EQ(window->child(0), screen);
+    ASSERT_EQ(screen->childCount(), 7);
+    // A new board (another puzzle, solved) comes with new interfaces: ask each time.
+    const auto board = [screen] { return screen->child(1); };
+    EXPECT_EQ(board()->role(), QAccessible::List);
+    EXPECT_EQ(screen->child(0)->role(), QAccessible::Button);
+    EXPECT_EQ(Lines(screen),
+              (std::vector<std::string>{"About Ladderly", "Board (CAT to DOG)", "Check", "Hint",
+                                        "-Start Over", "New Puzzle", "Select Puzzle"}));
+    EXPECT_EQ(Lines(board()),
+              (std::vector<std::string>{
+                  "CAT (Start word)", "blank, blank, blank (Letter 1 of 3, Change 1 Letter)",
+                  "blank, blank, blank (Change 1 Letter)", "DOG (End word, Change 1 Letter)"}));
+    EXPECT_EQ(board()->child(1)->role(), QAccessible::ListItem);
+    EXPECT_TRUE(board()->child(1)->state().focused);
+    EXPECT_EQ(screen->focusChild(), board()->child(1));
+    EXPECT_TRUE(
+        ProcessEventsUntil([&] { return form.accessibleDescription() == "Playing puzzle 1"; }));
+
+    seen.clear();
+    QTest::keyClicks(&form, "c");
+    EXPECT_EQ(seen, (std::vector<std::string>{"state Start Over", "name C, blank, blank",
+                                              "description C, blank, blank"}));
+    EXPECT_EQ(board()->child(1)->text(QAccessible::Description), "Letter 2 of 3, Change 1 Letter");
+    QAccessibleActionInterface* check = Find(screen, "Check")->actionInterface();
+    ASSERT_NE(check, nullptr);
+    check->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(ProcessEventsUntil([&] { return room.ShowMarks; }));
+    EXPECT_EQ(board()->child(1)->text(QAccessible::Description),
+              "Letter 2 of 3, Change 1 Letter, Incomplete");
+
+    seen.clear();
+    QTest::keyClicks(&form, "ot");
+    EXPECT_EQ(seen.back(), "focus blank, blank, blank") << "the cursor went on to row 3";
+    seen.clear();
+    QTest::keyClicks(&form, "dot");
+    EXPECT_EQ(board()->text(QAccessible::Description), "Solved");
+    EXPECT_EQ(seen.back(), "focus DOT") << "a new board, read afresh from the cursor's row";
+    EXPECT_EQ(Lines(board())[2], "DOT (Solved, Letter 3 of 3, Change 1 Letter)");
+    EXPECT_EQ(Lines(screen),
+              (std::vector<std::string>{"About Ladderly", "Board (Solved)", "-Check", "-Hint",
+                                        "Start Over", "New Puzzle", "Select Puzzle"}));
+
+    seen.clear();
+    Find(screen, "New Puzzle")
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(ProcessEventsUntil([&] { return room.CurrentPuzzle == 2; }));
+    EXPECT_EQ(Lines(board())[0], "DOG (Start word)");
+    EXPECT_EQ(seen.back(), "focus blank, blank, blank");
+
+    QTest::keyClick(&form, Qt::Key_F5);
+    EXPECT_TRUE(
+        ProcessEventsUntil([&] { return form.accessibleDescription() == "Editing puzzle 2"; }));
+    EXPECT_EQ(Lines(screen), (std::vector<std::string>{"About Ladderly",
+                                                       "Board (DOG to CAT)",
+                                                       "Vocabulary",
+                                                       "Suggest",
+                                                       "M (Move 1 Letter)",
+                                                       "-C (Change 1 Letter)",
+                                                       "S (Scramble Letters)",
+                                                       "X (Swap 2 Letters)",
+                                                       "R (Remove 1 Letter)",
+                                                       "A (Add 1 Letter)",
+                                                       "Add Row",
+                                                       "-Delete Row",
+                                                       "-Set Hint",
+                                                       "-Clear Hint",
+                                                       "-Accept",
+                                                       "Cancel",
+                                                       "Check",
+                                                       "Hint",
+                                                       "-Start Over",
+                                                       "-New Puzzle",
+                                                       "-Select Puzzle"}));
+    EXPECT_EQ(Lines(board())[2], "blank, blank, blank (Change 1 Letter, hint COT)");
+}
+
+} // namespace
