@@ -5,9 +5,10 @@ each one that no other test catches.
 A mutant is one small change to one line of src/**/*.cpp: a comparison flipped, a condition
 negated, && and || exchanged, an integer constant changed by one, a statement deleted, or a
 function returning at once. A seeded random sample of all such sites is tried one at a time in a
-build folder of this script's own: the build recompiles only what the mutant touches, the tests
-of every test executable that was relinked run, and the mutant is killed (a test failed or timed
-out), survived, or did not compile. The source file is always restored, also after Ctrl-C; a
+build folder of this script's own: the GoogleTest executables that link the mutant's library are
+rebuilt (only what the mutant touches recompiles) and their tests run, and the mutant is killed
+(a test failed or timed out), survived, or did not compile. The script tests, which stage or
+package the whole game, are left out. The source file is always restored, also after Ctrl-C; a
 mutant left behind by a killed run is restored at the next start.
 
     scripts/mutate.py --sample 150 --seed 26            run and write build/mutate/report.{json,md}
@@ -221,8 +222,9 @@ def run(command, cwd=None, timeout=None):
 
 def configure_and_build(build, jobs):
     if not (build / "CMakeCache.txt").exists():
+        # No debug information: the links of the test executables are most of a mutant's cost.
         result = run(["cmake", "-S", str(ROOT), "-B", str(build), "-DCMAKE_BUILD_TYPE=Debug",
-                      "-DLADDERLY_BENCH=OFF", "-DLADDERLY_WERROR=OFF"])
+                      "-DCMAKE_CXX_FLAGS_DEBUG=-O0", "-DLADDERLY_BENCH=OFF"])
         if result.returncode:
             sys.exit("configure failed:\n" + result.stdout)
     result = run(["cmake", "--build", str(build), "-j", str(jobs)])
@@ -230,21 +232,23 @@ def configure_and_build(build, jobs):
         sys.exit("the unmutated build failed:\n" + result.stdout[-4000:])
 
 
-def test_commands(build):
-    """Each CTest test's name and the executable it runs."""
+def test_executables(build):
+    """The GoogleTest executables CTest runs: {path: (target, [test names], [libraries])}. The
+    script tests (staging, packages, the accessibility bus) are left out: each stages or
+    packages the whole game."""
     result = run(["ctest", "--show-only=json-v1"], cwd=build)
-    tests = {}
+    found = {}
     for test in json.loads(result.stdout)["tests"]:
         command = test.get("command") or []
-        tests[test["name"]] = command[0] if command else ""
-    return tests
-
-
-def executables(build):
-    found = {}
-    for path in build.rglob("*"):
-        if path.is_file() and os.access(path, os.X_OK) and path.suffix in {"", ".sh"}:
-            found[str(path)] = path.stat().st_mtime_ns
+        if not command or command[0].endswith(".sh"):
+            continue
+        path = Path(command[0])
+        if str(path) not in found:
+            link = next(build.rglob(f"CMakeFiles/{path.name}.dir/link.txt"), None)
+            if link is None:
+                continue
+            found[str(path)] = (path.name, [], re.findall(r"lib(\w+)\.a\b", link.read_text()))
+        found[str(path)][1].append(test["name"])
     return found
 
 
@@ -287,29 +291,30 @@ class Restorer:
         self.record.unlink(missing_ok=True)
 
 
-def try_mutant(site, build, jobs, commands, restorer, baseline_passing, timeout):
-    """Builds and tests one mutant; the build is back to the unmutated source afterwards."""
+def try_mutant(site, build, jobs, executables, restorer, baseline_passing, timeout):
+    """Builds the test executables that link the mutant's library and runs their tests. Only
+    executables built for this mutant are run, so one left linked with an earlier mutant is
+    rebuilt before it runs again."""
     path = ROOT / site["file"]
     original = path.read_text()
-    before = executables(build)
     source_time = path.stat().st_mtime_ns
+    chosen = [entry for entry in executables.values() if site["library"] in entry[2]]
+    if not chosen:
+        return "no test links it", []
     try:
         restorer.mutate(site["file"], original, apply_site(original, site))
-        built = run(["cmake", "--build", str(build), "-j", str(jobs)], timeout=1800)
+        targets = [target for target, _, _ in chosen]
+        built = run(["cmake", "--build", str(build), "-j", str(jobs), "--target", *targets],
+                    timeout=1800)
         if built.returncode:
             return "not compiling", []
-        after = executables(build)
-        relinked = {exe for exe, stamp in after.items() if before.get(exe) != stamp}
-        names = {name for name, exe in commands.items()
-                 if exe in relinked and name in baseline_passing}
+        names = {name for _, tests, _ in chosen for name in tests if name in baseline_passing}
         failed = run_tests(build, names, jobs, timeout)
         return ("killed" if failed else "survived"), sorted(failed)
     finally:
         restorer.restore(site["file"], original)
-        # The restored file must look newer than the mutant's objects, or make keeps them; the
-        # rebuild now keeps the next mutant's set of relinked executables its own.
+        # The restored file must look newer than the mutant's objects, or make keeps them.
         os.utime(path, ns=(time.time_ns(), max(time.time_ns(), source_time + 1)))
-        run(["cmake", "--build", str(build), "-j", str(jobs)], timeout=1800)
 
 
 # ---------------------------------------------------------------------------------------------
@@ -320,7 +325,8 @@ def summarize(results, compare):
     libraries = {}
     for result in results:
         counts = libraries.setdefault(result["library"], {"killed": 0, "survived": 0,
-                                                           "not compiling": 0})
+                                                           "not compiling": 0,
+                                                           "no test links it": 0})
         counts[result["status"]] += 1
     unique = {}
     for result in results:
@@ -330,7 +336,7 @@ def summarize(results, compare):
     killed = sum(r["status"] == "killed" for r in results)
     survived = sum(r["status"] == "survived" for r in results)
     lines.append(f"{len(results)} mutants: {killed} killed, {survived} survived, "
-                 f"{len(results) - killed - survived} not compiling; score "
+                 f"{len(results) - killed - survived} not compiling or untested; score "
                  f"{100 * killed / max(1, killed + survived):.1f}%")
     lines += ["", "| library | killed | survived | not compiling | score |", "|---|---|---|---|---|"]
     for library, counts in sorted(libraries.items()):
@@ -389,16 +395,17 @@ def main():
         return
 
     configure_and_build(build, arguments.jobs)
-    commands = test_commands(build)
-    failing = run_tests(build, set(commands), arguments.jobs, arguments.timeout)
-    baseline_passing = set(commands) - failing
+    executables = test_executables(build)
+    every_test = {name for _, tests, _ in executables.values() for name in tests}
+    failing = run_tests(build, every_test, arguments.jobs, arguments.timeout)
+    baseline_passing = every_test - failing
     if failing:
         print("left out, failing before any mutant:", ", ".join(sorted(failing)))
 
     results = []
     for site in sample:
         started = time.time()
-        status, killed_by = try_mutant(site, build, arguments.jobs, commands, restorer,
+        status, killed_by = try_mutant(site, build, arguments.jobs, executables, restorer,
                                        baseline_passing, arguments.timeout)
         results.append(dict(site, status=status, killed_by=killed_by))
         print(f"#{site['id']:>3} {status:<13} {time.time() - started:5.0f} s  "
