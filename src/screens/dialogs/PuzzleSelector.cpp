@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -51,6 +52,9 @@ TDlgSelect::TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t pos
     lvPuzzles->setPalette(palette);
     QHeaderView* header = lvPuzzles->header();
     header->setSectionsClickable(true);
+    // No column shows the sort arrow until the list is first sorted.
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorShown(true);
     header->setSectionsMovable(false);
     header->setStretchLastSection(false);
     const int widths[] = {51, 70, 70};
@@ -76,7 +80,8 @@ TDlgSelect::TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t pos
     connect(cmdCreate, &QPushButton::clicked, this, [this] { CloseWith(SelectorResult::Create); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseWith(SelectorResult::Close); });
     connect(cmdDelete, &QPushButton::clicked, this, &TDlgSelect::cmdDeleteClick);
-    connect(lvPuzzles, &QTreeView::doubleClicked, this, &TDlgSelect::lvPuzzlesDblClick);
+    // Anywhere in the list, below the rows too, as the double-click is the list's own.
+    lvPuzzles->viewport()->installEventFilter(this);
     connect(header, &QHeaderView::sectionClicked, this, &TDlgSelect::lvPuzzlesColumnClick);
     connect(lvPuzzles->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TDlgSelect::UpdateControls);
@@ -95,7 +100,7 @@ int32_t TDlgSelect::SelectedPosition() const {
 
 void TDlgSelect::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreOnScreen(*this);
+    CentreOnOwner(*this);
     ScrollSelectionToMiddle(false);
 }
 
@@ -128,6 +133,15 @@ void TDlgSelect::cmdDeleteClick() {
     UpdateControls();
 }
 
+bool TDlgSelect::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lvPuzzles->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lvPuzzlesDblClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void TDlgSelect::lvPuzzlesDblClick() {
     if (cmdPlay->isEnabled()) {
         CloseWith(SelectorResult::Play);
@@ -144,6 +158,8 @@ void TDlgSelect::lvPuzzlesColumnClick(int column) {
     const int row = SelectedRow();
     const int entry = row < 0 ? -1 : model->Item(row).Entry;
     model->Sort(sortColumn, descending);
+    lvPuzzles->header()->setSortIndicator(sortColumn,
+                                          descending ? Qt::DescendingOrder : Qt::AscendingOrder);
     if (entry >= 0) {
         SelectRow(model->RowOfEntry(entry));
     }
@@ -195,8 +211,8 @@ void TDlgSelect::UpdateControls() {
                           QString::number(model->rowCount()));
 }
 
-int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) {
-    TDlgSelect dialog(entries, position);
+int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position, QWidget* window) {
+    TDlgSelect dialog(entries, position, window);
     dialog.exec();
     GetUserInterface().ProcessPendingMessages();
     position = dialog.SelectedPosition();
