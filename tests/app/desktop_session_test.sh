@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# desktop_session_test.sh BUILD GAME_DIR SEND_CLOSE_REQUEST: the staged game on a virtual X
+# server of its own, over a small collection of its own, played as a desktop user plays it: real
+# key presses, clicks and close requests, with another program's window (xclock) taking the
+# focus. It checks that
+# - the win animation keeps drawing while the other window has the focus;
+# - every dialog is centred on the game's window, wherever that window is;
+# - help opened from the puzzle selector takes clicks while the selector stays open, and
+#   closing help gives the focus back to the selector;
+# - closing the game's window while help is open ends the game: help closes, the save
+#   question comes, the collection is written and the program ends; a second start then opens
+#   a game of its own.
+# Every wait is for a condition, with a generous limit.
+set -euo pipefail
+build=$1
+close_request=$3
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAILED: $1" >&2
+    cat "$scratch/game.log" >&2 2>/dev/null || true
+    exit 1
+}
+
+cmake --install "$build" --prefix "$scratch/stage" >/dev/null
+game=$scratch/stage/$2
+printf 'cat\ncog\ncc\n\ndog\ncat\nccc\n\ncot\ndog\ncc\n\n' >"$game/dat/puzzle.txt"
+printf 'cat\ncog\ncot\ndog\ndot\n' >"$game/dat/vocab.txt"
+export XDG_CONFIG_HOME=$scratch/config XDG_CONFIG_DIRS=$scratch/xdg XDG_RUNTIME_DIR=$scratch/run
+export TMPDIR=$scratch/tmp ASAN_OPTIONS=detect_leaks=0
+mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$TMPDIR"
+mkdir -p "$XDG_CONFIG_HOME/Tarn Software"
+printf '[General]\nSplashScreen=0\n' >"$XDG_CONFIG_HOME/Tarn Software/Ladderly.conf"
+
+# within SECONDS COMMAND...: runs the command every tenth of a second until it succeeds.
+within() {
+    local tries=$(($1 * 10))
+    shift
+    for ((try = 0; try < tries; try++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Windows are found by a pattern of their names.
+shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+gone() { ! shown "$1"; }
+window() {
+    within 60 shown "$1" || fail "no window named like $1"
+    xdotool search --onlyvisible --name "$1" | head -1
+}
+focused() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+named() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
+# centred WINDOW OVER: the window's middle is the other's, give or take a pixel of rounding.
+centred() {
+    local middle=()
+    for id in "$1" "$2"; do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        middle+=($((2 * X + WIDTH)) $((2 * Y + HEIGHT)))
+    done
+    local dx=$((middle[0] - middle[2])) dy=$((middle[1] - middle[3]))
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
+}
+picture() { xwd -id "$1" -silent >"$2"; }
+changed() { picture "$1" "$scratch/now.xwd" && ! cmp -s "$2" "$scratch/now.xwd"; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
+start_game() {
+    "$scratch/stage/bin/ladderly" >>"$scratch/game.log" 2>&1 &
+    pids+=($!)
+}
+
+# The X server picks a free display itself, so runs side by side never share one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/x.log" &
+pids+=($!)
+within 60 test -s "$scratch/display" || fail "no virtual X server"
+export DISPLAY=:$(cat "$scratch/display")
+
+start_game
+game_pid=${pids[-1]}
+board=$(window '^Ladderly!$')
+xdotool windowmove --sync "$board" 40 30
+
+# The first puzzle, cat to cog, is solved by typing its middle row; then another program takes
+# the focus, and the win animation goes on moving on the screen.
+xdotool windowfocus --sync "$board" type cot
+xclock -geometry 100x100+900+650 2>/dev/null &
+pids+=($!)
+xdotool windowfocus --sync "$(window '^xclock$')"
+# Long enough for the game to notice that it lost the focus.
+sleep 3
+picture "$board" "$scratch/then.xwd"
+within 60 changed "$board" "$scratch/then.xwd" || fail "the board stopped with another window focused"
+
+# Each dialog sits in the middle of the game's window, which is not in the middle of the screen.
+open_dialog() {
+    if [ "$1" = select ]; then
+        xdotool mousemove --window "$board" 380 318 click 1
+    else
+        xdotool windowfocus --sync "$board" key "$1"
+    fi
+}
+for dialog in "F3 Ladderly: About" "F12 LD Vocabulary" "select Puzzle Selector"; do
+    open_dialog "${dialog%% *}"
+    shown_dialog=$(window "^${dialog#* }\$")
+    centred "$shown_dialog" "$board" || fail "${dialog#* } is not centred on the game's window"
+    [ "${dialog%% *}" = select ] || xdotool windowfocus --sync "$shown_dialog" key Escape
+done
+
+# Help from the selector: the click on Contents works while the selector is open.
+selector=$shown_dialog
+xdotool windowfocus --sync "$selector" key F1
+help=$(window "Ladderly Help")
+contents=$(sed -n 's:.*<title>\(.*\)</title>.*:\1:p' "$game/help/index.html")
+xdotool mousemove --window "$help" 40 20 click 1
+within 60 named "$help" "$contents" || fail "a click on help's Contents did nothing"
+"$close_request" "$help"
+within 60 focused "$selector" || fail "closing help did not return to the selector"
+
+# Deleting the first puzzle changes the collection.
+xdotool mousemove --window "$selector" 190 206 click 1
+xdotool windowfocus --sync "$(window '^Ladderly Selector$')" key Return
+xdotool windowfocus --sync "$selector" key Escape
+within 60 gone '^Puzzle Selector$' || fail "the selector stayed open"
+
+# Closing the game's window with help open ends the game.
+xdotool windowfocus --sync "$board" key F1
+within 60 shown "Ladderly Help" || fail "F1 opened no help"
+"$close_request" "$board"
+question=$(window '^Ladderly$')
+gone "Ladderly Help" || fail "help stayed open"
+xdotool windowfocus --sync "$question" key Return
+within 60 ended "$game_pid" || fail "the game did not end"
+wait "$game_pid" || fail "the game ended with status $?"
+[ -f "$game/dat/puzzle.bak" ] && ! grep -q '^cog' "$game/dat/puzzle.txt" ||
+    fail "the collection was not saved"
+
+start_game
+"$close_request" "$(window '^Ladderly!$')"
+within 60 ended "${pids[-1]}" || fail "the second game did not start and end as one of its own"
