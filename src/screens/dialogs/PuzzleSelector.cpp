@@ -80,7 +80,7 @@ TDlgSelect::TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t pos
     connect(cmdCreate, &QPushButton::clicked, this, [this] { CloseWith(SelectorResult::Create); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseWith(SelectorResult::Close); });
     connect(cmdDelete, &QPushButton::clicked, this, &TDlgSelect::cmdDeleteClick);
-    // Anywhere in the list, below the rows too, as the double-click is the list's own.
+    // A double-click anywhere in the list, below the rows too, acts on the selected puzzle.
     lvPuzzles->viewport()->installEventFilter(this);
     connect(header, &QHeaderView::sectionClicked, this, &TDlgSelect::lvPuzzlesColumnClick);
     connect(lvPuzzles->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -134,12 +134,19 @@ void TDlgSelect::cmdDeleteClick() {
 }
 
 bool TDlgSelect::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lvPuzzles->viewport() && event->type() == QEvent::MouseButtonDblClick &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const QEvent::Type type = event->type();
+    if (watched != lvPuzzles->viewport() ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+         type != QEvent::MouseButtonDblClick)) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const auto& mouse = static_cast<const QMouseEvent&>(*event);
+    if (type == QEvent::MouseButtonDblClick && mouse.button() == Qt::LeftButton) {
         lvPuzzlesDblClick();
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    // A click below the rows leaves the selection as it is, for a double-click to play.
+    return !lvPuzzles->indexAt(mouse.position().toPoint()).isValid();
 }
 
 void TDlgSelect::lvPuzzlesDblClick() {
