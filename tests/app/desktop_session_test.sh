@@ -65,11 +65,23 @@ start_game() {
     pids+=($!)
 }
 
-# The X server picks a free display itself, so runs side by side never share one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/x.log" &
-pids+=($!)
-within 60 test -s "$scratch/display" || fail "no virtual X server"
-export DISPLAY=:$(cat "$scratch/display")
+# A virtual X server of this run's own, on a display number drawn far above those other runs
+# use (xvfb-run starts at 99); a number in use, or a server that is not this one (told by its
+# odd screen size), makes it draw another. The server writes its number once it is ready.
+server_up() { test -s "$scratch/ready" || ! kill -0 "$server" 2>/dev/null; }
+ours() { test -s "$scratch/ready" && [ "$(xdotool getdisplaygeometry 2>/dev/null)" = "1021 765" ]; }
+for _ in $(seq 20); do
+    export DISPLAY=:$((1000 + RANDOM % 29000))
+    : >"$scratch/ready"
+    Xvfb "$DISPLAY" -displayfd 3 -screen 0 1021x765x24 -nolisten tcp 3>"$scratch/ready" \
+        2>>"$scratch/x.log" &
+    server=$!
+    within 60 server_up && ours && break
+    kill "$server" 2>/dev/null || true
+    server=
+done
+[ -n "$server" ] || fail "no virtual X server of its own"
+pids+=("$server")
 
 start_game
 game_pid=${pids[-1]}
@@ -86,7 +98,7 @@ within 60 gone "Ladderly Help" || fail "help stayed open"
 # The first puzzle, cat to cog, is solved by typing its middle row; then another program takes
 # the focus, and the win animation goes on moving on the screen.
 xdotool windowfocus --sync "$board" type cot
-xclock -geometry 100x100+900+650 2>/dev/null &
+xclock -geometry 100x100+900+640 2>/dev/null &
 pids+=($!)
 xdotool windowfocus --sync "$(window '^xclock$')"
 # The game notices the loss of the focus a moment later; only then did the board stop.
