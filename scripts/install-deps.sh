@@ -11,7 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     scowl
     fonts-dejavu-core fonts-dejavu-extra fonts-comfortaa
-    xauth xvfb
+    xauth xvfb xdotool x11-apps libx11-dev
     fonts-liberation2
     desktop-file-utils appstream
     alsa-utils sox pulseaudio

@@ -257,6 +257,12 @@ void TFormGame::closeEvent(QCloseEvent* event) {
     if (World) {
         World->RequestQuit();
     }
+    // The game's other windows, help above all, go with it: the program ends now, as designed.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
     QWidget::closeEvent(event);
 }
 

@@ -2,7 +2,8 @@
 // TFormGame: the game's only top-level window. It hosts the graphic area every room draws on,
 // owns the image library and the world, turns the game timer's firings into world ticks
 // (catching up late ones), passes keys to the world as virtual-key codes and shift bits, and
-// closes when the world asks to quit. It starts the sound effects and relays the wave output's
+// closes when the world asks to quit. Closing it closes the game's other windows too, help
+// among them, so that the program ends. It starts the sound effects and relays the wave output's
 // completions to them.
 //
 // It owns, in creation order: the tiled background BG, the bevel bvlBorder, the version label

@@ -138,7 +138,9 @@ void TGraphicArea::Flush() {
 }
 
 void TGraphicArea::Tick() {
-    if (!isVisible() || !window()->isActiveWindow() || EnsureSurface() == nullptr) {
+    // Another window holding the focus (another program, or the game's own help) must not stop
+    // the board: only a hidden or minimised window has nothing to show.
+    if (!isVisible() || window()->isMinimized() || EnsureSurface() == nullptr) {
         return;
     }
     RealizeLibraryPalette();

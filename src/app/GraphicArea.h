@@ -49,7 +49,8 @@ class TGraphicArea : public QWidget, public IGraphicArea {
     void RequestRepaint() { Core.RequestRepaint(); }
     // Shows the surface's damage.
     void Flush();
-    // The game timer's call: shows the damage while the control is shown in the active window.
+    // The game timer's call: shows the damage while the control is shown and its window is not
+    // minimised, whether or not that window has the focus.
     void Tick();
     // Takes the library's palette for the picture; repaints everything when a colour changed.
     // Returns the number of colours changed; 0 without library or palette.

@@ -5,11 +5,13 @@
 #include "app/Main.h"
 #include "app/FormGame.h"
 #include "app/GameAccessibility.h"
+#include "app/GameCursors.h"
 #include "app/GameRooms.h"
 #include "app/InitGame.h"
 #include "base/ErrorLog.h"
 #include "base/Messages.h"
 #include "platform/QtPlatform.h"
+#include "screens/dialogs/About.h"
 #include "screens/dialogs/QtGameDialogs.h"
 
 #include <QApplication>
@@ -81,6 +83,11 @@ int main(int argc, char** argv) {
                          settings.Resume);
         TFormGame form(settings, Application());
         form.SetGameDialogs(&dialogs);
+        // Every dialog and box belongs to the game's window; the About box's link shows the
+        // game's own cursor, which the window has just drawn.
+        dialogs.SetWindow(&form);
+        dialogs.About().SetLinkCursor(ScreenCursor(GameCursor::Link));
+        platform.SetMainWindow(&form);
         TGameAccessibility::Install(form);
         lock->SetSignalHandler([&form] { form.BringToFront(); });
         if (!settings.StartupFailed) {

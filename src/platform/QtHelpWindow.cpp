@@ -2,6 +2,7 @@
 
 #include "platform/UserInterface.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,17 +11,20 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int SnippetLead = 40;
 constexpr int SnippetLength = 120;
+constexpr QLatin1String Caption("Ladderly Help");
 
 } // namespace
 
 QtHelpWindow::QtHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Ladderly Help"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QString(Caption));
     resize(600, 500);
     auto* contents = new QPushButton(QStringLiteral("Contents"), this);
     auto* back = new QPushButton(QStringLiteral("Back"), this);
@@ -49,6 +53,36 @@ QtHelpWindow::QtHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(Query, &QLineEdit::returnPressed, this, [this] { Search(Query->text()); });
+    connect(View, &QTextBrowser::sourceChanged, this, &QtHelpWindow::ShowTitle);
+    connect(View, &QTextBrowser::historyChanged, this, &QtHelpWindow::ShowTitle);
+}
+
+void QtHelpWindow::SetOpener(QWidget* window) {
+    if (window != this) {
+        Opener = window;
+    }
+}
+
+void QtHelpWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (Opener) {
+        // Once help is hidden; an opener that has closed meanwhile stays closed.
+        QTimer::singleShot(0, Opener, [opener = Opener.data()] {
+            if (opener->isVisible()) {
+                opener->activateWindow();
+            }
+        });
+    }
+}
+
+void QtHelpWindow::ShowTitle() {
+    QString title = View->documentTitle();
+    if (title.isEmpty()) {
+        title = QString(Caption);
+    } else if (!title.startsWith(Caption)) {
+        title += QStringLiteral(" - ") + Caption;
+    }
+    setWindowTitle(title);
 }
 
 QString QtHelpWindow::PagePath(const QString& page) const {
@@ -103,4 +137,5 @@ void QtHelpWindow::Search(const QString& query) {
         html += QStringLiteral("<p>Pages that mention \"%1\":</p><ul>%2</ul>").arg(shown, found);
     }
     View->setHtml(html + QStringLiteral("</body></html>"));
+    ShowTitle();
 }

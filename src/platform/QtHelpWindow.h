@@ -1,10 +1,14 @@
 #pragma once
 // The help window: the game's HTML help pages in a browser, with buttons for the contents page,
 // back and forward, and a search field that lists every page mentioning the words typed.
-// Pages are "index.html" (the contents) and "<context>.html" in one folder.
+// Pages are "index.html" (the contents) and "<context>.html" in one folder. The title bar names
+// the page shown.
 //
-// Owns its child widgets (Qt children).
+// It is a window of its own, belonging to no other: the dialogs, which block only the game's
+// window, leave it usable, and it never keeps the program running once the game's window has
+// closed. Owns its child widgets (Qt children).
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -18,6 +22,8 @@ class QtHelpWindow : public QWidget {
     explicit QtHelpWindow(QWidget* parent = nullptr);
 
     void SetFolder(const QString& folder) { Folder = folder; }
+    // The window that opened help, activated again when help is closed.
+    void SetOpener(QWidget* window);
 
     // Shows the page of a context number; the contents page for HelpContents or a context
     // without a page.
@@ -28,10 +34,15 @@ class QtHelpWindow : public QWidget {
     QTextBrowser* Browser() const { return View; }
     QLineEdit* SearchField() const { return Query; }
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     QString PagePath(const QString& page) const;
+    void ShowTitle();
 
     QString Folder;
+    QPointer<QWidget> Opener;
     QTextBrowser* View;
     QLineEdit* Query;
 };

@@ -35,6 +35,10 @@ void QtPlatform::SetHelpFolder(const std::string& folder) {
     userInterface->SetHelpFolder(folder);
 }
 
+void QtPlatform::SetMainWindow(QWidget* window) {
+    userInterface->SetMainWindow(window);
+}
+
 ISystemInfo& QtPlatform::SystemInfo() {
     return *systemInfo;
 }

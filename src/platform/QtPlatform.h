@@ -12,6 +12,7 @@
 #include <vector>
 
 class QApplication;
+class QWidget;
 class QtSystemInfo;
 class QtUserInterface;
 
@@ -26,6 +27,8 @@ class QtPlatform {
     IUserInterface& UserInterface();
     // The folder of the help pages the user interface shows.
     void SetHelpFolder(const std::string& folder);
+    // The game's window, which the message boxes belong to while it is shown.
+    void SetMainWindow(QWidget* window);
     ISystemInfo& SystemInfo();
 
     // The command-line arguments after the program name, without the options Qt took.

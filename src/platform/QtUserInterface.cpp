@@ -101,8 +101,7 @@ int QtUserInterface::ShowMessageBox(const std::string& caption, const std::strin
         boxLog << caption << ": " << text << std::endl;
         return DefaultMessageBoxResult(style);
     }
-    QMessageBox box(IconOf(style), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(IconOf(style), QString::fromStdString(caption), QString::fromStdString(text));
     const std::vector<QMessageBox::StandardButton> buttons = ButtonsOf(style);
     for (const QMessageBox::StandardButton button : buttons) {
         box.addButton(button);
@@ -115,10 +114,26 @@ int QtUserInterface::ShowMessageBox(const std::string& caption, const std::strin
             box.setEscapeButton(button);
         }
     }
-    box.exec();
+    Run(box);
     QAbstractButton* clicked = box.clickedButton();
     const int result = clicked != nullptr ? ResultOf(box.standardButton(clicked)) : 0;
     return result != 0 ? result : DefaultMessageBoxResult(style);
+}
+
+void QtUserInterface::SetMainWindow(QWidget* window) {
+    mainWindow = window;
+}
+
+int QtUserInterface::Run(QDialog& box) const {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr && mainWindow && mainWindow->isVisible()) {
+        owner = mainWindow;
+    }
+    if (owner != nullptr) {
+        box.setParent(owner, box.windowFlags());
+        box.setWindowModality(Qt::WindowModal);
+    }
+    return box.exec();
 }
 
 void QtUserInterface::ProcessPendingMessages() {
@@ -132,15 +147,15 @@ std::optional<std::string> QtUserInterface::InputBox(const std::string& caption,
         boxLog << caption << ": " << prompt << " [cancelled]" << std::endl;
         return std::nullopt;
     }
-    bool accepted = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(caption),
-                              QString::fromStdString(prompt), QLineEdit::Normal,
-                              QString::fromStdString(initial), &accepted);
-    if (!accepted) {
+    QInputDialog box;
+    box.setInputMode(QInputDialog::TextInput);
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setLabelText(QString::fromStdString(prompt));
+    box.setTextValue(QString::fromStdString(initial));
+    if (Run(box) != QDialog::Accepted) {
         return std::nullopt;
     }
-    return text.toStdString();
+    return box.textValue().toStdString();
 }
 
 uint8_t QtUserInterface::KeyShiftState() {
@@ -158,6 +173,7 @@ void QtUserInterface::ShowHelp(int context) {
         helpWindow = std::make_unique<QtHelpWindow>();
     }
     helpWindow->SetFolder(QString::fromStdString(helpFolder));
+    helpWindow->SetOpener(QApplication::activeWindow());
     helpWindow->ShowContext(context);
     helpWindow->show();
     helpWindow->raise();
@@ -190,7 +206,7 @@ void QtUserInterface::ShowLongText(const std::string& caption, const std::string
         ShowMessageBox(caption, text, MessageBoxStyle::Ok);
         return;
     }
-    QDialog dialog(QApplication::activeWindow());
+    QDialog dialog;
     dialog.setWindowTitle(QString::fromStdString(caption));
     auto* view = new QPlainTextEdit(shown, &dialog);
     view->setObjectName("longText");
@@ -203,7 +219,7 @@ void QtUserInterface::ShowLongText(const std::string& caption, const std::string
     layout->addWidget(view);
     layout->addWidget(buttons);
     dialog.resize(std::min(wrapWidth + 60, available.width()), available.height() * 3 / 4);
-    dialog.exec();
+    Run(dialog);
 }
 
 void QtUserInterface::ShowBusyCursor(bool on) {

@@ -4,13 +4,20 @@
 // written to standard error instead and takes its default button (an input box is cancelled),
 // so nothing blocks. Help pages are shown in the game's own help window (written to the log
 // where nobody can read them).
+//
+// A box belongs to the dialog running at the moment, else to the game's window while it is
+// shown, and blocks only that window: the help window stays usable meanwhile.
 
 #include "platform/UserInterface.h"
+
+#include <QPointer>
 
 #include <iosfwd>
 #include <memory>
 #include <string>
 
+class QDialog;
+class QWidget;
 class QtHelpWindow;
 
 class QtUserInterface : public IUserInterface {
@@ -39,12 +46,18 @@ class QtUserInterface : public IUserInterface {
 
     // The folder of the help pages ("index.html" and "<context>.html").
     void SetHelpFolder(const std::string& folder) { helpFolder = folder; }
+    // The game's window, which the boxes belong to while it is shown.
+    void SetMainWindow(QWidget* window);
     // The help window, made at the first ShowHelp that shows one; nullptr before.
     QtHelpWindow* GetHelpWindow() const { return helpWindow.get(); }
 
   private:
+    // Runs the box modally over the window it belongs to; returns its result.
+    int Run(QDialog& box) const;
+
     bool headless;
     std::ostream& boxLog;
     std::string helpFolder;
+    QPointer<QWidget> mainWindow;
     std::unique_ptr<QtHelpWindow> helpWindow;
 };

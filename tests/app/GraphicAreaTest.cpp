@@ -107,6 +107,19 @@ TEST_F(GraphicAreaTest, TicksShowTheDamageUnlessTheDisplayIsFrozen) {
     area->Tick();
     EXPECT_EQ(area->grab().toImage().pixel(8, 8), Colour(10));
 
+    // Another window holding the focus stops nothing; a minimised window shows nothing.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !window.isActiveWindow(); }));
+    for (const bool minimised : {false, true}) {
+        window.setWindowState(minimised ? Qt::WindowMinimized : Qt::WindowNoState);
+        surface->FillRect({0, 0, 26, 21}, 10);
+        area->Tick();
+        EXPECT_EQ(surface->HasDamage(), minimised);
+    }
+    window.setWindowState(Qt::WindowNoState);
+
     area->SetFreezeDisplay(true);
     surface->FillRect({0, 0, 26, 21}, 20);
     area->Tick();

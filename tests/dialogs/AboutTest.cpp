@@ -4,7 +4,9 @@
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeUserInterface.h"
 #include "fakes/TempFolder.h"
+#include "screens/dialogs/PuzzleSelector.h"
 #include "screens/dialogs/QtGameDialogs.h"
+#include "screens/dialogs/VocabEditor.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -135,4 +137,37 @@ TEST(About, TheCheckBoxDecidesTheNextStartUp) {
               "Ladderly: the puzzle selector is not shown: nobody can answer it here.\n"
               "Ladderly: the vocabulary editor is not shown: nobody can answer it here.\n"
               "Ladderly: the About box is not shown: nobody can answer it here.\n");
+}
+
+// Given the game's window, each dialog stays above it, centred on it, and blocks it alone,
+// leaving help usable; the About box's link shows the cursor it is given.
+TEST(QtGameDialogs, EveryDialogBelongsToTheGameWindow) {
+    TestApplication();
+    FakeUserInterface ui;
+    bool splash = true;
+    QtGameDialogs dialogs(splash, "Ladderly", QtGameDialogs::Mode::Interactive);
+    QWidget window;
+    window.setGeometry(40, 30, 466, 342);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    dialogs.SetWindow(&window);
+    const auto check = [&window](QDialog& dialog) {
+        EXPECT_EQ(dialog.parentWidget(), &window);
+        EXPECT_EQ(dialog.windowModality(), Qt::WindowModal);
+        EXPECT_LE((dialog.geometry().center() - window.geometry().center()).manhattanLength(), 1);
+        dialog.reject();
+    };
+    const DialogDriver<TDlgAbout> about(check);
+    dialogs.ShowAbout();
+    std::vector<TSelectorEntry> entries = {{"3 ANT BEE", 1}};
+    int32_t position = 1;
+    const DialogDriver<TDlgSelect> selector(check);
+    dialogs.ExecuteSelector(entries, position);
+    std::vector<std::string> words = {"ant"};
+    const DialogDriver<TDlgVocab> editor(check);
+    dialogs.ExecuteVocabEditor(words);
+    EXPECT_TRUE(about.Ran() && selector.Ran() && editor.Ran());
+
+    dialogs.About().SetLinkCursor(QCursor(Qt::CrossCursor));
+    EXPECT_EQ(Label(dialogs.About(), "lblURL").cursor().shape(), Qt::CrossCursor);
 }

@@ -106,14 +106,22 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
         EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Puzzles available: 6");
         EXPECT_EQ(Rows(dialog), Texts(entries, {1, 2, 3, 4, 5, 6}));
         // Steps is the sort column at first, so its first click sorts descending; equal rows
-        // come out in reverse. Start word sorts ascending, then descending.
+        // come out in reverse. Start word sorts ascending, then descending. The header's arrow
+        // shows the order, on no column before the first sort.
+        QHeaderView& header = *List(dialog).header();
+        EXPECT_EQ(header.sortIndicatorSection(), -1);
         const struct {
             int column;
             std::vector<int> order;
-        } sorts[] = {{0, {4, 3, 6, 1, 2, 5}}, {1, {4, 6, 2, 5, 1, 3}}, {1, {3, 1, 5, 2, 6, 4}}};
+            Qt::SortOrder arrow;
+        } sorts[] = {{0, {4, 3, 6, 1, 2, 5}, Qt::DescendingOrder},
+                     {1, {4, 6, 2, 5, 1, 3}, Qt::AscendingOrder},
+                     {1, {3, 1, 5, 2, 6, 4}, Qt::DescendingOrder}};
         for (const auto& sort : sorts) {
             ClickHeader(dialog, sort.column);
             EXPECT_EQ(Rows(dialog), Texts(entries, sort.order));
+            EXPECT_EQ(header.sortIndicatorSection(), sort.column);
+            EXPECT_EQ(header.sortIndicatorOrder(), sort.arrow);
             EXPECT_TRUE(SelectionInView(dialog));
             EXPECT_EQ(dialog.SelectedPosition(), 3) << "the selection follows its puzzle";
         }
@@ -162,12 +170,15 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
          SelectorResult::Edit, 2},
         {"create", 3, 1, [](TDlgSelect& d) { Button(d, "Create New Puzzle").click(); },
          SelectorResult::Create, 1},
-        {"double-click plays the row", 3, 1,
+        {"a double-click below the rows plays the selected one", 3, 1,
          [](TDlgSelect& d) {
+             // Through the window, as the window system delivers clicks.
              QTreeView& list = List(d);
              const QRect row = list.visualRect(list.model()->index(2, 1));
-             QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
-             QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row.center());
+             const auto at = [&](QPoint p) { return list.viewport()->mapTo(&d, p); };
+             QTest::mouseClick(d.windowHandle(), Qt::LeftButton, {}, at(row.center()));
+             const QPoint below(row.center().x(), list.viewport()->height() - 5);
+             QTest::mouseDClick(d.windowHandle(), Qt::LeftButton, {}, at(below));
          },
          SelectorResult::Play, 3},
         {"delete them all, then close", 3, 3,

@@ -24,8 +24,9 @@ QString HelpFolder() {
     return QString::fromLocal8Bit(std::getenv("LADDERLY_SOURCE_DIR")) + "/help";
 }
 
+// The title bar names the page shown.
 QString Title(const QtHelpWindow& window) {
-    return window.Browser()->documentTitle();
+    return window.windowTitle();
 }
 
 // The targets of the links on the page the browser shows.
@@ -50,12 +51,14 @@ TEST(QtHelpWindow, ContextsContentsAndSearch) {
     QtHelpWindow* window = ui.GetHelpWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), "Ladderly Help");
 
     const std::pair<int, const char*> pages[] = {
-        {100, "The Puzzle Selector"},     {101, "The Vocabulary Editor"},
-        {102, "The About box"},           {103, "Playing a puzzle"},
-        {104, "Making puzzles"},          {0, "Ladderly Help: Contents"},
+        {100, "The Puzzle Selector - Ladderly Help"},
+        {101, "The Vocabulary Editor - Ladderly Help"},
+        {102, "The About box - Ladderly Help"},
+        {103, "Playing a puzzle - Ladderly Help"},
+        {104, "Making puzzles - Ladderly Help"},
+        {0, "Ladderly Help: Contents"},
         {999, "Ladderly Help: Contents"},
     };
     for (const auto& [context, title] : pages) {
@@ -69,13 +72,14 @@ TEST(QtHelpWindow, ContextsContentsAndSearch) {
     QTest::keyClicks(window->SearchField(), "Swap  step");
     QTest::keyClick(window->SearchField(), Qt::Key_Return);
     const QStringList found = Links(*window->Browser());
+    EXPECT_EQ(Title(*window), "Search - Ladderly Help");
     QStringList pagesFound;
     for (const QString& link : found) {
         pagesFound << QUrl(link).fileName();
     }
     EXPECT_EQ(pagesFound.join(' ').toStdString(), "actions.html index.html keys.html");
     window->Browser()->setSource(QUrl(found.first()));
-    EXPECT_EQ(Title(*window), "The six steps");
+    EXPECT_EQ(Title(*window), "The six steps - Ladderly Help");
     window->Search("xylophone");
     EXPECT_TRUE(Links(*window->Browser()).isEmpty());
     EXPECT_TRUE(window->Browser()->toPlainText().contains("No page mentions \"xylophone\""));

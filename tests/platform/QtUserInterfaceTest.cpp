@@ -74,6 +74,16 @@ TEST(QtUserInterface, BoxShowsStyleAndReturnsThePressedButton) {
         });
         EXPECT_EQ(ui.ShowMessageBox("Ladderly", "Save the changes?", c.style), c.result);
     }
+
+    // With no dialog running, a box belongs to the game's window and blocks only that.
+    QWidget window;
+    ui.SetMainWindow(&window);
+    window.show();
+    AnswerBox(QB::Ok, [&window](QMessageBox& box) {
+        EXPECT_EQ(box.parentWidget(), &window);
+        EXPECT_EQ(box.windowModality(), Qt::WindowModal);
+    });
+    ui.ShowMessageBox("Ladderly", "Out of puzzles", Ok);
 }
 
 TEST(QtUserInterface, OffscreenBoxesGoToTheLogAndTakeTheDefault) {

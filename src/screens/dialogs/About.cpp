@@ -161,6 +161,10 @@ void TDlgAbout::lblURLClick() {
     QApplication::restoreOverrideCursor();
 }
 
+void TDlgAbout::SetLinkCursor(const QCursor& cursor) {
+    lblURL->setCursor(cursor);
+}
+
 void TDlgAbout::chkShowScreenClick() {
     splashScreen = chkShowScreen->isChecked();
 }
@@ -209,5 +213,5 @@ void TDlgAbout::paintEvent(QPaintEvent* event) {
 
 void TDlgAbout::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreOnScreen(*this);
+    CentreOnOwner(*this);
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 class QCheckBox;
+class QCursor;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -27,6 +28,9 @@ class TDlgAbout : public QDialog {
     TDlgAbout(bool& splashSetting, const std::string& applicationTitle, QWidget* parent = nullptr);
 
     bool LinkHighlighted() const { return linkHighlighted; }
+    // The cursor over the link: the game's own screen cursor for links, as the board shows
+    // the game's cursor over its cells; the system's pointing hand until it is given.
+    void SetLinkCursor(const QCursor& cursor);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -17,6 +17,7 @@ void SetUpDialogWindow(QWidget& dialog, const char* caption, QSize client, int m
     dialog.setFixedWidth(client.width());
     dialog.setMinimumHeight(minimumHeight);
     dialog.resize(client);
+    SetDialogOwner(dialog, dialog.parentWidget());
 }
 
 void SetSystemMenuOnly(QWidget& window) {
@@ -41,15 +42,30 @@ void InstallHelpKeys(QWidget& dialog, int context) {
                      [] { GetUserInterface().ShowHelp(HelpContents); });
 }
 
-void CentreOnScreen(QWidget& window) {
-    const QScreen* screen =
-        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
+void SetDialogOwner(QWidget& dialog, QWidget* window) {
+    if (window == nullptr) {
         return;
     }
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    dialog.setParent(window, dialog.windowFlags());
+    dialog.setWindowModality(Qt::WindowModal);
+}
+
+void CentreOnOwner(QWidget& dialog) {
+    const QWidget* owner =
+        dialog.parentWidget() != nullptr ? dialog.parentWidget()->window() : nullptr;
+    QRect area;
+    if (owner != nullptr && owner->isVisible()) {
+        area = owner->frameGeometry();
+    } else if (const QScreen* screen = dialog.screen() != nullptr
+                                           ? dialog.screen()
+                                           : QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    } else {
+        return;
+    }
+    QRect frame = dialog.frameGeometry();
+    frame.moveCenter(area.center());
+    dialog.move(frame.topLeft());
 }
 
 void TBottomAnchors::Grow(QWidget& control, const QRect& geometry) {

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -62,6 +63,9 @@ TDlgSelect::TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t pos
     lvPuzzles->setPalette(palette);
     QHeaderView* header = lvPuzzles->header();
     header->setSectionsClickable(true);
+    // No column shows the sort arrow until the list is first sorted.
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorShown(true);
     header->setSectionsMovable(false);
     header->setStretchLastSection(false);
     const int widths[] = {51, 70, 70, SolvedWidth};
@@ -100,7 +104,8 @@ TDlgSelect::TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t pos
     connect(cmdCreate, &QPushButton::clicked, this, [this] { CloseWith(SelectorResult::Create); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseWith(SelectorResult::Close); });
     connect(cmdDelete, &QPushButton::clicked, this, &TDlgSelect::cmdDeleteClick);
-    connect(lvPuzzles, &QTreeView::doubleClicked, this, &TDlgSelect::lvPuzzlesDblClick);
+    // A double-click anywhere in the list, below the rows too, acts on the selected puzzle.
+    lvPuzzles->viewport()->installEventFilter(this);
     connect(header, &QHeaderView::sectionClicked, this, &TDlgSelect::lvPuzzlesColumnClick);
     connect(lvPuzzles->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TDlgSelect::UpdateControls);
@@ -119,7 +124,7 @@ int32_t TDlgSelect::SelectedPosition() const {
 
 void TDlgSelect::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreOnScreen(*this);
+    CentreOnOwner(*this);
     ScrollSelectionToMiddle(false);
 }
 
@@ -152,6 +157,22 @@ void TDlgSelect::cmdDeleteClick() {
     UpdateControls();
 }
 
+bool TDlgSelect::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched != lvPuzzles->viewport() ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+         type != QEvent::MouseButtonDblClick)) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const auto& mouse = static_cast<const QMouseEvent&>(*event);
+    if (type == QEvent::MouseButtonDblClick && mouse.button() == Qt::LeftButton) {
+        lvPuzzlesDblClick();
+        return true;
+    }
+    // A click below the rows leaves the selection as it is, for a double-click to play.
+    return !lvPuzzles->indexAt(mouse.position().toPoint()).isValid();
+}
+
 void TDlgSelect::lvPuzzlesDblClick() {
     if (cmdPlay->isEnabled()) {
         CloseWith(SelectorResult::Play);
@@ -168,6 +189,8 @@ void TDlgSelect::lvPuzzlesColumnClick(int column) {
     const int row = SelectedRow();
     const int entry = row < 0 ? -1 : model->Item(row).Entry;
     model->Sort(sortColumn, descending);
+    lvPuzzles->header()->setSortIndicator(sortColumn,
+                                          descending ? Qt::DescendingOrder : Qt::AscendingOrder);
     if (entry >= 0) {
         SelectRow(model->RowOfEntry(entry));
     }
@@ -235,8 +258,8 @@ QString TDlgSelect::SummaryText() const {
     return parts.join(dot);
 }
 
-int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) {
-    TDlgSelect dialog(entries, position);
+int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position, QWidget* window) {
+    TDlgSelect dialog(entries, position, window);
     dialog.exec();
     GetUserInterface().ProcessPendingMessages();
     position = dialog.SelectedPosition();

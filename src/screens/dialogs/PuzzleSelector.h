@@ -35,6 +35,7 @@ class TDlgSelect : public QDialog {
     int32_t SelectedPosition() const;
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -65,6 +66,8 @@ class TDlgSelect : public QDialog {
     bool descending = false;
 };
 
-// Shows the selector modally over the entries. position: in, the 1-based entry of the current
-// puzzle or 0; out, the entry of the selected item or 0. Returns a SelectorResult.
-int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position);
+// Shows the selector modally over the entries, belonging to the window when one is given.
+// position: in, the 1-based entry of the current puzzle or 0; out, the entry of the selected
+// item or 0. Returns a SelectorResult.
+int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position,
+                    QWidget* window = nullptr);

@@ -1,6 +1,7 @@
 #include "screens/dialogs/QtGameDialogs.h"
 
 #include "screens/dialogs/About.h"
+#include "screens/dialogs/DialogKit.h"
 #include "screens/dialogs/PuzzleSelector.h"
 #include "screens/dialogs/VocabEditor.h"
 
@@ -24,9 +25,20 @@ QtGameDialogs::QtGameDialogs(bool& splashSetting, const std::string& application
                              std::ostream& logStream)
     : splashScreen(splashSetting),
       headless(mode == Mode::Headless || (mode == Mode::Automatic && IsHeadlessPlatform())),
-      log(logStream), about(std::make_unique<TDlgAbout>(splashSetting, applicationTitle)) {}
+      log(logStream), about(new TDlgAbout(splashSetting, applicationTitle)) {}
 
-QtGameDialogs::~QtGameDialogs() = default;
+QtGameDialogs::~QtGameDialogs() {
+    delete about;
+}
+
+void QtGameDialogs::SetWindow(QWidget* gameWindow) {
+    window = gameWindow;
+    SetDialogOwner(*about, gameWindow);
+}
+
+TDlgAbout& QtGameDialogs::About() {
+    return *about;
+}
 
 bool QtGameDialogs::Shown(const char* dialog) {
     if (headless) {
@@ -40,11 +52,11 @@ int QtGameDialogs::ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t
     if (!Shown("puzzle selector")) {
         return SelectorResult::Close;
     }
-    return ::ExecuteSelector(entries, position);
+    return ::ExecuteSelector(entries, position, window);
 }
 
 bool QtGameDialogs::ExecuteVocabEditor(std::vector<std::string>& vocabulary) {
-    return Shown("vocabulary editor") && ::ExecuteVocabEditor(vocabulary);
+    return Shown("vocabulary editor") && ::ExecuteVocabEditor(vocabulary, window);
 }
 
 void QtGameDialogs::ShowAbout() {

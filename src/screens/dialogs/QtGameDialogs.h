@@ -2,15 +2,19 @@
 // The game room's dialogs as Qt dialogs. The About box is made once, with this object, and
 // kept. Where nobody can answer a dialog (the offscreen and minimal platforms, as in CI and
 // screenshot runs) none is shown: each call says so on the log and returns as if closed.
+// Given the game's window, every dialog belongs to it (see SetDialogOwner).
 //
-// Owns the About box; the splash-screen setting belongs to the caller.
+// Owns the About box until it belongs to the window, which then deletes it if it goes first;
+// the splash-screen setting belongs to the caller.
 
 #include "screens/GameDialogs.h"
 
+#include <QPointer>
+
 #include <iosfwd>
-#include <memory>
 #include <string>
 
+class QWidget;
 class TDlgAbout;
 
 class QtGameDialogs : public IGameDialogs {
@@ -35,7 +39,10 @@ class QtGameDialogs : public IGameDialogs {
     bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override;
     void ShowAbout() override;
 
-    TDlgAbout& About() { return *about; }
+    // The game's window, which every dialog belongs to from now on.
+    void SetWindow(QWidget* gameWindow);
+
+    TDlgAbout& About();
 
   private:
     bool Shown(const char* dialog);
@@ -43,5 +50,6 @@ class QtGameDialogs : public IGameDialogs {
     bool& splashScreen;
     bool headless;
     std::ostream& log;
-    std::unique_ptr<TDlgAbout> about;
+    QPointer<QWidget> window;
+    QPointer<TDlgAbout> about;
 };

@@ -101,7 +101,7 @@ void TDlgVocab::reject() {
 
 void TDlgVocab::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreOnScreen(*this);
+    CentreOnOwner(*this);
     SelectItem(0);
     txtWord->setFocus();
 }
@@ -188,8 +188,8 @@ void TDlgVocab::Highlight(int item) {
     highlighting = false;
 }
 
-bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) {
-    TDlgVocab dialog(vocabulary);
+bool ExecuteVocabEditor(std::vector<std::string>& vocabulary, QWidget* window) {
+    TDlgVocab dialog(vocabulary, window);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }

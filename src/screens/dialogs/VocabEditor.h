@@ -60,6 +60,6 @@ class TDlgVocab : public QDialog {
     bool highlighting = false;
 };
 
-// Edits a copy of the vocabulary; on OK/Save the vocabulary takes the edited words and the
-// result is true.
-bool ExecuteVocabEditor(std::vector<std::string>& vocabulary);
+// Edits a copy of the vocabulary in a dialog belonging to the window when one is given; on
+// OK/Save the vocabulary takes the edited words and the result is true.
+bool ExecuteVocabEditor(std::vector<std::string>& vocabulary, QWidget* window = nullptr);
