@@ -23,7 +23,8 @@ constexpr int ScowlLevels[] = {10, 20, 35, 40, 50, 55, 60, 70, 80, 95};
 
 class SilentInterface : public IUserInterface {
   public:
-    int ShowMessageBox(const std::string&, const std::string&, uint32_t style) override {
+    MessageBoxResult ShowMessageBox(const std::string&, const std::string&,
+                                    MessageBoxStyle style) override {
         return DefaultMessageBoxResult(style);
     }
     void ProcessPendingMessages() override {}

@@ -13,7 +13,8 @@ namespace {
 // Takes every box and long text without showing it, keeping the length of the last one.
 class QuietInterface : public IUserInterface {
   public:
-    int ShowMessageBox(const std::string&, const std::string& text, uint32_t) override {
+    MessageBoxResult ShowMessageBox(const std::string&, const std::string& text,
+                                    MessageBoxStyle) override {
         shownLength = text.size();
         return MessageBoxResult::Ok;
     }

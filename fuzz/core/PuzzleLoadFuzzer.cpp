@@ -13,7 +13,8 @@
 namespace {
 class SilentInterface : public IUserInterface {
   public:
-    int ShowMessageBox(const std::string&, const std::string&, uint32_t style) override {
+    MessageBoxResult ShowMessageBox(const std::string&, const std::string&,
+                                    MessageBoxStyle style) override {
         return DefaultMessageBoxResult(style);
     }
     void ProcessPendingMessages() override {}

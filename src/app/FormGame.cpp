@@ -77,7 +77,7 @@ void TFormGame::CreateControls() {
 
     gfxaGame = new TGraphicArea(this);
     gfxaGame->setGeometry(0, 0, ClientWidth, ClientHeight);
-    gfxaGame->SetCursor(-1);
+    gfxaGame->SetCursor(CursorId::None);
     gfxaGame->SetColor(QColor(128, 0, 0));
     gfxaGame->SetBorderWidth(4);
     gfxaGame->SetInnerBevelWidth(2);

@@ -9,6 +9,7 @@
 
 namespace {
 
+// The window system's cursors by their (non-positive) id numbers.
 struct SystemCursor {
     int16_t id;
     Qt::CursorShape shape;
@@ -25,8 +26,8 @@ constexpr SystemCursor systemCursors[] = {
     {-21, Qt::PointingHandCursor}, {-22, Qt::SizeAllCursor},
 };
 
-std::map<int16_t, QCursor>& CursorSlots() {
-    static std::map<int16_t, QCursor> table;
+std::map<CursorId, QCursor>& CursorSlots() {
+    static std::map<CursorId, QCursor> table;
     return table;
 }
 
@@ -89,17 +90,17 @@ void DrawLink(QPainter& painter) {
 
 void InstallGameCursors() {
     // The hot spots: the I-beam's middle and the finger tip.
-    CursorSlots()[GameCursor::LetterCell] = DrawCursor(9, 13, DrawLetterCell);
-    CursorSlots()[GameCursor::Link] = DrawCursor(10, 2, DrawLink);
+    CursorSlots()[CursorId::LetterCell] = DrawCursor(9, 13, DrawLetterCell);
+    CursorSlots()[CursorId::Link] = DrawCursor(10, 2, DrawLink);
 }
 
-QCursor ScreenCursor(int16_t id) {
-    if (id > 0) {
+QCursor ScreenCursor(CursorId id) {
+    if (id > CursorId::Default) {
         const auto found = CursorSlots().find(id);
         return found != CursorSlots().end() ? found->second : QCursor(Qt::ArrowCursor);
     }
     for (const SystemCursor& cursor : systemCursors) {
-        if (cursor.id == id) {
+        if (cursor.id == static_cast<int16_t>(id)) {
             return QCursor(cursor.shape);
         }
     }

@@ -206,7 +206,7 @@ void TGraphicArea::SetMouseHandlers(TMouseMoveHandler move, TMouseButtonHandler 
     OnUp = std::move(up);
 }
 
-void TGraphicArea::SetCursor(int16_t cursor) {
+void TGraphicArea::SetCursor(CursorId cursor) {
     if (cursor == CursorValue) {
         return;
     }

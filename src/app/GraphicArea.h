@@ -57,13 +57,13 @@ class TGraphicArea : public QWidget, public IGraphicArea {
     int RealizeLibraryPalette();
 
     TGraphicAreaSurface& GetCore() { return Core; }
-    int16_t GetCursorId() const { return CursorValue; }
+    CursorId GetCursorId() const { return CursorValue; }
 
     // IGraphicArea
     TPX8ImageData* GetImage() override { return EnsureSurface(); }
     void SetMouseHandlers(TMouseMoveHandler move, TMouseButtonHandler down,
                           TMouseButtonHandler up) override;
-    void SetCursor(int16_t cursor) override;
+    void SetCursor(CursorId cursor) override;
     void ResetScreenCursor() override;
     void SetFreezeDisplay(bool frozen) override { Core.SetFreezeDisplay(frozen); }
     TPoint GetPointerPos() const override;
@@ -87,7 +87,7 @@ class TGraphicArea : public QWidget, public IGraphicArea {
     QtPaletteDevice Device{Picture};
     TGraphicAreaSurface Core{Device};
     QColor BandColour = Qt::black;
-    int16_t CursorValue = -1;
+    CursorId CursorValue = CursorId::None;
     QPointer<TGameTimer> Timer;
     bool TimerJoined = false;
     // While a paint event flushes, the region it is painting anyway.

@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         // Every dialog and box belongs to the game's window; the About box's link shows the
         // game's own cursor, which the window has just drawn.
         dialogs.SetWindow(&form);
-        dialogs.About().SetLinkCursor(ScreenCursor(GameCursor::Link));
+        dialogs.About().SetLinkCursor(ScreenCursor(CursorId::Link));
         platform.SetMainWindow(&form);
         TGameAccessibility::Install(form);
         lock->SetSignalHandler([&form] { form.BringToFront(); });

@@ -17,9 +17,10 @@ IUserInterface& GetUserInterface() {
     return *installed;
 }
 
-int ShowMessageBox(const std::string& caption, const std::string& text, uint32_t style) {
+MessageBoxResult ShowMessageBox(const std::string& caption, const std::string& text,
+                                MessageBoxStyle style) {
     IUserInterface& ui = GetUserInterface();
-    const int result = ui.ShowMessageBox(caption, text, style);
+    const MessageBoxResult result = ui.ShowMessageBox(caption, text, style);
     ui.ProcessPendingMessages();
     return result;
 }

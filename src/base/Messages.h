@@ -19,4 +19,5 @@ bool Confirm(const std::string& caption, const std::string& text);
 void Inform(const std::string& caption, const std::string& text);
 
 // Buttons and icon as the style flags say; returns the button pressed.
-int ShowMessageBox(const std::string& caption, const std::string& text, uint32_t style);
+MessageBoxResult ShowMessageBox(const std::string& caption, const std::string& text,
+                                MessageBoxStyle style);

@@ -18,10 +18,13 @@
 #include <vector>
 
 // The judgement of one board row by a solution check.
-inline constexpr uint8_t rsNotInVocabulary = 1; // complete, but not a word of the vocabulary
-inline constexpr uint8_t rsBadStep = 2;         // a known word the row's action cannot reach
-inline constexpr uint8_t rsIncomplete = 3;      // the row still holds a blank
-inline constexpr uint8_t rsOK = 4;
+enum class RowJudgement : uint8_t {
+    Unchecked = 0,
+    NotInVocabulary = 1, // complete, but not a word of the vocabulary
+    BadStep = 2,         // a known word the row's action cannot reach
+    Incomplete = 3,      // the row still holds a blank
+    OK = 4,
+};
 
 // One line of the puzzle collection with its attached value: the error flag on a puzzle's first
 // line (0 = no errors, 1 = has errors), 0 on the other lines.
@@ -100,7 +103,7 @@ class TPuzzleCore {
     bool InferStepActions();
     bool NormalizeRowLengths();
 
-    // Solution checking: judges every row into RowStatus; true when all rows are rsOK. A
+    // Solution checking: judges every row into RowStatus; true when all rows are OK. A
     // loud check in edit mode offers to add the unknown words to the vocabulary.
     bool CheckSolution(bool quiet);
 
@@ -191,7 +194,7 @@ class TPuzzleCore {
     // Solution checking: RowStatus[1..RowCount] as judged by the last check; ShowMarks asks
     // the board to draw them; Solved is set when a playing player's ladder is complete and
     // correct.
-    std::array<uint8_t, MaxRows + 1> RowStatus{};
+    std::array<RowJudgement, MaxRows + 1> RowStatus{};
     bool ShowMarks = false;
     bool Solved = false;
 

@@ -12,27 +12,27 @@ bool TPuzzleCore::CheckSolution(bool quiet) {
     // A row above judged unknown or badly stepped still serves as the step's source.
     const auto stepStatus = [this](int r) {
         const bool bad =
-            r > 1 && RowStatus[static_cast<size_t>(r - 1)] != rsIncomplete &&
+            r > 1 && RowStatus[static_cast<size_t>(r - 1)] != RowJudgement::Incomplete &&
             !IsValidStep(static_cast<size_t>(r - 1) < Actions.size()
                              ? Actions[static_cast<size_t>(r - 1)]
                              : ' ',
                          Rows[static_cast<size_t>(r - 1)], Rows[static_cast<size_t>(r)]);
-        return bad ? rsBadStep : rsOK;
+        return bad ? RowJudgement::BadStep : RowJudgement::OK;
     };
     for (int r = 1; r <= RowCount && r <= MaxRows; ++r) {
         const std::string& row = Rows[static_cast<size_t>(r)];
-        uint8_t& status = RowStatus[static_cast<size_t>(r)];
-        status = rsOK;
+        RowJudgement& status = RowStatus[static_cast<size_t>(r)];
+        status = RowJudgement::OK;
         if (row.find(' ') != std::string::npos) {
-            status = rsIncomplete;
+            status = RowJudgement::Incomplete;
         } else if (!IsInVocabulary(row)) {
-            status = rsNotInVocabulary;
+            status = RowJudgement::NotInVocabulary;
             ++unknown;
             list += ' ' + row;
         } else {
             status = stepStatus(r);
         }
-        if (status != rsOK) {
+        if (status != RowJudgement::OK) {
             solved = false;
             ok = false;
         }
@@ -46,7 +46,7 @@ bool TPuzzleCore::CheckSolution(bool quiet) {
             "Would you like " + (one ? "this word" : "these words") + " to be added?";
         if (Confirm(std::string(MessageCaption), text)) {
             for (int r = 1; r <= RowCount && r <= MaxRows; ++r) {
-                if (RowStatus[static_cast<size_t>(r)] == rsNotInVocabulary) {
+                if (RowStatus[static_cast<size_t>(r)] == RowJudgement::NotInVocabulary) {
                     AddVocabularyWord(Rows[static_cast<size_t>(r)]);
                     // Now known, the word is judged by its step.
                     RowStatus[static_cast<size_t>(r)] = stepStatus(r);

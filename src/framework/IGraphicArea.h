@@ -4,18 +4,13 @@
 // room is being built, and where the pointer is.
 
 #include "base/Geometry.h"
+#include "framework/CursorId.h"
 #include "platform/InputCodes.h"
 
 #include <cstdint>
 #include <functional>
 
 class TPX8ImageData;
-
-// Cursor ids the world sets on the graphic area; 1 and up are the game's own cursors.
-namespace CursorId {
-inline constexpr int16_t Default = 0;
-inline constexpr int16_t HourGlass = -11;
-} // namespace CursorId
 
 using TMouseMoveHandler = std::function<void(uint8_t shift, int32_t x, int32_t y)>;
 using TMouseButtonHandler =
@@ -34,7 +29,7 @@ class IGraphicArea {
                                   TMouseButtonHandler up) = 0;
 
     // The cursor shown over the graphic area.
-    virtual void SetCursor(int16_t cursor) = 0;
+    virtual void SetCursor(CursorId cursor) = 0;
 
     // Puts the screen-wide cursor back to the default.
     virtual void ResetScreenCursor() = 0;

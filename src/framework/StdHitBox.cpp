@@ -6,14 +6,14 @@ TCursorHook CursorHook;
 
 THitBox::THitBox(const std::string& name, const TRect& bounds) : TIDNode(name), Bounds(bounds) {}
 
-int16_t THitBox::GetCursor(int32_t x, int32_t y) const {
+CursorId THitBox::GetCursor(int32_t x, int32_t y) const {
     if (!Enabled) {
-        return 0;
+        return CursorId::Default;
     }
-    if (Cursor == CursorAskRoom && CursorHook) {
+    if (Cursor == CursorId::AskRoom && CursorHook) {
         return CursorHook(GetID(), x - Bounds.Left, y - Bounds.Top);
     }
-    return static_cast<int16_t>(Cursor);
+    return Cursor;
 }
 
 void THitBox::SetEnabled(bool on) {
@@ -46,7 +46,7 @@ bool THitBox::MouseUp(int32_t, int32_t) {
 void THitBox::Hold(int32_t) {}
 
 TScriptBox::TScriptBox(const std::string& name, const TRect& bounds) : THitBox(name, bounds) {
-    Cursor = 1;
+    Cursor = CursorId::LetterCell; // the game's first cursor slot
 }
 
 void TScriptBox::Click() {
@@ -59,7 +59,7 @@ TControlBox::TControlBox(const std::string& name, const TRect& bounds) : TScript
     CapturesMouse = true;
 }
 
-bool TControlBox::Report(uint8_t event, int32_t x, int32_t y) {
+bool TControlBox::Report(ControlEventCode event, int32_t x, int32_t y) {
     LastPoint = {x - Bounds.Left, y - Bounds.Top};
     return ControlHook ? ControlHook(*this, event) : false;
 }

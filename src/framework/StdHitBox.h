@@ -5,6 +5,7 @@
 
 #include "base/Geometry.h"
 #include "base/IDList.h"
+#include "framework/CursorId.h"
 
 #include <cstdint>
 #include <functional>
@@ -13,23 +14,20 @@
 class TControlBox;
 
 // Events a control box passes to ControlHook.
-namespace ControlEventCode {
-inline constexpr uint8_t Pressed = 0;  // button pressed on the box
-inline constexpr uint8_t Moved = 1;    // pointer moved while the box holds the capture
-inline constexpr uint8_t Released = 2; // button released while the box holds the capture
-inline constexpr uint8_t Held = 3;     // a tick passed while the box holds the capture
-inline constexpr uint8_t Over = 4;     // pointer over the box without capture
-} // namespace ControlEventCode
-
-// A box whose Cursor holds this value asks CursorHook which cursor to show.
-inline constexpr uint16_t CursorAskRoom = 32767;
+enum class ControlEventCode : uint8_t {
+    Pressed = 0,  // button pressed on the box
+    Moved = 1,    // pointer moved while the box holds the capture
+    Released = 2, // button released while the box holds the capture
+    Held = 3,     // a tick passed while the box holds the capture
+    Over = 4,     // pointer over the box without capture
+};
 
 // Box, event code; true when the box takes or keeps the mouse capture.
-using TControlHook = std::function<bool(TControlBox& box, uint8_t event)>;
+using TControlHook = std::function<bool(TControlBox& box, ControlEventCode event)>;
 // Script name, identifier of the box that sends it.
 using TScriptHook = std::function<void(const std::string& script, const std::string& boxID)>;
 // Box identifier, point relative to the box's top-left corner; the cursor id to show.
-using TCursorHook = std::function<int16_t(const std::string& boxID, int32_t x, int32_t y)>;
+using TCursorHook = std::function<CursorId(const std::string& boxID, int32_t x, int32_t y)>;
 
 // Empty until a world binds them.
 extern TControlHook ControlHook;
@@ -41,9 +39,9 @@ class THitBox : public TIDNode {
     // The name is kept upper-cased; bounds are in graphic-area co-ordinates.
     THitBox(const std::string& name, const TRect& bounds);
 
-    // Cursor id for a point in graphic-area co-ordinates: 0 when disabled, the hook's answer
-    // when Cursor is CursorAskRoom and CursorHook is bound, otherwise Cursor itself.
-    virtual int16_t GetCursor(int32_t x, int32_t y) const;
+    // Cursor for a point in graphic-area co-ordinates: Default when disabled, the hook's answer
+    // when Cursor is AskRoom and CursorHook is bound, otherwise Cursor itself.
+    virtual CursorId GetCursor(int32_t x, int32_t y) const;
     virtual void SetEnabled(bool on);
     // An enabled box is hit where left <= x < right and top <= y < bottom.
     virtual bool HitTest(int32_t x, int32_t y) const;
@@ -56,9 +54,9 @@ class THitBox : public TIDNode {
     // Called on every tick while the box holds the capture.
     virtual void Hold(int32_t ticks);
 
-    void SetCursor(uint16_t cursor) { Cursor = cursor; }
+    void SetCursor(CursorId cursor) { Cursor = cursor; }
 
-    uint16_t Cursor = 0;
+    CursorId Cursor = CursorId::Default;
     bool Enabled = true;
     TRect Bounds;
     bool CapturesMouse = false; // a press goes to MouseDown instead of Click
@@ -92,7 +90,7 @@ class TControlBox : public TScriptBox {
     int32_t HeldTicks = 0;
 
   private:
-    bool Report(uint8_t event, int32_t x, int32_t y);
+    bool Report(ControlEventCode event, int32_t x, int32_t y);
 };
 
 // Every node must be a THitBox; any other class raises std::bad_cast when it is met.

@@ -11,8 +11,8 @@ TStdRoom::~TStdRoom() {
     TStdRoom::FreeGraphics(true);
 }
 
-int16_t TStdRoom::GetCursor(const std::string&, int32_t, int32_t) {
-    return 0;
+CursorId TStdRoom::GetCursor(const std::string&, int32_t, int32_t) {
+    return CursorId::Default;
 }
 
 void TStdRoom::RunScript(const std::string& script, const std::string&) {
@@ -24,7 +24,7 @@ void TStdRoom::RunScript(const std::string& script, const std::string&) {
     throw TarnException("Caught an attempt to run an unknown script called \"" + script + "\"");
 }
 
-bool TStdRoom::ControlEvent(TControlBox&, uint8_t) {
+bool TStdRoom::ControlEvent(TControlBox&, ControlEventCode) {
     return false;
 }
 
@@ -131,7 +131,8 @@ THitBox* TStdRoom::FindHitBox(const std::string& name) const {
     return HitBoxes.FindBox(name);
 }
 
-void TStdRoom::SetFlag(int number, bool on) {
+void TStdRoom::SetFlag(RoomFlag flag, bool on) {
+    const int number = static_cast<int>(flag);
     if (number < 0 || number > 31) {
         return;
     }
@@ -139,6 +140,7 @@ void TStdRoom::SetFlag(int number, bool on) {
     Flags = on ? (Flags | bit) : (Flags & ~bit);
 }
 
-bool TStdRoom::TestFlag(int number) const {
+bool TStdRoom::TestFlag(RoomFlag flag) const {
+    const int number = static_cast<int>(flag);
     return number >= 0 && number <= 31 && (Flags & (1u << number)) != 0;
 }

@@ -16,14 +16,14 @@
 class TImageNode;
 class TPX8ImageData;
 
-// Room flag numbers.
-namespace RoomFlag {
-inline constexpr int FlipBackground = 3;   // the background is drawn upside down
-inline constexpr int MirrorBackground = 4; // the background is drawn mirrored left to right
-inline constexpr int Current = 5;          // the room is the world's current room
-inline constexpr int OnDisplay = 6;        // Layout has drawn the background; Leave clears it
-inline constexpr int Entered = 7;          // the room has been entered
-} // namespace RoomFlag
+// Room flags by their bit number.
+enum class RoomFlag {
+    FlipBackground = 3,   // the background is drawn upside down
+    MirrorBackground = 4, // the background is drawn mirrored left to right
+    Current = 5,          // the room is the world's current room
+    OnDisplay = 6,        // Layout has drawn the background; Leave clears it
+    Entered = 7,          // the room has been entered
+};
 
 // Names RunScript accepts without effect: end-of-playback notifications.
 inline constexpr const char* ReservedScriptNames[] = {"ENDOFMUSIC", "ENDOFSOUND", "ENDSPEECH"};
@@ -40,13 +40,13 @@ class TStdRoom : public TIDNode {
     ~TStdRoom() override;
 
     // Cursor for a box whose cursor is left to the room; x, y relative to the box.
-    virtual int16_t GetCursor(const std::string& boxName, int32_t x, int32_t y);
+    virtual CursorId GetCursor(const std::string& boxName, int32_t x, int32_t y);
     // Runs a script sent by a script box (param = the box identifier) or a timer script. The
     // base accepts the reserved names and raises TarnException for every other one; a derived
     // room handles its own names and hands the rest to the base.
     virtual void RunScript(const std::string& script, const std::string& param);
     // Events of a control box; true makes the box take or keep the mouse capture.
-    virtual bool ControlEvent(TControlBox& box, uint8_t kind);
+    virtual bool ControlEvent(TControlBox& box, ControlEventCode kind);
     // Key presses (down) and releases: Windows virtual-key codes and ShiftState bits.
     virtual void KeyEvent(uint16_t key, uint8_t shift, bool down);
     // The background surface, taken from the library on first request; nullptr without one.
@@ -77,8 +77,8 @@ class TStdRoom : public TIDNode {
     const THitBoxList& GetHitBoxes() const { return HitBoxes; }
 
     // Flags are numbered 0 to 31; other numbers are ignored and test false.
-    void SetFlag(int number, bool on);
-    bool TestFlag(int number) const;
+    void SetFlag(RoomFlag flag, bool on);
+    bool TestFlag(RoomFlag flag) const;
     void SetCurrent(bool on) { SetFlag(RoomFlag::Current, on); }
 
   protected:

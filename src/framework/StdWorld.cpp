@@ -52,7 +52,9 @@ TStdWorld::TStdWorld(IGraphicArea* graphicArea) : GraphicArea(graphicArea) {
                 ViewMouseUp(button, shift, x, y);
             });
     }
-    ControlHook = [this](TControlBox& box, uint8_t event) { return DispatchControl(box, event); };
+    ControlHook = [this](TControlBox& box, ControlEventCode event) {
+        return DispatchControl(box, event);
+    };
     ScriptHook = [this](const std::string& script, const std::string& boxID) {
         DispatchScript(script, boxID);
     };
@@ -105,7 +107,7 @@ TStdWorld::~TStdWorld() {
     }
 }
 
-bool TStdWorld::DispatchControl(TControlBox& box, uint8_t event) {
+bool TStdWorld::DispatchControl(TControlBox& box, ControlEventCode event) {
     return ControlHandler ? ControlHandler(box, event) : false;
 }
 
@@ -115,8 +117,8 @@ void TStdWorld::DispatchScript(const std::string& script, const std::string& box
     }
 }
 
-int16_t TStdWorld::DispatchCursor(const std::string& boxID, int32_t x, int32_t y) {
-    return CursorHandler ? CursorHandler(boxID, x, y) : int16_t{0};
+CursorId TStdWorld::DispatchCursor(const std::string& boxID, int32_t x, int32_t y) {
+    return CursorHandler ? CursorHandler(boxID, x, y) : CursorId::Default;
 }
 
 void TStdWorld::HandleFault(const std::string& operation) {
@@ -162,7 +164,7 @@ TPX8ImageData* TStdWorld::GetImage() const {
     return GraphicArea == nullptr ? nullptr : GraphicArea->GetImage();
 }
 
-void TStdWorld::SetGraphicAreaCursor(int16_t cursor) {
+void TStdWorld::SetGraphicAreaCursor(CursorId cursor) {
     if (GraphicArea != nullptr) {
         GraphicArea->SetCursor(cursor);
     }
@@ -212,15 +214,15 @@ void TStdWorld::UpdateCursor() {
     const TPoint p = GraphicArea->GetPointerPos();
     bool worldBox = false;
     const THitBox* box = FindBoxAt(p.X, p.Y, worldBox);
-    int16_t cursor = CursorId::Default;
+    CursorId cursor = CursorId::Default;
     if (box != nullptr) {
-        cursor = worldBox ? static_cast<int16_t>(box->Cursor) : box->GetCursor(p.X, p.Y);
+        cursor = worldBox ? box->Cursor : box->GetCursor(p.X, p.Y);
     }
     GraphicArea->SetCursor(cursor);
 }
 
 void TStdWorld::BindHandlers(TStdRoom* room) {
-    ControlHandler = [room](TControlBox& box, uint8_t kind) {
+    ControlHandler = [room](TControlBox& box, ControlEventCode kind) {
         return room->ControlEvent(box, kind);
     };
     ScriptHandler = [room](const std::string& script, const std::string& param) {

@@ -64,9 +64,9 @@ class TStdWorld {
     TStdWorld& operator=(const TStdWorld&) = delete;
 
     // The hit-box hooks land here and go on to the current room's handlers.
-    virtual bool DispatchControl(TControlBox& box, uint8_t event);
+    virtual bool DispatchControl(TControlBox& box, ControlEventCode event);
     virtual void DispatchScript(const std::string& script, const std::string& boxID);
-    virtual int16_t DispatchCursor(const std::string& boxID, int32_t x, int32_t y);
+    virtual CursorId DispatchCursor(const std::string& boxID, int32_t x, int32_t y);
 
     // Mouse input in surface co-ordinates. ViewMouseMove reports 1 when input is blocked (no
     // current room, or Busy), else 0.
@@ -145,7 +145,7 @@ class TStdWorld {
     THitBox* CapturedBox();
     void EnterRoom(const std::string& id);
     void BindHandlers(TStdRoom* room);
-    void SetGraphicAreaCursor(int16_t cursor);
+    void SetGraphicAreaCursor(CursorId cursor);
     void TellObserver();
 
     TIDList Rooms;

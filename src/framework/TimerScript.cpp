@@ -11,7 +11,7 @@ TTarnList& TimerScripts() {
     return scripts;
 }
 
-void ScheduleScript(uint8_t kind, int32_t delay, uint8_t mode) {
+void ScheduleScript(ScriptKind kind, int32_t delay, ScheduleMode mode) {
     if (mode == ScheduleMode::KeepExisting && FindScript(kind) != nullptr) {
         return;
     }
@@ -23,7 +23,7 @@ void ScheduleScript(uint8_t kind, int32_t delay, uint8_t mode) {
     TimerScripts().Add(std::make_unique<TTimerScriptInfo>(kind, WrappingAdd(now, delay)));
 }
 
-void CancelScript(uint8_t kind) {
+void CancelScript(ScriptKind kind) {
     TimerScripts().Remove(FindScript(kind));
 }
 
@@ -31,7 +31,7 @@ void ClearScripts() {
     TimerScripts().Clear();
 }
 
-TTimerScriptInfo* FindScript(uint8_t kind) {
+TTimerScriptInfo* FindScript(ScriptKind kind) {
     for (TTarnNode* node = TimerScripts().Head(); node != nullptr; node = node->Next()) {
         auto& info = static_cast<TTimerScriptInfo&>(*node);
         if (info.Kind == kind) {
@@ -49,19 +49,22 @@ struct TScriptCall {
     std::string Param;
 };
 
-TScriptCall ScriptCallOf(uint8_t kind) {
+TScriptCall ScriptCallOf(ScriptKind kind) {
     static const std::array<const char*, 9> names = {"TICK",  "ANIMATE", "TIMER", "DELAY", "MUSIC",
                                                      "SOUND", "FLASH",   "OPEN",  "CLOSE"};
+    const auto offset = [kind](ScriptKind from) {
+        return static_cast<int>(kind) - static_cast<int>(from);
+    };
     if (kind >= ScriptKind::Anim0 && kind < ScriptKind::Tick) {
-        return {"ANIM", std::to_string(kind - ScriptKind::Anim0)};
+        return {"ANIM", std::to_string(offset(ScriptKind::Anim0))};
     }
     if (kind >= ScriptKind::Tick && kind <= ScriptKind::Close) {
-        return {names[kind - ScriptKind::Tick], ""};
+        return {names[static_cast<size_t>(offset(ScriptKind::Tick))], ""};
     }
     return {};
 }
 
-void RunKind(uint8_t kind) {
+void RunKind(ScriptKind kind) {
     const TScriptCall call = ScriptCallOf(kind);
     TStdWorld* world = GetWorld();
     TStdRoom* room = world == nullptr ? nullptr : world->GetCurrentRoom();
@@ -80,7 +83,7 @@ void RunDueScripts(int32_t time) {
         TTarnNode* const next = node->Next();
         const auto& info = static_cast<const TTimerScriptInfo&>(*node);
         if (info.Due <= time) {
-            const uint8_t kind = info.Kind;
+            const ScriptKind kind = info.Kind;
             scripts.Remove(node);
             RunKind(kind);
         }

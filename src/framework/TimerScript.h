@@ -7,51 +7,51 @@
 
 #include <cstdint>
 
-class TTimerScriptInfo : public TTarnNode {
-  public:
-    TTimerScriptInfo(uint8_t kind, int32_t due) : Kind(kind), Due(due) {}
-
-    uint8_t Kind;
-    int32_t Due; // world Time at which the script runs
+// Script kinds: None runs nothing, Anim0 and the four kinds after it run "ANIM" with the
+// parameter "0" to "4", then one name each. Kinds after Close are not defined and run nothing.
+enum class ScriptKind : uint8_t {
+    None = 0,
+    Anim0 = 1,
+    Tick = 6,
+    Animate = 7,
+    Timer = 8,
+    Delay = 9,
+    Music = 10,
+    Sound = 11,
+    Flash = 12,
+    Open = 13,
+    Close = 14,
 };
 
-// Script kinds: 0 runs nothing, 1 to 5 run "ANIM" with the parameter "0" to "4", then one name
-// each. Kinds above 14 are not defined and run nothing.
-namespace ScriptKind {
-inline constexpr uint8_t None = 0;
-inline constexpr uint8_t Anim0 = 1;
-inline constexpr uint8_t Tick = 6;
-inline constexpr uint8_t Animate = 7;
-inline constexpr uint8_t Timer = 8;
-inline constexpr uint8_t Delay = 9;
-inline constexpr uint8_t Music = 10;
-inline constexpr uint8_t Sound = 11;
-inline constexpr uint8_t Flash = 12;
-inline constexpr uint8_t Open = 13;
-inline constexpr uint8_t Close = 14;
-} // namespace ScriptKind
-
 // How ScheduleScript treats a kind that is already scheduled.
-namespace ScheduleMode {
-inline constexpr uint8_t Always = 0;       // schedule another one
-inline constexpr uint8_t KeepExisting = 1; // leave the scheduled one and add nothing
-inline constexpr uint8_t Replace = 2;      // remove the first scheduled one, then schedule
-} // namespace ScheduleMode
+enum class ScheduleMode : uint8_t {
+    Always = 0,       // schedule another one
+    KeepExisting = 1, // leave the scheduled one and add nothing
+    Replace = 2,      // remove the first scheduled one, then schedule
+};
+
+class TTimerScriptInfo : public TTarnNode {
+  public:
+    TTimerScriptInfo(ScriptKind kind, int32_t due) : Kind(kind), Due(due) {}
+
+    ScriptKind Kind;
+    int32_t Due; // world Time at which the script runs
+};
 
 // The process-wide list of scheduled scripts, in scheduling order.
 TTarnList& TimerScripts();
 
 // Appends a script of this kind due at the world's Time plus the delay (Time 0 without a world).
-void ScheduleScript(uint8_t kind, int32_t delay, uint8_t mode);
+void ScheduleScript(ScriptKind kind, int32_t delay, ScheduleMode mode);
 
 // Removes the first script of this kind, if any.
-void CancelScript(uint8_t kind);
+void CancelScript(ScriptKind kind);
 
 // Removes every scheduled script.
 void ClearScripts();
 
 // The first script of this kind, or nullptr.
-TTimerScriptInfo* FindScript(uint8_t kind);
+TTimerScriptInfo* FindScript(ScriptKind kind);
 
 // Runs, in list order, every script whose Due is not after the given time on the world's
 // current room, removing each before it runs. When a script removes the entry that would come

@@ -45,7 +45,7 @@ QtHelpWindow::QtHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(bar);
     layout->addWidget(View);
 
-    connect(contents, &QPushButton::clicked, this, [this] { ShowContext(HelpContents); });
+    connect(contents, &QPushButton::clicked, this, [this] { ShowContext(HelpContext::Contents); });
     connect(back, &QPushButton::clicked, View, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, View, &QTextBrowser::forward);
     connect(View, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
@@ -89,10 +89,11 @@ QString QtHelpWindow::PagePath(const QString& page) const {
     return QDir(Folder).filePath(page);
 }
 
-void QtHelpWindow::ShowContext(int context) {
+void QtHelpWindow::ShowContext(HelpContext context) {
     QString page = QStringLiteral("index.html");
-    if (context != HelpContents) {
-        const QString numbered = QString::number(context) + QStringLiteral(".html");
+    if (context != HelpContext::Contents) {
+        const QString numbered =
+            QString::number(static_cast<int>(context)) + QStringLiteral(".html");
         if (QFileInfo::exists(PagePath(numbered))) {
             page = numbered;
         }

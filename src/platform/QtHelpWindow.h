@@ -8,6 +8,8 @@
 // window, leave it usable, and it never keeps the program running once the game's window has
 // closed. Owns its child widgets (Qt children).
 
+#include "platform/UserInterface.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -25,9 +27,8 @@ class QtHelpWindow : public QWidget {
     // The window that opened help, activated again when help is closed.
     void SetOpener(QWidget* window);
 
-    // Shows the page of a context number; the contents page for HelpContents or a context
-    // without a page.
-    void ShowContext(int context);
+    // Shows the page of a context; the contents page for Contents or a context without a page.
+    void ShowContext(HelpContext context);
     // Lists, as links, the pages whose text holds every word of the query (any case).
     void Search(const QString& query);
 

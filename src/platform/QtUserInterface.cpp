@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -26,7 +27,7 @@ namespace {
 
 struct ButtonPair {
     QMessageBox::StandardButton button;
-    int result;
+    MessageBoxResult result;
 };
 
 constexpr ButtonPair buttonResults[] = {
@@ -39,16 +40,16 @@ constexpr ButtonPair buttonResults[] = {
     {QMessageBox::No, MessageBoxResult::No},
 };
 
-int ResultOf(QMessageBox::StandardButton button) {
+std::optional<MessageBoxResult> ResultOf(QMessageBox::StandardButton button) {
     for (const ButtonPair& pair : buttonResults) {
         if (pair.button == button) {
             return pair.result;
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
-std::vector<QMessageBox::StandardButton> ButtonsOf(uint32_t style) {
+std::vector<QMessageBox::StandardButton> ButtonsOf(MessageBoxStyle style) {
     switch (style & MessageBoxStyle::ButtonMask) {
     case MessageBoxStyle::OkCancel:
         return {QMessageBox::Ok, QMessageBox::Cancel};
@@ -65,7 +66,7 @@ std::vector<QMessageBox::StandardButton> ButtonsOf(uint32_t style) {
     }
 }
 
-QMessageBox::Icon IconOf(uint32_t style) {
+QMessageBox::Icon IconOf(MessageBoxStyle style) {
     switch (style & MessageBoxStyle::IconMask) {
     case MessageBoxStyle::IconStop:
         return QMessageBox::Critical;
@@ -95,8 +96,8 @@ QtUserInterface::QtUserInterface(Mode mode, std::ostream& log)
 
 QtUserInterface::~QtUserInterface() = default;
 
-int QtUserInterface::ShowMessageBox(const std::string& caption, const std::string& text,
-                                    uint32_t style) {
+MessageBoxResult QtUserInterface::ShowMessageBox(const std::string& caption,
+                                                 const std::string& text, MessageBoxStyle style) {
     if (headless) {
         boxLog << caption << ": " << text << std::endl;
         return DefaultMessageBoxResult(style);
@@ -116,8 +117,9 @@ int QtUserInterface::ShowMessageBox(const std::string& caption, const std::strin
     }
     Run(box);
     QAbstractButton* clicked = box.clickedButton();
-    const int result = clicked != nullptr ? ResultOf(box.standardButton(clicked)) : 0;
-    return result != 0 ? result : DefaultMessageBoxResult(style);
+    const std::optional<MessageBoxResult> result =
+        clicked != nullptr ? ResultOf(box.standardButton(clicked)) : std::nullopt;
+    return result.value_or(DefaultMessageBoxResult(style));
 }
 
 void QtUserInterface::SetMainWindow(QWidget* window) {
@@ -162,10 +164,11 @@ uint8_t QtUserInterface::KeyShiftState() {
     return ShiftStateOf(QGuiApplication::queryKeyboardModifiers());
 }
 
-void QtUserInterface::ShowHelp(int context) {
+void QtUserInterface::ShowHelp(HelpContext context) {
     if (headless) {
-        const std::string page =
-            context == HelpContents ? "index.html" : std::to_string(context) + ".html";
+        const std::string page = context == HelpContext::Contents
+                                     ? "index.html"
+                                     : std::to_string(static_cast<int>(context)) + ".html";
         boxLog << "Help: " << helpFolder << "/" << page << std::endl;
         return;
     }

@@ -33,13 +33,13 @@ class QtUserInterface : public IUserInterface {
     QtUserInterface(Mode mode, std::ostream& log);
     ~QtUserInterface() override;
 
-    int ShowMessageBox(const std::string& caption, const std::string& text,
-                       uint32_t style) override;
+    MessageBoxResult ShowMessageBox(const std::string& caption, const std::string& text,
+                                    MessageBoxStyle style) override;
     void ProcessPendingMessages() override;
     std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                         const std::string& initial) override;
     uint8_t KeyShiftState() override;
-    void ShowHelp(int context) override;
+    void ShowHelp(HelpContext context) override;
     bool OpenUrl(const std::string& url) override;
     void ShowLongText(const std::string& caption, const std::string& text) override;
     void ShowBusyCursor(bool on) override;

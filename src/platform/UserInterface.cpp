@@ -2,9 +2,9 @@
 
 #include <array>
 
-int DefaultMessageBoxResult(uint32_t style) {
-    using namespace MessageBoxResult;
-    static constexpr std::array<std::array<int, 3>, 6> buttons{{
+MessageBoxResult DefaultMessageBoxResult(MessageBoxStyle style) {
+    using enum MessageBoxResult;
+    static constexpr std::array<std::array<MessageBoxResult, 3>, 6> buttons{{
         {Ok, Ok, Ok},
         {Ok, Cancel, Cancel},
         {Abort, Retry, Ignore},
@@ -12,8 +12,8 @@ int DefaultMessageBoxResult(uint32_t style) {
         {Yes, No, No},
         {Retry, Cancel, Cancel},
     }};
-    const uint32_t set = style & MessageBoxStyle::ButtonMask;
-    const uint32_t index = (style & MessageBoxStyle::DefaultButtonMask) >> 8;
+    const auto set = static_cast<uint32_t>(style & MessageBoxStyle::ButtonMask);
+    const auto index = static_cast<uint32_t>(style & MessageBoxStyle::DefaultButtonMask) >> 8;
     if (set >= buttons.size() || index > 2) {
         return Ok;
     }
@@ -29,7 +29,7 @@ uint8_t IUserInterface::KeyShiftState() {
     return 0;
 }
 
-void IUserInterface::ShowHelp(int) {}
+void IUserInterface::ShowHelp(HelpContext) {}
 
 bool IUserInterface::OpenUrl(const std::string&) {
     return false;

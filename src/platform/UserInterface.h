@@ -9,42 +9,62 @@
 #include <string>
 
 // Message box style flags and results, with the values of the Windows message box API the
-// game was designed around.
-namespace MessageBoxStyle {
-inline constexpr uint32_t Ok = 0x0;
-inline constexpr uint32_t OkCancel = 0x1;
-inline constexpr uint32_t AbortRetryIgnore = 0x2;
-inline constexpr uint32_t YesNoCancel = 0x3;
-inline constexpr uint32_t YesNo = 0x4;
-inline constexpr uint32_t RetryCancel = 0x5;
-inline constexpr uint32_t ButtonMask = 0xF;
-inline constexpr uint32_t IconStop = 0x10;
-inline constexpr uint32_t IconQuestion = 0x20;
-inline constexpr uint32_t IconExclamation = 0x30;
-inline constexpr uint32_t IconInformation = 0x40;
-inline constexpr uint32_t IconMask = 0xF0;
-inline constexpr uint32_t DefaultButton2 = 0x100;
-inline constexpr uint32_t DefaultButton3 = 0x200;
-inline constexpr uint32_t DefaultButtonMask = 0xF00;
-} // namespace MessageBoxStyle
+// game was designed around. A style is one button set, one icon and one default button,
+// combined with |; & with a mask picks one of them out.
+enum class MessageBoxStyle : uint32_t {
+    Ok = 0x0,
+    OkCancel = 0x1,
+    AbortRetryIgnore = 0x2,
+    YesNoCancel = 0x3,
+    YesNo = 0x4,
+    RetryCancel = 0x5,
+    ButtonMask = 0xF,
+    IconStop = 0x10,
+    IconQuestion = 0x20,
+    IconExclamation = 0x30,
+    IconInformation = 0x40,
+    IconMask = 0xF0,
+    DefaultButton2 = 0x100,
+    DefaultButton3 = 0x200,
+    DefaultButtonMask = 0xF00,
+};
 
-namespace MessageBoxResult {
-inline constexpr int Ok = 1;
-inline constexpr int Cancel = 2;
-inline constexpr int Abort = 3;
-inline constexpr int Retry = 4;
-inline constexpr int Ignore = 5;
-inline constexpr int Yes = 6;
-inline constexpr int No = 7;
-} // namespace MessageBoxResult
+constexpr MessageBoxStyle operator|(MessageBoxStyle a, MessageBoxStyle b) {
+    return static_cast<MessageBoxStyle>(static_cast<uint32_t>(a) | static_cast<uint32_t>(b));
+}
+
+constexpr MessageBoxStyle operator&(MessageBoxStyle a, MessageBoxStyle b) {
+    return static_cast<MessageBoxStyle>(static_cast<uint32_t>(a) & static_cast<uint32_t>(b));
+}
+
+enum class MessageBoxResult : int {
+    Ok = 1,
+    Cancel = 2,
+    Abort = 3,
+    Retry = 4,
+    Ignore = 5,
+    Yes = 6,
+    No = 7,
+};
+
+// The help pages by the context numbers that name them ("103.html"); Contents is the contents
+// page ("index.html"), which also stands in for a number without a page.
+enum class HelpContext : int {
+    Contents = 0,
+    Selector = 100,
+    VocabularyEditor = 101,
+    About = 102,
+    Playing = 103,
+    Editing = 104,
+};
 
 class IUserInterface {
   public:
     virtual ~IUserInterface() = default;
 
-    // Shows a modal box and returns the button pressed (a MessageBoxResult value).
-    virtual int ShowMessageBox(const std::string& caption, const std::string& text,
-                               uint32_t style) = 0;
+    // Shows a modal box and returns the button pressed.
+    virtual MessageBoxResult ShowMessageBox(const std::string& caption, const std::string& text,
+                                            MessageBoxStyle style) = 0;
 
     // Lets the window system deliver the messages that are waiting (repaints, timer ticks).
     virtual void ProcessPendingMessages() = 0;
@@ -58,8 +78,8 @@ class IUserInterface {
     // The ShiftState bits (Shift, Ctrl, Alt) of the keys held down right now.
     virtual uint8_t KeyShiftState();
 
-    // Shows the help page of a context number; HelpContents shows the contents page.
-    virtual void ShowHelp(int context);
+    // Shows the help page of a context.
+    virtual void ShowHelp(HelpContext context);
 
     // Opens a web address with the desktop's default handler; false when that failed.
     virtual bool OpenUrl(const std::string& url);
@@ -72,8 +92,5 @@ class IUserInterface {
     virtual void ShowBusyCursor(bool on);
 };
 
-// The context number of the help contents page.
-inline constexpr int HelpContents = 0;
-
 // The button a box takes when nobody can answer it: the one its style makes the default.
-int DefaultMessageBoxResult(uint32_t style);
+MessageBoxResult DefaultMessageBoxResult(MessageBoxStyle style);

@@ -23,10 +23,10 @@ constexpr std::array<TRect, 6> ActionLabels = {{
     {0, 21, 100, 42},   // X
 }};
 constexpr std::array<TRect, 4> CheckMarks = {{
-    {0, 42, 137, 52},   // rsNotInVocabulary
-    {0, 52, 80, 62},    // rsBadStep
-    {80, 52, 160, 62},  // rsIncomplete
-    {137, 42, 175, 52}, // rsOK
+    {0, 42, 137, 52},   // NotInVocabulary
+    {0, 52, 80, 62},    // BadStep
+    {80, 52, 160, 62},  // Incomplete
+    {137, 42, 175, 52}, // OK
 }};
 constexpr TRect NoHintMark{195, 42, 202, 50};
 constexpr TRect HintMark{188, 42, 195, 50};
@@ -84,9 +84,9 @@ void TGameRoom::DrawRow(TPX8ImageData* surface, int r) {
         surface->Blit({BoardLeft + LabelWidth + 2, top + (RowHeight - RectHeight(mark)) / 2},
                       graphics, mark);
     }
-    const uint8_t status = RowStatus[static_cast<size_t>(r)];
-    if (ShowMarks && status >= rsNotInVocabulary && status <= rsOK) {
-        const TRect& mark = CheckMarks[status - 1u];
+    const RowJudgement status = RowStatus[static_cast<size_t>(r)];
+    if (ShowMarks && status >= RowJudgement::NotInVocabulary && status <= RowJudgement::OK) {
+        const TRect& mark = CheckMarks[static_cast<size_t>(status) - 1];
         const int32_t letters = (BoardWidth - 1) * LetterPitch + CellWidth;
         surface->Blit({BoardLeft + FirstCell + (letters - RectWidth(mark)) / 2,
                        top + (RowHeight - RectHeight(mark)) / 2},

@@ -16,20 +16,22 @@ struct TSelectorEntry {
     PuzzleMark Mark = PuzzleMark::None;
 };
 
-namespace SelectorResult {
-inline constexpr int Close = 0;
-inline constexpr int Play = 1;
-inline constexpr int Edit = 2;
-inline constexpr int Create = 3;
-} // namespace SelectorResult
+// The button that closed the puzzle selector; Close also when it was closed otherwise.
+enum class SelectorResult {
+    Close = 0,
+    Play = 1,
+    Edit = 2,
+    Create = 3,
+};
 
 class IGameDialogs {
   public:
     virtual ~IGameDialogs() = default;
 
     // Shows the selector over the entries. position: in, the 1-based entry of the current
-    // puzzle or 0; out, the entry selected when it closed or 0. Returns a SelectorResult.
-    virtual int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) = 0;
+    // puzzle or 0; out, the entry selected when it closed or 0.
+    virtual SelectorResult ExecuteSelector(std::vector<TSelectorEntry>& entries,
+                                           int32_t& position) = 0;
 
     // Edits a copy of the vocabulary; true when the player closed with OK/Save and the list
     // was replaced.

@@ -103,11 +103,11 @@ void TGameRoom::AddControls() {
                                             BadgeName));
     THitBox* board = AddHitBox(std::make_unique<TControlBox>("board", TRect{}));
     board->SetEnabled(false);
-    board->SetCursor(CursorAskRoom);
+    board->SetCursor(CursorId::AskRoom);
     const TPX8ImageData* display = Display();
     AddHitBox(std::make_unique<TControlBox>("game",
                                             display != nullptr ? display->GetBounds() : ScreenRect))
-        ->SetCursor(0);
+        ->SetCursor(CursorId::Default);
 }
 
 TPX8ImageData* TGameRoom::Display() {
@@ -271,7 +271,7 @@ void TGameRoom::KeyEvent(uint16_t key, uint8_t, bool down) {
         GetUserInterface().ShowHelp(EditMode ? HelpContext::Editing : HelpContext::Playing);
         break;
     case RoomKey::F2:
-        GetUserInterface().ShowHelp(HelpContents);
+        GetUserInterface().ShowHelp(HelpContext::Contents);
         break;
     case RoomKey::F3:
         ShowAbout(false);
@@ -299,7 +299,7 @@ void TGameRoom::KeyEvent(uint16_t key, uint8_t, bool down) {
     UpdateButtons();
 }
 
-bool TGameRoom::ControlEvent(TControlBox& box, uint8_t kind) {
+bool TGameRoom::ControlEvent(TControlBox& box, ControlEventCode kind) {
     if (Solving) {
         return false;
     }
@@ -337,14 +337,15 @@ bool TGameRoom::ControlEvent(TControlBox& box, uint8_t kind) {
     return TRoom::ControlEvent(box, kind);
 }
 
-int16_t TGameRoom::GetCursor(const std::string& boxName, int32_t x, int32_t y) {
+CursorId TGameRoom::GetCursor(const std::string& boxName, int32_t x, int32_t y) {
     if (boxName != "BOARD") {
         return TRoom::GetCursor(boxName, x, y);
     }
     const int row = y / BoardGeometry::RowPitch + 2;
     const int column = x / BoardGeometry::LetterPitch + 1;
-    return row >= 2 && row < RowCount && column >= 1 && RowLength(row) >= column ? LetterCursor
-                                                                                 : int16_t{0};
+    return row >= 2 && row < RowCount && column >= 1 && RowLength(row) >= column
+               ? CursorId::LetterCell
+               : CursorId::Default;
 }
 
 void TGameRoom::ShowAbout(bool pause) {

@@ -21,15 +21,6 @@
 
 class IGameDialogs;
 
-// Help pages of the game screen and its dialogs, by context number.
-namespace HelpContext {
-inline constexpr int Selector = 100;
-inline constexpr int VocabularyEditor = 101;
-inline constexpr int About = 102;
-inline constexpr int Playing = 103;
-inline constexpr int Editing = 104;
-} // namespace HelpContext
-
 // Board geometry in display pixels.
 namespace BoardGeometry {
 inline constexpr int32_t RowPitch = 26;
@@ -59,9 +50,6 @@ inline constexpr uint16_t Plus = VirtualKey::Add;
 inline constexpr uint16_t Minus = VirtualKey::OemMinus;
 } // namespace RoomKey
 
-// The screen cursor shown over a board cell that takes letters.
-inline constexpr int16_t LetterCursor = 1;
-
 class TGameRoom : public TRoom, public TPuzzleCore {
   public:
     // Creates the room's controls and loads the vocabulary and the puzzles from dataFolder, or
@@ -71,9 +59,9 @@ class TGameRoom : public TRoom, public TPuzzleCore {
               std::filesystem::path userFolder = {});
     ~TGameRoom() override;
 
-    int16_t GetCursor(const std::string& boxName, int32_t x, int32_t y) override;
+    CursorId GetCursor(const std::string& boxName, int32_t x, int32_t y) override;
     void RunScript(const std::string& script, const std::string& param) override;
-    bool ControlEvent(TControlBox& box, uint8_t kind) override;
+    bool ControlEvent(TControlBox& box, ControlEventCode kind) override;
     void KeyEvent(uint16_t key, uint8_t shift, bool down) override;
     void Enter(const std::string& previousRoom) override;
     void DrawContents(TPX8ImageData* surface) override;

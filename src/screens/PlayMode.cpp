@@ -131,7 +131,7 @@ void TGameRoom::SelectPuzzle() {
     std::vector<TSelectorEntry> entries = BuildSelectorEntries(*this, position);
     Progress.MarkEntries(*this, entries);
     // Asked first: the outcome needs the position the selector hands back.
-    int result = Dialogs->ExecuteSelector(entries, position);
+    SelectorResult result = Dialogs->ExecuteSelector(entries, position);
     result = ApplySelectorOutcome(*this, entries, result, position);
     if (result == SelectorResult::Create) {
         CreateNewPuzzle();

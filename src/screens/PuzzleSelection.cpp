@@ -25,8 +25,8 @@ std::vector<TSelectorEntry> BuildSelectorEntries(const TPuzzleCore& core, int32_
     return entries;
 }
 
-int ApplySelectorOutcome(TPuzzleCore& core, const std::vector<TSelectorEntry>& entries, int result,
-                         int32_t position) {
+SelectorResult ApplySelectorOutcome(TPuzzleCore& core, const std::vector<TSelectorEntry>& entries,
+                                    SelectorResult result, int32_t position) {
     if ((result == SelectorResult::Play || result == SelectorResult::Edit) && position >= 1 &&
         position <= static_cast<int32_t>(entries.size())) {
         const int chosen = entries[position - 1].Value;

@@ -18,5 +18,5 @@ std::vector<TSelectorEntry> BuildSelectorEntries(const TPuzzleCore& core, int32_
 // every entry with a negative value is deleted, and the collection renumbered. Deleting the
 // current puzzle turns Close into Play, so the puzzle that takes its place is loaded. Returns
 // the result to dispatch on.
-int ApplySelectorOutcome(TPuzzleCore& core, const std::vector<TSelectorEntry>& entries, int result,
-                         int32_t position);
+SelectorResult ApplySelectorOutcome(TPuzzleCore& core, const std::vector<TSelectorEntry>& entries,
+                                    SelectorResult result, int32_t position);

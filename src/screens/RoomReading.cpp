@@ -68,9 +68,9 @@ std::string RowDescription(const TGameRoom& room, int r) {
             parts.emplace_back(ActionNames[static_cast<size_t>(action)]);
         }
     }
-    const uint8_t status = room.RowStatus[static_cast<size_t>(r)];
+    const auto status = static_cast<size_t>(room.RowStatus[static_cast<size_t>(r)]);
     if (room.ShowMarks && status >= 1 && status <= MarkTexts.size()) {
-        parts.emplace_back(MarkTexts[status - 1u]);
+        parts.emplace_back(MarkTexts[status - 1]);
     }
     if (room.EditMode) {
         if (const std::string hint = room.GetHint(r); !hint.empty()) {

@@ -49,7 +49,7 @@ class RecordingRoom : public TRoom {
             TRoom::RunScript(script, param);
             return;
         }
-        ScheduleScript(6, 0, 0);
+        ScheduleScript(ScriptKind::Tick, 0, ScheduleMode::Always);
         ++ticks;
         if (onTick) {
             onTick();
@@ -98,14 +98,14 @@ TEST_F(FormGameTest, ShowsTheScreenRoomInItsBorderOverTheTiledBackground) {
     EXPECT_EQ(form.gfxaGame->geometry(), QRect(0, 0, 466, 342));
     EXPECT_EQ(form.lblVersion->text(), "V" LADDERLY_VERSION);
     EXPECT_TRUE(form.lblVersion->isHidden());
-    EXPECT_EQ(form.gfxaGame->GetCursorId(), -1);
+    EXPECT_EQ(form.gfxaGame->GetCursorId(), CursorId::None);
 
     ASSERT_TRUE(ShowAndStart(form));
     EXPECT_EQ(dialogs.aboutShown, 1);
     EXPECT_EQ(form.windowTitle(), "Ladderly!");
     ASSERT_NE(room, nullptr);
     EXPECT_EQ(form.GetWorld()->GetCurrentRoom(), room);
-    EXPECT_EQ(form.gfxaGame->GetCursorId(), 0);
+    EXPECT_EQ(form.gfxaGame->GetCursorId(), CursorId::Default);
     const TPX8ImageData* surface = form.gfxaGame->GetCore().GetSurface();
     ASSERT_NE(surface, nullptr);
     EXPECT_EQ(surface->Width(), 450);
@@ -253,7 +253,7 @@ TEST_F(FormGameTest, ADialogOpenedInATickHoldsFurtherTicks) {
         });
         box.exec();
     };
-    ScheduleScript(6, 0, 0);
+    ScheduleScript(ScriptKind::Tick, 0, ScheduleMode::Always);
     ASSERT_TRUE(ProcessEventsUntil([&] { return room->ticks >= 5; }));
     EXPECT_EQ(ticksDuringDialog, 0);
     // The ticks missed meanwhile are caught up at once.

@@ -89,7 +89,8 @@ TEST_F(GameSessionTest, PlayAShippedPuzzleToTheWinByKeys) {
 
     QTest::keyClick(form.get(), Qt::Key_F1);
     QTest::keyClick(form.get(), Qt::Key_F2);
-    EXPECT_EQ(ui.helpShown, (std::vector<int>{103, 0}));
+    EXPECT_EQ(ui.helpShown,
+              (std::vector<HelpContext>{HelpContext::Playing, HelpContext::Contents}));
     QTest::keyClicks(form.get(), QString::fromStdString(typed).toLower());
     for (int r = 2; r < room.RowCount; ++r) {
         EXPECT_EQ(room.Rows[static_cast<size_t>(r)], solver.Rows[static_cast<size_t>(r)]);

@@ -89,15 +89,15 @@ TEST_F(GraphicAreaTest, MousePointsArriveInSurfaceCoordinatesAndNoneFromTheBorde
 
     // The cursor setter: the game's drawn cursors and the system's by id.
     InstallGameCursors();
-    area->SetCursor(GameCursor::Link);
+    area->SetCursor(CursorId::Link);
     EXPECT_EQ(area->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(area->cursor().hotSpot(), QPoint(10, 2));
-    EXPECT_FALSE(ScreenCursor(GameCursor::LetterCell).pixmap().isNull());
-    area->SetCursor(-11);
+    EXPECT_FALSE(ScreenCursor(CursorId::LetterCell).pixmap().isNull());
+    area->SetCursor(CursorId::HourGlass);
     EXPECT_EQ(area->cursor().shape(), Qt::WaitCursor);
-    area->SetCursor(0);
+    area->SetCursor(CursorId::Default);
     EXPECT_EQ(area->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(ScreenCursor(77).shape(), Qt::ArrowCursor);
+    EXPECT_EQ(ScreenCursor(static_cast<CursorId>(77)).shape(), Qt::ArrowCursor);
 }
 
 TEST_F(GraphicAreaTest, TicksShowTheDamageUnlessTheDisplayIsFrozen) {

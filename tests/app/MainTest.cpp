@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 class StartupChecksTest : public testing::Test {
@@ -30,7 +32,7 @@ class StartupChecksTest : public testing::Test {
     }
 
     // The one box shown, checked against the caption and style.
-    std::string BoxText(const std::string& caption, uint32_t style) const {
+    std::string BoxText(const std::string& caption, MessageBoxStyle style) const {
         if (ui.boxes.size() != 1) {
             ADD_FAILURE() << ui.boxes.size() << " boxes";
             return {};
@@ -48,25 +50,25 @@ class StartupChecksTest : public testing::Test {
     ApplicationInfo application;
 };
 
-const uint32_t Stop = MessageBoxStyle::Ok | MessageBoxStyle::IconStop;
+const MessageBoxStyle Stop = MessageBoxStyle::Ok | MessageBoxStyle::IconStop;
 
 TEST_F(StartupChecksTest, DisplayDepth) {
-    const uint32_t question = MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion;
+    const MessageBoxStyle question = MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion;
     struct Case {
         int bits;
-        int answer;
+        MessageBoxResult answer;
         bool passes;
-        uint32_t style;   // 0: no box
-        std::string text; // a part of the box's text
+        std::optional<MessageBoxStyle> style; // none: no box
+        std::string text;                     // a part of the box's text
     };
     const Case cases[] = {
         {1, MessageBoxResult::Ok, false, Stop,
          "This game cannot be played on a monochrome display.'"},
         {4, MessageBoxResult::Yes, true, question, "You are running a 16-color display."},
         {4, MessageBoxResult::No, false, question, "You are running a 16-color display."},
-        {8, 0, true, 0, ""},
-        {24, 0, true, 0, ""},
-        {0, 0, true, 0, ""},
+        {8, MessageBoxResult::Ok, true, std::nullopt, ""},
+        {24, MessageBoxResult::Ok, true, std::nullopt, ""},
+        {0, MessageBoxResult::Ok, true, std::nullopt, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bits);
@@ -76,9 +78,9 @@ TEST_F(StartupChecksTest, DisplayDepth) {
         EXPECT_EQ(Run(), c.passes);
         // A failed display check ends start-up before the lock is taken.
         EXPECT_EQ(lock.acquireCalls, c.passes ? 1 : 0);
-        EXPECT_EQ(ui.boxes.empty(), c.style == 0);
-        if (c.style != 0) {
-            EXPECT_NE(BoxText("Display Error", c.style).find(c.text), std::string::npos);
+        EXPECT_EQ(ui.boxes.empty(), !c.style);
+        if (c.style) {
+            EXPECT_NE(BoxText("Display Error", *c.style).find(c.text), std::string::npos);
         }
         ui.replies.clear();
     }

@@ -43,11 +43,11 @@ TEST(NewPuzzle, CheckedWords) {
         "The words used as the start and end of a Ladderly\r\npuzzle must be:\r\n\r\n"
         "    a) 1-7 letters in length; and\r\n    b) different from each other.\r\n\r\n"
         "The words you entered (\"mat\" and \"mat\") do not\r\nmeet both these criteria.";
-    const std::tuple<const char*, const char*, int, std::string, bool> cases[] = {
-        {"mat", "mat", 0, criteria, false},
-        {"Cat", "", 0, "The words used", false},
-        {"abcdefgh", "dog", 0, "The words used", false},
-        {"yak", "gnu", 0, "", true},
+    const std::tuple<const char*, const char*, MessageBoxResult, std::string, bool> cases[] = {
+        {"mat", "mat", MessageBoxResult::Ok, criteria, false},
+        {"Cat", "", MessageBoxResult::Ok, "The words used", false},
+        {"abcdefgh", "dog", MessageBoxResult::Ok, "The words used", false},
+        {"yak", "gnu", MessageBoxResult::Ok, "", true},
         {"cat", "dog", MessageBoxResult::Yes,
          "Warning: \"cat\" has already been used in 2 puzzles\r\nand \"dog\" has already been used "
          "in 1 puzzle. Do\r\nyou want to create the new puzzle anyway?",
@@ -83,7 +83,8 @@ TEST(NewPuzzle, CheckedWords) {
             EXPECT_EQ(ui.boxes[0].text.substr(0, box.size()), box);
             EXPECT_EQ(ui.boxes[0].caption, "Ladderly");
             EXPECT_EQ(ui.boxes[0].style & MessageBoxStyle::ButtonMask,
-                      answer == 0 ? MessageBoxStyle::Ok : MessageBoxStyle::YesNo);
+                      answer == MessageBoxResult::Ok ? MessageBoxStyle::Ok
+                                                     : MessageBoxStyle::YesNo);
         }
     }
 }

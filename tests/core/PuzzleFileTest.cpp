@@ -204,9 +204,9 @@ TEST(PuzzleFile, NextHint) {
 }
 
 TEST(PuzzleFile, SaveAsksThenWritesWithBackup) {
-    const std::tuple<bool, int> cases[] = {{false, MessageBoxResult::Yes},
-                                           {true, MessageBoxResult::No},
-                                           {true, MessageBoxResult::Yes}};
+    const std::tuple<bool, MessageBoxResult> cases[] = {{false, MessageBoxResult::Yes},
+                                                        {true, MessageBoxResult::No},
+                                                        {true, MessageBoxResult::Yes}};
     const std::string original = "cat\r\ndog\r\nccc\r\n\r\nab\na\nr\n\nextra";
     for (const auto& [modified, answer] : cases) {
         const bool written = modified && answer == MessageBoxResult::Yes;

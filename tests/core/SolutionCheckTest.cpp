@@ -20,7 +20,7 @@ class CheckedCore : public TPuzzleCore {
     std::string Statuses() const {
         std::string text;
         for (int r = 1; r <= RowCount; ++r) {
-            text += static_cast<char>('0' + RowStatus[static_cast<size_t>(r)]);
+            text += static_cast<char>('0' + static_cast<int>(RowStatus[static_cast<size_t>(r)]));
         }
         return text;
     }

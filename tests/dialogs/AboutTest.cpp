@@ -81,8 +81,8 @@ TEST(About, FlashesNeverRepeatAColourAndTheLinkLightsUnderThePointer) {
         QTest::mouseClick(&link, Qt::LeftButton);
         QTest::keyClick(&d, Qt::Key_F1);
         QTest::keyClick(&Button(d, "OK"), Qt::Key_F2);
-        EXPECT_EQ(ui.helpShown,
-                  (std::vector<int>{HelpContents, TDlgAbout::HelpContext, HelpContents}));
+        EXPECT_EQ(ui.helpShown, (std::vector<HelpContext>{HelpContext::Contents, HelpContext::About,
+                                                          HelpContext::Contents}));
         QTest::keyClick(&d, Qt::Key_Return);
     });
     dialogs.ShowAbout();

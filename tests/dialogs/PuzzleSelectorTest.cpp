@@ -79,11 +79,11 @@ struct SelectorFixture {
 
     // Runs the room's side around the selector: builds the entries, shows the selector with the
     // step, applies the outcome; returns the result to dispatch on.
-    int Select(std::function<void(TDlgSelect&)> step) {
+    SelectorResult Select(std::function<void(TDlgSelect&)> step) {
         int32_t position = 0;
         std::vector<TSelectorEntry> entries = BuildSelectorEntries(core, position);
         const DialogDriver<TDlgSelect> driver(std::move(step));
-        const int result = dialogs.ExecuteSelector(entries, position);
+        const SelectorResult result = dialogs.ExecuteSelector(entries, position);
         return ApplySelectorOutcome(core, entries, result, position);
     }
 };
@@ -101,7 +101,7 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
     EXPECT_EQ(Texts(entries, {3, 5}), (std::vector<std::string>{"5 COLD WARM", "2 BAT CAT"}));
     EXPECT_EQ(entries[2].Value, 3);
 
-    const int result = f.Select([&f, &entries](TDlgSelect& dialog) {
+    const SelectorResult result = f.Select([&f, &entries](TDlgSelect& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Puzzle Selector");
         EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Puzzles available: 6");
         EXPECT_EQ(Rows(dialog), Texts(entries, {1, 2, 3, 4, 5, 6}));
@@ -139,7 +139,8 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
         EXPECT_EQ(dialog.SelectedPosition(), 1);
         QTest::keyClick(&List(dialog), Qt::Key_F1);
         QTest::keyClick(&Button(dialog, "Play"), Qt::Key_F2);
-        EXPECT_EQ(f.ui.helpShown, (std::vector<int>{TDlgSelect::HelpContext, HelpContents}));
+        EXPECT_EQ(f.ui.helpShown,
+                  (std::vector<HelpContext>{HelpContext::Selector, HelpContext::Contents}));
         SaveShot(dialog, "selector");
         dialog.close();
     });
@@ -162,7 +163,7 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
         int puzzles;
         int current;
         std::function<void(TDlgSelect&)> step;
-        int result;
+        SelectorResult result;
         int currentAfter;
     };
     const Case cases[] = {

@@ -123,7 +123,7 @@ TEST(VocabEditor, AddDeleteAndCancelRoundTripIntoTheVocabularyFile) {
         EXPECT_EQ(ui.boxes[0].text, "Are you sure you wish to cancel your editing changes?");
         EXPECT_TRUE(dialog.isVisible());
         QTest::keyClick(&Edit(dialog), Qt::Key_F1);
-        EXPECT_EQ(ui.helpShown, std::vector<int>{TDlgVocab::HelpContext});
+        EXPECT_EQ(ui.helpShown, std::vector<HelpContext>{HelpContext::VocabularyEditor});
         Button(dialog, "OK/Save").click();
         EXPECT_EQ(ui.boxes.size(), 1u) << "OK/Save does not ask";
     });

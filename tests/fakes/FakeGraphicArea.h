@@ -16,7 +16,7 @@ class FakeGraphicArea : public IGraphicArea {
         onDown = std::move(down);
         onUp = std::move(up);
     }
-    void SetCursor(int16_t value) override { cursors.push_back(value); }
+    void SetCursor(CursorId value) override { cursors.push_back(value); }
     void ResetScreenCursor() override { ++screenCursorResets; }
     void SetFreezeDisplay(bool on) override {
         frozen = on;
@@ -45,11 +45,11 @@ class FakeGraphicArea : public IGraphicArea {
     }
 
     bool HasHandlers() const { return onMove && onDown && onUp; }
-    int16_t Cursor() const { return cursors.empty() ? int16_t{-1} : cursors.back(); }
+    CursorId Cursor() const { return cursors.empty() ? CursorId::None : cursors.back(); }
 
     TPX8ImageData* surface = nullptr;
     TPoint pointer;
-    std::vector<int16_t> cursors;
+    std::vector<CursorId> cursors;
     int screenCursorResets = 0;
     bool frozen = false;
     int freezeChanges = 0;

@@ -10,13 +10,13 @@ FakeUserInterface::~FakeUserInterface() {
     SetUserInterface(nullptr);
 }
 
-int FakeUserInterface::ShowMessageBox(const std::string& caption, const std::string& text,
-                                      uint32_t style) {
+MessageBoxResult FakeUserInterface::ShowMessageBox(const std::string& caption,
+                                                   const std::string& text, MessageBoxStyle style) {
     boxes.push_back({caption, text, style});
     if (replies.empty()) {
         return DefaultMessageBoxResult(style);
     }
-    const int result = replies.front();
+    const MessageBoxResult result = replies.front();
     replies.pop_front();
     return result;
 }

@@ -14,7 +14,7 @@ class FakeUserInterface : public IUserInterface {
     struct Box {
         std::string caption;
         std::string text;
-        uint32_t style;
+        MessageBoxStyle style;
     };
 
     // Installs itself for the message functions while it lives.
@@ -23,25 +23,25 @@ class FakeUserInterface : public IUserInterface {
     FakeUserInterface(const FakeUserInterface&) = delete;
     FakeUserInterface& operator=(const FakeUserInterface&) = delete;
 
-    int ShowMessageBox(const std::string& caption, const std::string& text,
-                       uint32_t style) override;
+    MessageBoxResult ShowMessageBox(const std::string& caption, const std::string& text,
+                                    MessageBoxStyle style) override;
     void ProcessPendingMessages() override { ++pendingMessagePasses; }
     std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                         const std::string& initial) override;
     uint8_t KeyShiftState() override { return shiftState; }
-    void ShowHelp(int context) override { helpShown.push_back(context); }
+    void ShowHelp(HelpContext context) override { helpShown.push_back(context); }
     bool OpenUrl(const std::string&) override { return true; }
     // Long texts arrive as OK boxes; the busy cursor's changes are recorded.
     void ShowBusyCursor(bool on) override { busyCursor.push_back(on); }
 
     // Answers for the next boxes, in order; once used up a box takes its default button.
-    void Answer(int result) { replies.push_back(result); }
+    void Answer(MessageBoxResult result) { replies.push_back(result); }
 
     // Text for the next input boxes, in order; nullopt cancels. Once used up a box is cancelled.
     void AnswerInput(std::optional<std::string> text) { inputReplies.push_back(std::move(text)); }
 
     std::vector<Box> boxes;
-    std::deque<int> replies;
+    std::deque<MessageBoxResult> replies;
     int pendingMessagePasses = 0;
     struct Input {
         std::string caption;
@@ -51,6 +51,6 @@ class FakeUserInterface : public IUserInterface {
     std::vector<Input> inputs;
     std::deque<std::optional<std::string>> inputReplies;
     uint8_t shiftState = 0;
-    std::vector<int> helpShown;
+    std::vector<HelpContext> helpShown;
     std::vector<bool> busyCursor;
 };

@@ -31,7 +31,7 @@ class DemoRoom : public TRoom {
             AddHitBox(std::move(box));
         }
         AddHitBox(std::make_unique<TControlBox>("pad", TRect{0, 0, 20, 12}))
-            ->SetCursor(CursorAskRoom);
+            ->SetCursor(CursorId::AskRoom);
     }
 
     void RunScript(const std::string& script, const std::string& param) override {
@@ -46,15 +46,17 @@ class DemoRoom : public TRoom {
         }
     }
 
-    bool ControlEvent(TControlBox& box, uint8_t kind) override {
+    bool ControlEvent(TControlBox& box, ControlEventCode kind) override {
         log.push_back(
-            "ControlEvent " + box.GetID() + " " + std::to_string(kind) + " at " +
+            "ControlEvent " + box.GetID() + " " + std::to_string(static_cast<int>(kind)) + " at " +
             std::to_string(box.LastPoint.X) + "," + std::to_string(box.LastPoint.Y) +
             (kind == ControlEventCode::Held ? " held " + std::to_string(box.HeldTicks) : ""));
         return kind != ControlEventCode::Released;
     }
 
-    int16_t GetCursor(const std::string&, int32_t x, int32_t) override { return x < 10 ? 1 : 2; }
+    CursorId GetCursor(const std::string&, int32_t x, int32_t) override {
+        return x < 10 ? CursorId::LetterCell : CursorId::Link;
+    }
 
     std::vector<std::string> log;
 };
@@ -90,9 +92,9 @@ TEST(DemoRoom, MousePressesReachScriptsAndControlEvents) {
     EXPECT_EQ(room->FindHitBox("PLAY")->Bounds, (TRect{2, 2, 6, 5}));
 
     area.Move(3, 3);
-    EXPECT_EQ(area.Cursor(), 1) << "script boxes show cursor 1";
+    EXPECT_EQ(area.Cursor(), CursorId::LetterCell) << "script boxes show cursor 1";
     area.Move(15, 10);
-    EXPECT_EQ(area.Cursor(), 2) << "the pad asks the room";
+    EXPECT_EQ(area.Cursor(), CursorId::Link) << "the pad asks the room";
 
     area.Press(3, 3);
     EXPECT_EQ(screen.GetPixel({2, 2}), 49) << "PLAY, frame 1";

@@ -48,12 +48,12 @@ TEST_F(HitBoxTest, HitTestAndFindBox) {
 // disabled box asks nobody for its cursor.
 TEST_F(HitBoxTest, HoverPressDetailsAndDisabledCursors) {
     std::vector<std::string> events;
-    ControlHook = [&](TControlBox& box, uint8_t event) {
-        events.push_back(std::to_string(event) + " at " + std::to_string(box.LastPoint.X) + "," +
-                         std::to_string(box.LastPoint.Y));
+    ControlHook = [&](TControlBox& box, ControlEventCode event) {
+        events.push_back(std::to_string(static_cast<int>(event)) + " at " +
+                         std::to_string(box.LastPoint.X) + "," + std::to_string(box.LastPoint.Y));
         return false;
     };
-    CursorHook = [](const std::string&, int32_t, int32_t) -> int16_t { return 2; };
+    CursorHook = [](const std::string&, int32_t, int32_t) { return CursorId::Link; };
     TControlBox control("pad", {100, 200, 150, 250});
     EXPECT_FALSE(control.MouseDown(2, 4, 110, 205));
     EXPECT_EQ(control.LastButton, 2);
@@ -61,10 +61,10 @@ TEST_F(HitBoxTest, HoverPressDetailsAndDisabledCursors) {
     EXPECT_FALSE(control.MouseOver(101, 201));
     EXPECT_EQ(events, (std::vector<std::string>{"0 at 10,5", "4 at 1,1"}));
     TScriptBox script("go", {0, 0, 10, 10});
-    script.SetCursor(CursorAskRoom);
-    EXPECT_EQ(script.GetCursor(2, 5), 2);
+    script.SetCursor(CursorId::AskRoom);
+    EXPECT_EQ(script.GetCursor(2, 5), CursorId::Link);
     script.SetEnabled(false);
-    EXPECT_EQ(script.GetCursor(2, 5), 0);
+    EXPECT_EQ(script.GetCursor(2, 5), CursorId::Default);
     // A plain box only clicks, and keeps nothing.
     THitBox plain("plain", {0, 0, 1, 1});
     EXPECT_FALSE(plain.MouseDown(0, 0, 0, 0) || plain.DragMove(0, 0) || plain.MouseOver(0, 0) ||

@@ -16,9 +16,9 @@ class RecordingRoom : public TRoom {
         Caption = "Room " + GetID();
     }
 
-    int16_t GetCursor(const std::string& boxName, int32_t x, int32_t y) override {
+    CursorId GetCursor(const std::string& boxName, int32_t x, int32_t y) override {
         Note("GetCursor " + boxName + " " + std::to_string(x) + "," + std::to_string(y));
-        return 7;
+        return static_cast<CursorId>(7);
     }
     void RunScript(const std::string& script, const std::string& param) override {
         Note("RunScript " + script + (param.empty() ? "" : " " + param));
@@ -26,8 +26,8 @@ class RecordingRoom : public TRoom {
             onScript(script);
         }
     }
-    bool ControlEvent(TControlBox& box, uint8_t kind) override {
-        Note("ControlEvent " + box.GetID() + " " + std::to_string(kind));
+    bool ControlEvent(TControlBox& box, ControlEventCode kind) override {
+        Note("ControlEvent " + box.GetID() + " " + std::to_string(static_cast<int>(kind)));
         return capture;
     }
     void KeyEvent(uint16_t key, uint8_t shift, bool down) override {

@@ -22,13 +22,14 @@ class ImageRoom : public TRoom {
 TEST(Room, FlagsAndScripts) {
     TRoom room("lobby");
     for (const int number : {0, 31, 32, -1, 1000}) {
-        room.SetFlag(number, true);
-        EXPECT_EQ(room.TestFlag(number), number == 0 || number == 31) << number;
-        room.SetFlag(number, false);
-        EXPECT_FALSE(room.TestFlag(number)) << number;
+        const auto flag = static_cast<RoomFlag>(number);
+        room.SetFlag(flag, true);
+        EXPECT_EQ(room.TestFlag(flag), number == 0 || number == 31) << number;
+        room.SetFlag(flag, false);
+        EXPECT_FALSE(room.TestFlag(flag)) << number;
     }
     room.SetCurrent(true);
-    room.SetFlag(40, false);
+    room.SetFlag(static_cast<RoomFlag>(40), false);
     EXPECT_TRUE(room.TestFlag(RoomFlag::Current)) << "flag 40 changes nothing";
 
     for (const char* name : {"ENDOFMUSIC", "ENDOFSOUND", "ENDSPEECH"}) {
@@ -82,7 +83,7 @@ TEST(Room, LayoutDrawsBackgroundThenFrameSets) {
     EXPECT_EQ(background->RefCount, 1) << "the entry stays held";
     EXPECT_EQ(background->DataRefCount, 0) << "its surface went back after drawing";
 
-    ScheduleScript(ScriptKind::Flash, 3, 0);
+    ScheduleScript(ScriptKind::Flash, 3, ScheduleMode::Always);
     room.Leave("NEXT");
     EXPECT_FALSE(room.TestFlag(RoomFlag::OnDisplay));
     EXPECT_TRUE(TimerScripts().IsEmpty());

@@ -33,26 +33,26 @@ std::vector<int32_t> Dues() {
 
 TEST_F(TimerScriptTest, ScheduleModes) {
     struct Case {
-        uint8_t mode;
+        ScheduleMode mode;
         std::vector<int32_t> dues;
     };
     const Case cases[] = {
         {ScheduleMode::Always, {3, 5}},
         {ScheduleMode::KeepExisting, {3}},
         {ScheduleMode::Replace, {5}},
-        {9, {3, 5}}, // any other mode does not look
+        {static_cast<ScheduleMode>(9), {3, 5}}, // any other mode does not look
     };
     for (const Case& c : cases) {
         ClearScripts();
         ScheduleScript(ScriptKind::Animate, 3, c.mode);
         ScheduleScript(ScriptKind::Animate, 5, c.mode);
-        EXPECT_EQ(Dues(), c.dues) << int{c.mode};
+        EXPECT_EQ(Dues(), c.dues) << static_cast<int>(c.mode);
     }
 
     ClearScripts();
-    ScheduleScript(ScriptKind::Tick, 1, 0);
-    ScheduleScript(ScriptKind::Flash, 2, 0);
-    ScheduleScript(ScriptKind::Tick, 3, 0);
+    ScheduleScript(ScriptKind::Tick, 1, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Flash, 2, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Tick, 3, ScheduleMode::Always);
     CancelScript(ScriptKind::Open);
     CancelScript(ScriptKind::Tick);
     EXPECT_EQ(Dues(), (std::vector<int32_t>{2, 3})) << "only the first of the kind goes";
@@ -62,7 +62,7 @@ TEST_F(TimerScriptTest, ScheduleModes) {
 
 TEST_F(TimerScriptTest, KindsRunTheirNames) {
     for (uint8_t kind = 0; kind <= 16; ++kind) {
-        ScheduleScript(kind, 0, 0);
+        ScheduleScript(static_cast<ScriptKind>(kind), 0, ScheduleMode::Always);
     }
     world.Tick(1);
     const std::vector<std::string> expected = {"ANIM 0", "ANIM 1",  "ANIM 2", "ANIM 3", "ANIM 4",
@@ -77,15 +77,15 @@ TEST_F(TimerScriptTest, Timing) {
     ASSERT_EQ(world.GetTime(), 100);
 
     // Between passes: delay 0 runs at the next pass, delay d at the (d + 1)-th.
-    ScheduleScript(ScriptKind::Animate, 0, 0);
-    ScheduleScript(ScriptKind::Delay, 2, 0);
+    ScheduleScript(ScriptKind::Animate, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Delay, 2, ScheduleMode::Always);
     // Due together: scheduling order, whatever the kind.
-    ScheduleScript(ScriptKind::Open, 1, 0);
-    ScheduleScript(ScriptKind::Tick, 1, 0);
+    ScheduleScript(ScriptKind::Open, 1, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Tick, 1, ScheduleMode::Always);
     // Scheduled from inside a pass at Time T with delay d: due at T + d, run d passes later.
     room->onScript = [](const std::string& script) {
         if (script == "ANIMATE") {
-            ScheduleScript(ScriptKind::Music, 2, 0);
+            ScheduleScript(ScriptKind::Music, 2, ScheduleMode::Always);
         }
     };
 
@@ -101,10 +101,10 @@ TEST_F(TimerScriptTest, Timing) {
 }
 
 TEST_F(TimerScriptTest, CancelledOrFailingScripts) {
-    ScheduleScript(ScriptKind::Tick, 0, 0);
-    ScheduleScript(ScriptKind::Timer, 0, 0);
-    ScheduleScript(ScriptKind::Delay, 0, 0);
-    ScheduleScript(ScriptKind::Open, 1, 0);
+    ScheduleScript(ScriptKind::Tick, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Timer, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Delay, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Open, 1, ScheduleMode::Always);
     room->onScript = [](const std::string& script) {
         if (script == "TICK") {
             CancelScript(ScriptKind::Timer);
@@ -124,12 +124,12 @@ TEST_F(TimerScriptTest, CancelledOrFailingScripts) {
 }
 
 TEST_F(TimerScriptTest, NoCurrentRoomOrNoWorld) {
-    ScheduleScript(ScriptKind::Flash, 0, 0);
+    ScheduleScript(ScriptKind::Flash, 0, ScheduleMode::Always);
     SetWorld(nullptr);
     RunDueScripts(0);
     EXPECT_TRUE(TimerScripts().IsEmpty()) << "removed even though nobody could run it";
     EXPECT_TRUE(Scripts().empty());
 
-    ScheduleScript(ScriptKind::Flash, 4, 0);
+    ScheduleScript(ScriptKind::Flash, 4, ScheduleMode::Always);
     EXPECT_EQ(Dues(), std::vector<int32_t>{4}) << "time 0 without a world";
 }

@@ -36,7 +36,7 @@ class WorldFixture : public ::testing::Test {
     RecordingRoom* AddPadRoom(const std::string& name) {
         RecordingRoom* room = AddRoom(name);
         room->AddHitBox(std::make_unique<TControlBox>("pad", TRect{0, 0, 10, 10}))
-            ->SetCursor(CursorAskRoom);
+            ->SetCursor(CursorId::AskRoom);
         return room;
     }
 

@@ -132,7 +132,7 @@ TEST_F(WorldTest, TickHoldsTheCaptureBeforeTheScripts) {
     EXPECT_EQ(pad->HeldTicks, 1) << "ticks since the capture began";
 
     world.SetIdle();
-    ScheduleScript(ScriptKind::Timer, 0, 0);
+    ScheduleScript(ScriptKind::Timer, 0, ScheduleMode::Always);
     journal.clear();
     world.Tick(INT32_MAX);
     EXPECT_EQ(journal, (std::vector<std::string>{"ControlEvent PAD 3", "RunScript TIMER"}));
@@ -174,7 +174,8 @@ TEST_F(WorldTest, InputIsIgnoredWithoutARoomOrWhileBusy) {
     area.pointer = {15, 5};
     world.SetBusy(false);
     EXPECT_FALSE(area.frozen);
-    EXPECT_EQ(area.Cursor(), 1) << "the cursor of the box under the pointer comes back";
+    EXPECT_EQ(area.Cursor(), CursorId::LetterCell)
+        << "the cursor of the box under the pointer comes back";
     area.Press(15, 5);
     EXPECT_EQ(journal, std::vector<std::string>{"RunScript START GO"});
     go->SetEnabled(false);
@@ -208,17 +209,17 @@ TEST_F(WorldTest, CursorsAndCapture) {
     a->AddHitBox(std::make_unique<TScriptBox>("go", TRect{10, 0, 20, 10}));
     world.GetBoxes()
         .Add(std::make_unique<THitBox>("help", TRect{15, 0, 30, 10}))
-        ->SetCursor(CursorAskRoom);
+        ->SetCursor(CursorId::AskRoom);
     world.GoRoom("A");
     struct Case {
         TPoint pointer;
-        int16_t cursor;
+        CursorId cursor;
     };
     const Case cases[] = {
-        {{2, 3}, 7},      // room box asks the room
-        {{12, 3}, 1},     // room box with its own cursor
-        {{16, 3}, 32767}, // world boxes come first and show their stored value
-        {{50, 50}, 0},    // no box
+        {{2, 3}, static_cast<CursorId>(7)}, // room box asks the room
+        {{12, 3}, CursorId::LetterCell},    // room box with its own cursor
+        {{16, 3}, CursorId::AskRoom},       // world boxes come first and show their stored value
+        {{50, 50}, CursorId::Default},      // no box
     };
     for (const Case& c : cases) {
         area.pointer = c.pointer;
@@ -271,7 +272,7 @@ TEST_F(WorldTest, UnexpectedFaultsAreLoggedAndPlayGoesOn) {
         {"Layout B", [&] { world.GoRoom("B"); }, "GoRoom"},
         {"RunScript DELAY",
          [&] {
-             ScheduleScript(ScriptKind::Delay, 0, 0);
+             ScheduleScript(ScriptKind::Delay, 0, ScheduleMode::Always);
              world.Tick(1);
          },
          "Tick"},

@@ -47,7 +47,7 @@ TEST(QtHelpWindow, ContextsContentsAndSearch) {
     TestApplication();
     QtUserInterface ui(QtUserInterface::Mode::Interactive);
     ui.SetHelpFolder(HelpFolder().toStdString());
-    ui.ShowHelp(103);
+    ui.ShowHelp(HelpContext::Playing);
     QtHelpWindow* window = ui.GetHelpWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
@@ -62,7 +62,7 @@ TEST(QtHelpWindow, ContextsContentsAndSearch) {
         {999, "Ladderly Help: Contents"},
     };
     for (const auto& [context, title] : pages) {
-        ui.ShowHelp(context);
+        ui.ShowHelp(static_cast<HelpContext>(context));
         EXPECT_EQ(Title(*window), title) << context;
     }
     EXPECT_EQ(ui.GetHelpWindow(), window) << "one window for every page";

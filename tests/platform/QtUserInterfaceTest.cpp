@@ -37,15 +37,15 @@ void AnswerBox(QMessageBox::StandardButton press, const std::function<void(QMess
 
 TEST(QtUserInterface, BoxShowsStyleAndReturnsThePressedButton) {
     TestApplication();
-    using namespace MessageBoxStyle;
+    using enum MessageBoxStyle;
     using QB = QMessageBox;
     struct Case {
-        uint32_t style;
+        MessageBoxStyle style;
         QB::StandardButtons buttons;
         QB::Icon icon;
         QB::StandardButton defaultButton;
         QB::StandardButton press;
-        int result;
+        MessageBoxResult result;
     };
     const Case cases[] = {
         {Ok | IconStop, QB::Ok, QB::Critical, QB::Ok, QB::Ok, MessageBoxResult::Ok},
@@ -64,7 +64,7 @@ TEST(QtUserInterface, BoxShowsStyleAndReturnsThePressedButton) {
     };
     QtUserInterface ui(QtUserInterface::Mode::Interactive);
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.style);
+        SCOPED_TRACE(static_cast<uint32_t>(c.style));
         AnswerBox(c.press, [&c](QMessageBox& box) {
             EXPECT_EQ(box.windowTitle(), "Ladderly");
             EXPECT_EQ(box.text(), "Save the changes?");
@@ -149,8 +149,8 @@ TEST(QtUserInterface, InputBoxKeyStateHelpAndAddresses) {
     std::ostringstream log;
     QtUserInterface headless(QtUserInterface::Mode::Automatic, log);
     headless.SetHelpFolder("/opt/ladderly/help");
-    headless.ShowHelp(HelpContents);
-    headless.ShowHelp(12);
+    headless.ShowHelp(HelpContext::Contents);
+    headless.ShowHelp(static_cast<HelpContext>(12));
     EXPECT_FALSE(headless.OpenUrl("https://ladderly.example/"));
     EXPECT_EQ(headless.InputBox("New Puzzle", "Start word:", "cold"), std::nullopt);
     EXPECT_EQ(log.str(), "Help: /opt/ladderly/help/index.html\n"

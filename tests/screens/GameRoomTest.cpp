@@ -112,16 +112,15 @@ TEST_F(GameRoomFixture, MousePressesAndCursor) {
     struct Case {
         int32_t x, y;
         int row, column;
-        int16_t cursor;
+        CursorId cursor;
     };
     const Case cases[] = {
-        {35, 30, 3, 2, LetterCursor}, // row 3, column 2
-        {27, 30, 3, 2, LetterCursor}, // the gap after column 1: no selection
-        {5, 22, 3, 2, LetterCursor},  // the gap below row 2
-        {5, 5, 2, 1, LetterCursor},
-        {95, 5, 2, 4, LetterCursor},
-        {125, 5, 2, 4, 0}, // row 2 has four letters
-        {125, 27, 3, 5, LetterCursor},
+        {35, 30, 3, 2, CursorId::LetterCell}, // row 3, column 2
+        {27, 30, 3, 2, CursorId::LetterCell}, // the gap after column 1: no selection
+        {5, 22, 3, 2, CursorId::LetterCell},  // the gap below row 2
+        {5, 5, 2, 1, CursorId::LetterCell},    {95, 5, 2, 4, CursorId::LetterCell},
+        {125, 5, 2, 4, CursorId::Default}, // row 2 has four letters
+        {125, 27, 3, 5, CursorId::LetterCell},
     };
     for (const Case& c : cases) {
         PressBoard(c.x, c.y);

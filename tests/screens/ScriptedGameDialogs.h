@@ -10,9 +10,10 @@
 class ScriptedGameDialogs : public IGameDialogs {
   public:
     // The selector's answer: may change the entries (negate values to delete) and the position.
-    using SelectorScript = std::function<int(std::vector<TSelectorEntry>&, int32_t&)>;
+    using SelectorScript = std::function<SelectorResult(std::vector<TSelectorEntry>&, int32_t&)>;
 
-    int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) override {
+    SelectorResult ExecuteSelector(std::vector<TSelectorEntry>& entries,
+                                   int32_t& position) override {
         selectorShown.push_back(entries);
         positionsShown.push_back(position);
         return selector ? selector(entries, position) : SelectorResult::Close;

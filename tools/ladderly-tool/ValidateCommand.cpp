@@ -25,7 +25,8 @@ class RecordingInterface : public IUserInterface {
     RecordingInterface(const RecordingInterface&) = delete;
     RecordingInterface& operator=(const RecordingInterface&) = delete;
 
-    int ShowMessageBox(const std::string&, const std::string& text, uint32_t style) override {
+    MessageBoxResult ShowMessageBox(const std::string&, const std::string& text,
+                                    MessageBoxStyle style) override {
         texts.push_back(text);
         return DefaultMessageBoxResult(style);
     }

@@ -116,7 +116,7 @@ TDlgAbout::TDlgAbout(bool& splashSetting, const std::string& applicationTitle, Q
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(chkShowScreen, &QCheckBox::clicked, this, &TDlgAbout::chkShowScreenClick);
     connect(tmrFlash, &QTimer::timeout, this, &TDlgAbout::tmrFlashTimer);
-    InstallHelpKeys(*this, HelpContext);
+    InstallHelpKeys(*this, HelpContext::About);
     FormCreate(applicationTitle);
 }
 
@@ -157,7 +157,7 @@ void TDlgAbout::tmrFlashTimer() {
 
 void TDlgAbout::lblURLClick() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    GetUserInterface().ShowHelp(HelpContents);
+    GetUserInterface().ShowHelp(HelpContext::Contents);
     QApplication::restoreOverrideCursor();
 }
 

@@ -21,7 +21,6 @@ class QTimer;
 class TDlgAbout : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int HelpContext = 102;
     static constexpr int PromotionCount = 5;
 
     // splashSetting is the setting the check box shows and writes; it must outlive the box.

@@ -31,7 +31,7 @@ QPushButton* MakeDialogButton(const char* caption, QWidget* parent) {
     return button;
 }
 
-void InstallHelpKeys(QWidget& dialog, int context) {
+void InstallHelpKeys(QWidget& dialog, HelpContext context) {
     auto* topic = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
     topic->setContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(topic, &QShortcut::activated,
@@ -39,7 +39,7 @@ void InstallHelpKeys(QWidget& dialog, int context) {
     auto* contents = new QShortcut(QKeySequence(Qt::Key_F2), &dialog);
     contents->setContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(contents, &QShortcut::activated,
-                     [] { GetUserInterface().ShowHelp(HelpContents); });
+                     [] { GetUserInterface().ShowHelp(HelpContext::Contents); });
 }
 
 void SetDialogOwner(QWidget& dialog, QWidget* window) {

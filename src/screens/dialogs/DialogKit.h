@@ -3,6 +3,8 @@
 // belong to and centring on it, and the anchoring of controls to the bottom edge when a dialog
 // grows taller.
 
+#include "platform/UserInterface.h"
+
 #include <QRect>
 
 #include <vector>
@@ -22,7 +24,7 @@ void SetSystemMenuOnly(QWidget& window);
 QPushButton* MakeDialogButton(const char* caption, QWidget* parent);
 
 // F1 shows the help page of the context, F2 the contents, wherever the focus is in the dialog.
-void InstallHelpKeys(QWidget& dialog, int context);
+void InstallHelpKeys(QWidget& dialog, HelpContext context);
 
 // The dialog belongs to the window: it stays above it and, while it runs, blocks that window
 // only, so that the help window it opens stays usable. Nothing changes without a window.

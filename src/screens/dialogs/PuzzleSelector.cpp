@@ -109,7 +109,7 @@ TDlgSelect::TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t pos
     connect(header, &QHeaderView::sectionClicked, this, &TDlgSelect::lvPuzzlesColumnClick);
     connect(lvPuzzles->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TDlgSelect::UpdateControls);
-    InstallHelpKeys(*this, HelpContext);
+    InstallHelpKeys(*this, HelpContext::Selector);
 
     if (position >= 1 && position <= static_cast<int32_t>(entries.size())) {
         SelectRow(position - 1);
@@ -133,7 +133,7 @@ void TDlgSelect::resizeEvent(QResizeEvent* event) {
     anchors.Apply(height());
 }
 
-void TDlgSelect::CloseWith(int value) {
+void TDlgSelect::CloseWith(SelectorResult value) {
     result = value;
     accept();
 }
@@ -258,7 +258,8 @@ QString TDlgSelect::SummaryText() const {
     return parts.join(dot);
 }
 
-int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position, QWidget* window) {
+SelectorResult ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position,
+                               QWidget* window) {
     TDlgSelect dialog(entries, position, window);
     dialog.exec();
     GetUserInterface().ProcessPendingMessages();

@@ -23,14 +23,12 @@ class TPuzzleListModel;
 class TDlgSelect : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int HelpContext = 100;
-
     // Lists the entries and selects the one at the 1-based position when there is one.
     TDlgSelect(std::vector<TSelectorEntry>& selectorEntries, int32_t position,
                QWidget* parent = nullptr);
 
-    // The SelectorResult last set by a button; Close when the window was closed otherwise.
-    int Result() const { return result; }
+    // The result last set by a button; Close when the window was closed otherwise.
+    SelectorResult Result() const { return result; }
     // The 1-based position of the selected item's entry, or 0.
     int32_t SelectedPosition() const;
 
@@ -40,7 +38,7 @@ class TDlgSelect : public QDialog {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void CloseWith(int value);
+    void CloseWith(SelectorResult value);
     void cmdDeleteClick();
     void lvPuzzlesDblClick();
     void lvPuzzlesColumnClick(int column);
@@ -61,13 +59,13 @@ class TDlgSelect : public QDialog {
     QPushButton* cmdCreate;
     QPushButton* cmdClose;
     TBottomAnchors anchors;
-    int result = SelectorResult::Close;
+    SelectorResult result = SelectorResult::Close;
     int sortColumn = 0;
     bool descending = false;
 };
 
 // Shows the selector modally over the entries, belonging to the window when one is given.
 // position: in, the 1-based entry of the current puzzle or 0; out, the entry of the selected
-// item or 0. Returns a SelectorResult.
-int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position,
-                    QWidget* window = nullptr);
+// item or 0.
+SelectorResult ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position,
+                               QWidget* window = nullptr);

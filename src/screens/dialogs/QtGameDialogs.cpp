@@ -48,7 +48,8 @@ bool QtGameDialogs::Shown(const char* dialog) {
     return !headless;
 }
 
-int QtGameDialogs::ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) {
+SelectorResult QtGameDialogs::ExecuteSelector(std::vector<TSelectorEntry>& entries,
+                                              int32_t& position) {
     if (!Shown("puzzle selector")) {
         return SelectorResult::Close;
     }

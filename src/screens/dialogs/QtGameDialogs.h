@@ -35,7 +35,8 @@ class QtGameDialogs : public IGameDialogs {
     QtGameDialogs(const QtGameDialogs&) = delete;
     QtGameDialogs& operator=(const QtGameDialogs&) = delete;
 
-    int ExecuteSelector(std::vector<TSelectorEntry>& entries, int32_t& position) override;
+    SelectorResult ExecuteSelector(std::vector<TSelectorEntry>& entries,
+                                   int32_t& position) override;
     bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override;
     void ShowAbout() override;
 

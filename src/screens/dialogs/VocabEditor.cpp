@@ -83,7 +83,7 @@ TDlgVocab::TDlgVocab(std::vector<std::string> words, QWidget* parent)
     connect(cmdDelete, &QPushButton::clicked, this, &TDlgVocab::cmdDeleteClick);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &TDlgVocab::reject);
-    InstallHelpKeys(*this, HelpContext);
+    InstallHelpKeys(*this, HelpContext::VocabularyEditor);
     UpdateControls();
 }
 

@@ -20,8 +20,6 @@ class TWordListModel;
 class TDlgVocab : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int HelpContext = 101;
-
     // words: the vocabulary, in its order.
     explicit TDlgVocab(std::vector<std::string> words, QWidget* parent = nullptr);
 
