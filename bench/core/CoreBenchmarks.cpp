@@ -2,8 +2,8 @@
 // same lines, the puzzle loader with its validation, and the step test.
 
 #include "base/Messages.h"
+#include "base/TextFile.h"
 #include "core/PuzzleCore.h"
-#include "core/TextFile.h"
 #include "core/WordText.h"
 
 #include <benchmark/benchmark.h>

@@ -2,9 +2,9 @@
 // solutions counted, and a shortest ladder between two distant words, each through the step
 // index against a plain search that tries every vocabulary word with IsValidStep at each step.
 
+#include "base/TextFile.h"
 #include "core/LadderSearch.h"
 #include "core/StepActions.h"
-#include "core/TextFile.h"
 
 #include <benchmark/benchmark.h>
 

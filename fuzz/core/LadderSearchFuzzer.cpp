@@ -2,8 +2,8 @@
 // step index from every line, then solves each puzzle and searches a free ladder between its
 // words, as ladderly-tool does with the files it is given.
 
+#include "base/TextFile.h"
 #include "core/LadderSearch.h"
-#include "core/TextFile.h"
 
 #include <cstdint>
 #include <string_view>

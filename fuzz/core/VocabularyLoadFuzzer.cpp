@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the vocabulary reader and checks the list it builds: strictly in
 // case-insensitive order, and every word of the text found by a lookup.
 
+#include "base/TextFile.h"
 #include "base/Util.h"
-#include "core/TextFile.h"
 #include "core/VocabularyList.h"
 #include "core/WordText.h"
 

@@ -1,9 +1,9 @@
 #include "core/ProgressJournal.h"
 
 #include "base/ErrorLog.h"
+#include "base/TextFile.h"
 #include "base/Util.h"
 #include "core/StepActions.h"
-#include "core/TextFile.h"
 #include "core/WordText.h"
 
 #include <algorithm>

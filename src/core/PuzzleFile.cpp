@@ -3,9 +3,9 @@
 
 #include "base/Messages.h"
 
+#include "base/TextFile.h"
 #include "base/Util.h"
 #include "core/PuzzleCore.h"
-#include "core/TextFile.h"
 #include "core/WordText.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 // The vocabulary store of TPuzzleCore: vocab.txt is re-read only when its modification time has
 // grown, and written back with one backup; and where the data files are read and saved.
 
+#include "base/TextFile.h"
 #include "base/Util.h"
 #include "core/PuzzleCore.h"
-#include "core/TextFile.h"
 #include "core/VocabularyList.h"
 #include "core/WordText.h"
 

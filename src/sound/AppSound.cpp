@@ -1,9 +1,11 @@
 #include "sound/AppSound.h"
 
+#include "base/TextFile.h"
+
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -14,14 +16,12 @@ TAppSound* Current = nullptr;
 constexpr std::uint8_t EffectMode = PlayInterruptLoop | PlayInterruptPlain;
 
 bool NeedsCompiling(const std::filesystem::path& text, const std::filesystem::path& compiled) {
-    std::error_code error;
-    if (!std::filesystem::exists(text, error)) {
+    const TFileDate source = FileDate(text);
+    if (source.State != FileState::Readable) {
         return false;
     }
-    if (!std::filesystem::exists(compiled, error)) {
-        return true;
-    }
-    return std::filesystem::last_write_time(compiled) < std::filesystem::last_write_time(text);
+    const TFileDate target = FileDate(compiled);
+    return target.State != FileState::Readable || target.Time < source.Time;
 }
 
 // The records of the sound table. A newer text is compiled into the folder when it can be
@@ -42,7 +42,7 @@ TObfText ReadSoundTable(const std::filesystem::path& folder) {
                 // Compiled in memory instead.
             }
         }
-        std::ifstream source(text, std::ios::binary);
+        std::istringstream source(ReadTextFile(text));
         return TObfText(TObfText::CompileText(source, SoundLineFilter));
     } catch (const std::exception&) {
         return TObfText(std::vector<std::uint8_t>());

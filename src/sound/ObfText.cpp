@@ -1,8 +1,9 @@
 #include "sound/ObfText.h"
 
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
+#include "base/TextFile.h"
+
+#include <sstream>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -47,6 +48,15 @@ void Unscramble(std::vector<std::uint8_t>& data) {
     }
 }
 
+// The file's bytes; a missing file reads as empty.
+std::vector<std::uint8_t> ReadBytes(const std::string& fileName) {
+    if (FileDate(fileName).State == FileState::Missing) {
+        return {};
+    }
+    const std::string bytes = ReadTextFile(fileName);
+    return {bytes.begin(), bytes.end()};
+}
+
 std::string Trim(const std::string& line) {
     const std::size_t first = line.find_first_not_of(' ');
     if (first == std::string::npos) {
@@ -78,12 +88,7 @@ std::optional<std::string> ReadTextLine(std::istream& stream) {
     return line;
 }
 
-TObfText::TObfText(const std::string& fileName)
-    : TObfText([&fileName] {
-          std::ifstream file(fileName, std::ios::binary);
-          return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file),
-                                           std::istreambuf_iterator<char>());
-      }()) {}
+TObfText::TObfText(const std::string& fileName) : TObfText(ReadBytes(fileName)) {}
 
 TObfText::TObfText(std::vector<std::uint8_t> bytes) : Data(std::move(bytes)) {
     Unscramble(Data);
@@ -130,16 +135,8 @@ std::vector<std::uint8_t> TObfText::CompileText(std::istream& source, const TLin
 
 void TObfText::Compile(const std::string& source, const std::string& target,
                        const TLineFilter& filter) {
-    std::ifstream input(source, std::ios::binary);
-    if (!input) {
-        throw std::runtime_error("Cannot open \"" + source + "\"");
-    }
+    std::istringstream input(ReadTextFile(source));
     const std::vector<std::uint8_t> data = CompileText(input, filter);
-    std::ofstream output(target, std::ios::binary | std::ios::trunc);
-    output.write(reinterpret_cast<const char*>(data.data()),
-                 static_cast<std::streamsize>(data.size()));
-    output.close();
-    if (!output) {
-        throw std::runtime_error("Cannot write \"" + target + "\"");
-    }
+    ReplaceFile(target, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()),
+                FileBackup::None);
 }

@@ -23,7 +23,8 @@ inline constexpr std::size_t MaxTextLine = 255;
 
 class TObfText {
   public:
-    // Reads and unscrambles the whole file; a missing file reads as empty.
+    // Reads and unscrambles the whole file; a missing file reads as empty. Throws
+    // std::filesystem::filesystem_error when something else of that name cannot be read.
     explicit TObfText(const std::string& fileName);
     // Unscrambles bytes of a compiled file.
     explicit TObfText(std::vector<std::uint8_t> bytes);
@@ -34,9 +35,9 @@ class TObfText {
     bool AtEnd() const { return Position >= Data.size(); }
     std::size_t GetPosition() const { return Position; }
 
-    // Compiles the text file source into target, raising std::runtime_error when the source
-    // cannot be opened or the target cannot be written. Without a filter, lines are trimmed
-    // and empty ones skipped.
+    // Compiles the text file source into target, which is replaced whole or not at all; throws
+    // std::filesystem::filesystem_error when the source cannot be read or the target cannot be
+    // written. Without a filter, lines are trimmed and empty ones skipped.
     static void Compile(const std::string& source, const std::string& target,
                         const TLineFilter& filter = {});
     // The compiled, scrambled bytes of a text.

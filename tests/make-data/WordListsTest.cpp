@@ -1,7 +1,7 @@
 #include "WordLists.h"
 #include "Difficulty.h"
 
-#include "core/TextFile.h"
+#include "base/TextFile.h"
 #include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "DesignData.h"
 
+#include "base/TextFile.h"
 #include "base/Util.h"
 #include "core/PuzzleCore.h"
-#include "core/TextFile.h"
 
 #include <algorithm>
 #include <numeric>

@@ -3,8 +3,8 @@
 #include "Commands.h"
 
 #include "base/Messages.h"
+#include "base/TextFile.h"
 #include "core/PuzzleCore.h"
-#include "core/TextFile.h"
 
 #include <filesystem>
 #include <iostream>

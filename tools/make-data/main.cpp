@@ -5,8 +5,8 @@
 #include "WordLists.h"
 #include "core/StepActions.h"
 
+#include "base/TextFile.h"
 #include "core/PuzzleCore.h"
-#include "core/TextFile.h"
 
 #include <algorithm>
 #include <filesystem>

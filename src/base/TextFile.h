@@ -1,7 +1,7 @@
 #pragma once
-// The data files' text form and their safe replacement: lines end with CR, LF or CR LF when read
-// and with CR LF when written, a NUL character ends the text, and a file is replaced by way of a
-// synced temporary file while the previous version is kept as the one backup.
+// Reading and safely replacing files, and the data files' text form: lines end with CR, LF or
+// CR LF when read and with CR LF when written, a NUL character ends the text, and a file is
+// replaced by way of a synced temporary file, the previous version kept as the one backup.
 
 #include <cstdint>
 #include <filesystem>
@@ -40,16 +40,25 @@ std::string ReadTextFile(const std::filesystem::path& path);
 // Reads the whole file and splits it as SplitTextLines does; throws as ReadTextFile does.
 std::vector<std::string> ReadTextLines(const std::filesystem::path& path);
 
-// Replaces the file at path by the lines, each followed by CR LF, keeping its permission bits.
-// The previous file becomes the backup (same name, extension ".bak"), replacing the previous
-// backup. The file's name holds the old or the new text, whole, at every instant: the new text
-// goes to a fresh temporary file in the same folder, synced, and is renamed over the file only
-// once the backup is in place. A file that is there but cannot be read is never replaced. Any
-// failure leaves the file as it was, removes what the save created and throws
-// std::filesystem::filesystem_error naming the step and the file.
+// Whether replacing a file keeps the previous version.
+enum class FileBackup {
+    None,
+    Keep, // the previous file becomes the backup (same name, extension ".bak")
+};
+
+// Replaces the file at path by the content, keeping its permission bits; with FileBackup::Keep
+// the previous file replaces the previous backup. The file's name holds the old or the new
+// content, whole, at every instant: the new content goes to a fresh temporary file in the same
+// folder, synced, and is renamed over the file only once the backup is in place. A file that is
+// there but cannot be read is never replaced. Any failure leaves the file as it was, removes what
+// the save created and throws std::filesystem::filesystem_error naming the step and the file.
+void ReplaceFile(const std::filesystem::path& path, std::string_view content, FileBackup backup);
+
+// Replaces the file by the lines, each followed by CR LF, keeping the previous file as the
+// backup, as ReplaceFile does.
 void WriteLinesWithBackup(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
-// The steps of WriteLinesWithBackup, in order.
+// The steps of ReplaceFile, in order.
 enum class WriteStep {
     CreateTemporary,
     WriteTemporary,

@@ -1,4 +1,4 @@
-#include "core/TextFile.h"
+#include "base/TextFile.h"
 
 #include "fakes/TempFolder.h"
 

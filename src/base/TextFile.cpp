@@ -1,4 +1,4 @@
-#include "core/TextFile.h"
+#include "base/TextFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -40,7 +40,7 @@ class FileHandle {
 }
 
 // Writes everything; false with errno set on failure.
-bool WriteAll(int fd, const std::string& text) {
+bool WriteAll(int fd, std::string_view text) {
     size_t done = 0;
     while (done < text.size()) {
         const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
@@ -215,6 +215,10 @@ void WriteLinesWithBackup(const fs::path& path, const std::vector<std::string>& 
         text += line;
         text += "\r\n";
     }
+    ReplaceFile(path, text, FileBackup::Keep);
+}
+
+void ReplaceFile(const fs::path& path, std::string_view content, FileBackup backupPolicy) {
     const TFileDate current = FileDate(path);
     if (current.State == FileState::Unreadable) {
         // Its content never reached the game, so writing ours would lose it.
@@ -234,12 +238,12 @@ void WriteLinesWithBackup(const fs::path& path, const std::vector<std::string>& 
     });
     pending.Temporary = name;
     FileHandle file(fd);
-    RunStep(WriteStep::WriteTemporary, pending.Temporary, [&] { return WriteAll(fd, text); });
+    RunStep(WriteStep::WriteTemporary, pending.Temporary, [&] { return WriteAll(fd, content); });
     RunStep(WriteStep::KeepPermissions, pending.Temporary, [&] { return ::fchmod(fd, mode) == 0; });
     RunStep(WriteStep::SyncTemporary, pending.Temporary, [&] { return ::fsync(fd) == 0; });
     RunStep(WriteStep::CloseTemporary, pending.Temporary, [&] { return file.Close() == 0; });
 
-    if (current.State == FileState::Readable) {
+    if (current.State == FileState::Readable && backupPolicy == FileBackup::Keep) {
         // The backup is a copy made beside the current file, which keeps its name throughout.
         const fs::path copy = pending.Temporary.string() + ".bak";
         RunStep(WriteStep::CopyToBackup, path, [&] {
