@@ -12,7 +12,7 @@
 // the sound, the library last.
 
 #include "app/InitGame.h"
-#include "app/Main.h"
+#include "app/StartupChecks.h"
 #include "framework/IGameWindow.h"
 #include "platform/CapsLockGuess.h"
 #include "platform/WaveOutput.h"

@@ -2,12 +2,12 @@
 // window and runs the game. "--screenshot FILE" (other arguments are ignored as ever) shows
 // the first screen, writes the window's client area to FILE as a PNG and ends.
 
-#include "app/Main.h"
 #include "app/FormGame.h"
 #include "app/GameAccessibility.h"
 #include "app/GameCursors.h"
 #include "app/GameRooms.h"
 #include "app/InitGame.h"
+#include "app/StartupChecks.h"
 #include "base/ErrorLog.h"
 #include "base/Messages.h"
 #include "platform/QtPlatform.h"

@@ -1,5 +1,5 @@
 #include "app/InitGame.h"
-#include "app/Main.h"
+#include "app/StartupChecks.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeUserInterface.h"
 #include "fakes/TempFolder.h"

@@ -1,4 +1,4 @@
-#include "app/Main.h"
+#include "app/StartupChecks.h"
 #include "app/ResText.h"
 #include "fakes/FakeInstanceLock.h"
 #include "fakes/FakeSystemInfo.h"

@@ -1,6 +1,7 @@
 #pragma once
-// The checks start-up runs once the settings are read: a usable display, no other running
-// copy, and the installed files the game cannot start without.
+// The checks start-up runs once the settings are read (a usable display, no other running
+// copy, and the installed files the game cannot start without), the application information
+// they settle, and the exit status of the process.
 
 #include "app/InitGame.h"
 #include "platform/InstanceLock.h"
