@@ -10,6 +10,7 @@
 #include "screens/RoomSound.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -311,21 +312,11 @@ bool TGameRoom::ControlEvent(TControlBox& box, ControlEventCode kind) {
         if (kind != ControlEventCode::Pressed) {
             return false;
         }
-        using namespace BoardGeometry;
-        const int32_t x = box.LastPoint.X;
-        const int32_t y = box.LastPoint.Y;
-        const int row = y / RowPitch + 2;
-        const int column = x / LetterPitch + 1;
-        const bool selects = row >= 2 && (row < RowCount || (EditMode && row == RowCount)) &&
-                             y % RowPitch < RowHeight && column >= 1 && RowLength(row) >= column &&
-                             x % LetterPitch < CellWidth;
+        const std::optional<TBoardCell> cell =
+            CellAt(BoardShape(), box.LastPoint.X, box.LastPoint.Y);
         HideCheckMarks();
-        if (selects) {
-            TPX8ImageData* display = Display();
-            DrawCursor(display, false);
-            CursorColumn = column;
-            CursorRow = row;
-            DrawCursor(display, true);
+        if (cell) {
+            MoveCursorTo(*cell);
             UpdateButtons();
         }
         return false;
@@ -341,11 +332,7 @@ CursorId TGameRoom::GetCursor(const std::string& boxName, int32_t x, int32_t y) 
     if (boxName != "BOARD") {
         return TRoom::GetCursor(boxName, x, y);
     }
-    const int row = y / BoardGeometry::RowPitch + 2;
-    const int column = x / BoardGeometry::LetterPitch + 1;
-    return row >= 2 && row < RowCount && column >= 1 && RowLength(row) >= column
-               ? CursorId::LetterCell
-               : CursorId::Default;
+    return CellAt(BoardShape(), x, y) ? CursorId::LetterCell : CursorId::Default;
 }
 
 void TGameRoom::ShowAbout(bool pause) {

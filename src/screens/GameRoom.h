@@ -11,6 +11,7 @@
 #include "framework/StdRoom.h"
 #include "graphics/HotImage.h"
 #include "platform/InputCodes.h"
+#include "screens/BoardCursor.h"
 #include "screens/PuzzleProgress.h"
 
 #include <cstdint>
@@ -20,21 +21,6 @@
 #include <string>
 
 class IGameDialogs;
-
-// Board geometry in display pixels.
-namespace BoardGeometry {
-inline constexpr int32_t RowPitch = 26;
-inline constexpr int32_t RowHeight = 21;
-inline constexpr int32_t LabelWidth = 100;
-inline constexpr int32_t FirstCell = 112; // left of the first letter cell from BoardLeft
-inline constexpr int32_t LetterPitch = 30;
-inline constexpr int32_t CellWidth = 26;
-inline constexpr int32_t CentreX = 165;
-inline constexpr int32_t CentreY = 175;
-inline constexpr int32_t ButtonColumn = 334; // the board lies left of it, the buttons right
-inline constexpr uint8_t CursorColour = 128;
-inline constexpr uint8_t EraseColour = 255;
-} // namespace BoardGeometry
 
 // Function keys and the keys that type "=", "+" and "-" by their virtual-key codes.
 namespace RoomKey {
@@ -89,6 +75,9 @@ class TGameRoom : public TRoom, public TPuzzleCore {
     void DrawCursor(TPX8ImageData* surface, bool on);
     void HideCheckMarks();
 
+    // The board as the cursor rules see it.
+    TBoardShape BoardShape() const;
+
     // True while the hidden solver searches; commands other than Esc wait for it.
     bool IsSolving() const { return Solving; }
 
@@ -123,6 +112,10 @@ class TGameRoom : public TRoom, public TPuzzleCore {
     void AddControls();
     void FreeWinSprite();
     void BoardKeys(uint16_t key);
+    // Writes the character into the cursor's cell of a row being filled, judges the ladder and
+    // redraws what changed.
+    void TypeIntoCursorCell(char c);
+    void MoveCursorTo(TBoardCell cell);
     void GiveHint();
     void StartSolver();
     void PressAfterWin();

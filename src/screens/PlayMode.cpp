@@ -10,6 +10,7 @@
 #include "screens/PuzzleSelection.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -148,49 +149,15 @@ void TGameRoom::SelectPuzzle() {
 }
 
 void TGameRoom::BoardKeys(uint16_t key) {
-    const int n = RowCount;
-    int col = CursorColumn;
-    int row = CursorRow;
-    bool space = key == VirtualKey::Space;
+    const std::optional<TBoardCell> target =
+        MoveCursor(BoardShape(), {CursorColumn, CursorRow}, key);
     switch (key) {
-    case VirtualKey::Down:
-        if (row < n - 1 || (EditMode && row < n)) {
-            ++row;
-            col = std::min(col, RowLength(row));
-        } else {
-            col = 0;
-        }
-        break;
-    case VirtualKey::Up:
-        if (row <= 2) {
-            col = 0;
-        } else {
-            --row;
-            col = std::min(col, RowLength(row));
-        }
-        break;
-    case VirtualKey::Left:
-    case VirtualKey::Back:
-        if (col <= 1 && row <= 2) {
-            col = 0;
-        } else if (col > 1) {
-            --col;
-        } else {
-            --row;
-            col = RowLength(row);
-        }
-        break;
-    case VirtualKey::Delete:
-        space = true;
-        col = 0;
-        break;
     case VirtualKey::Escape:
         if (EditMode) {
             RunScript("cancl", "");
         } else {
             SolverAbort = true;
         }
-        col = 0;
         break;
     case RoomKey::F11:
         if (EditMode) {
@@ -198,7 +165,6 @@ void TGameRoom::BoardKeys(uint16_t key) {
         } else if (SolverUnlocked || Rows[2].starts_with("JQ")) {
             StartSolver();
         }
-        col = 0;
         break;
     case RoomKey::Equals:
     case RoomKey::Plus:
@@ -207,68 +173,67 @@ void TGameRoom::BoardKeys(uint16_t key) {
         if (EditMode) {
             ActionKey(key);
         }
-        col = 0;
         break;
     default:
-        if (RowLength(row) > col) {
-            ++col;
-        } else if (row < n - 1) {
-            ++row;
-            col = 1;
-        } else if (EditMode && key == VirtualKey::Right && row < n) {
-            ++row;
-            col = 1;
-        } else {
-            col = 0;
-        }
         break;
     }
 
     const bool letter = key >= 'A' && key <= 'Z';
-    if ((letter || space) && CursorRow > 1 && CursorRow < n) {
-        std::string& text = Rows[static_cast<size_t>(CursorRow)];
-        if (text.size() < static_cast<size_t>(CursorColumn)) {
-            text.resize(static_cast<size_t>(CursorColumn), ' ');
-        }
-        text[static_cast<size_t>(CursorColumn - 1)] = letter ? static_cast<char>(key) : ' ';
-        CheckSolution(true);
-        const std::string hint = GetHint(CursorRow);
-        TPX8ImageData* display = Display();
-        bool rowDrawn = false;
-        if (!hint.empty() && hint != text) {
-            FollowRowWithHint(CursorRow);
-            DrawRow(display, CursorRow);
-            rowDrawn = true;
-        }
-        if (EditMode && InferStepActions()) {
-            DrawAllRows(display);
-        } else if (!rowDrawn) {
-            DrawCell(display, CursorRow, CursorColumn);
-        }
-    } else if (!(letter || space || key == VirtualKey::Back ||
-                 (key >= VirtualKey::Left && key <= VirtualKey::Down))) {
-        col = 0;
+    if (letter || key == VirtualKey::Space || key == VirtualKey::Delete) {
+        TypeIntoCursorCell(letter ? static_cast<char>(key) : ' ');
     }
-
     HideCheckMarks();
-
-    // Cells past the board's width (of a word too long for the board) take no cursor.
-    if (col >= 1 && col <= BoardWidth && row >= 2 && (row < n || (EditMode && row == n)) &&
-        RowLength(row) >= col) {
-        TPX8ImageData* display = Display();
-        DrawCursor(display, false);
-        CursorColumn = col;
-        CursorRow = row;
-        DrawCursor(display, true);
+    if (target) {
+        MoveCursorTo(*target);
     }
-
-    if (key == VirtualKey::Back && CursorRow > 1 && CursorRow < n) {
+    if (key == VirtualKey::Back && CursorRow > 1 && CursorRow < RowCount) {
         std::string& text = Rows[static_cast<size_t>(CursorRow)];
         if (static_cast<size_t>(CursorColumn) <= text.size()) {
             text[static_cast<size_t>(CursorColumn - 1)] = ' ';
         }
         DrawCell(Display(), CursorRow, CursorColumn);
     }
+}
+
+void TGameRoom::TypeIntoCursorCell(char c) {
+    if (CursorRow <= 1 || CursorRow >= RowCount) {
+        return;
+    }
+    std::string& text = Rows[static_cast<size_t>(CursorRow)];
+    if (text.size() < static_cast<size_t>(CursorColumn)) {
+        text.resize(static_cast<size_t>(CursorColumn), ' ');
+    }
+    text[static_cast<size_t>(CursorColumn - 1)] = c;
+    CheckSolution(true);
+    const std::string hint = GetHint(CursorRow);
+    TPX8ImageData* display = Display();
+    bool rowDrawn = false;
+    if (!hint.empty() && hint != text) {
+        FollowRowWithHint(CursorRow);
+        DrawRow(display, CursorRow);
+        rowDrawn = true;
+    }
+    if (EditMode && InferStepActions()) {
+        DrawAllRows(display);
+    } else if (!rowDrawn) {
+        DrawCell(display, CursorRow, CursorColumn);
+    }
+}
+
+void TGameRoom::MoveCursorTo(TBoardCell cell) {
+    TPX8ImageData* display = Display();
+    DrawCursor(display, false);
+    CursorColumn = cell.Column;
+    CursorRow = cell.Row;
+    DrawCursor(display, true);
+}
+
+TBoardShape TGameRoom::BoardShape() const {
+    TBoardShape shape{RowCount, EditMode, BoardWidth, {}};
+    for (int r = 1; r <= std::min(RowCount, MaxRows); ++r) {
+        shape.Lengths[static_cast<size_t>(r)] = RowLength(r);
+    }
+    return shape;
 }
 
 void TGameRoom::FreeWinSprite() {

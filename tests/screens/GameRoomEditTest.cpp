@@ -99,6 +99,12 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     Key(VirtualKey::Right);
     Type("x");
     EXPECT_EQ(Board(), (Lines{"  hat", "C hIt", "C BIt", "C B[I]G"}));
+    // The mouse selects a cell of the end word too, and shows that it can.
+    PressBoard(5, 2 * 26 + 5);
+    EXPECT_EQ(Board().back(), "C [B]IG");
+    const TRect board = room->FindHitBox("board")->Bounds;
+    area.Move(board.Left + 5, board.Top + 2 * 26 + 5);
+    EXPECT_EQ(area.Cursor(), CursorId::LetterCell);
 
     // The hint must be a known word; a check offers to add it.
     Press("accptbtn");

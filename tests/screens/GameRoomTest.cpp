@@ -103,7 +103,7 @@ TEST_F(GameRoomFixture, BoardKeys) {
 }
 
 // Presses on the board select cells, not the gaps between them nor the rows outside; the
-// cursor shape follows the cells without the gaps.
+// cursor shape shows where a press selects.
 TEST_F(GameRoomFixture, MousePressesAndCursor) {
     Start("cat\ncart\ncarts\ncharts\nchart\nhart\n", "cat\ncarts\naac\n\n");
     EXPECT_EQ(room->FindHitBox("board")->Bounds,
@@ -116,8 +116,8 @@ TEST_F(GameRoomFixture, MousePressesAndCursor) {
     };
     const Case cases[] = {
         {35, 30, 3, 2, CursorId::LetterCell}, // row 3, column 2
-        {27, 30, 3, 2, CursorId::LetterCell}, // the gap after column 1: no selection
-        {5, 22, 3, 2, CursorId::LetterCell},  // the gap below row 2
+        {27, 30, 3, 2, CursorId::Default},    // the gap after column 1: no selection
+        {5, 22, 3, 2, CursorId::Default},     // the gap below row 2
         {5, 5, 2, 1, CursorId::LetterCell},    {95, 5, 2, 4, CursorId::LetterCell},
         {125, 5, 2, 4, CursorId::Default}, // row 2 has four letters
         {125, 27, 3, 5, CursorId::LetterCell},
