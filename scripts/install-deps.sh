@@ -15,6 +15,7 @@ packages=(
     fonts-liberation2
     desktop-file-utils appstream
     alsa-utils sox pulseaudio
+    pulseaudio-utils
 )
 
 missing=()
