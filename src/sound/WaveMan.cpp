@@ -175,15 +175,9 @@ std::uint16_t TWaveMan::BufferDone(const TWaveDoneMessage& message) {
         }
     }
     if (FindPlaying() == nullptr) {
-        // A sound that cannot start loses its Queued flag, so each is tried once.
-        while (TSoundNode* queued = FirstSound(
-                   SoundList, [](const TSoundNode& s) { return (s.Flags & SoundQueued) != 0; })) {
-            if (Start(*queued)) {
-                break;
-            }
-            if ((queued->Flags & SoundFreeWhenDone) != 0) {
-                SoundList.Remove(queued);
-            }
+        if (TSoundNode* queued = FirstSound(
+                SoundList, [](const TSoundNode& s) { return (s.Flags & SoundQueued) != 0; })) {
+            Start(*queued);
         }
     }
     ReleaseDevices();

@@ -55,9 +55,8 @@ class TWaveMan {
     bool PlayWave(std::uint16_t number, std::uint8_t mode, bool loop);
 
     // Handles the output's completion: puts the finished sound back or frees it, then starts
-    // the first queued sound that can start when nothing plays (a queued sound freed when done
-    // that cannot start is freed). Returns the finished sound's number, or 0 for a message
-    // about a sound that is gone.
+    // the first queued sound when nothing plays. Returns the finished sound's number, or 0 for
+    // a message about a sound that is gone.
     std::uint16_t BufferDone(const TWaveDoneMessage& message);
 
     int LastError() const { return Error; }
