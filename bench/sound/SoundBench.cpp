@@ -23,7 +23,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <array>
-#include <cstring>
 #include <functional>
 #include <vector>
 #endif
@@ -152,13 +151,6 @@ std::string ShippedWave(int kind) {
     return Shipped + "wav/" + std::array{"click", "chime", "solved"}[kind] + ".wav";
 }
 
-double AudibleMs(const std::string& file) {
-    TSoundMemory memory = ReadWaveFile(file);
-    std::vector<std::int16_t> samples(memory.SampleSize() / 2);
-    std::memcpy(samples.data(), memory.Samples(), samples.size() * 2);
-    return 1000 * FindAudible(samples).Seconds(static_cast<int>(memory.Format().SamplesPerSec));
-}
-
 // Lets events through until the condition holds or ten seconds have passed.
 void Until(const std::function<bool()>& condition) {
     QElapsedTimer clock;
@@ -173,21 +165,21 @@ void Until(const std::function<bool()>& condition) {
 void MeasureHeard(benchmark::State& state, const std::string& file,
                   const std::function<void()>& play, const std::function<bool()>& over) {
     MonitorRecorder recorder;
-    Until([&] { return recorder.Count() >= MonitorRecorder::Rate / 5; });
-    if (recorder.Count() == 0) {
+    Until([&] { return recorder.Samples().size() >= MonitorRecorder::Rate / 5; });
+    if (recorder.Samples().size() == 0) {
         state.SkipWithError("the monitor cannot be recorded");
         return;
     }
-    const double audible = AudibleMs(file);
+    const double audible = 1000 * AudibleSecondsOfFile(file);
     double shortest = 1e9;
     for (auto _ : state) {
-        const std::size_t from = recorder.Count();
+        const std::size_t from = recorder.Samples().size();
         const auto requested = MonitorRecorder::Clock::now();
         play();
         Until(over);
-        const std::size_t after = recorder.Count();
-        Until([&] { return recorder.Count() >= after + MonitorRecorder::Rate / 2; });
-        const AudibleSpan span = FindAudible(recorder.Recorded(), from);
+        const std::size_t after = recorder.Samples().size();
+        Until([&] { return recorder.Samples().size() >= after + MonitorRecorder::Rate / 2; });
+        const AudibleSpan span = FindAudible(recorder.Samples(), from);
         if (!span.Found) {
             state.SkipWithError("nothing was heard");
             break;
@@ -248,23 +240,10 @@ void BM_HeardThroughPaplay(benchmark::State& state) {
         return;
     }
     const std::string file = ShippedWave(static_cast<int>(state.range(0)));
-    pid_t player = -1;
+    QProcess player;
     MeasureHeard(
-        state, file,
-        [&] {
-            std::string name = "paplay";
-            std::string path = file;
-            char* argv[] = {name.data(), path.data(), nullptr};
-            if (posix_spawnp(&player, "paplay", nullptr, nullptr, argv, environ) != 0) {
-                player = -1;
-            }
-        },
-        [&] {
-            if (player > 0 && waitpid(player, nullptr, WNOHANG) == player) {
-                player = -1;
-            }
-            return player < 0;
-        });
+        state, file, [&] { player.start("paplay", {QString::fromStdString(file)}); },
+        [&] { return player.state() == QProcess::NotRunning; });
 }
 BENCHMARK(BM_HeardThroughPaplay)->Apply(EachEffect);
 #endif
