@@ -19,9 +19,10 @@ constexpr qint64 BufferMicroseconds = 150'000;
 // How often the stream is topped up: several times a buffer, so a late timer leaves no gap.
 constexpr int FeedMilliseconds = 20;
 // Silence ahead of each sound. The server mixes a new stream in at once by rewriting what it had
-// already mixed ahead, and the first milliseconds of the stream may be lost there (a 50 ms click
-// lost up to 8 of them): they are silence now.
-constexpr qint64 LeadMicroseconds = 20'000;
+// already mixed ahead, and what records the output (the sink's monitor) then misses the stream's
+// first milliseconds, as many as the recorder's latency: a 50 ms click recorded with 10 ms of
+// latency lost up to 5 of them. Those are silence now.
+constexpr qint64 LeadMicroseconds = 5'000;
 
 // The Qt format of a PCM wave format; invalid when Qt has no sample format for it.
 QAudioFormat ToQtFormat(const TWaveFormat& wave) {

@@ -1,7 +1,9 @@
 #pragma once
 // Records what the sound server plays, from the default sink's monitor, with parec: 16-bit mono
 // samples at a fixed rate, each batch stamped with the time it arrived. It records while the
-// event loop runs; device tests and benchmarks use it to find what was heard and when.
+// event loop runs; device tests and benchmarks use it to find what was heard and when. It asks
+// for 2 ms of latency: a stream that starts is missing from the monitor for about that long,
+// which the Qt output covers with the silence it puts ahead of each sound.
 
 #include "sound/WaveFile.h"
 
@@ -61,7 +63,7 @@ class MonitorRecorder {
         QObject::connect(&Parec, &QProcess::readyReadStandardOutput, [this] { Read(); });
         Parec.start("parec",
                     {"--device=@DEFAULT_MONITOR@", "--format=s16le",
-                     QStringLiteral("--rate=%1").arg(Rate), "--channels=1", "--latency-msec=10"});
+                     QStringLiteral("--rate=%1").arg(Rate), "--channels=1", "--latency-msec=2"});
     }
 
     ~MonitorRecorder() {
