@@ -2,7 +2,7 @@
 // A wave output for tests: devices open and play at once, and a sound finishes only when the
 // test says so. Completions are posted to a queue and delivered by Deliver, as an event loop
 // would, so the manager's logic runs without audio hardware. With DeliverWhenClosed, destroying
-// a device delivers every posted completion first, as Qt's audio sink does by running the event
+// a device delivers every completion posted so far, as Qt's audio sink does by running the event
 // loop in its destructor.
 
 #include "platform/WaveOutput.h"
