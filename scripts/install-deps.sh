@@ -17,6 +17,7 @@ packages=(
     alsa-utils sox pulseaudio
     at-spi2-core python3-pyatspi dbus xdotool qt6-base-private-dev
     dpkg-dev file lintian
+    pulseaudio-utils
 )
 
 missing=()
