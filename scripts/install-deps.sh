@@ -15,8 +15,9 @@ packages=(
     fonts-liberation2
     desktop-file-utils appstream
     alsa-utils sox pulseaudio
-    at-spi2-core python3-pyatspi dbus xdotool qt6-base-private-dev
+    at-spi2-core python3-pyatspi dbus qt6-base-private-dev
     dpkg-dev file lintian
+    pulseaudio-utils
 )
 
 missing=()

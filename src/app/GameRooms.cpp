@@ -14,6 +14,6 @@ void RegisterGameRoom(const std::string& dataFolder, const std::string& userFold
             auto room = std::make_unique<TGameRoom>(id, dataFolder, dialogs, userFolder);
             room->Progress.Open(journalFile, resume);
             return room;
-    });
+        });
     SetSoundPlayer([](uint8_t kind) { PlaySound(kind); });
 }

@@ -37,21 +37,23 @@ struct TWaveDoneMessage {
 };
 
 // Where completions go: always called on the user-interface thread, from its event loop, never
-// from inside a call to the output.
+// from inside a call to the output other than a device's destructor (see IWaveDevice).
 class IWaveDoneTarget {
   public:
     virtual ~IWaveDoneTarget() = default;
     virtual void WaveDone(const TWaveDoneMessage& message) = 0;
 };
 
-// One opened output device; destroying it closes the device without a completion.
+// One opened output device; destroying it closes the device without a completion of its own.
+// Destroying a device may let completions already posted through, as Qt's audio sink runs the
+// event loop when it is destroyed: destroy devices only where nothing is half done.
 class IWaveDevice {
   public:
     virtual ~IWaveDevice() = default;
 
     // Starts playing the header's samples; it must stay valid until its completion is posted.
-    // Loops counts the passes when the header carries both loop flags. False when the device
-    // refuses.
+    // Loops counts the passes when the header carries both loop flags. The completion is posted
+    // once the last pass has been played, not merely handed on. False when the device refuses.
     virtual bool Write(const TWaveHeader& header) = 0;
 
     // Ends looping after the pass that is playing.

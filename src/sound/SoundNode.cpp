@@ -2,34 +2,37 @@
 
 #include <cstdint>
 
+namespace {
+// Serial numbers of the nodes; all work runs on the user-interface thread.
+std::uintptr_t LastSerial = 0;
+} // namespace
+
 TSoundNode::TSoundNode(const std::string& fileName, std::uint8_t flags, std::uint16_t number)
     : SoundID(number), Flags(flags), Memory(ReadWaveFile(fileName)) {
-    Memory.Header().User = reinterpret_cast<std::uintptr_t>(this);
+    Memory.Header().User = ++LastSerial;
 }
 
 TSoundNode::~TSoundNode() {
-    Close();
+    const std::unique_ptr<IWaveDevice> device = Close();
 }
 
 bool TSoundNode::Play(IWaveOutput& output, IWaveDoneTarget& target) {
     Flags &= static_cast<std::uint8_t>(~SoundQueued);
-    Device = output.Open(Memory.Format(), target);
     if (Device == nullptr) {
-        return false;
+        Device = output.Open(Memory.Format(), target);
     }
-    if (!Device->Write(Memory.Header())) {
-        Close();
+    if (Device == nullptr || !Device->Write(Memory.Header())) {
         return false;
     }
     Playing = true;
     return true;
 }
 
-void TSoundNode::Close() {
+std::unique_ptr<IWaveDevice> TSoundNode::Close() {
     if (Device != nullptr) {
         Device->Reset();
-        Device.reset();
     }
+    return std::move(Device);
 }
 
 void TSoundNode::BreakLoop() {

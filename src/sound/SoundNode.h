@@ -1,6 +1,7 @@
 #pragma once
 // TSoundNode: one loaded sound of the wave sound manager. It owns the memory block the sound is
-// played from and, while the sound plays, the output device.
+// played from and, while the sound plays, the output device. Its header's user data is a serial
+// number no other node of the process has, so a completion never names a later node.
 
 #include "base/TarnList.h"
 #include "platform/WaveOutput.h"
@@ -25,10 +26,13 @@ class TSoundNode : public TTarnNode {
     ~TSoundNode() override;
 
     // Opens the default output device with the sound's format and starts playing; completions
-    // go to target. False when the device cannot be opened or refuses the samples.
+    // go to target. False when the device cannot be opened or refuses the samples; a device
+    // that refused stays with the node until Close.
     bool Play(IWaveOutput& output, IWaveDoneTarget& target);
-    // Stops and closes the device, if open. A sound that was playing is posted as done.
-    void Close();
+    // Stops the device, if open, and hands it over: a sound that was playing is posted as done.
+    // The caller destroys the device once nothing is half done, as destroying it may deliver
+    // completions.
+    [[nodiscard]] std::unique_ptr<IWaveDevice> Close();
     // Ends looping after the current pass.
     void BreakLoop();
     // Passes to play: 1000 means for ever; 0 or 1 plays once.

@@ -47,9 +47,12 @@ TWaveMan::TWaveMan(IWaveDoneTarget& owner, IWaveOutput& output, bool enable)
     : Owner(owner), Output(output), Enabled(enable && HasDevice()) {}
 
 TWaveMan::~TWaveMan() {
-    if (TSoundNode* playing = FindPlaying()) {
-        playing->Close();
+    // Stops the sound that plays; only it has a device.
+    Ending = true;
+    for (TTarnNode* node = SoundList.Head(); node != nullptr; node = node->Next()) {
+        Stop(*static_cast<TSoundNode*>(node));
     }
+    ReleaseDevices();
 }
 
 void TWaveMan::SetFolder(const std::string& path) {
@@ -101,13 +104,14 @@ bool TWaveMan::PlayWave(std::uint16_t number, std::uint8_t mode, bool loop) {
     }
     bool answer = true;
     if (TSoundNode* current = FindPlaying(); current == nullptr) {
-        answer = node->Play(Output, Owner);
+        answer = Start(*node);
     } else if (current != node || (mode & PlayReplay) != 0) {
         answer = InterruptOrQueue(*current, *node, mode, loop);
     }
     if (!answer && (node->Flags & SoundFreeWhenDone) != 0) {
         SoundList.Remove(node);
     }
+    ReleaseDevices();
     return answer;
 }
 
@@ -119,7 +123,7 @@ bool TWaveMan::InterruptOrQueue(TSoundNode& current, TSoundNode& node, std::uint
             return same;
         }
         if ((mode & PlayStopPlainNow) != 0) {
-            current.Close();
+            Stop(current);
             SetFlag(current, SoundToFront);
         }
         SetFlag(same ? current : node, same ? SoundRequeue : SoundQueued);
@@ -133,7 +137,7 @@ bool TWaveMan::InterruptOrQueue(TSoundNode& current, TSoundNode& node, std::uint
             SetFlag(current, SoundRequeue);
         }
         if ((mode & PlayStopNow) != 0) {
-            current.Close();
+            Stop(current);
         } else {
             current.BreakLoop();
         }
@@ -145,16 +149,17 @@ bool TWaveMan::InterruptOrQueue(TSoundNode& current, TSoundNode& node, std::uint
 }
 
 std::uint16_t TWaveMan::BufferDone(const TWaveDoneMessage& message) {
-    // Only compared with the sounds still loaded: the node named may be gone.
-    TSoundNode* node = FirstSound(SoundList, [&message](const TSoundNode& s) {
-        return reinterpret_cast<std::uintptr_t>(&s) == message.User;
-    });
+    if (Ending) {
+        return 0;
+    }
+    TSoundNode* node = FirstSound(
+        SoundList, [&message](const TSoundNode& s) { return s.Header().User == message.User; });
     std::uint16_t finished = 0;
     if (node != nullptr) {
         node->Playing = false;
         ClearFlag(*node, SoundQueued);
         finished = node->SoundID;
-        node->Close();
+        Stop(*node);
         std::unique_ptr<TTarnNode> owned = SoundList.Remove(node);
         if ((node->Flags & SoundFreeWhenDone) == 0 || (node->Flags & SoundRequeue) != 0) {
             if ((node->Flags & SoundToFront) != 0) {
@@ -172,8 +177,30 @@ std::uint16_t TWaveMan::BufferDone(const TWaveDoneMessage& message) {
     if (FindPlaying() == nullptr) {
         if (TSoundNode* queued = FirstSound(
                 SoundList, [](const TSoundNode& s) { return (s.Flags & SoundQueued) != 0; })) {
-            queued->Play(Output, Owner);
+            Start(*queued);
         }
     }
+    ReleaseDevices();
     return finished;
+}
+
+bool TWaveMan::Start(TSoundNode& node) {
+    if (node.Play(Output, Owner)) {
+        return true;
+    }
+    Stop(node);
+    return false;
+}
+
+void TWaveMan::Stop(TSoundNode& node) {
+    if (std::unique_ptr<IWaveDevice> device = node.Close()) {
+        Closed.push_back(std::move(device));
+    }
+}
+
+void TWaveMan::ReleaseDevices() {
+    while (!Closed.empty()) {
+        const std::unique_ptr<IWaveDevice> device = std::move(Closed.back());
+        Closed.pop_back();
+    }
 }

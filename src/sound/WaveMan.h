@@ -1,15 +1,21 @@
 #pragma once
 // TWaveMan: the wave sound manager. It loads sounds on demand, plays one at a time through the
 // wave output and decides by mode bits whether a new sound interrupts, queues behind or is
-// refused by the one playing. It owns the loaded sounds; the output and the completion target
-// are lent to it and must outlive it.
+// refused by the one playing. It owns the loaded sounds and the devices it has closed until it
+// destroys them; the output and the completion target are lent to it and must outlive it.
+//
+// Destroying a device may deliver completions (see IWaveDevice), so the manager closes devices
+// during its bookkeeping but destroys them only at the end of each operation, when its state is
+// whole again and a completion handled then is like any other.
 
 #include "base/TarnList.h"
 #include "platform/WaveOutput.h"
 #include "sound/SoundNode.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 // Mode bits of PlayWave.
 enum TPlayMode : std::uint8_t {
@@ -59,11 +65,19 @@ class TWaveMan {
   private:
     // The answer of PlayWave when another sound plays.
     bool InterruptOrQueue(TSoundNode& current, TSoundNode& node, std::uint8_t mode, bool loop);
+    // Plays the node; when it cannot, closes its device and answers false.
+    bool Start(TSoundNode& node);
+    // Closes the node's device; it is destroyed by ReleaseDevices.
+    void Stop(TSoundNode& node);
+    // Destroys the closed devices; completions they deliver run BufferDone again.
+    void ReleaseDevices();
 
     IWaveDoneTarget& Owner;
     IWaveOutput& Output;
     TTarnList SoundList;
+    std::vector<std::unique_ptr<IWaveDevice>> Closed;
     bool Enabled = false;
+    bool Ending = false; // the destructor runs: completions finish nothing
     std::string Folder;
     int Error = 0;
 };

@@ -65,22 +65,14 @@ start_game() {
     pids+=($!)
 }
 
-# A virtual X server of this run's own, on a display number drawn far above those other runs
-# use (xvfb-run starts at 99); a number in use, or a server that is not this one (told by its
-# odd screen size), makes it draw another. The server writes its number once it is ready.
+# A virtual X server of this run's own: Xvfb picks a display number no other server holds (it
+# takes the number's lock file itself, so runs started together never share one) and writes the
+# number once it accepts connections.
+Xvfb -displayfd 3 -screen 0 1021x765x24 -nolisten tcp 3>"$scratch/ready" 2>>"$scratch/x.log" &
+server=$!
 server_up() { test -s "$scratch/ready" || ! kill -0 "$server" 2>/dev/null; }
-ours() { test -s "$scratch/ready" && [ "$(xdotool getdisplaygeometry 2>/dev/null)" = "1021 765" ]; }
-for _ in $(seq 20); do
-    export DISPLAY=:$((1000 + RANDOM % 29000))
-    : >"$scratch/ready"
-    Xvfb "$DISPLAY" -displayfd 3 -screen 0 1021x765x24 -nolisten tcp 3>"$scratch/ready" \
-        2>>"$scratch/x.log" &
-    server=$!
-    within 60 server_up && ours && break
-    kill "$server" 2>/dev/null || true
-    server=
-done
-[ -n "$server" ] || fail "no virtual X server of its own"
+within 60 server_up && test -s "$scratch/ready" || fail "no virtual X server of its own"
+export DISPLAY=:$(head -1 "$scratch/ready")
 pids+=("$server")
 
 start_game

@@ -1,7 +1,9 @@
 #pragma once
 // A wave output for tests: devices open and play at once, and a sound finishes only when the
 // test says so. Completions are posted to a queue and delivered by Deliver, as an event loop
-// would, so the manager's logic runs without audio hardware.
+// would, so the manager's logic runs without audio hardware. With DeliverWhenClosed, destroying
+// a device delivers every completion posted so far, as Qt's audio sink does by running the event
+// loop in its destructor.
 
 #include "platform/WaveOutput.h"
 
@@ -21,7 +23,12 @@ class FakeWaveOutput : public IWaveOutput {
             : Owner(owner), Format(format), Target(target) {
             Owner.Devices.push_back(this);
         }
-        ~Device() override { std::erase(Owner.Devices, this); }
+        ~Device() override {
+            std::erase(Owner.Devices, this);
+            if (Owner.DeliverWhenClosed) {
+                Owner.Deliver();
+            }
+        }
 
         bool Write(const TWaveHeader& header) override {
             if (Owner.FailWrite) {
@@ -90,6 +97,7 @@ class FakeWaveOutput : public IWaveOutput {
     int DeviceTotal = 1;
     bool FailOpen = false;
     bool FailWrite = false;
+    bool DeliverWhenClosed = false;
     std::vector<Device*> Devices;
     std::deque<std::pair<IWaveDoneTarget*, TWaveDoneMessage>> Posted;
     // "write N", "break N", "stop N" (a reset that stopped a sound) with the header's length;

@@ -39,12 +39,14 @@ class WaveManTest : public ::testing::Test {
 constexpr int Freed = -1;
 } // namespace
 
-// Sound 1 (100 bytes, kept when done) is set up playing plain or looping, or not at all; then
-// sound 2 (200 bytes, freed when done), or sound 1 again, is requested with a mode. Each row
-// gives the answer, the flags of sound 1 and of the requested sound right after the request
-// (Freed: gone), and the log of the request followed by every sound playing to its end.
+// Sound 1 (100 bytes, kept when done unless PlainFreed) is set up playing plain or looping, or
+// not at all; then sound 2 (200 bytes, freed when done), or sound 1 again, is requested with a
+// mode. Each row gives the answer, the flags of sound 1 and of the requested sound right after
+// the request (Freed: gone), and the log of the request followed by every sound playing to its
+// end. The table runs twice: with completions only from the event loop, and with devices that
+// deliver them when destroyed, as Qt's do; the log and the answer are the same.
 TEST_F(WaveManTest, ModeTable) {
-    enum Playing { Nothing, Plain, Looping };
+    enum Playing { Nothing, Plain, PlainFreed, Looping };
     enum Request { Other, Same };
     struct Row {
         Playing current;
@@ -69,6 +71,8 @@ TEST_F(WaveManTest, ModeTable) {
         {Plain, Other, 4, false, true, 0, 3, "done 1, write 200, done 2", "plain: queued behind"},
         {Plain, Other, 16, false, true, 8, 3, "stop 100, done 1, write 200, done 2",
          "plain, StopPlainNow: stopped and put first"},
+        {PlainFreed, Other, 16, false, true, 9, 3, "stop 100, done 1, write 200, done 2",
+         "plain and freed when done, StopPlainNow: stopped, then freed"},
         {Plain, Same, 36, false, true, 4, 4, "done 1, write 100, done 1",
          "plain, Replay: plays again after"},
         {Plain, Same, 48, false, true, 12, 12, "stop 100, done 1, write 100, done 1",
@@ -88,33 +92,42 @@ TEST_F(WaveManTest, ModeTable) {
         {Looping, Same, 35, true, true, 0, 0, "done 1", "looping, Replay, NoResume, loop asked"},
         {Looping, Same, 34, false, true, 0, 0, "done 1", "looping, Replay, resuming: nothing"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        manager = std::make_unique<TWaveMan>(target, output, true);
-        manager->SetFolder(folder.Path() + "wav");
-        output.Posted.clear();
-        ASSERT_TRUE(manager->LoadSound("a", 1, 0));
-        if (row.current != Nothing) {
-            ASSERT_TRUE(manager->PlayWave(1, 0, row.current == Looping));
-            ASSERT_EQ(manager->FindSound(1)->IsLooping(), row.current == Looping);
-        }
-        if (row.request == Other) {
-            ASSERT_TRUE(manager->LoadSound("b", 2, SoundFreeWhenDone));
-        }
-        output.Log.clear();
-        const std::uint16_t number = row.request == Same ? 1 : 2;
-        EXPECT_EQ(manager->PlayWave(number, row.mode, row.loop), row.answer);
-        EXPECT_EQ(manager->FindSound(1)->Flags, row.currentFlags);
+    const auto flags = [this](std::uint16_t number) {
         const TSoundNode* node = manager->FindSound(number);
-        EXPECT_EQ(node == nullptr ? Freed : node->Flags, row.nodeFlags);
-        RunToQuiet();
-        std::string log;
-        for (const std::string& entry : output.Log) {
-            log += (log.empty() ? "" : ", ") + entry;
+        return node == nullptr ? Freed : node->Flags;
+    };
+    for (const bool deliverWhenClosed : {false, true}) {
+        output.DeliverWhenClosed = deliverWhenClosed;
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.what) + (deliverWhenClosed ? " (Qt's devices)" : ""));
+            manager = std::make_unique<TWaveMan>(target, output, true);
+            manager->SetFolder(folder.Path() + "wav");
+            output.Posted.clear();
+            ASSERT_TRUE(manager->LoadSound("a", 1, row.current == PlainFreed ? 1 : 0));
+            if (row.current != Nothing) {
+                ASSERT_TRUE(manager->PlayWave(1, 0, row.current == Looping));
+                ASSERT_EQ(manager->FindSound(1)->IsLooping(), row.current == Looping);
+            }
+            if (row.request == Other) {
+                ASSERT_TRUE(manager->LoadSound("b", 2, SoundFreeWhenDone));
+            }
+            output.Log.clear();
+            const std::uint16_t number = row.request == Same ? 1 : 2;
+            EXPECT_EQ(manager->PlayWave(number, row.mode, row.loop), row.answer);
+            if (!deliverWhenClosed) {
+                EXPECT_EQ(flags(1), row.currentFlags);
+                EXPECT_EQ(flags(number), row.nodeFlags);
+            }
+            RunToQuiet();
+            std::string log;
+            for (const std::string& entry : output.Log) {
+                log += (log.empty() ? "" : ", ") + entry;
+            }
+            EXPECT_EQ(log, row.log);
+            EXPECT_EQ(manager->FindPlaying(), nullptr);
+            EXPECT_EQ(flags(2), Freed) << "a sound freed when done is gone";
+            EXPECT_EQ(flags(1) == Freed, row.current == PlainFreed);
         }
-        EXPECT_EQ(log, row.log);
-        EXPECT_EQ(manager->FindPlaying(), nullptr);
-        EXPECT_EQ(manager->FindSound(2), nullptr) << "a sound freed when done is gone";
     }
 }
 
@@ -197,11 +210,11 @@ TEST_F(WaveManTest, LoopsCompletionsAndDestruction) {
     // A completion about no loaded sound finishes nothing but starts what is queued.
     ASSERT_TRUE(manager->LoadSound("c", 3, 0));
     manager->FindSound(3)->Flags |= SoundQueued;
-    manager->FindSound(1)->Close();
+    EXPECT_NE(manager->FindSound(1)->Close(), nullptr);
     manager->FindSound(1)->Playing = false;
     output.Posted.clear();
     output.Log.clear();
-    EXPECT_EQ(manager->BufferDone(TWaveDoneMessage{12345}), 0);
+    EXPECT_EQ(manager->BufferDone(TWaveDoneMessage{0}), 0);
     EXPECT_EQ(output.Log, std::vector<std::string>{"write 300"});
 
     // Destruction stops the sound that plays.
