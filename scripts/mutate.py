@@ -374,6 +374,7 @@ def main():
     parser.add_argument("--timeout", type=int, default=60, help="seconds per test")
     parser.add_argument("--list", action="store_true", help="only list the sampled mutants")
     parser.add_argument("--compare", help="an earlier report.json of the same sample")
+    parser.add_argument("--only", help="sample only the files whose path matches this pattern")
     arguments = parser.parse_args()
 
     build = Path(arguments.build).resolve()
@@ -382,6 +383,8 @@ def main():
     restorer.restore_left_over()
 
     sites = find_sites()
+    if arguments.only:
+        sites = [site for site in sites if re.search(arguments.only, site["file"])]
     sample = random.Random(arguments.seed).sample(sites, min(arguments.sample, len(sites)))
     sample.sort(key=lambda s: (s["file"], s["line"], s["column"], s["operator"]))
     for number, site in enumerate(sample, 1):
