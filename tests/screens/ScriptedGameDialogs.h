@@ -18,7 +18,6 @@ class ScriptedGameDialogs : public IGameDialogs {
         return selector ? selector(entries, position) : SelectorResult::Close;
     }
     bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override {
-        ++vocabEditorShown;
         if (vocabularyEdit) {
             vocabularyEdit(vocabulary);
             return true;
@@ -37,6 +36,5 @@ class ScriptedGameDialogs : public IGameDialogs {
     std::function<void()> duringAbout;
     std::vector<std::vector<TSelectorEntry>> selectorShown;
     std::vector<int32_t> positionsShown;
-    int vocabEditorShown = 0;
     int aboutShown = 0;
 };
