@@ -1,6 +1,5 @@
 #include "core/PuzzleCore.h"
 
-#include "core/WordText.h"
 #include "fakes/FakeUserInterface.h"
 
 #include <gtest/gtest.h>
@@ -83,21 +82,6 @@ TEST(NewPuzzle, CheckedWords) {
             EXPECT_EQ(ui.boxes[0].style & MessageBoxStyle::ButtonMask,
                       answer == 0 ? MessageBoxStyle::Ok : MessageBoxStyle::YesNo);
         }
-    }
-}
-
-// Lines of at most the width break at the last blank outside quotes; a longer word stands alone;
-// line breaks already in the text start a new line.
-TEST(NewPuzzle, WrapKeepsQuotesAndWidth) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"aaaa bbbb cccc", "aaaa bbbb\r\ncccc"},
-        {"aaaaa bbbb c", "aaaaa bbbb\r\nc"},
-        {"a \"bb cc dd ee\" f", "a\r\n\"bb cc dd ee\"\r\nf"},
-        {"aaaaaaaaaaaa b", "aaaaaaaaaaaa\r\nb"},
-        {"aaaa\r\nbbbb cccc", "aaaa\r\nbbbb cccc"},
-    };
-    for (const auto& [text, wrapped] : cases) {
-        EXPECT_EQ(WrapText(text, 10), wrapped) << text;
     }
 }
 

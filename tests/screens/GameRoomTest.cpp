@@ -218,35 +218,13 @@ TEST_F(GameRoomFixture, LongWordsStayOnTheBoard) {
     EXPECT_TRUE(room->EditMode);
 }
 
-// A press on the title and F3 show the About box, which holds the win animation; F12 edits the
-// vocabulary and saves it.
-TEST_F(GameRoomFixture, AboutAndVocabularyEditor) {
+// The dialogs' outcomes are applied: the vocabulary edited and saved, the selector's deletions
+// and the puzzle chosen; closing the game saves the change when the player agrees.
+TEST_F(GameRoomFixture, SelectorAndSavingAtClose) {
     Start(TestWords, TestPuzzles);
-    Type("cotcog");
-    Tick();
-    const int32_t x = room->WinX;
-    dialogs.duringAbout = [&] {
-        EXPECT_TRUE(room->Paused);
-        Tick();
-    };
-    area.Press(100, 20);
-    EXPECT_EQ(dialogs.aboutShown, 1);
-    EXPECT_EQ(room->WinX, x) << "paused";
-    Tick();
-    EXPECT_NE(room->WinX, x);
-    dialogs.duringAbout = nullptr;
-    Key(RoomKey::F3);
-    EXPECT_EQ(dialogs.aboutShown, 2);
-
     dialogs.vocabularyEdit = [](std::vector<std::string>& words) { words.push_back("zzz"); };
     Key(RoomKey::F12);
     EXPECT_NE(folder.Read("vocab.txt").find("zzz"), std::string::npos);
-}
-
-// The selector's outcome is applied: deletions, the puzzle chosen; closing the game saves the
-// change when the player agrees.
-TEST_F(GameRoomFixture, SelectorAndSavingAtClose) {
-    Start(TestWords, TestPuzzles);
     dialogs.selector = [](std::vector<TSelectorEntry>& entries, int32_t& position) {
         entries[0].Value = -entries[0].Value;
         position = 3;
@@ -329,6 +307,8 @@ TEST_F(GameRoomFixture, HiddenSolver) {
     ui.onPump = nullptr;
     Press("checkbtn");
     EXPECT_TRUE(room->Solved) << "the vocabulary is in order again";
+    area.Press(100, 20);
+    EXPECT_EQ(dialogs.aboutShown, 1) << "once the search is over";
 
     // Esc stops a search; F11 alone starts one from now on.
     Press("newbtn");

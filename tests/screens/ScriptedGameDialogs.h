@@ -24,16 +24,10 @@ class ScriptedGameDialogs : public IGameDialogs {
         }
         return false;
     }
-    void ShowAbout() override {
-        ++aboutShown;
-        if (duringAbout) {
-            duringAbout();
-        }
-    }
+    void ShowAbout() override { ++aboutShown; }
 
     SelectorScript selector;
     std::function<void(std::vector<std::string>&)> vocabularyEdit;
-    std::function<void()> duringAbout;
     std::vector<std::vector<TSelectorEntry>> selectorShown;
     std::vector<int32_t> positionsShown;
     int aboutShown = 0;
