@@ -7,19 +7,6 @@
 #include <tuple>
 
 namespace {
-TEST(BoardRules, RowLength) {
-    TPuzzleCore core;
-    SetBoard(core, "CAT/    /    /DOGSLED", "ACR");
-    // The last row counts as it stands, whatever the codes imply; rows off the board count as
-    // the first.
-    const std::pair<int, int> cases[] = {{1, 3}, {2, 4}, {3, 4}, {4, 7}, {0, 3}, {11, 3}};
-    for (const auto& [row, length] : cases) {
-        EXPECT_EQ(core.RowLength(row), length) << "row " << row;
-    }
-    core.Actions = " A";
-    EXPECT_EQ(core.RowLength(3), 3) << "codes shorter than the row";
-}
-
 // Rows, codes before and after: the lengths decide A and R; equal lengths keep a valid code or
 // take the first valid of C, X, M, S, but only until a code has changed; a row with a blank
 // turns A or R into C.

@@ -1,12 +1,9 @@
 #include "core/PuzzleCore.h"
 
-#include "core/WordText.h"
 #include "fakes/FakeUserInterface.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
 #include <tuple>
 
 namespace {
@@ -85,48 +82,6 @@ TEST(NewPuzzle, CheckedWords) {
             EXPECT_EQ(ui.boxes[0].style & MessageBoxStyle::ButtonMask,
                       answer == MessageBoxResult::Ok ? MessageBoxStyle::Ok
                                                      : MessageBoxStyle::YesNo);
-        }
-    }
-}
-
-// Random texts of words and quoted phrases: only blanks outside quotes turn into line breaks,
-// lines keep to the width unless one word is longer, and each line takes all that fits.
-TEST(NewPuzzle, WrapKeepsQuotesAndWidth) {
-    std::mt19937 random(7);
-    const auto word = [&random](int most) {
-        return std::string(
-            std::uniform_int_distribution<size_t>(1, static_cast<size_t>(most))(random), 'w');
-    };
-    for (int round = 0; round < 500; ++round) {
-        std::string text = word(8);
-        const int units = std::uniform_int_distribution(0, 30)(random);
-        for (int i = 0; i < units; ++i) {
-            const int kind = std::uniform_int_distribution(0, 9)(random);
-            text +=
-                kind == 0 ? " \"" + word(6) + " " + word(6) + "\"" : " " + word(kind == 1 ? 60 : 9);
-        }
-        const std::string wrapped = WrapText(text, 50);
-        std::string joined = wrapped;
-        std::vector<std::string> lines;
-        for (size_t at = 0, next = 0; next != std::string::npos; at = next + 2) {
-            next = wrapped.find("\r\n", at);
-            lines.push_back(wrapped.substr(at, next == std::string::npos ? next : next - at));
-            if (next != std::string::npos) {
-                joined.replace(joined.find("\r\n"), 2, " ");
-            }
-        }
-        ASSERT_EQ(joined, text);
-        for (size_t i = 0; i < lines.size(); ++i) {
-            const std::string& line = lines[i];
-            EXPECT_EQ(std::count(line.begin(), line.end(), '"') % 2, 0) << wrapped;
-            EXPECT_TRUE(line.size() <= 50 || line.find(' ') == std::string::npos) << wrapped;
-            if (i + 1 < lines.size()) {
-                const std::string& following = lines[i + 1];
-                const size_t unit = following.front() == '"'
-                                        ? following.find('"', 1) + 1
-                                        : std::min(following.find(' '), following.size());
-                EXPECT_GT(line.size() + 1 + unit, 50u) << wrapped;
-            }
         }
     }
 }

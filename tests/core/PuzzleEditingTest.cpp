@@ -350,18 +350,15 @@ TEST(PuzzleEditing, SuggestionWizard) {
     core.Suggest(2);
     ui.AnswerInput("c-a t!");
     core.Suggest(2);
-    ui.AnswerInput("Xyzzy");
-    core.Suggest(2);
-    ASSERT_EQ(ui.inputs.size(), 3u);
+    ASSERT_EQ(ui.inputs.size(), 2u);
     EXPECT_EQ(ui.inputs[0].caption + ": " + ui.inputs[0].prompt,
               "Ladderly Suggestion Wizard: What word do you want suggestions for?");
-    ASSERT_EQ(ui.boxes.size(), 3u);
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[0].caption, "Ladderly Suggestion Wizard");
     EXPECT_EQ(ui.boxes[0].text,
               "Transitions available for \"COT\":\r\n\r\nChange 1 Letter\r\n  CAT");
     EXPECT_EQ(ui.boxes[1].text.substr(0, 32), "Transitions available for \"CAT\":");
-    EXPECT_EQ(ui.boxes[2].text, "Sorry - no transitions available for \"XYZZY\".");
-    EXPECT_EQ(ui.boxes[2].caption, "Ladderly Suggestion Wizard");
-    EXPECT_EQ(ui.busyCursor, (std::vector<bool>{true, false, true, false, true, false}));
+    EXPECT_EQ(ui.busyCursor, (std::vector<bool>{true, false, true, false}));
 }
 
 } // namespace

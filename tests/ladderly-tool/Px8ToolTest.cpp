@@ -154,8 +154,6 @@ TEST(LadderlyToolPx8, FaultsExitWithTheEnginesMessage) {
         {{"list", Path(folder, "badcode.px8")}, "Decode: invalid line code"},
         {{"extract", Path(folder, "badcode.px8"), "flat", Path(folder, "x.pgm")},
          "Decode: invalid line code"},
-        {{"extract", Path(folder, "short.px8"), "flat", Path(folder, "x.png")},
-         "Invalid PX8 image header"},
         {{"extract", Path(folder, "badcode.px8"), "x", Path(folder, "x.gif")}, "ladderly-tool px8"},
         {{"pack", Path(folder, "o.px8"), Path(folder, "a.png"), Path(folder, "b.png")},
          "ladderly-tool px8"},
@@ -165,9 +163,7 @@ TEST(LadderlyToolPx8, FaultsExitWithTheEnginesMessage) {
         {{"pack", Path(folder, "o.px8"), "-t", "256", Path(folder, "a.png")}, "ladderly-tool px8"},
         {{"pack", Path(folder, "o.px8"), Path(folder, "a.png"), "-t"}, "ladderly-tool px8"},
         {{"pack", Path(folder, "o.px8"), Path(folder, "garbage.png")}, Path(folder, "garbage.png")},
-        {{"pack", Path(folder, "o.px8"), Path(folder, "missing.png")}, Path(folder, "missing.png")},
         {{"pack", Path(folder, "o.px8")}, "ladderly-tool px8"},
-        {{"list"}, "ladderly-tool px8"},
         {{}, "ladderly-tool px8"},
     };
     for (const Case& c : cases) {

@@ -30,20 +30,13 @@ TEST(LadderlyTool, StepAndUsage) {
     const Case cases[] = {
         {{"step", "A", "cat", "cart"}, 0, "valid\n"},
         {{"step", "M", "eel", "lee"}, 1, "invalid\n"},
-        {{"step", "X", "EEL", "lee"}, 0, "valid\n"},
-        {{"step", "a", "cat", "cart"}, 1, "invalid\n"},
         {{"step", "AC", "cat", "cart"}, 1, "invalid\n"},
         {{"step", "A", "cat"}, 2, ""},
-        {{"step", "A", "cat", "cart", "x"}, 2, ""},
         {{}, 2, ""},
         {{"frobnicate"}, 2, ""},
-        {{"validate"}, 2, ""},
         {{"validate", "a", "b"}, 2, ""},
-        {{"--help"}, 0, nullptr},
-        {{"step", "--help"}, 0, nullptr},
-        {{"validate", "--help"}, 0, nullptr},
         {{"sounds", "sounds.txt"}, 2, ""},
-        {{"sounds", "--help"}, 0, nullptr},
+        {{"--help"}, 0, nullptr},
     };
     for (const Case& c : cases) {
         const ToolRun run = RunWith(c.args);
@@ -219,7 +212,8 @@ TEST(LadderlyTool, DesignersSearches) {
                   c.out)
             << name;
     }
-    for (const char* command : {"solve", "ladder", "suggest", "check"}) {
+    for (const char* command :
+         {"step", "validate", "sounds", "solve", "ladder", "suggest", "check"}) {
         EXPECT_NE(RunWith({command, "--help"}).out.find("usage: ladderly-tool"), std::string::npos);
     }
 }

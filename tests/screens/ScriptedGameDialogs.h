@@ -19,25 +19,17 @@ class ScriptedGameDialogs : public IGameDialogs {
         return selector ? selector(entries, position) : SelectorResult::Close;
     }
     bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override {
-        ++vocabEditorShown;
         if (vocabularyEdit) {
             vocabularyEdit(vocabulary);
             return true;
         }
         return false;
     }
-    void ShowAbout() override {
-        ++aboutShown;
-        if (duringAbout) {
-            duringAbout();
-        }
-    }
+    void ShowAbout() override { ++aboutShown; }
 
     SelectorScript selector;
     std::function<void(std::vector<std::string>&)> vocabularyEdit;
-    std::function<void()> duringAbout;
     std::vector<std::vector<TSelectorEntry>> selectorShown;
     std::vector<int32_t> positionsShown;
-    int vocabEditorShown = 0;
     int aboutShown = 0;
 };
