@@ -92,6 +92,7 @@ TEST_F(FormGameTest, StartsTheRoomAndCentresItOverTheTiles) {
             << p.x() << "," << p.y();
     }
     EXPECT_EQ(around.pixel(32 + 8, 32 + 8), ShownColour(library, ScreenIndex(0, 0)));
+    EXPECT_EQ(around.pixel(32 + 2, 32 + 100), qRgb(128, 0, 0)) << "the border band";
 }
 
 TEST_F(FormGameTest, TicksCatchUpCapsLockShowsTheVersionAndAQuitCloses) {
