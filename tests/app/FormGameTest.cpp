@@ -1,24 +1,22 @@
+// The main window with a room of the test's own: start-up, layout, ticks, keys and sound.
+
 #include "app/FormGame.h"
 
 #include "app/GraphicArea.h"
 #include "app/ShowWindow.h"
-#include "app/TileBG.h"
 #include "app/WindowKit.h"
-#include "base/LadderlyVersion.h"
 #include "fakes/FakeUserInterface.h"
+#include "fakes/FakeWaveOutput.h"
 #include "framework/GameWorld.h"
 #include "framework/StdRoom.h"
-#include "framework/TimerScript.h"
-#include "platform/QtGameTimer.h"
 #include "platform/QtTestApplication.h"
 #include "screens/ScriptedGameDialogs.h"
+#include "sound/AppSound.h"
+#include "sound/WaveBytes.h"
 
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -31,12 +29,12 @@ struct KeySeen {
     friend bool operator==(const KeySeen&, const KeySeen&) = default;
 };
 
-// A room showing "screen", recording the keys it is given and the "TICK" scripts it runs.
+// A room showing "screen", recording the keys it is given.
 class RecordingRoom : public TRoom {
   public:
     explicit RecordingRoom(const std::string& id) : TRoom(id) {
         ImageName = "screen";
-        Caption = "Ladderly!";
+        Caption = "Recording";
     }
     // Shift, Ctrl and Alt come as keys of their own too; only the others are kept.
     void KeyEvent(uint16_t key, uint8_t shift, bool down) override {
@@ -44,21 +42,8 @@ class RecordingRoom : public TRoom {
             keys.push_back({key, shift, down});
         }
     }
-    void RunScript(const std::string& script, const std::string& param) override {
-        if (script != "TICK") {
-            TRoom::RunScript(script, param);
-            return;
-        }
-        ScheduleScript(ScriptKind::Tick, 0, ScheduleMode::Always);
-        ++ticks;
-        if (onTick) {
-            onTick();
-        }
-    }
 
     std::vector<KeySeen> keys;
-    int ticks = 0;
-    std::function<void()> onTick;
 };
 
 class FormGameTest : public ::testing::Test {
@@ -83,50 +68,23 @@ class FormGameTest : public ::testing::Test {
     RecordingRoom* room = nullptr;
 };
 
-TEST_F(FormGameTest, ShowsTheScreenRoomInItsBorderOverTheTiledBackground) {
+// The About box first, then the first room; a larger client area centres the graphic area, and
+// the tiles show around it, on their grid.
+TEST_F(FormGameTest, StartsTheRoomAndCentresItOverTheTiles) {
     ScriptedGameDialogs dialogs;
     TFormGame form(settings, application);
     form.SetGameDialogs(&dialogs);
-    ASSERT_FALSE(settings.StartupFailed);
-    EXPECT_EQ(application.HelpFile, install.Path() + "ladd.hlp");
-
-    const QObjectList children = form.children();
-    const std::vector<QObject*> expected{form.BG, form.bvlBorder, form.lblVersion, form.gfxaGame,
-                                         form.tmrTick};
-    EXPECT_EQ(std::vector<QObject*>(children.begin(), children.end()), expected);
-    EXPECT_EQ(form.size(), QSize(466, 342));
-    EXPECT_EQ(form.gfxaGame->geometry(), QRect(0, 0, 466, 342));
-    EXPECT_EQ(form.lblVersion->text(), "V" LADDERLY_VERSION);
-    EXPECT_TRUE(form.lblVersion->isHidden());
-    EXPECT_EQ(form.gfxaGame->GetCursorId(), CursorId::None);
-
     ASSERT_TRUE(ShowAndStart(form));
     EXPECT_EQ(dialogs.aboutShown, 1);
-    EXPECT_EQ(form.windowTitle(), "Ladderly!");
     ASSERT_NE(room, nullptr);
     EXPECT_EQ(form.GetWorld()->GetCurrentRoom(), room);
-    EXPECT_EQ(form.gfxaGame->GetCursorId(), CursorId::Default);
-    const TPX8ImageData* surface = form.gfxaGame->GetCore().GetSurface();
-    ASSERT_NE(surface, nullptr);
-    EXPECT_EQ(surface->Width(), 450);
-    EXPECT_EQ(surface->Height(), 326);
-    EXPECT_EQ(form.gfxaGame->GetCore().GetSurfaceName().substr(0, 4), "gfxa");
+    EXPECT_EQ(form.windowTitle(), "Recording");
 
-    TPX8Library& library = *form.GetLibrary();
-    const QImage shot = form.grab().toImage();
-    for (int y = 0; y < 326; y += 5) {
-        for (int x = 0; x < 450; x += 3) {
-            ASSERT_EQ(shot.pixel(8 + x, 8 + y), ShownColour(library, ScreenIndex(x, y)))
-                << x << "," << y;
-        }
-    }
-    EXPECT_EQ(shot.pixel(2, 100), qRgb(128, 0, 0)) << "the border band";
-
-    // A larger client area centres the graphic area; the tiles show around it, on their grid.
     form.setFixedSize(530, 406);
     EXPECT_EQ(form.gfxaGame->geometry(), QRect(32, 32, 466, 342));
     EXPECT_EQ(form.lblVersion->pos(), QPoint(37, 375));
     EXPECT_EQ(form.bvlBorder->geometry(), QRect(0, 0, 530, 342 + form.lblVersion->height() + 64));
+    TPX8Library& library = *form.GetLibrary();
     const QImage around = form.grab().toImage();
     for (const QPoint p : {QPoint(5, 5), QPoint(31, 200), QPoint(500, 17), QPoint(300, 390)}) {
         EXPECT_EQ(around.pixel(p),
@@ -134,6 +92,7 @@ TEST_F(FormGameTest, ShowsTheScreenRoomInItsBorderOverTheTiledBackground) {
             << p.x() << "," << p.y();
     }
     EXPECT_EQ(around.pixel(32 + 8, 32 + 8), ShownColour(library, ScreenIndex(0, 0)));
+    EXPECT_EQ(around.pixel(32 + 2, 32 + 100), qRgb(128, 0, 0)) << "the border band";
 }
 
 TEST_F(FormGameTest, TicksCatchUpCapsLockShowsTheVersionAndAQuitCloses) {
@@ -178,11 +137,7 @@ TEST_F(FormGameTest, TicksCatchUpCapsLockShowsTheVersionAndAQuitCloses) {
     }
 
     ASSERT_TRUE(ShowAndStart(form));
-    ui.Answer(MessageBoxResult::Yes);
-    world.ReportProblem("Out of puzzles");
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Problem!");
-    EXPECT_TRUE(form.isVisible());
+    world.RequestQuit();
     form.tmrTickTimer();
     EXPECT_FALSE(form.isVisible());
 
@@ -192,7 +147,8 @@ TEST_F(FormGameTest, TicksCatchUpCapsLockShowsTheVersionAndAQuitCloses) {
     EXPECT_FALSE(form.isMinimized());
 }
 
-// The keys the real-window sessions do not press (letters, "+", "-" and "=" are pressed there).
+// Qt's keys as the game's virtual keys; "+" (the keypad's too) and "=" go by the key, whatever
+// Shift says, and the rooms decide what they do.
 TEST_F(FormGameTest, KeysReachTheRoomAsVirtualKeysWithShiftBits) {
     TFormGame form(settings, application);
     ASSERT_TRUE(ShowAndStart(form));
@@ -219,6 +175,8 @@ TEST_F(FormGameTest, KeysReachTheRoomAsVirtualKeysWithShiftBits) {
         {Qt::Key_Enter, Qt::KeypadModifier, VirtualKey::Return, 0},
         {Qt::Key_PageDown, Qt::NoModifier, VirtualKey::Next, 0},
         {Qt::Key_Space, Qt::NoModifier, VirtualKey::Space, 0},
+        {Qt::Key_Plus, Qt::KeypadModifier, VirtualKey::Add, 0},
+        {Qt::Key_Equal, Qt::ShiftModifier, VirtualKey::OemPlus, ShiftState::Shift},
     };
     for (const Case& c : cases) {
         room->keys.clear();
@@ -232,32 +190,40 @@ TEST_F(FormGameTest, KeysReachTheRoomAsVirtualKeysWithShiftBits) {
     EXPECT_TRUE(room->keys.empty()) << "a key the game has no code for";
 }
 
-// A dialog opened inside a tick runs a nested event loop; the game timer must not fire again
-// inside it, or the room would run its scripts while it waits for the dialog's answer.
-TEST_F(FormGameTest, ADialogOpenedInATickHoldsFurtherTicks) {
-    TFormGame form(settings, application);
-    ASSERT_TRUE(ShowAndStart(form));
-    ASSERT_NE(room, nullptr);
-    int ticksDuringDialog = -1;
-    int32_t timeBefore = 0;
-    room->onTick = [&] {
-        if (room->ticks != 3) {
-            return;
-        }
-        const int before = room->ticks;
-        timeBefore = form.GetWorld()->GetTime();
-        QMessageBox box(QMessageBox::Information, "Ladderly", "Well done!", QMessageBox::Ok, &form);
-        QTimer::singleShot(400, &box, [&] {
-            ticksDuringDialog = room->ticks - before;
-            box.accept();
-        });
-        box.exec();
+// The window starts the sound with the setting, relays the output's completions to it, and
+// decides at its end whether sound is stored as on.
+TEST_F(FormGameTest, StartsTheSoundRelaysCompletionsAndDecidesTheSetting) {
+    install.Write("dat/sounds.txt", "click\nchime\nsolved\n");
+    install.Write("wav/solved.wav", PcmWave(300));
+    settings.DataFolder = install.Path() + "dat/";
+    settings.WaveFolder = install.Path() + "wav/";
+    struct Case {
+        int devices;
+        bool enabled;
+        bool stored;
     };
-    ScheduleScript(ScriptKind::Tick, 0, ScheduleMode::Always);
-    ASSERT_TRUE(ProcessEventsUntil([&] { return room->ticks >= 5; }));
-    EXPECT_EQ(ticksDuringDialog, 0);
-    // The ticks missed meanwhile are caught up at once.
-    EXPECT_GE(form.GetWorld()->GetTime() - timeBefore, 7);
+    for (const Case c : {Case{1, true, true}, Case{0, true, false}, Case{1, false, false}}) {
+        SCOPED_TRACE(c.devices);
+        settings.SoundEnabled = c.enabled;
+        auto made = std::make_unique<FakeWaveOutput>();
+        FakeWaveOutput& output = *made;
+        output.DeviceTotal = c.devices;
+        {
+            TFormGame form(settings, application, {}, std::move(made));
+            EXPECT_EQ(SoundActive(), c.devices != 0);
+            PlaySound(2);
+            ASSERT_EQ(output.Playing() != nullptr, c.stored);
+            if (c.stored) {
+                // The completion reaches the manager through the window, which frees the sound.
+                output.Finish();
+                output.Deliver();
+                EXPECT_EQ(output.Playing(), nullptr);
+                PlaySound(2); // still playing when the window goes
+            }
+        }
+        EXPECT_EQ(settings.SoundEnabled, c.stored);
+        EXPECT_FALSE(SoundActive()) << "the sound went with the window";
+    }
 }
 
 } // namespace

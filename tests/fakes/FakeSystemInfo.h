@@ -1,5 +1,5 @@
 #pragma once
-// System information for tests: a chosen colour depth and executable folder.
+// System information for tests: a chosen colour depth.
 
 #include "platform/SystemInfo.h"
 
@@ -8,8 +8,7 @@
 class FakeSystemInfo : public ISystemInfo {
   public:
     int ColourBits() override { return colourBits; }
-    std::string ExecutableFolder() override { return executableFolder; }
+    std::string ExecutableFolder() override { return "/opt/ladderly"; }
 
     int colourBits = 32;
-    std::string executableFolder = "/opt/ladderly";
 };

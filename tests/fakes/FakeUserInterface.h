@@ -1,6 +1,7 @@
 #pragma once
 // A user interface for tests: answers message boxes from a script and records every box.
 
+#include "base/Messages.h"
 #include "platform/UserInterface.h"
 
 #include <deque>
@@ -18,16 +19,32 @@ class FakeUserInterface : public IUserInterface {
     };
 
     // Installs itself for the message functions while it lives.
-    FakeUserInterface();
-    ~FakeUserInterface() override;
+    FakeUserInterface() { SetUserInterface(this); }
+    ~FakeUserInterface() override { SetUserInterface(nullptr); }
     FakeUserInterface(const FakeUserInterface&) = delete;
     FakeUserInterface& operator=(const FakeUserInterface&) = delete;
 
     MessageBoxResult ShowMessageBox(const std::string& caption, const std::string& text,
-                                    MessageBoxStyle style) override;
+                                    MessageBoxStyle style) override {
+        boxes.push_back({caption, text, style});
+        if (replies.empty()) {
+            return DefaultMessageBoxResult(style);
+        }
+        const MessageBoxResult result = replies.front();
+        replies.pop_front();
+        return result;
+    }
     void ProcessPendingMessages() override { ++pendingMessagePasses; }
     std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
-                                        const std::string& initial) override;
+                                        const std::string& initial) override {
+        inputs.push_back({caption, prompt, initial});
+        if (inputReplies.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> text = std::move(inputReplies.front());
+        inputReplies.pop_front();
+        return text;
+    }
     uint8_t KeyShiftState() override { return shiftState; }
     void ShowHelp(HelpContext context) override { helpShown.push_back(context); }
     bool OpenUrl(const std::string&) override { return true; }

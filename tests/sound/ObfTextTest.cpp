@@ -82,16 +82,6 @@ TEST(ObfText, CompileThenReadGivesTheLinesAndOneEmptyLinePerPaddingByte) {
               (std::vector<std::string>{"first", "second line", "third", "last", "", "", ""}));
     EXPECT_EQ(text.ReadLine(), "") << "past the end";
 
-    // A filter decides and may change the line.
-    TObfText::Compile(source, target, [](std::string& line) {
-        line = line.substr(0, 3);
-        return line != "las";
-    });
-    TObfText filtered(target);
-    const std::vector<std::string> records = Records(filtered);
-    EXPECT_EQ(std::vector<std::string>(records.begin(), records.begin() + 4),
-              (std::vector<std::string>{"fir", "sec", " th", ""}));
-
     EXPECT_THROW(TObfText::Compile(folder.Path() + "missing.txt", target), std::runtime_error);
     EXPECT_THROW(TObfText::Compile(source, folder.Path() + "no/such/folder.dat"),
                  std::runtime_error);
