@@ -2,7 +2,13 @@
 // Hand-built library files for the image engine's tests: records are assembled from raw
 // segment bytes, so every field can be made right or wrong on purpose.
 
+#include "graphics/PX8Exception.h"
+
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,15 +33,75 @@ struct TestRecord {
     std::vector<TestSegment> segments;
 };
 
+// Appends `value` in `size` little-endian bytes.
+inline void PutLE(Bytes& out, uint32_t value, int size) {
+    for (int i = 0; i < size; ++i, value >>= 8) {
+        out.push_back(static_cast<uint8_t>(value));
+    }
+}
+
 // A w x h picture stored plainly in one segment: pixel (x, y) = base + x + 16 * y.
-TestRecord PlainRecord(const std::string& name, uint16_t w, uint16_t h, uint8_t base);
+inline TestRecord PlainRecord(const std::string& name, uint16_t w, uint16_t h, uint8_t base) {
+    TestSegment segment{0, 0, 0x08 | 0x01, {}};
+    for (int y = h - 1; y >= 0; --y) {
+        for (int x = 0; x < w; ++x) {
+            segment.data.push_back(static_cast<uint8_t>(base + x + 16 * y));
+        }
+    }
+    return {name, w, h, 1, 0, 0, 3, {segment}};
+}
 
 // The 6-byte file header and a palette table whose entry i is (blue i, green 255 - i, red i/2).
-Bytes FileHeader();
-Bytes LibraryBytes(const std::vector<TestRecord>& records);
+inline Bytes FileHeader() {
+    Bytes out = {'P', 'X', 8, 0, 2, 0};
+    for (int i = 0; i < 256; ++i) {
+        PutLE(out, static_cast<uint32_t>(i | (255 - i) << 8 | (i / 2) << 16), 4);
+    }
+    return out;
+}
+
+inline Bytes LibraryBytes(const std::vector<TestRecord>& records) {
+    Bytes out = FileHeader();
+    for (const TestRecord& record : records) {
+        for (std::size_t i = 0; i < 8; ++i) {
+            out.push_back(i < record.name.size() ? static_cast<uint8_t>(record.name[i]) : 0);
+        }
+        PutLE(out, record.width, 2);
+        PutLE(out, record.height, 2);
+        out.insert(out.end(), {static_cast<uint8_t>(record.segments.size()), record.state,
+                               record.transparentIndex, record.transparent});
+        PutLE(out, record.version, 2);
+        auto end = static_cast<uint32_t>(18 + 4 * record.segments.size());
+        for (const TestSegment& segment : record.segments) {
+            PutLE(out, end += static_cast<uint32_t>(3 + segment.data.size()), 4);
+        }
+        for (const TestSegment& segment : record.segments) {
+            out.insert(out.end(), {segment.codeA, segment.codeB, segment.flags});
+            out.insert(out.end(), segment.data.begin(), segment.data.end());
+        }
+    }
+    return out;
+}
 
 // Writes bytes to a file under the test's temporary folder and returns its path.
-std::string WriteTempFile(const std::string& name, const Bytes& bytes);
+inline std::string WriteTempFile(const std::string& name, const Bytes& bytes) {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("ladderly-" + std::string(test->test_suite_name()) + "-" + test->name());
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / name, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return (folder / name).string();
+}
 
 // The message of the engine fault the operation raises, or "" when it raises none.
-std::string MessageOf(const std::function<void()>& operation);
+inline std::string MessageOf(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const PX8Exception& e) {
+        return e.what();
+    }
+    return "";
+}

@@ -1,6 +1,6 @@
 #include "graphics/PX8Writer.h"
-#include "graphics/PX8Lib.h"
-#include "graphics/PX8Stream.h"
+#include "graphics/LibraryKit.h"
+#include "graphics/PX8ImageData.h"
 #include "graphics/PX8TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -44,26 +44,23 @@ TPX8Picture Random(uint16_t width, uint16_t height, unsigned colours, unsigned s
     return p;
 }
 
-// Writes the pictures into a library, loads it and compares each picture, top row first.
+// Writes the pictures into a library, loads it and compares each picture.
 void ExpectRoundTrip(const std::vector<TPX8Picture>& pictures) {
-    const std::vector<uint8_t> bytes = PX8EncodeLibrary(TPX8PaletteTable{}, pictures);
-    TPX8Library library;
-    library.LoadFromStream(TPX8Stream::FromBytes(bytes.data(), bytes.size()), "memory");
+    const std::unique_ptr<TPX8Library> library = LibraryOf(pictures);
     for (const TPX8Picture& picture : pictures) {
-        TImageNode* entry = library.GetImage(picture.Name);
-        TPX8Image& image = *entry->Image;
-        ASSERT_EQ(image.Width(), picture.Width);
-        ASSERT_EQ(image.Height(), picture.Height);
-        EXPECT_EQ(image.Transparent(), picture.Transparent);
+        TImageNode* entry = library->GetImage(picture.Name);
+        TPX8ImageData& surface = *library->GetImageData(entry);
+        ASSERT_EQ(surface.Width(), picture.Width);
+        ASSERT_EQ(surface.Height(), picture.Height);
+        EXPECT_EQ(entry->Image->Transparent(), picture.Transparent);
         std::vector<uint8_t> pixels;
-        for (uint32_t r = image.Height(); r-- > 0;) {
-            const uint8_t* row = image.Segments()[r / image.RowsPerSegment()].Lock() +
-                                 (r % image.RowsPerSegment()) * image.Stride();
-            pixels.insert(pixels.end(), row, row + image.Width());
+        for (int32_t y = 0; y < picture.Height; ++y) {
+            for (int32_t x = 0; x < picture.Width; ++x) {
+                pixels.push_back(surface.GetPixel({x, y}));
+            }
         }
         EXPECT_TRUE(pixels == picture.Pixels)
             << picture.Name << " " << picture.Width << " x " << picture.Height;
-        library.ReleaseImage(entry);
     }
 }
 
