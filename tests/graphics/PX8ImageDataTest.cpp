@@ -1,29 +1,16 @@
 #include "graphics/PX8ImageData.h"
-#include "graphics/PX8Image.h"
+#include "graphics/PX8Lib.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-// A 200 x 340 surface: its rows need two segments.
-struct TestSurface {
-    TestSurface() {
-        image.Init("test", nullptr, 200, 340);
-        surface = std::make_unique<TPX8ImageData>(image, nullptr);
-    }
-    TPX8ImageData* operator->() { return surface.get(); }
-    TPX8ImageData& operator*() { return *surface; }
-
-    TPX8Image image;
-    std::unique_ptr<TPX8ImageData> surface;
-};
-
-// Rows are stored bottom-up: a step down a picture row moves one stride back in memory inside
-// a segment; the one step into the other segment goes through StartLine.
+// A 200 x 340 picture needs two segments. Rows are stored bottom-up: a step down a picture row
+// moves one stride back in memory inside a segment; the one step into the other segment goes
+// through StartLine.
 TEST(PX8ImageData, SteppingCrossesSegments) {
-    TestSurface s;
+    TPX8Library library;
+    TPX8ImageData* s = library.GetImageData(library.CreateImage("tall", 200, 340));
     int32_t y = 0;
     uint8_t* row = s->StartLine(0, 0);
     int crossings = 0;
@@ -49,12 +36,13 @@ TEST(PX8ImageData, SteppingCrossesSegments) {
 // the copy.
 TEST(PX8ImageData, BlitWholeRowsAcrossSegments) {
     for (const auto& [dest, top] : {std::pair{TPoint{0, 7}, 0}, {TPoint{0, -20}, 3}}) {
-        TestSurface source;
+        TPX8Library library;
+        TPX8ImageData* source = library.GetImageData(library.CreateImage("source", 200, 340));
         for (int32_t y = 0; y < 340; ++y) {
             source->FillRect({0, y, 200, y + 1}, static_cast<uint8_t>(y));
             source->FillRect({1 + y % 199, y, 2 + y % 199, y + 1}, 255);
         }
-        TestSurface target;
+        TPX8ImageData* target = library.GetImageData(library.CreateImage("target", 200, 340));
         target->Blit(dest, *source, {0, top, 200, 340});
         for (int32_t y = 0; y < 340; ++y) {
             const int32_t sy = y - dest.Y + top;

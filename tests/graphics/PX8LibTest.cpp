@@ -1,5 +1,4 @@
 #include "graphics/PX8Lib.h"
-#include "fakes/FakePaletteDevice.h"
 #include "graphics/PX8TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -154,51 +153,29 @@ TEST(PX8Library, DirectoryAndReferenceCounts) {
     library.ReleaseImage(board);
     EXPECT_TRUE(library.GetImages().IsEmpty());
 
-    // Loading another file closes this one; without a file every request is refused.
+    // Loading another file closes this one; a missing file is refused and leaves none open.
     library.LoadFromFile(WriteTempFile("empty.px8", FileHeader()));
     EXPECT_TRUE(library.GetDirectory().empty());
-    library.Close();
-    const std::pair<std::function<void()>, std::string> refused[] = {
-        {[&] { library.ImageOffset("a"); }, "ImageOffset: no library loaded"},
-        {[&] { library.GetImage("a"); }, "Image \"a\" does not exist"},
-        {[&] { library.GetHPal(); }, "GetHPal: global palette unavailable"},
-        {[&] { library.LoadFromFile("/nonexistent/ladderly.px8"); },
-         "Cannot open file \"/nonexistent/ladderly.px8\""},
-    };
-    for (const auto& [operation, message] : refused) {
-        EXPECT_EQ(MessageOf(operation), message);
-    }
+    EXPECT_EQ(MessageOf([&] { library.LoadFromFile("/nonexistent/ladderly.px8"); }),
+              "Cannot open file \"/nonexistent/ladderly.px8\"");
+    EXPECT_EQ(MessageOf([&] { library.ImageOffset("a"); }), "ImageOffset: no library loaded");
 }
 
-// The ends of a static system palette keep the system's colours, of another black and white;
-// the rest come from the file.
-TEST(PX8Library, PaletteKeepsTheSystemColoursAtBothEnds) {
-    FakeSystemPalette system;
-    for (int i = 0; i < 256; ++i) {
-        system.entries[i] = {static_cast<uint8_t>(i), 1, 2, 0};
-    }
+// The palette is the file's but for black and white at the ends, which the table now holds too
+// (blue, green, red).
+TEST(PX8Library, PaletteKeepsBlackAndWhiteAtTheEnds) {
+    TPX8Library library;
+    library.LoadFromFile(WriteTempFile("lib.px8", FileHeader()));
+    const TPaletteEntries& palette = library.GetHPal();
     const auto fromFile = [](int i) {
         return TPaletteEntry{static_cast<uint8_t>(i / 2), static_cast<uint8_t>(255 - i),
                              static_cast<uint8_t>(i), PaletteNoCollapse};
     };
-    const auto fromSystem = [](int i) { return TPaletteEntry{static_cast<uint8_t>(i), 1, 2, 0}; };
-    struct Case {
-        bool isStatic;
-        int entry;
-        TPaletteEntry expected;
-    };
-    const Case cases[] = {
-        {true, 9, fromSystem(9)},     {true, 10, fromFile(10)},         {true, 245, fromFile(245)},
-        {true, 246, fromSystem(246)}, {false, 0, {0, 0, 0, 0}},         {false, 1, fromFile(1)},
-        {false, 254, fromFile(254)},  {false, 255, {255, 255, 255, 0}},
-    };
-    for (const Case& c : cases) {
-        system.isStatic = c.isStatic;
-        system.reserved = 20;
-        TPX8Library library(&system);
-        library.LoadFromFile(WriteTempFile("lib.px8", FileHeader()));
-        EXPECT_EQ(library.GetHPal()[c.entry], c.expected) << c.entry << " static " << c.isStatic;
-        // The table's ends now hold the system colours (blue, green, red).
-        EXPECT_EQ(library.GetPaletteTable()[4 * 255 + 2], 255);
-    }
+    EXPECT_EQ(palette[0], (TPaletteEntry{0, 0, 0, 0}));
+    EXPECT_EQ(palette[1], fromFile(1));
+    EXPECT_EQ(palette[254], fromFile(254));
+    EXPECT_EQ(palette[255], (TPaletteEntry{255, 255, 255, 0}));
+    EXPECT_EQ(&library.GetHPal(), &palette);
+    EXPECT_EQ(library.GetPaletteTable()[4 * 255 + 2], 255);
+    EXPECT_EQ(library.GetPaletteTable()[2], 0);
 }

@@ -112,20 +112,16 @@ TEST(PX8Writer, ChoosesTheEscapesAndTheShortestForm) {
     for (const auto& [rows, stored] : cases) {
         EXPECT_EQ(Encode(rows), stored) << rows.size() << " rows of " << rows[0].size();
     }
-    Bytes every(256);
-    std::iota(every.begin(), every.end(), 0);
-    Bytes rare = every; // twice each value from 1 but 100 and 200
+    // Among values that all occur, the least frequent: twice each from 1 but 100 and 200.
+    Bytes rare(256);
+    std::iota(rare.begin(), rare.end(), 0);
     for (int v = 1; v < 256; ++v) {
         if (v != 100 && v != 200) {
             rare.push_back(static_cast<uint8_t>(v));
         }
     }
-    for (const auto& [row, a, b] :
-         {std::tuple{Bytes{1, 2, 3}, 4, 5}, {every, 1, 2}, {rare, 100, 200}}) {
-        const Bytes stored = Encode({row});
-        EXPECT_EQ(stored[0], a);
-        EXPECT_EQ(stored[1], b);
-    }
+    const Bytes stored = Encode({rare});
+    EXPECT_EQ(Bytes(stored.begin(), stored.begin() + 2), (Bytes{100, 200}));
 }
 
 TEST(PX8Writer, FilesAndWhatCannotBeStored) {
@@ -143,9 +139,4 @@ TEST(PX8Writer, FilesAndWhatCannotBeStored) {
     }
     EXPECT_EQ(MessageOf([] { PX8WriteLibrary("/nonexistent/a.px8", {}, {}); }),
               "Cannot create file \"/nonexistent/a.px8\"");
-    const std::string path = WriteTempFile("a.px8", {});
-    PX8WriteLibrary(path, {}, {Picture("a", 2, 2)});
-    TPX8Library library;
-    library.LoadFromFile(path);
-    EXPECT_TRUE(library.ImageExists("a"));
 }
