@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
 #include <vector>
 
@@ -9,16 +10,6 @@
 static std::ostream& operator<<(std::ostream& out, const TRect& r) {
     return out << '(' << r.Left << ',' << r.Top << ',' << r.Right << ',' << r.Bottom << ')';
 }
-
-namespace {
-
-std::vector<TRect> Merge(const TRect& r1, const TRect& r2) {
-    std::array<TRect, 5> output{};
-    const int count = MergeRects(r1, r2, output);
-    return {output.begin(), output.begin() + count};
-}
-
-} // namespace
 
 TEST(Geometry, MergeRectsCoversTheUnionWithoutOverlap) {
     // Every pair of a small grid of rectangles, empty ones too: the pieces must not overlap one
@@ -37,7 +28,9 @@ TEST(Geometry, MergeRectsCoversTheUnionWithoutOverlap) {
     for (const TRect& a : rects) {
         for (const TRect& b : rects) {
             TRect common{1, 1, 1, 1};
-            const std::vector<TRect> pieces = Merge(a, b);
+            std::array<TRect, 5> output{};
+            const std::vector<TRect> pieces(output.begin(),
+                                            output.begin() + MergeRects(a, b, output));
             if (!IntersectRect(common, a, b)) {
                 EXPECT_EQ(common, TRect{});
                 // (Rectangles with the same columns only ever join top to bottom.)
