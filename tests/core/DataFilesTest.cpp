@@ -21,8 +21,8 @@ void ShiftFileTime(const fs::path& path, std::chrono::seconds by) {
 
 // Every line end, blank lines, words longer than seven letters and non-letters, a NUL that ends
 // the text; the file is read again only when its time is later than at the last load, and a file
-// gone keeps the list. The first save has nothing to keep; a later one keeps the file it replaces.
-TEST(VocabularyStore, LoadsWhenNewerAndSavesWithOneBackup) {
+// gone keeps the list.
+TEST(VocabularyStore, LoadsWhenNewer) {
     TempFolder folder;
     TPuzzleCore core(folder.Path());
     EXPECT_FALSE(core.LoadVocabulary()) << "missing file";
@@ -47,14 +47,6 @@ TEST(VocabularyStore, LoadsWhenNewerAndSavesWithOneBackup) {
     fs::remove(folder / "vocab.txt");
     EXPECT_FALSE(core.LoadVocabulary()) << "file gone: the list stays";
     EXPECT_EQ(core.Vocabulary, loaded);
-
-    core.Vocabulary = {"cat"};
-    core.SaveVocabulary();
-    EXPECT_FALSE(fs::exists(folder / "vocab.bak"));
-    core.AddVocabularyWord("Ant");
-    core.SaveVocabulary();
-    EXPECT_EQ(folder.Read("vocab.txt"), "ant\r\ncat\r\n");
-    EXPECT_EQ(folder.Read("vocab.bak"), "cat\r\n");
 }
 
 // A file dated before 1970 loads like any other. A folder or a FIFO of the vocabulary's name is

@@ -158,7 +158,6 @@ TEST(SolutionCheck, EditModeOffersUnknownWords) {
     ui.Answer(MessageBoxResult::No);
     EXPECT_FALSE(core.CheckSolution(false));
     ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, "Ladderly");
     EXPECT_EQ(ui.boxes[0].text,
               "Your solution uses words that are not in the Ladderly vocabulary:\r\n\r\n"
               "CXT CXT\r\n\r\nWould you like these words to be added?");
