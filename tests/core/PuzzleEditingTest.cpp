@@ -376,9 +376,8 @@ TEST(NewPuzzle, CheckedWords) {
          "puzzle anyway?",
          true},
         {"cow", "cat", MessageBoxResult::No,
-         "There is already a puzzle using the words \"cow\"\r\nand \"cat\". Do you want to create "
-         "a "
-         "new puzzle with\r\nthese words anyway?",
+         "There is already a puzzle using the words \"cow\"\r\nand \"cat\". Do you want to "
+         "create a new puzzle with\r\nthese words anyway?",
          false},
         {"cow", "cat", MessageBoxResult::Yes, "There is already", true},
     };

@@ -21,16 +21,8 @@ class SolvingCore : public TPuzzleCore {
   public:
     SolvingCore(const char* start, const char* end, const char* codes, const char* hints) {
         Vocabulary = BuildVocabularyList(Words);
-        PuzzleLines = {{start, 0}, {end, 0}, {codes, 0}, {hints, 0}};
-        PuzzleCount = 1;
-        CurrentPuzzle = 1;
-        Actions = " " + PuzzleField(1, 2);
-        RowCount = static_cast<int32_t>(Actions.size());
-        Rows[1] = PuzzleField(1, 0);
-        Rows[static_cast<size_t>(RowCount)] = PuzzleField(1, 1);
-        for (int r = 2; r < RowCount; ++r) {
-            Rows[static_cast<size_t>(r)].assign(static_cast<size_t>(RowLength(r)), ' ');
-        }
+        SetOnePuzzle(*this, start, end, codes, hints);
+        LoadPuzzle(1);
     }
     int shownRows = 0;
     int stopAfter = -1;
