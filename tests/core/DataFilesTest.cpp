@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -49,43 +48,30 @@ TEST(VocabularyStore, LoadsWhenNewer) {
     EXPECT_EQ(core.Vocabulary, loaded);
 }
 
-// A file dated before 1970 loads like any other. A folder or a FIFO of the vocabulary's name is
-// not read (and does not block), and a save refuses to replace it, naming it and leaving it and
-// the backup alone.
-TEST(VocabularyStore, OddFilesLoadOrAreLeftAlone) {
-    for (const std::string kind : {"1969", "folder", "fifo"}) {
+// A folder or a FIFO of the vocabulary's name is not read (and does not block), and a save
+// refuses to replace it, naming it and leaving it and the backup alone.
+TEST(VocabularyStore, OddFilesAreLeftAlone) {
+    for (const bool fifo : {false, true}) {
         TempFolder folder;
         folder.Write("vocab.bak", "kept\r\n");
         const fs::path file = folder / "vocab.txt";
-        const bool readable = kind != "folder" && kind != "fifo";
-        if (kind == "folder") {
-            fs::create_directory(file);
-        } else if (kind == "fifo") {
+        if (fifo) {
             ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
         } else {
-            folder.Write("vocab.txt", "cat\r\n");
-            const timespec times[2] = {{0, UTIME_OMIT}, {-86400, 0}};
-            ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+            fs::create_directory(file);
         }
         TPuzzleCore core(folder.Path());
-        EXPECT_EQ(core.LoadVocabulary(), readable) << kind;
-        EXPECT_EQ(core.IsInVocabulary("cat"), readable) << kind;
+        EXPECT_FALSE(core.LoadVocabulary()) << fifo;
         core.AddVocabularyWord("dog");
-        if (readable) {
-            core.SaveVocabulary();
-            EXPECT_EQ(folder.Read("vocab.bak"), "cat\r\n");
-            continue;
-        }
         try {
             core.SaveVocabulary();
-            ADD_FAILURE() << kind << ": saved over it";
+            ADD_FAILURE() << fifo << ": saved over it";
         } catch (const fs::filesystem_error& e) {
             EXPECT_EQ(e.path1(), file);
             EXPECT_NE(std::string(e.what()).find("could not be read"), std::string::npos);
         }
-        EXPECT_EQ(fs::status(file).type(),
-                  kind == "folder" ? fs::file_type::directory : fs::file_type::fifo);
-        EXPECT_EQ(folder.Read("vocab.bak"), "kept\r\n") << kind;
+        EXPECT_EQ(fs::status(file).type(), fifo ? fs::file_type::fifo : fs::file_type::directory);
+        EXPECT_EQ(folder.Read("vocab.bak"), "kept\r\n") << fifo;
     }
 }
 
