@@ -1,8 +1,12 @@
 #pragma once
-// Boards for the core's tests, written as rows joined by "/" ("CAT/C T/DOG").
+// Boards for the core's tests, written as rows joined by "/" ("CAT/C T/DOG"), and a core that
+// has loaded its data files from a folder of its own.
 
 #include "core/PuzzleCore.h"
+#include "fakes/FakeUserInterface.h"
+#include "fakes/TempFolder.h"
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -24,3 +28,29 @@ inline std::string BoardRows(const TPuzzleCore& core) {
     }
     return rows;
 }
+
+// Makes the puzzle of the four lines the only one, and the current one.
+inline void SetOnePuzzle(TPuzzleCore& core, const char* start, const char* end, const char* codes,
+                         const char* hints) {
+    core.PuzzleLines = {{start, 0}, {end, 0}, {codes, 0}, {hints, 0}};
+    core.PuzzleCount = core.CurrentPuzzle = 1;
+}
+
+// A data folder holding the two files, and a core that has loaded them.
+struct LoadedCore {
+    LoadedCore(std::string_view vocabulary, std::string_view puzzles) {
+        folder.Write("vocab.txt", vocabulary);
+        folder.Write("puzzle.txt", puzzles);
+        core.LoadGameData();
+    }
+    // Rewrites puzzle.txt with a newer time, as another copy of the game saving would.
+    void RewritePuzzles(std::string_view text) {
+        const std::filesystem::path file = folder.Write("puzzle.txt", text);
+        std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) +
+                                                   std::chrono::seconds(++saves));
+    }
+    TempFolder folder;
+    FakeUserInterface ui;
+    TPuzzleCore core{folder.Path()};
+    int saves = 0;
+};

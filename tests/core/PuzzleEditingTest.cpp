@@ -1,46 +1,27 @@
 #include "core/PuzzleCore.h"
 
 #include "core/BoardKit.h"
-#include "fakes/FakeUserInterface.h"
-#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 #include <tuple>
 
 namespace {
-namespace fs = std::filesystem;
+using Words = std::optional<std::pair<std::string, std::string>>;
 
 const char* const Vocabulary = "bat\nbit\ncat\ncog\ncot\ncut\ndog\ndot\n";
 // Loaded, bat-bit comes first (fewer steps) and cat-dog second.
 const char* const Puzzles = "cat\ndog\nccc\n2=cot,3=dot\nbat\nbit\nc\n\n";
 
-struct Designer {
-    Designer() {
-        folder.Write("vocab.txt", Vocabulary);
-        folder.Write("puzzle.txt", Puzzles);
-        core.LoadGameData();
+// Puzzle n's four lines joined by "/".
+std::string Lines(const TPuzzleCore& core, int n) {
+    std::string text;
+    for (int f = 0; f < 4; ++f) {
+        text += (f == 0 ? "" : "/") + core.PuzzleLines[static_cast<size_t>((n - 1) * 4 + f)].Text;
     }
-    // Rewrites puzzle.txt with a newer time, as another copy of the game saving would.
-    void RewritePuzzles(std::string_view text) {
-        const fs::path file = folder.Write("puzzle.txt", text);
-        fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(++saves));
-    }
-    std::string Lines(int n) const {
-        std::string text;
-        for (int f = 0; f < 4; ++f) {
-            text +=
-                (f == 0 ? "" : "/") + core.PuzzleLines[static_cast<size_t>((n - 1) * 4 + f)].Text;
-        }
-        return text;
-    }
-    TempFolder folder;
-    FakeUserInterface ui;
-    TPuzzleCore core{folder.Path()};
-    int saves = 0;
-};
+    return text;
+}
 
 // Board, cursor row and keys pressed; the codes after each key ("-" when the key chose nothing)
 // and the rows at the end.
@@ -59,8 +40,7 @@ TEST(PuzzleEditing, ActionKeys) {
         };
     for (const auto& [rows, codes, r, keys, expectedCodes, expectedRows] : cases) {
         TPuzzleCore core;
-        core.PuzzleLines = {{"", 0}, {"", 0}, {"", 0}, {"", 0}};
-        core.PuzzleCount = core.CurrentPuzzle = 1;
+        SetOnePuzzle(core, "", "", "", "");
         SetBoard(core, rows, codes);
         core.EditMode = true;
         std::string seen;
@@ -91,8 +71,7 @@ TEST(PuzzleEditing, DeleteRow) {
     };
     for (const auto& [rows, codes, hints, r, expected] : cases) {
         TPuzzleCore core;
-        core.PuzzleLines = {{"cat", 0}, {"dog", 0}, {codes, 0}, {hints, 0}};
-        core.PuzzleCount = core.CurrentPuzzle = 1;
+        SetOnePuzzle(core, "cat", "dog", codes, hints);
         SetBoard(core, rows, codes);
         core.EditMode = core.KeepRows = true;
         core.DeleteRow(r);
@@ -103,10 +82,12 @@ TEST(PuzzleEditing, DeleteRow) {
     }
 }
 
-// A new puzzle whose end word is unknown cannot be accepted; cancelling removes it, also after
-// "start" has reread a newer file that sorts differently.
-TEST(PuzzleEditing, NewPuzzleAcrossAReread) {
-    Designer d;
+// A puzzle being edited keeps its unsaved rows and hints when the file is reread, wherever the
+// new order puts it, and is appended when the file lost it; cancelling a new puzzle goes back to
+// the one shown before, renumbered. In play mode the board's puzzle is followed to its new
+// number, and when it is gone no number past the collection remains.
+TEST(PuzzleEditing, EditsAcrossRereads) {
+    LoadedCore d(Vocabulary, Puzzles);
     TPuzzleCore& core = d.core;
     core.LoadPuzzle(2);
     d.ui.AnswerInput("dot zzz");
@@ -119,50 +100,35 @@ TEST(PuzzleEditing, NewPuzzleAcrossAReread) {
                                   "word (ZZZ) of the puzzle is not in the game vocabulary.");
     EXPECT_EQ(d.ui.boxes[0].style, MessageBoxStyle::Ok);
     EXPECT_TRUE(core.EditMode);
-    EXPECT_EQ(core.Rows[2], "ZOT");
-
     // Another copy of the game saved the same new puzzle meanwhile.
     d.RewritePuzzles(
         "dot\nzzz\nccccccccc\n\ncot\ndot\nc\n\nbat\nbit\nc\n\ncat\ndog\nccc\n2=cot,3=dot\n");
     core.KeepRows = false;
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(core.PuzzleCount, 5);
     EXPECT_EQ(core.CurrentPuzzle, 5);
-    EXPECT_EQ(d.Lines(5), "dot/zzz/CCCCCCCCC/");
+    EXPECT_EQ(Lines(core, 5), "dot/zzz/CCCCCCCCC/");
     core.CancelEdit();
-    EXPECT_EQ(core.CurrentPuzzle, 3) << "back to the puzzle shown before, renumbered";
-    EXPECT_EQ(core.PuzzleCount, 4);
-    EXPECT_EQ(core.PuzzleLines.size(), 16u);
-    EXPECT_EQ(d.Lines(1) + " " + d.Lines(2) + " " + d.Lines(3) + " " + d.Lines(4),
+    EXPECT_EQ(core.CurrentPuzzle, 3);
+    EXPECT_EQ(Lines(core, 1) + " " + Lines(core, 2) + " " + Lines(core, 3) + " " + Lines(core, 4),
               "cot/dot/c/ bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/ccccccccc/");
     EXPECT_FALSE(core.PuzzlesModified);
-}
 
-// An edited puzzle keeps its unsaved rows and hints when the file is reread, wherever the new
-// order puts it, and is appended when the file lost it; in play mode the board's puzzle is
-// followed to its new number, and when it is gone no number past the collection remains.
-TEST(PuzzleEditing, EditedPuzzleAcrossRereads) {
-    Designer d;
-    TPuzzleCore& core = d.core;
-    core.LoadPuzzle(2);
     core.EditCurrentPuzzle();
     core.AddRow();
     core.SetHint(4, "DOT");
-    d.RewritePuzzles("cat\ndog\nccc\n2=cot,3=dot\nbat\nbit\nc\n\ncot\ndot\nc\n\n");
+    d.RewritePuzzles("cat\ndog\nccc\n2=cot,3=dot\nbat\nbit\nc\n\n");
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(core.CurrentPuzzle, 3);
-    EXPECT_EQ(d.Lines(3), "cat/dog/cccc/2=cot,3=dot,4=dot");
+    EXPECT_EQ(core.CurrentPuzzle, 2);
+    EXPECT_EQ(Lines(core, 2), "cat/dog/cccc/2=cot,3=dot,4=dot");
     core.CancelEdit();
-    EXPECT_EQ(d.Lines(3), "cat/dog/ccc/2=cot,3=dot");
-    EXPECT_EQ(core.CurrentPuzzle, 3);
+    EXPECT_EQ(Lines(core, 2), "cat/dog/ccc/2=cot,3=dot");
 
     core.EditCurrentPuzzle();
     core.SetHint(2, "");
     d.RewritePuzzles("bat\nbit\nc\n\n");
     ASSERT_TRUE(core.LoadPuzzles());
     ASSERT_EQ(core.PuzzleCount, 2);
-    EXPECT_EQ(core.CurrentPuzzle, 2);
-    EXPECT_EQ(d.Lines(2), "cat/dog/ccc/3=dot");
+    EXPECT_EQ(Lines(core, 2), "cat/dog/ccc/3=dot");
     EXPECT_TRUE(core.AcceptEdit());
 
     d.RewritePuzzles("cat\ndog\nccc\n3=dot\nbat\nbit\nc\n\nbat\ncat\nc\n\n");
@@ -195,7 +161,7 @@ TEST(PuzzleEditing, RandomSessions) {
     int acceptedEdits = 0;
     int savedMidEdit = 0;
     for (int session = 0; session < 300; ++session) {
-        Designer d;
+        LoadedCore d(Vocabulary, Puzzles);
         TPuzzleCore& core = d.core;
         // As after a deletion earlier on.
         core.PuzzlesModified = pick(0, 1) == 1;
@@ -359,6 +325,81 @@ TEST(PuzzleEditing, SuggestionWizard) {
               "Transitions available for \"COT\":\r\n\r\nChange 1 Letter\r\n  CAT");
     EXPECT_EQ(ui.boxes[1].text.substr(0, 32), "Transitions available for \"CAT\":");
     EXPECT_EQ(ui.busyCursor, (std::vector<bool>{true, false, true, false}));
+}
+
+// Whatever the designer types: trimmed of codes 0-32, lower case, split at the first blank,
+// letters a-z only; the nine codes follow the difference in length.
+TEST(NewPuzzle, InputAndInitialCodes) {
+    const std::tuple<std::string, Words, const char*> cases[] = {
+        {"  Cat   Dogs  ", Words({"cat", "dogs"}), "ACCCCCCCC"},
+        {"cat", std::nullopt, ""},
+        {" \t\r\ncat\x01\x1f ", std::nullopt, ""},
+        {"cat 123", Words({"cat", ""}), "RRRCCCCCC"},
+        {"c-a t!", Words({"ca", "t"}), "RCCCCCCCC"},
+        {"ABCDEFG A", Words({"abcdefg", "a"}), "RRRRRRCCC"},
+        {"a abcdefg", Words({"a", "abcdefg"}), "AAAAAACCC"},
+        {"caf\xc3\xa9 au lait", Words({"caf", "aulait"}), "AAACCCCCC"},
+        {std::string("bee\0 ant", 8), Words({"bee", "ant"}), "CCCCCCCCC"},
+        {std::string(100'000, 'q') + " z", Words({std::string(100'000, 'q'), "z"}), "RRRRRRRRR"},
+    };
+    for (const auto& [input, words, codes] : cases) {
+        const Words parsed = TPuzzleCore::ParseNewPuzzleWords(input);
+        EXPECT_EQ(parsed, words) << input.substr(0, 20);
+        if (parsed) {
+            EXPECT_EQ(TPuzzleCore::InitialActionCodes(parsed->first, parsed->second), codes);
+        }
+    }
+}
+
+// The checks of a new pair against a collection where cat starts two puzzles, dog ends one and
+// owl ends one: the answer given, the box shown (none when empty) and the outcome.
+TEST(NewPuzzle, CheckedWords) {
+    const char* const criteria =
+        "The words used as the start and end of a Ladderly\r\npuzzle must be:\r\n\r\n"
+        "    a) 1-7 letters in length; and\r\n    b) different from each other.\r\n\r\n"
+        "The words you entered (\"mat\" and \"mat\") do not\r\nmeet both these criteria.";
+    const std::tuple<const char*, const char*, MessageBoxResult, std::string, bool> cases[] = {
+        {"mat", "mat", MessageBoxResult::Ok, criteria, false},
+        {"Cat", "", MessageBoxResult::Ok, "The words used", false},
+        {"abcdefgh", "dog", MessageBoxResult::Ok, "The words used", false},
+        {"yak", "gnu", MessageBoxResult::Ok, "", true},
+        {"cat", "dog", MessageBoxResult::Yes,
+         "Warning: \"cat\" has already been used in 2 puzzles\r\nand \"dog\" has already been used "
+         "in 1 puzzle. Do\r\nyou want to create the new puzzle anyway?",
+         true},
+        {"cat", "yak", MessageBoxResult::No,
+         "Warning: \"cat\" has already been used in 2 puzzles.\r\nDo you want to create the new "
+         "puzzle anyway?",
+         false},
+        {"yak", "OWL", MessageBoxResult::Yes,
+         "Warning: \"owl\" has already been used in 1 puzzle.\r\nDo you want to create the new "
+         "puzzle anyway?",
+         true},
+        {"cow", "cat", MessageBoxResult::No,
+         "There is already a puzzle using the words \"cow\"\r\nand \"cat\". Do you want to "
+         "create a new puzzle with\r\nthese words anyway?",
+         false},
+        {"cow", "cat", MessageBoxResult::Yes, "There is already", true},
+    };
+    for (const auto& [start, end, answer, box, outcome] : cases) {
+        FakeUserInterface ui;
+        ui.Answer(answer);
+        TPuzzleCore core;
+        for (const char* pair : {"cat/cow", "cat/bee", "ant/dog", "emu/owl"}) {
+            const std::string text = pair;
+            core.PuzzleLines.insert(core.PuzzleLines.end(),
+                                    {{text.substr(0, 3), 0}, {text.substr(4), 0}, {"c", 0}, {}});
+        }
+        core.PuzzleCount = 4;
+        EXPECT_EQ(core.CheckNewPuzzleWords(start, end), outcome) << start << " " << end;
+        ASSERT_EQ(ui.boxes.size(), box.empty() ? 0u : 1u) << start << " " << end;
+        if (!box.empty()) {
+            EXPECT_EQ(ui.boxes[0].text.substr(0, box.size()), box);
+            EXPECT_EQ(ui.boxes[0].style & MessageBoxStyle::ButtonMask,
+                      answer == MessageBoxResult::Ok ? MessageBoxStyle::Ok
+                                                     : MessageBoxStyle::YesNo);
+        }
+    }
 }
 
 } // namespace

@@ -10,19 +10,13 @@
 #include <cmath>
 
 namespace {
-// No denied word and no stray letter is in the vocabulary we ship, and every word of it on the
-// public lists of bad words has a decision.
+// No stray letter is in the vocabulary we ship, and the words the decisions keep are in it
+// (denied words and listed words without a decision are the shipped data check's).
 TEST(WordLists, ShippedVocabularyIsClean) {
     const std::vector<std::string> vocabulary =
         ReadTextLines(std::filesystem::path(LADDERLY_SOURCE_DIR) / "data" / "vocab.txt");
     ASSERT_GT(vocabulary.size(), 20'000u);
     const std::set<std::string> shipped(vocabulary.begin(), vocabulary.end());
-    ASSERT_GT(WordDecisions().Denied().size(), 300u);
-    ASSERT_GT(ListedWords().size(), 1000u);
-    for (const std::string& word : shipped) {
-        EXPECT_FALSE(WordDecisions().Denies(word)) << word;
-        EXPECT_TRUE(!ListedWords().contains(word) || WordDecisions().Decides(word)) << word;
-    }
     for (char letter = 'a'; letter <= 'z'; ++letter) {
         EXPECT_EQ(shipped.contains(std::string(1, letter)), letter == 'a' || letter == 'i');
         EXPECT_EQ(shipped.contains(std::string(1, letter) + "s"),

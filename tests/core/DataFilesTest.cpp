@@ -1,0 +1,133 @@
+#include "core/PuzzleCore.h"
+
+#include "fakes/FakeUserInterface.h"
+#include "fakes/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <sys/stat.h>
+
+namespace {
+using Lines = std::vector<std::string>;
+using namespace std::string_literals;
+namespace fs = std::filesystem;
+
+// Gives the file a modification time that is later (or earlier) than it has now.
+void ShiftFileTime(const fs::path& path, std::chrono::seconds by) {
+    fs::last_write_time(path, fs::last_write_time(path) + by);
+}
+
+// Every line end, blank lines, words longer than seven letters and non-letters, a NUL that ends
+// the text; the file is read again only when its time is later than at the last load, and a file
+// gone keeps the list.
+TEST(VocabularyStore, LoadsWhenNewer) {
+    TempFolder folder;
+    TPuzzleCore core(folder.Path());
+    EXPECT_FALSE(core.LoadVocabulary()) << "missing file";
+    EXPECT_FALSE(core.VocabFileDate);
+
+    folder.Write(
+        "vocab.txt",
+        "Cat\r\ndog\remu\n\r\n  \t\r\n cat\r\nCAT\r\ndogsleds\r\nx-ray\r\nzebra\0never\r\n"s);
+    ASSERT_TRUE(core.LoadVocabulary());
+    const Lines loaded = {" cat", "Cat", "dog", "dogsleds", "emu", "x-ray", "zebra"};
+    EXPECT_EQ(core.Vocabulary, loaded);
+    EXPECT_TRUE(core.IsInVocabulary("CAT"));
+    EXPECT_FALSE(core.IsInVocabulary("never"));
+
+    core.AddVocabularyWord("Zoo");
+    core.AddVocabularyWord("CAT");
+    EXPECT_EQ(core.Vocabulary.size(), loaded.size() + 1) << "one spelling of a word";
+    EXPECT_FALSE(core.LoadVocabulary()) << "same time";
+    ShiftFileTime(folder / "vocab.txt", std::chrono::seconds(20));
+    EXPECT_TRUE(core.LoadVocabulary()) << "newer time discards the additions";
+    EXPECT_EQ(core.Vocabulary, loaded);
+    fs::remove(folder / "vocab.txt");
+    EXPECT_FALSE(core.LoadVocabulary()) << "file gone: the list stays";
+    EXPECT_EQ(core.Vocabulary, loaded);
+}
+
+// A folder or a FIFO of the vocabulary's name is not read (and does not block), and a save
+// refuses to replace it, naming it and leaving it and the backup alone.
+TEST(VocabularyStore, OddFilesAreLeftAlone) {
+    for (const bool fifo : {false, true}) {
+        TempFolder folder;
+        folder.Write("vocab.bak", "kept\r\n");
+        const fs::path file = folder / "vocab.txt";
+        if (fifo) {
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        } else {
+            fs::create_directory(file);
+        }
+        TPuzzleCore core(folder.Path());
+        EXPECT_FALSE(core.LoadVocabulary()) << fifo;
+        core.AddVocabularyWord("dog");
+        try {
+            core.SaveVocabulary();
+            ADD_FAILURE() << fifo << ": saved over it";
+        } catch (const fs::filesystem_error& e) {
+            EXPECT_EQ(e.path1(), file);
+            EXPECT_NE(std::string(e.what()).find("could not be read"), std::string::npos);
+        }
+        EXPECT_EQ(fs::status(file).type(), fifo ? fs::file_type::fifo : fs::file_type::directory);
+        EXPECT_EQ(folder.Read("vocab.bak"), "kept\r\n") << fifo;
+    }
+}
+
+// Each user of a system installation reads their own copy of a file when there is one and the
+// shipped file otherwise, and saves only their copy.
+constexpr char Words[] = "cat\r\ncot\r\ndog\r\n";
+constexpr char OnePuzzle[] = "cat\r\ncot\r\nc\r\n\r\n";
+constexpr char TwoPuzzles[] = "cat\r\ncot\r\nc\r\n\r\ncot\r\ncat\r\nc\r\n\r\n";
+
+TEST(UserData, ReadTheUsersCopyOrTheShippedFileAndSaveOnlyTheCopy) {
+    TempFolder temp;
+    const std::string shipped = temp.MakeFolder("usr/dat");
+    temp.Write("usr/dat/vocab.txt", Words);
+    temp.Write("usr/dat/puzzle.txt", OnePuzzle);
+    const fs::path ann = temp / "ann/.local/share/Ladderly";
+    const fs::path bob = temp / "bob/.local/share/Ladderly";
+    FakeUserInterface ui; // answers Yes to saving
+
+    TPuzzleCore annCore(shipped, ann);
+    annCore.LoadGameData();
+    EXPECT_EQ(annCore.PuzzleCount, 1);
+    annCore.AddVocabularyWord("cog");
+    annCore.SaveVocabulary(); // makes the user's folder
+    EXPECT_TRUE(annCore.LoadVocabulary()) << "the file to read is now the user's copy";
+    EXPECT_TRUE(annCore.IsInVocabulary("cog"));
+    for (int save = 0; save < 2; ++save) {
+        annCore.LoadPuzzles();
+        annCore.PuzzlesModified = true;
+        annCore.SavePuzzles();
+    }
+    EXPECT_EQ(temp.Read("ann/.local/share/Ladderly/puzzle.txt"), OnePuzzle);
+    EXPECT_EQ(temp.Read("ann/.local/share/Ladderly/puzzle.bak"), OnePuzzle);
+    EXPECT_EQ(temp.Read("usr/dat/vocab.txt"), Words);
+    EXPECT_EQ(temp.Read("usr/dat/puzzle.txt"), OnePuzzle);
+    EXPECT_FALSE(fs::exists(temp / "usr/dat/puzzle.bak") || fs::exists(temp / "usr/dat/vocab.bak"));
+
+    // An upgrade ships more puzzles: a user who never saved any gets them, Ann keeps her own.
+    temp.Write("usr/dat/puzzle.txt", TwoPuzzles);
+    TPuzzleCore bobCore(shipped, bob);
+    bobCore.LoadGameData();
+    EXPECT_FALSE(bobCore.IsInVocabulary("cog"));
+    EXPECT_EQ(bobCore.PuzzleCount, 2);
+    TPuzzleCore annAgain(shipped, ann);
+    annAgain.LoadGameData();
+    EXPECT_EQ(annAgain.PuzzleCount, 1);
+
+    // A copy that appears while the game runs is read even when it is older than the shipped
+    // file; one that goes sends the game back to the shipped file.
+    temp.Write("bob/.local/share/Ladderly/vocab.txt", "bob\r\n");
+    fs::last_write_time(bob / "vocab.txt",
+                        fs::last_write_time(temp / "usr/dat/vocab.txt") - std::chrono::hours(1));
+    EXPECT_TRUE(bobCore.LoadVocabulary());
+    EXPECT_EQ(bobCore.Vocabulary, std::vector<std::string>{"bob"});
+    EXPECT_FALSE(bobCore.LoadVocabulary());
+    fs::remove(bob / "vocab.txt");
+    EXPECT_TRUE(bobCore.LoadVocabulary());
+    EXPECT_TRUE(bobCore.IsInVocabulary("dog"));
+}
+} // namespace
