@@ -123,7 +123,6 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
         QTest::keyClick(&Button(dialog, "Play"), Qt::Key_F2);
         EXPECT_EQ(f.ui.helpShown,
                   (std::vector<HelpContext>{HelpContext::Selector, HelpContext::Contents}));
-        SaveShot(dialog, "selector");
         dialog.close();
     });
     // The close box counts as Close, which becomes Play because the current puzzle went: the
@@ -170,6 +169,7 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
                  Button(d, "Delete").click();
              }
              EXPECT_EQ(d.SelectedPosition(), 0);
+             EXPECT_EQ(d.findChild<QGroupBox*>()->title(), "Puzzles available: 0");
              for (const char* caption : {"Play", "Edit", "Delete"}) {
                  EXPECT_FALSE(Button(d, caption).isEnabled()) << caption;
              }
@@ -178,12 +178,7 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
              Button(d, "Close").click();
          },
          SelectorResult::Play, 0},
-        {"no puzzles at all", 0, 0,
-         [](TDlgSelect& d) {
-             EXPECT_EQ(d.findChild<QGroupBox*>()->title(), "Puzzles available: 0");
-             EXPECT_FALSE(Button(d, "Play").isEnabled());
-             QTest::keyClick(&d, Qt::Key_Escape);
-         },
+        {"no puzzles at all", 0, 0, [](TDlgSelect& d) { QTest::keyClick(&d, Qt::Key_Escape); },
          SelectorResult::Close, 0},
     };
     for (const Case& c : cases) {
@@ -224,7 +219,6 @@ TEST(PuzzleSelector, TheSolvedColumnAndTheSummary) {
         EXPECT_EQ(Rows(dialog, 2), "ZOO, WARM, BEE, DOG");
         ClickHeader(dialog, SolvedColumn);
         EXPECT_EQ(Rows(dialog, 2), "DOG, BEE, WARM, ZOO");
-        SaveShot(dialog, "selector-solved");
         QTreeView& list = List(dialog);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                           list.visualRect(list.model()->index(0, 1)).center());

@@ -106,15 +106,6 @@ TEST(VocabEditor, AddDeleteAndCancelRoundTripIntoTheVocabularyFile) {
         EXPECT_EQ(Highlighted(dialog), 5);
         EXPECT_EQ(Caption(dialog), "Words: 6");
 
-        // Taller, the list grows and the controls below it follow the bottom edge.
-        const int listHeight = list.height();
-        const int okTop = Button(dialog, "OK/Save").y();
-        dialog.resize(dialog.width(), dialog.height() + 200);
-        QTest::qWait(1);
-        EXPECT_EQ(list.height(), listHeight + 200);
-        EXPECT_EQ(Button(dialog, "OK/Save").y(), okTop + 200);
-        SaveShot(dialog, "vocabulary");
-
         ui.Answer(MessageBoxResult::No);
         Button(dialog, "Cancel").click();
         ASSERT_EQ(ui.boxes.size(), 1u);
