@@ -3,7 +3,6 @@
 #include "platform/QtTestApplication.h"
 
 #include <QAbstractButton>
-#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -140,20 +139,19 @@ TEST(QtUserInterface, LongTextAndBusyCursor) {
     for (int i = 0; i < 300; ++i) {
         text += "\r\nChange 1 Letter\r\n  BAT  COT  CUT  EAT  FAT  HAT  MAT  PAT  RAT  SAT";
     }
-    bool shown = false;
+    QString shown;
     WhenShown<QDialog>([&](QDialog& dialog) {
-        shown = true;
         EXPECT_EQ(dialog.windowTitle(), "Ladderly Suggestion Wizard");
-        auto* view = dialog.findChild<QPlainTextEdit*>("longText");
-        ASSERT_NE(view, nullptr);
-        EXPECT_EQ(view->toPlainText(), QString::fromStdString(text).replace("\r\n", "\n"));
-        EXPECT_TRUE(view->isReadOnly());
-        EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
         EXPECT_LE(dialog.height(), QGuiApplication::primaryScreen()->availableGeometry().height());
-        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        if (auto* view = dialog.findChild<QPlainTextEdit*>("longText")) {
+            shown = view->toPlainText();
+            EXPECT_TRUE(view->isReadOnly());
+            EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
+        }
+        dialog.accept();
     });
     ui.ShowLongText("Ladderly Suggestion Wizard", text);
-    EXPECT_TRUE(shown);
+    EXPECT_EQ(shown, QString::fromStdString(text).replace("\r\n", "\n"));
 
     WhenShown<QMessageBox>([](QMessageBox& box) {
         EXPECT_EQ(box.text(), "Sorry - no transitions available for \"XYZZY\".");
