@@ -23,7 +23,7 @@ QColor TextColour(const QLabel& label) {
 
 } // namespace
 
-TEST(About, FlashesNeverRepeatAColourAndTheLinkLightsUnderThePointer) {
+TEST(About, FlashesNeverRepeatAColourTheLinkLightsAndTheCheckBoxHoldsTheSetting) {
     TestApplication();
     FakeUserInterface ui;
     bool splash = true;
@@ -69,24 +69,14 @@ TEST(About, FlashesNeverRepeatAColourAndTheLinkLightsUnderThePointer) {
         QTest::keyClick(&Button(d, "OK"), Qt::Key_F2);
         EXPECT_EQ(ui.helpShown, (std::vector<HelpContext>{HelpContext::Contents, HelpContext::About,
                                                           HelpContext::Contents}));
+        // The check box holds the setting the next start-up reads.
+        QCheckBox& box = *d.findChild<QCheckBox*>();
+        EXPECT_TRUE(box.isChecked());
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, box.height() / 2));
         QTest::keyClick(&d, Qt::Key_Return);
     });
     dialogs.ShowAbout();
     EXPECT_FALSE(about.isVisible());
-}
-
-// The check box holds the setting the next start-up reads.
-TEST(About, TheCheckBoxDecidesTheNextStartUp) {
-    TestApplication();
-    bool splash = true;
-    QtGameDialogs dialogs(splash, "Ladderly", QtGameDialogs::Mode::Interactive);
-    const DialogDriver<TDlgAbout> untick([](TDlgAbout& d) {
-        QCheckBox& box = *d.findChild<QCheckBox*>();
-        EXPECT_TRUE(box.isChecked());
-        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, box.height() / 2));
-        Button(d, "OK").click();
-    });
-    dialogs.ShowAbout();
     EXPECT_FALSE(splash);
 }
 
