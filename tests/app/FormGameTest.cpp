@@ -1,4 +1,4 @@
-// The main window with a room of the test's own: start-up, layout, ticks, keys and sound.
+// The main window with a room of the test's own: start-up, layout, ticks, keys, mouse and sound.
 
 #include "app/FormGame.h"
 
