@@ -225,8 +225,9 @@ TEST_F(FormGameTest, StartsTheSoundRelaysCompletionsAndDecidesTheSetting) {
 }
 
 // The graphic area hands mouse points on in surface co-ordinates, none from its border, and
-// keeps showing what is drawn while another window has the focus; minimised it shows nothing.
-TEST_F(FormGameTest, TheGraphicAreaMapsTheMouseAndDrawsUnlessMinimised) {
+// keeps showing what is drawn while another window has the focus; minimised or frozen it
+// shows nothing new.
+TEST_F(FormGameTest, TheGraphicAreaMapsTheMouseAndDrawsUnlessMinimisedOrFrozen) {
     TFormGame form(settings, application);
     ASSERT_TRUE(ShowAndStart(form));
     TGraphicArea* area = form.gfxaGame;
@@ -269,6 +270,16 @@ TEST_F(FormGameTest, TheGraphicAreaMapsTheMouseAndDrawsUnlessMinimised) {
         area->Tick();
         EXPECT_EQ(surface->HasDamage(), minimised);
     }
+
+    // Frozen, the display keeps its picture until the freeze ends.
+    form.setWindowState(Qt::WindowNoState);
+    area->Tick();
+    area->SetFreezeDisplay(true);
+    surface->FillRect({0, 0, 26, 21}, 20);
+    area->Tick();
+    EXPECT_EQ(area->grab().toImage().pixel(8, 8), ShownColour(*form.GetLibrary(), 10));
+    area->SetFreezeDisplay(false);
+    EXPECT_EQ(area->grab().toImage().pixel(8, 8), ShownColour(*form.GetLibrary(), 20));
 
     // A control too small for its border has no surface and paints its border only.
     area->resize(10, 10);
