@@ -1,4 +1,4 @@
-// The main window with a room of the test's own: start-up, layout, ticks, keys and sound.
+// The main window with a room of the test's own: start-up, layout, ticks, keys, mouse and sound.
 
 #include "app/FormGame.h"
 
@@ -9,6 +9,7 @@
 #include "fakes/FakeWaveOutput.h"
 #include "framework/GameWorld.h"
 #include "framework/StdRoom.h"
+#include "graphics/PX8ImageData.h"
 #include "platform/QtTestApplication.h"
 #include "screens/ScriptedGameDialogs.h"
 #include "sound/AppSound.h"
@@ -21,6 +22,14 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+struct MouseSeen {
+    char kind; // 'm'ove, 'd'own, 'u'p
+    uint8_t button;
+    uint8_t shift;
+    int32_t x, y;
+    friend bool operator==(const MouseSeen&, const MouseSeen&) = default;
+};
 
 struct KeySeen {
     uint16_t key;
@@ -162,19 +171,13 @@ TEST_F(FormGameTest, KeysReachTheRoomAsVirtualKeysWithShiftBits) {
     const Case cases[] = {
         {Qt::Key_Z, Qt::ShiftModifier, 'Z', ShiftState::Shift},
         {Qt::Key_7, Qt::NoModifier, '7', 0},
-        {Qt::Key_F1, Qt::ShiftModifier, VirtualKey::F1, ShiftState::Shift},
         {Qt::Key_F12, Qt::NoModifier, VirtualKey::F1 + 11, 0},
-        {Qt::Key_Tab, Qt::NoModifier, VirtualKey::Tab, 0},
-        {Qt::Key_Escape, Qt::NoModifier, VirtualKey::Escape, 0},
         {Qt::Key_Backspace, Qt::NoModifier, VirtualKey::Back, 0},
-        {Qt::Key_Delete, Qt::ControlModifier, VirtualKey::Delete, ShiftState::Ctrl},
         {Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier, VirtualKey::Left,
          ShiftState::Ctrl | ShiftState::Shift},
         {Qt::Key_Down, Qt::AltModifier, VirtualKey::Down, ShiftState::Alt},
-        {Qt::Key_Return, Qt::NoModifier, VirtualKey::Return, 0},
         {Qt::Key_Enter, Qt::KeypadModifier, VirtualKey::Return, 0},
         {Qt::Key_PageDown, Qt::NoModifier, VirtualKey::Next, 0},
-        {Qt::Key_Space, Qt::NoModifier, VirtualKey::Space, 0},
         {Qt::Key_Plus, Qt::KeypadModifier, VirtualKey::Add, 0},
         {Qt::Key_Equal, Qt::ShiftModifier, VirtualKey::OemPlus, ShiftState::Shift},
     };
@@ -197,33 +200,91 @@ TEST_F(FormGameTest, StartsTheSoundRelaysCompletionsAndDecidesTheSetting) {
     install.Write("wav/solved.wav", PcmWave(300));
     settings.DataFolder = install.Path() + "dat/";
     settings.WaveFolder = install.Path() + "wav/";
-    struct Case {
-        int devices;
-        bool enabled;
-        bool stored;
-    };
-    for (const Case c : {Case{1, true, true}, Case{0, true, false}, Case{1, false, false}}) {
-        SCOPED_TRACE(c.devices);
-        settings.SoundEnabled = c.enabled;
+    for (const auto& [devices, enabled] : {std::pair{1, true}, {0, true}, {1, false}}) {
+        SCOPED_TRACE(devices);
+        const bool stored = devices != 0 && enabled;
+        settings.SoundEnabled = enabled;
         auto made = std::make_unique<FakeWaveOutput>();
         FakeWaveOutput& output = *made;
-        output.DeviceTotal = c.devices;
+        output.DeviceTotal = devices;
         {
             TFormGame form(settings, application, {}, std::move(made));
-            EXPECT_EQ(SoundActive(), c.devices != 0);
+            EXPECT_EQ(SoundActive(), devices != 0);
             PlaySound(2);
-            ASSERT_EQ(output.Playing() != nullptr, c.stored);
-            if (c.stored) {
-                // The completion reaches the manager through the window, which frees the sound.
+            ASSERT_EQ(output.Playing() != nullptr, stored);
+            if (stored) {
                 output.Finish();
                 output.Deliver();
-                EXPECT_EQ(output.Playing(), nullptr);
+                EXPECT_EQ(output.Playing(), nullptr) << "the completion reached the sound";
                 PlaySound(2); // still playing when the window goes
             }
         }
-        EXPECT_EQ(settings.SoundEnabled, c.stored);
+        EXPECT_EQ(settings.SoundEnabled, stored);
         EXPECT_FALSE(SoundActive()) << "the sound went with the window";
     }
+}
+
+// The graphic area hands mouse points on in surface co-ordinates, none from its border, and
+// keeps showing what is drawn while another window has the focus; minimised or frozen it
+// shows nothing new.
+TEST_F(FormGameTest, TheGraphicAreaMapsTheMouseAndDrawsUnlessMinimisedOrFrozen) {
+    TFormGame form(settings, application);
+    ASSERT_TRUE(ShowAndStart(form));
+    TGraphicArea* area = form.gfxaGame;
+    ASSERT_EQ(area->size(), QSize(466, 342));
+    std::vector<MouseSeen> seen;
+    area->SetMouseHandlers(
+        [&seen](uint8_t shift, int32_t x, int32_t y) {
+            seen.push_back({'m', 0, shift, x, y});
+        },
+        [&seen](uint8_t button, uint8_t shift, int32_t x, int32_t y) {
+            seen.push_back({'d', button, shift, x, y});
+        },
+        [&seen](uint8_t button, uint8_t shift, int32_t x, int32_t y) {
+            seen.push_back({'u', button, shift, x, y});
+        });
+    for (const QPoint border : {QPoint(3, 3), QPoint(7, 100), QPoint(458, 100)}) {
+        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, border);
+    }
+    EXPECT_TRUE(seen.empty()) << "clicks on the border";
+    QTest::mouseMove(area, QPoint(100, 50));
+    QTest::mouseClick(area, Qt::RightButton, Qt::ShiftModifier, QPoint(457, 333));
+    QTest::mousePress(area, Qt::MiddleButton, Qt::ControlModifier, QPoint(9, 10));
+    const std::vector<MouseSeen> expected{
+        {'m', 0, 0, 92, 42},
+        {'d', MouseButton::Right, ShiftState::Shift, 449, 325},
+        {'u', MouseButton::Right, ShiftState::Shift, 449, 325},
+        {'d', MouseButton::Middle, ShiftState::Ctrl, 1, 2},
+    };
+    EXPECT_EQ(seen, expected);
+    QTest::mouseRelease(area, Qt::MiddleButton, Qt::ControlModifier, QPoint(9, 10));
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !form.isActiveWindow(); }));
+    TPX8ImageData* surface = area->GetImage();
+    for (const bool minimised : {false, true}) {
+        form.setWindowState(minimised ? Qt::WindowMinimized : Qt::WindowNoState);
+        surface->FillRect({0, 0, 26, 21}, 10);
+        area->Tick();
+        EXPECT_EQ(surface->HasDamage(), minimised);
+    }
+
+    // Frozen, the display keeps its picture until the freeze ends.
+    form.setWindowState(Qt::WindowNoState);
+    area->Tick();
+    area->SetFreezeDisplay(true);
+    surface->FillRect({0, 0, 26, 21}, 20);
+    area->Tick();
+    EXPECT_EQ(area->grab().toImage().pixel(8, 8), ShownColour(*form.GetLibrary(), 10));
+    area->SetFreezeDisplay(false);
+    EXPECT_EQ(area->grab().toImage().pixel(8, 8), ShownColour(*form.GetLibrary(), 20));
+
+    // A control too small for its border has no surface and paints its border only.
+    area->resize(10, 10);
+    EXPECT_EQ(area->GetImage(), nullptr);
+    EXPECT_EQ(area->grab().toImage().pixel(2, 2), qRgb(128, 0, 0));
 }
 
 } // namespace

@@ -3,14 +3,8 @@
 
 #include "app/GameAccessibility.h"
 
-#include "app/FormGame.h"
-#include "app/GameRooms.h"
 #include "app/GraphicArea.h"
 #include "app/ShowWindow.h"
-#include "fakes/FakeUserInterface.h"
-#include "fakes/TempFolder.h"
-#include "framework/GameWorld.h"
-#include "screens/GameRoom.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -20,13 +14,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::vector<std::string> seen;
 
@@ -71,40 +62,20 @@ std::string Lines(QAccessibleInterface* parent) {
     return lines;
 }
 
-QAccessibleInterface* Find(QAccessibleInterface* parent, const QString& name) {
-    for (int i = 0; i < parent->childCount(); ++i) {
-        if (parent->child(i)->text(QAccessible::Name) == name) {
-            return parent->child(i);
-        }
-    }
-    ADD_FAILURE() << "no " << name.toStdString();
-    return parent;
-}
-
-class GameAccessibilityTest : public ::testing::Test {
+class GameAccessibilityTest : public RealGameTest {
   protected:
-    void SetUp() override {
-        TestApplication();
-        fs::copy_file(LADDERLY_BUILD_DIR "/ladderly.px8", install / "ladderly.px8");
+    GameAccessibilityTest() {
         install.Write("dat/vocab.txt", "cat\ncot\ndot\ndog\n");
         install.Write("dat/puzzle.txt", "cat\ndog\nccc\n2=cot\ndog\ncat\nccc\n3=cot\n");
-        settings.ProgramFolder = settings.InstallFolder = install.Path();
-        settings.DataFolder = install.Path() + "dat/";
-        RegisterGameRoom(settings.DataFolder, settings.DataFolder, nullptr);
         previous = QAccessible::installUpdateHandler(Record);
         SetScreenReaderActive(true);
     }
-    void TearDown() override {
+    ~GameAccessibilityTest() override {
         SetScreenReaderActive(false);
         QAccessible::installUpdateHandler(previous);
-        TWorld::SetGameRoomFactory(nullptr);
         seen.clear();
     }
 
-    TempFolder install;
-    GameSettings settings;
-    ApplicationInfo application{"Ladderly", "ladd.hlp"};
-    FakeUserInterface ui;
     QAccessible::UpdateHandler previous = nullptr;
 };
 
@@ -113,8 +84,7 @@ class GameAccessibilityTest : public ::testing::Test {
 TEST_F(GameAccessibilityTest, TheScreenReadsAsItShowsAndTellsEachChange) {
     TFormGame form(settings, application);
     TGameAccessibility::Install(form);
-    ASSERT_TRUE(ShowAndStart(form));
-    auto& room = dynamic_cast<TGameRoom&>(*form.GetWorld()->GetCurrentRoom());
+    TGameRoom& room = Start(form);
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
     QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(form.gfxaGame);
     EXPECT_EQ(window->role(), QAccessible::Window) << "not the plain widget's, made at its start";
@@ -140,9 +110,7 @@ TEST_F(GameAccessibilityTest, TheScreenReadsAsItShowsAndTellsEachChange) {
     EXPECT_EQ(seen, (std::vector<std::string>{"state Start Over", "name C, blank, blank",
                                               "description C, blank, blank"}));
     EXPECT_EQ(board()->child(1)->text(QAccessible::Description), "Letter 2 of 3, Change 1 Letter");
-    QAccessibleActionInterface* check = Find(screen, "Check")->actionInterface();
-    ASSERT_NE(check, nullptr);
-    check->doAction(QAccessibleActionInterface::pressAction());
+    screen->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(ProcessEventsUntil([&] { return room.ShowMarks; }));
     EXPECT_EQ(board()->child(1)->text(QAccessible::Description),
               "Letter 2 of 3, Change 1 Letter, Incomplete");
@@ -159,9 +127,7 @@ TEST_F(GameAccessibilityTest, TheScreenReadsAsItShowsAndTellsEachChange) {
                              "Puzzle; Select Puzzle");
 
     seen.clear();
-    Find(screen, "New Puzzle")
-        ->actionInterface()
-        ->doAction(QAccessibleActionInterface::pressAction());
+    screen->child(5)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_TRUE(ProcessEventsUntil([&] { return room.CurrentPuzzle == 2; }));
     EXPECT_EQ(Line(board(), 0), "DOG (Start word)");
     EXPECT_EQ(seen.back(), "focus blank, blank, blank");

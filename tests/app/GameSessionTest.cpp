@@ -3,15 +3,9 @@
 
 #include "app/FormGame.h"
 
-#include "app/GameRooms.h"
 #include "app/GraphicArea.h"
 #include "app/ShowWindow.h"
-#include "fakes/FakeUserInterface.h"
-#include "fakes/TempFolder.h"
-#include "framework/GameWorld.h"
 #include "graphics/PX8ImageData.h"
-#include "platform/QtTestApplication.h"
-#include "screens/GameRoom.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -27,52 +21,33 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class GameSessionTest : public ::testing::Test {
+class GameSessionTest : public RealGameTest {
   protected:
-    void SetUp() override {
-        TestApplication();
-        fs::copy_file(LADDERLY_BUILD_DIR "/ladderly.px8", install / "ladderly.px8");
+    GameSessionTest() {
         for (const char* name : {"vocab.txt", "puzzle.txt"}) {
             fs::copy_file(fs::path(std::getenv("LADDERLY_SOURCE_DIR")) / "data" / name,
-                          fs::path(install.MakeFolder("dat")) / name);
+                          install / "dat" / name);
         }
-        settings.ProgramFolder = install.Path();
-        settings.InstallFolder = install.Path();
-        settings.DataFolder = install.Path() + "dat/";
-        RegisterGameRoom(settings.DataFolder, settings.DataFolder, nullptr);
-    }
-    void TearDown() override { TWorld::SetGameRoomFactory(nullptr); }
-
-    static TGameRoom& Show(TFormGame& form) {
-        EXPECT_TRUE(ShowAndStart(form));
-        return dynamic_cast<TGameRoom&>(*form.GetWorld()->GetCurrentRoom());
     }
 
     // A click at a point of the display surface.
     static void Click(TFormGame& form, const TPoint& p) {
         QTest::mouseClick(form.gfxaGame, Qt::LeftButton, {}, QPoint(p.X + 8, p.Y + 8));
     }
-    static TPoint Centre(const TRect& r) {
-        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-    }
-
-    TempFolder install;
-    GameSettings settings;
-    ApplicationInfo application{"Ladderly", "ladd.hlp"};
-    FakeUserInterface ui;
 };
 
 // The first shipped puzzle of four rows or more, solved by typing the ladder the solver finds,
-// the win animation moving on the screen, a click that goes on to the next puzzle, and a look at
-// it in the editor.
+// the win animation moving on the screen, and a click that goes on to the next puzzle.
 TEST_F(GameSessionTest, PlayAShippedPuzzleToTheWinByKeys) {
     auto form = std::make_unique<TFormGame>(settings, application);
-    TGameRoom& room = Show(*form);
+    TGameRoom& room = Start(*form);
     ASSERT_EQ(room.CurrentPuzzle, 1);
     const TRect newButton = room.FindHitBox("newbtn")->Bounds;
-    while (room.RowCount < 4) {
-        Click(*form, Centre(newButton));
+    for (int clicks = 0; room.RowCount < 4 && clicks < 200; ++clicks) {
+        Click(*form,
+              {(newButton.Left + newButton.Right) / 2, (newButton.Top + newButton.Bottom) / 2});
     }
+    ASSERT_GE(room.RowCount, 4);
 
     TPuzzleCore solver(settings.DataFolder);
     solver.LoadGameData();
@@ -125,16 +100,6 @@ TEST_F(GameSessionTest, PlayAShippedPuzzleToTheWinByKeys) {
     Click(*form, {room.BoardLeft + 5, room.BoardTop + 5});
     EXPECT_FALSE(room.Solved);
     EXPECT_NE(room.CurrentPuzzle, solved);
-    EXPECT_EQ(room.WinSprite, nullptr);
-    // While editing, a click on the end word's row puts the cursor there.
-    QTest::keyClick(form.get(), Qt::Key_F5);
-    ASSERT_TRUE(room.EditMode);
-    Click(*form, {room.BoardLeft + BoardGeometry::FirstCell + 5,
-                  room.BoardTop + (room.RowCount - 1) * 26 + 5});
-    EXPECT_EQ(room.CursorRow, room.RowCount);
-    QTest::keyClick(form.get(), Qt::Key_Escape);
-    EXPECT_FALSE(room.EditMode);
-
     form.reset();
     EXPECT_TRUE(ui.boxes.empty()) << "nothing changed, nothing asked at the end";
 }

@@ -122,16 +122,8 @@ TEST_F(ScreenshotTest, TheFirstScreenShowsTheBoardInsideTheBorder) {
     const QString doubled = QString::fromStdString(folder.Path() + "doubled.png");
     ASSERT_EQ(Run(doubled, "2"), 0);
     const QImage big(doubled);
-    ASSERT_EQ(big.size(), QSize(932, 684));
-    for (int y = 0; y < 342; ++y) {
-        for (int x = 0; x < 466; ++x) {
-            const QRgb colour = shot.pixel(x, y);
-            ASSERT_TRUE(
-                big.pixel(2 * x, 2 * y) == colour && big.pixel(2 * x + 1, 2 * y) == colour &&
-                big.pixel(2 * x, 2 * y + 1) == colour && big.pixel(2 * x + 1, 2 * y + 1) == colour)
-                << x << "," << y;
-        }
-    }
+    EXPECT_EQ(big.convertToFormat(QImage::Format_RGB32),
+              shot.convertToFormat(QImage::Format_RGB32).scaled(932, 684));
 
     EXPECT_NE(Run(QString::fromStdString(folder.Path() + "missing/folder/shot.png"), "1"), 0)
         << "a screenshot that cannot be written";

@@ -58,11 +58,3 @@ inline QPushButton& Button(QWidget& dialog, const char* caption) {
     }
     throw std::runtime_error(std::string("no button ") + caption);
 }
-
-// Saves a picture of the widget to $LADDERLY_DIALOG_SHOTS/name.png when that folder is set.
-inline void SaveShot(QWidget& widget, const char* name) {
-    const QByteArray folder = qgetenv("LADDERLY_DIALOG_SHOTS");
-    if (!folder.isEmpty()) {
-        widget.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-    }
-}

@@ -40,7 +40,7 @@ class FakeSettingsStore : public ISettingsStore {
         return Read<int32_t>(key, name);
     }
     bool WriteInteger(const std::string& key, const std::string& name, int32_t value) override {
-        if (failWrites || keys.count(key) == 0) {
+        if (keys.count(key) == 0) {
             return false;
         }
         values[key][name] = value;
@@ -50,7 +50,6 @@ class FakeSettingsStore : public ISettingsStore {
     std::set<std::string> keys;
     std::map<std::string, std::map<std::string, Value>> values;
     bool refuseCreate = false; // keys cannot be made
-    bool failWrites = false;   // writes fail
 
   private:
     template <class T> SettingRead<T> Read(const std::string& key, const std::string& name) {

@@ -3,7 +3,6 @@
 #include "platform/QtTestApplication.h"
 
 #include <QAbstractButton>
-#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,16 +21,14 @@
 
 namespace {
 
-// Waits for the modal box, lets the check look at it and presses the given button.
-void AnswerBox(QMessageBox::StandardButton press, const std::function<void(QMessageBox&)>& check) {
-    QTimer::singleShot(0, [press, check] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            AnswerBox(press, check);
-            return;
+// Once a modal dialog of the type is up, hands it to the step.
+template <class Dialog> void WhenShown(const std::function<void(Dialog&)>& step) {
+    QTimer::singleShot(0, [step] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            step(*dialog);
+        } else {
+            WhenShown<Dialog>(step);
         }
-        check(*box);
-        box->button(press)->click();
     });
 }
 
@@ -49,44 +46,35 @@ TEST(QtUserInterface, BoxShowsStyleAndReturnsThePressedButton) {
     };
     const Case cases[] = {
         {Ok | IconStop, QB::Ok, QB::Critical, QB::Ok, QB::Ok, MessageBoxResult::Ok},
-        {YesNo | IconQuestion, QB::Yes | QB::No, QB::Question, QB::Yes, QB::No,
-         MessageBoxResult::No},
-        {YesNo | DefaultButton2, QB::Yes | QB::No, QB::NoIcon, QB::No, QB::Yes,
+        {YesNo | IconQuestion | DefaultButton2, QB::Yes | QB::No, QB::Question, QB::No, QB::Yes,
          MessageBoxResult::Yes},
         {YesNoCancel | IconExclamation | DefaultButton3, QB::Yes | QB::No | QB::Cancel, QB::Warning,
-         QB::Cancel, QB::Cancel, MessageBoxResult::Cancel},
-        {OkCancel | IconInformation, QB::Ok | QB::Cancel, QB::Information, QB::Ok, QB::Cancel,
-         MessageBoxResult::Cancel},
-        {AbortRetryIgnore | DefaultButton2, QB::Abort | QB::Retry | QB::Ignore, QB::NoIcon,
-         QB::Retry, QB::Ignore, MessageBoxResult::Ignore},
-        {RetryCancel, QB::Retry | QB::Cancel, QB::NoIcon, QB::Retry, QB::Retry,
-         MessageBoxResult::Retry},
+         QB::Cancel, QB::No, MessageBoxResult::No},
     };
+    // With no dialog running, a box belongs to the game's window and blocks only that.
     QtUserInterface ui(QtUserInterface::Mode::Interactive);
+    QWidget window;
+    ui.SetMainWindow(&window);
+    window.show();
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<uint32_t>(c.style));
-        AnswerBox(c.press, [&c](QMessageBox& box) {
+        WhenShown<QMessageBox>([&c, &window](QMessageBox& box) {
+            EXPECT_EQ(box.parentWidget(), &window);
+            EXPECT_EQ(box.windowModality(), Qt::WindowModal);
             EXPECT_EQ(box.windowTitle(), "Ladderly");
             EXPECT_EQ(box.text(), "Save the changes?");
             EXPECT_EQ(box.icon(), c.icon);
             EXPECT_EQ(box.standardButtons(), c.buttons);
             EXPECT_EQ(box.standardButton(box.defaultButton()), c.defaultButton);
+            box.button(c.press)->click();
         });
         EXPECT_EQ(ui.ShowMessageBox("Ladderly", "Save the changes?", c.style), c.result);
     }
-
-    // With no dialog running, a box belongs to the game's window and blocks only that.
-    QWidget window;
-    ui.SetMainWindow(&window);
-    window.show();
-    AnswerBox(QB::Ok, [&window](QMessageBox& box) {
-        EXPECT_EQ(box.parentWidget(), &window);
-        EXPECT_EQ(box.windowModality(), Qt::WindowModal);
-    });
-    ui.ShowMessageBox("Ladderly", "Out of puzzles", Ok);
 }
 
-TEST(QtUserInterface, OffscreenBoxesGoToTheLogAndTakeTheDefault) {
+// Offscreen, boxes, help pages, addresses and input boxes are written to the log and take their
+// defaults.
+TEST(QtUserInterface, OffscreenEverythingGoesToTheLog) {
     TestApplication();
     ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
     std::ostringstream log;
@@ -97,71 +85,48 @@ TEST(QtUserInterface, OffscreenBoxesGoToTheLogAndTakeTheDefault) {
     EXPECT_EQ(ui.ShowMessageBox("Display Error", "Continue anyway?",
                                 MessageBoxStyle::YesNo | MessageBoxStyle::DefaultButton2),
               MessageBoxResult::No);
-    EXPECT_EQ(log.str(), "Installation Error: Sorry!\nDisplay Error: Continue anyway?\n");
-    ui.ProcessPendingMessages();
+    ui.SetHelpFolder("/opt/ladderly/help");
+    ui.ShowHelp(HelpContext::Contents);
+    ui.ShowHelp(static_cast<HelpContext>(12));
+    EXPECT_FALSE(ui.OpenUrl("https://ladderly.example/"));
+    EXPECT_EQ(ui.InputBox("New Puzzle", "Start word:", "cold"), std::nullopt);
+    ui.ShowLongText("Wizard", "A\r\nB");
+    EXPECT_EQ(log.str(), "Installation Error: Sorry!\nDisplay Error: Continue anyway?\n"
+                         "Help: /opt/ladderly/help/index.html\n"
+                         "Help: /opt/ladderly/help/12.html\n"
+                         "Open: https://ladderly.example/\n"
+                         "New Puzzle: Start word: [cancelled]\n"
+                         "Wizard: A\r\nB\n");
 }
 
-// Waits for the modal input dialog, checks it, and types the text and accepts it, or cancels
-// it when there is no text.
-void AnswerInput(const QString& caption, const QString& prompt, const QString& initial,
-                 const std::optional<QString>& text) {
-    QTimer::singleShot(0, [=] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            AnswerInput(caption, prompt, initial, text);
-            return;
-        }
-        EXPECT_EQ(dialog->windowTitle(), caption);
-        EXPECT_EQ(dialog->labelText(), prompt);
-        EXPECT_EQ(dialog->textValue(), initial);
-        if (!text) {
-            dialog->reject();
-            return;
-        }
-        auto* edit = dialog->findChild<QLineEdit*>();
-        ASSERT_NE(edit, nullptr);
-        edit->selectAll();
-        QTest::keyClicks(edit, *text);
-        QTest::keyClick(edit, Qt::Key_Return);
-    });
-}
-
-TEST(QtUserInterface, InputBoxKeyStateHelpAndAddresses) {
+TEST(QtUserInterface, InputBoxAndKeyState) {
     TestApplication();
     QtUserInterface ui(QtUserInterface::Mode::Interactive);
-    AnswerInput("New Puzzle", "Start word:", "cold", QString("warm"));
+    WhenShown<QInputDialog>([](QInputDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "New Puzzle");
+        EXPECT_EQ(dialog.labelText(), "Start word:");
+        EXPECT_EQ(dialog.textValue(), "cold");
+        auto* edit = dialog.findChild<QLineEdit*>();
+        edit->selectAll();
+        QTest::keyClicks(edit, "warm");
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
     EXPECT_EQ(ui.InputBox("New Puzzle", "Start word:", "cold"), "warm");
-    AnswerInput("New Puzzle", "End word:", "", std::nullopt);
+    WhenShown<QInputDialog>([](QInputDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(ui.InputBox("New Puzzle", "End word:", ""), std::nullopt);
 
     // The state of the keys held down, as the last input left it.
     QWidget target;
     QTest::keyPress(&target, Qt::Key_Shift, Qt::ShiftModifier);
-    EXPECT_EQ(ui.KeyShiftState(), ShiftState::Shift);
     QTest::keyPress(&target, Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_EQ(ui.KeyShiftState(), ShiftState::Shift | ShiftState::Ctrl);
     QTest::keyRelease(&target, Qt::Key_Control, Qt::ShiftModifier);
     QTest::keyRelease(&target, Qt::Key_Shift, Qt::NoModifier);
     EXPECT_EQ(ui.KeyShiftState(), 0);
-
-    // Offscreen, help pages and addresses are written to the log instead of the help window
-    // and a browser, and an input box is cancelled.
-    std::ostringstream log;
-    QtUserInterface headless(QtUserInterface::Mode::Automatic, log);
-    headless.SetHelpFolder("/opt/ladderly/help");
-    headless.ShowHelp(HelpContext::Contents);
-    headless.ShowHelp(static_cast<HelpContext>(12));
-    EXPECT_FALSE(headless.OpenUrl("https://ladderly.example/"));
-    EXPECT_EQ(headless.InputBox("New Puzzle", "Start word:", "cold"), std::nullopt);
-    EXPECT_EQ(log.str(), "Help: /opt/ladderly/help/index.html\n"
-                         "Help: /opt/ladderly/help/12.html\n"
-                         "Open: https://ladderly.example/\n"
-                         "New Puzzle: Start word: [cancelled]\n");
 }
 
 // A text taller than the screen comes in a box that wraps and scrolls and fits the screen; a
-// short one in a message box; offscreen both go to the log. The busy cursor covers the whole
-// application until it is switched off.
+// short one in a message box. The busy cursor covers the whole application until switched off.
 TEST(QtUserInterface, LongTextAndBusyCursor) {
     TestApplication();
     QtUserInterface ui(QtUserInterface::Mode::Interactive);
@@ -169,37 +134,26 @@ TEST(QtUserInterface, LongTextAndBusyCursor) {
     for (int i = 0; i < 300; ++i) {
         text += "\r\nChange 1 Letter\r\n  BAT  COT  CUT  EAT  FAT  HAT  MAT  PAT  RAT  SAT";
     }
-    bool shown = false;
-    const std::function<void()> answer = [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            QTimer::singleShot(0, answer);
-            return;
+    QString shown;
+    WhenShown<QDialog>([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Ladderly Suggestion Wizard");
+        EXPECT_LE(dialog.height(), QGuiApplication::primaryScreen()->availableGeometry().height());
+        if (auto* view = dialog.findChild<QPlainTextEdit*>("longText")) {
+            shown = view->toPlainText();
+            EXPECT_TRUE(view->isReadOnly());
+            EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
         }
-        shown = true;
-        EXPECT_EQ(dialog->windowTitle(), "Ladderly Suggestion Wizard");
-        auto* view = dialog->findChild<QPlainTextEdit*>("longText");
-        ASSERT_NE(view, nullptr);
-        EXPECT_EQ(view->toPlainText(), QString::fromStdString(text).replace("\r\n", "\n"));
-        EXPECT_TRUE(view->isReadOnly());
-        EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
-        EXPECT_LE(dialog->height(), QGuiApplication::primaryScreen()->availableGeometry().height());
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    };
-    QTimer::singleShot(0, answer);
+        dialog.accept();
+    });
     ui.ShowLongText("Ladderly Suggestion Wizard", text);
-    EXPECT_TRUE(shown);
+    EXPECT_EQ(shown, QString::fromStdString(text).replace("\r\n", "\n"));
 
-    AnswerBox(QMessageBox::Ok, [](QMessageBox& box) {
+    WhenShown<QMessageBox>([](QMessageBox& box) {
         EXPECT_EQ(box.text(), "Sorry - no transitions available for \"XYZZY\".");
+        box.button(QMessageBox::Ok)->click();
     });
     ui.ShowLongText("Ladderly Suggestion Wizard",
                     "Sorry - no transitions available for \"XYZZY\".");
-
-    std::ostringstream log;
-    QtUserInterface headless(QtUserInterface::Mode::Automatic, log);
-    headless.ShowLongText("Ladderly Suggestion Wizard", text);
-    EXPECT_EQ(log.str(), "Ladderly Suggestion Wizard: " + text + "\n");
 
     ui.ShowBusyCursor(true);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
