@@ -3,24 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
-namespace {
-
-// Binds the three hooks for one test and unbinds them afterwards.
-class HitBoxTest : public ::testing::Test {
-  protected:
-    void TearDown() override {
-        ControlHook = nullptr;
-        ScriptHook = nullptr;
-        CursorHook = nullptr;
-    }
-};
-
-} // namespace
-
-TEST_F(HitBoxTest, HitTestAndFindBox) {
+TEST(HitBox, HitTestAndFindBox) {
     THitBoxList boxes;
     THitBox* first = boxes.Add(std::make_unique<THitBox>("first", TRect{10, 10, 20, 20}));
     THitBox* second = boxes.Add(std::make_unique<TScriptBox>("second", TRect{15, 15, 30, 30}));
@@ -42,32 +26,4 @@ TEST_F(HitBoxTest, HitTestAndFindBox) {
     }
     EXPECT_EQ(boxes.FindBox("Second"), second);
     EXPECT_EQ(boxes.FindBox("third"), nullptr);
-}
-
-// Beyond what the demonstration room shows: hover events, the button and shift of a press, and a
-// disabled box asks nobody for its cursor.
-TEST_F(HitBoxTest, HoverPressDetailsAndDisabledCursors) {
-    std::vector<std::string> events;
-    ControlHook = [&](TControlBox& box, ControlEventCode event) {
-        events.push_back(std::to_string(static_cast<int>(event)) + " at " +
-                         std::to_string(box.LastPoint.X) + "," + std::to_string(box.LastPoint.Y));
-        return false;
-    };
-    CursorHook = [](const std::string&, int32_t, int32_t) { return CursorId::Link; };
-    TControlBox control("pad", {100, 200, 150, 250});
-    EXPECT_FALSE(control.MouseDown(2, 4, 110, 205));
-    EXPECT_EQ(control.LastButton, 2);
-    EXPECT_EQ(control.LastShift, 4);
-    EXPECT_FALSE(control.MouseOver(101, 201));
-    EXPECT_EQ(events, (std::vector<std::string>{"0 at 10,5", "4 at 1,1"}));
-    TScriptBox script("go", {0, 0, 10, 10});
-    script.SetCursor(CursorId::AskRoom);
-    EXPECT_EQ(script.GetCursor(2, 5), CursorId::Link);
-    script.SetEnabled(false);
-    EXPECT_EQ(script.GetCursor(2, 5), CursorId::Default);
-    // A plain box only clicks, and keeps nothing.
-    THitBox plain("plain", {0, 0, 1, 1});
-    EXPECT_FALSE(plain.MouseDown(0, 0, 0, 0) || plain.DragMove(0, 0) || plain.MouseOver(0, 0) ||
-                 plain.MouseUp(0, 0));
-    plain.Hold(1);
 }
