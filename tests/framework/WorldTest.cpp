@@ -110,7 +110,6 @@ TEST_F(WorldTest, FailedRoomChangesKeepTheMouseAndGoBackComesBack) {
 
 TEST_F(WorldTest, TickHoldsTheCaptureBeforeTheScripts) {
     world.Tick(3);
-    world.Tick(0);
     world.Tick(7);
     EXPECT_EQ(world.GetTime(), 10) << "time passes without a room";
 
@@ -166,7 +165,6 @@ TEST_F(WorldTest, InputIsIgnoredWithoutARoomOrWhileBusy) {
     EXPECT_FALSE(world.ClickBox("go")) << "a box is clicked by its name only where pressed";
     EXPECT_EQ(world.ViewMouseMove(0, 5, 5), 1);
     EXPECT_TRUE(journal.empty()) << "presses while busy are ignored";
-    EXPECT_EQ(world.GetCaptured(), nullptr);
 
     area.pointer = {15, 5};
     world.SetBusy(false);
