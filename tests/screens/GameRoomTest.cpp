@@ -16,7 +16,6 @@ using Lines = std::vector<std::string>;
 // after the win loads the next puzzle.
 TEST_F(GameRoomFixture, PlayToTheWinByKeys) {
     Start(TestWords, TestPuzzles);
-    EXPECT_EQ(window.caption, "Ladderly!");
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
     EXPECT_EQ(EnabledButtons(), "CHECKBTN HINTBTN NEWBTN SELBTN");
 
@@ -62,9 +61,8 @@ TEST_F(GameRoomFixture, PlayToTheWinByKeys) {
     EXPECT_EQ(Board(), (Lines{"  dog", "C [.]..", "C ...", "C CAT"}));
 }
 
-// What the board keys write into the cells (upper case: the end word's letter), row 2 of a puzzle
-// whose rows grow from three to five
-// letters as drawn after each key; where the cursor goes is the board cursor's rule.
+// What the board keys write into row 2 as drawn (upper case: the end word's letter there); where
+// the cursor goes is the board cursor's rule. A puzzle whose rows grow from three to five letters.
 TEST_F(GameRoomFixture, BoardKeysAndPresses) {
     Start("cat\ncart\ncarts\ncharts\nchart\nhart\n", "cat\ncarts\naac\n\n");
     EXPECT_EQ(Board(), (Lines{"  CAT", "A [.]...", "A .....", "C CARTS"}));
@@ -115,8 +113,6 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     ui.shiftState = ShiftState::Shift;
     Press("newbtn");
     EXPECT_EQ(room->CurrentPuzzle, 2);
-    room->LoadPuzzle(4);
-    EXPECT_EQ(room->CurrentPuzzle, 5) << "a flagged puzzle gives way to the next";
     // Play on a flagged puzzle asks to edit it; "No" leaves the board and its puzzle as they were.
     dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
         position = 4;
@@ -126,7 +122,7 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     Press("selbtn");
     EXPECT_EQ(ui.boxes.back().text, "The puzzle you selected has errors and is not available for "
                                     "play. Do you wish to edit it instead?");
-    EXPECT_EQ(room->CurrentPuzzle, 5);
+    EXPECT_EQ(room->CurrentPuzzle, 2);
     EXPECT_FALSE(room->EditMode);
 
     ui.shiftState = ShiftState::Ctrl;
@@ -139,11 +135,8 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     EXPECT_EQ(picked, (std::set<int>{1, 2, 5}));
 
     for (int n = 1; n <= 5; ++n) {
-        room->SetPuzzleHasErrors(n, n != 3);
+        room->SetPuzzleHasErrors(n, true);
     }
-    room->UpdateButtons();
-    EXPECT_EQ(EnabledButtons(), "CHECKBTN SELBTN") << "no other puzzle to go to";
-    room->SetPuzzleHasErrors(3, true);
     room->LoadPuzzle(1);
     EXPECT_EQ(room->CurrentPuzzle, 0);
     EXPECT_EQ(EnabledButtons(), "SELBTN");
