@@ -34,14 +34,12 @@ TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPadding) {
              Chunk("junk", "12345") + Chunk("data", samples) + Chunk("cue ", "c"));
     std::istringstream stream(bytes);
     const TSoundMemory memory = ReadWaveFile(stream);
-    const TWaveFormat& format = memory.Format();
-    EXPECT_EQ(format.FormatTag, 1);
-    EXPECT_EQ(format.Channels, 2);
-    EXPECT_EQ(format.SamplesPerSec, 11025U);
-    EXPECT_EQ(format.AvgBytesPerSec, 11025U * 2);
-    EXPECT_EQ(format.BlockAlign, 2);
-    EXPECT_EQ(format.BitsPerSample, 8);
-    EXPECT_EQ(format.ExtraSize, 0) << "the extra-size field is always cleared";
+    const TWaveFormat& f = memory.Format();
+    EXPECT_EQ(
+        (std::vector<std::uint32_t>{f.FormatTag, f.Channels, f.SamplesPerSec, f.AvgBytesPerSec,
+                                    f.BlockAlign, f.BitsPerSample, f.ExtraSize}),
+        (std::vector<std::uint32_t>{1, 2, 11025, 11025 * 2, 2, 8, 0}))
+        << "the extra-size field is always cleared";
     ASSERT_EQ(memory.SampleSize(), samples.size());
     EXPECT_EQ(std::memcmp(memory.Header().Data, samples.data(), samples.size()), 0);
     EXPECT_EQ(memory.Header().Length, samples.size());
