@@ -15,8 +15,9 @@ class GameRoomEdit : public GameRoomFixture {
     }
 };
 
-// F6 makes a puzzle; the delete-row button, the action keys and buttons and the hint buttons
-// reach its rows, as drawn, and accepting leaves edit mode. The editing rules are the core's.
+// F6 makes a puzzle; starting over blanks its rows once; F11 suggests; the delete-row button, the
+// action keys and buttons and the hint buttons reach its rows, as drawn; a check adds the unknown
+// words and accepting leaves edit mode. The editing rules are the core's.
 TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     Start(TestWords, TestPuzzles);
     ui.AnswerInput("Hat  Big");
@@ -33,10 +34,15 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_EQ(ui.inputs.size(), 1u) << "F5 and F6 do nothing while editing";
 
     Type("hitbit");
+    Press("startbtn");
+    EXPECT_EQ(room->Rows[2], "   ") << "starting over blanks the rows";
+    Type("hitbit");
     for (int press = 0; press < 6; ++press) {
         Press("delrwbtn");
     }
-    EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C BIG"}));
+    EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C BIG"})) << "later reloads keep them";
+    Key(RoomKey::F11);
+    EXPECT_EQ(ui.boxes.size(), 1u) << "the suggestion wizard";
 
     // The action keys by the character they type, whatever Shift says; a button by its code.
     const std::pair<std::pair<uint16_t, uint8_t>, Lines> keys[] = {
@@ -64,6 +70,7 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
 
     ui.Answer(MessageBoxResult::Yes);
     Press("checkbtn");
+    EXPECT_NE(folder.Read("vocab.txt").find("hit"), std::string::npos);
     Press("accptbtn");
     EXPECT_FALSE(room->EditMode);
     EXPECT_TRUE(room->PuzzlesModified);
@@ -71,28 +78,10 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_NE(Pixel(3, 4), 40);
 }
 
-// Starting over while editing blanks the rows, and later reloads keep them again; F11 suggests
-// words; a check adds the unknown end word. The selector's Edit and Create open the editor; Esc
-// and Cancel ask once the puzzle changed, and cancelling leaves no edit button drawn.
-TEST_F(GameRoomEdit, CheckAcceptAndTheSelector) {
+// The selector's Edit and Create open the editor; Esc and Cancel ask once the puzzle changed, and
+// cancelling leaves no edit button drawn.
+TEST_F(GameRoomEdit, TheSelectorOpensTheEditorAndCancelAsks) {
     Start(TestWords, TestPuzzles);
-    ui.AnswerInput("cot zzz");
-    Key(RoomKey::F6);
-    Type("cot");
-    Press("startbtn");
-    EXPECT_EQ(room->Rows[2], "   ");
-    Type("cotzot");
-    Press("delrwbtn");
-    EXPECT_EQ(room->Rows[2] + room->Rows[3], "COTZOT")
-        << "after a start over the rows are kept again";
-    Key(RoomKey::F11);
-    EXPECT_EQ(ui.boxes.size(), 1u) << "the suggestion wizard";
-    ui.Answer(MessageBoxResult::Yes);
-    Press("checkbtn");
-    EXPECT_NE(folder.Read("vocab.txt").find("zzz"), std::string::npos);
-    Press("accptbtn");
-    EXPECT_FALSE(room->EditMode);
-
     dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
         position = 2;
         return SelectorResult::Edit;
@@ -100,7 +89,6 @@ TEST_F(GameRoomEdit, CheckAcceptAndTheSelector) {
     Press("selbtn");
     EXPECT_TRUE(room->EditMode);
     EXPECT_EQ(room->CurrentPuzzle, 2);
-    // Once the puzzle is changed, Esc and Cancel ask first; "No" keeps editing.
     Press("addrwbtn");
     ui.Answer(MessageBoxResult::No);
     Key(VirtualKey::Escape);
