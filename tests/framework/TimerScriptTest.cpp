@@ -56,7 +56,6 @@ TEST_F(TimerScriptTest, ScheduleModes) {
     CancelScript(ScriptKind::Tick);
     EXPECT_EQ(Dues(), (std::vector<int32_t>{2, 3})) << "only the first of the kind goes";
     EXPECT_EQ(FindScript(ScriptKind::Tick)->Due, 3);
-    EXPECT_EQ(FindScript(ScriptKind::Close), nullptr);
 }
 
 TEST_F(TimerScriptTest, Timing) {

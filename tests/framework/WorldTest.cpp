@@ -60,6 +60,7 @@ TEST_F(WorldTest, FailedGoRoomAsksAndSecondFaultClosesWithoutAsking) {
     EXPECT_EQ(ui.boxes[0].style, MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion);
     EXPECT_FALSE(world.IsQuitRequested());
     EXPECT_EQ(world.GetCurrentRoom(), a);
+    EXPECT_FALSE(world.IsBusy() || area.frozen) << "the failed move left nothing frozen";
 
     ui.Answer(MessageBoxResult::Yes);
     world.GoRoom("X");
