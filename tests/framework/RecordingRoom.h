@@ -28,7 +28,7 @@ class RecordingRoom : public TRoom {
     }
     bool ControlEvent(TControlBox& box, ControlEventCode kind) override {
         Note("ControlEvent " + box.GetID() + " " + std::to_string(static_cast<int>(kind)));
-        return capture;
+        return true;
     }
     void KeyEvent(uint16_t key, uint8_t shift, bool down) override {
         Note("KeyEvent " + std::to_string(key) + " " + std::to_string(shift) +
@@ -61,6 +61,5 @@ class RecordingRoom : public TRoom {
     std::vector<std::string>* calls;
     std::function<void(const std::string&)> onScript;
     std::string failOn;
-    bool capture = true;
     bool failLeave = false;
 };

@@ -1,15 +1,12 @@
-// Compiled record files: reading text lines, compiling, the exact scrambled bytes, and reading
-// back.
+// Compiled record files: reading text lines, the exact scrambled bytes, and reading back (the
+// sound table's tests compile and read whole files).
 
 #include "sound/ObfText.h"
-
-#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -66,27 +63,6 @@ TEST(ObfText, CompiledBytesArePaddedAndScrambledExactly) {
     EXPECT_EQ(Compiled("abcde\nfghij\n").size(), 16U);
     // Nothing at all still gives one block of padding.
     EXPECT_EQ(Compiled("").size(), 4U);
-}
-
-TEST(ObfText, CompileThenReadGivesTheLinesAndOneEmptyLinePerPaddingByte) {
-    const TempFolder folder;
-    const std::string source = folder.Write("lines.txt", "first\nsecond line\n\tthird\n\nlast");
-    const std::string target = folder.Path() + "lines.dat";
-    TObfText::Compile(source, target);
-    const std::string compiled = folder.Read("lines.dat");
-    EXPECT_EQ(compiled.find("second"), std::string::npos) << "the file does not read as text";
-    // Records: 6 + 12 + 6 + 5 = 29 bytes, padded with 3.
-    EXPECT_EQ(compiled.size(), 32U);
-    TObfText text(target);
-    EXPECT_EQ(Records(text),
-              (std::vector<std::string>{"first", "second line", "third", "last", "", "", ""}));
-    EXPECT_EQ(text.ReadLine(), "") << "past the end";
-
-    EXPECT_THROW(TObfText::Compile(folder.Path() + "missing.txt", target), std::runtime_error);
-    EXPECT_THROW(TObfText::Compile(source, folder.Path() + "no/such/folder.dat"),
-                 std::runtime_error);
-    TObfText missing(folder.Path() + "missing.dat");
-    EXPECT_TRUE(missing.AtEnd());
 }
 
 // Large tables are scrambled in more than four blocks, and sizes where padding would change the

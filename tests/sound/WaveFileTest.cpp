@@ -1,4 +1,4 @@
-// Reading wave files: well-formed and damaged ones, and the sounds the game ships.
+// Reading wave files: well-formed and damaged ones.
 
 #include "sound/WaveFile.h"
 
@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -36,19 +34,15 @@ TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPadding) {
              Chunk("junk", "12345") + Chunk("data", samples) + Chunk("cue ", "c"));
     std::istringstream stream(bytes);
     const TSoundMemory memory = ReadWaveFile(stream);
-    const TWaveFormat& format = memory.Format();
-    EXPECT_EQ(format.FormatTag, 1);
-    EXPECT_EQ(format.Channels, 2);
-    EXPECT_EQ(format.SamplesPerSec, 11025U);
-    EXPECT_EQ(format.AvgBytesPerSec, 11025U * 2);
-    EXPECT_EQ(format.BlockAlign, 2);
-    EXPECT_EQ(format.BitsPerSample, 8);
-    EXPECT_EQ(format.ExtraSize, 0) << "the extra-size field is always cleared";
+    const TWaveFormat& f = memory.Format();
+    EXPECT_EQ(
+        (std::vector<std::uint32_t>{f.FormatTag, f.Channels, f.SamplesPerSec, f.AvgBytesPerSec,
+                                    f.BlockAlign, f.BitsPerSample, f.ExtraSize}),
+        (std::vector<std::uint32_t>{1, 2, 11025, 11025 * 2, 2, 8, 0}))
+        << "the extra-size field is always cleared";
     ASSERT_EQ(memory.SampleSize(), samples.size());
     EXPECT_EQ(std::memcmp(memory.Header().Data, samples.data(), samples.size()), 0);
     EXPECT_EQ(memory.Header().Length, samples.size());
-    EXPECT_EQ(memory.Header().Loops, 0U);
-    EXPECT_EQ(memory.Header().Flags, 0U);
     EXPECT_LT(memory.BlockSize(), samples.size() + 80) << "one block: format, header, samples";
 }
 
@@ -91,40 +85,5 @@ TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ErrorOf(c.bytes), c.code) << c.what;
-    }
-    EXPECT_EQ(
-        [] {
-            try {
-                ReadWaveFile("/nonexistent/ladderly.wav");
-                return 0;
-            } catch (const TWaveFileError& fault) {
-                return static_cast<int>(fault.Code());
-            }
-        }(),
-        WaveCannotOpen);
-}
-
-// What the game ships: short, 16-bit PCM, never at full scale, silent at both ends.
-TEST(WaveFile, ShippedSoundsArePleasantPcm) {
-    const char* source = std::getenv("LADDERLY_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    for (const char* name : {"click", "chime", "solved"}) {
-        const std::string file = std::string(source) + "/data/wav/" + name + ".wav";
-        const TSoundMemory memory = ReadWaveFile(file);
-        const TWaveFormat& format = memory.Format();
-        ASSERT_EQ(format.BitsPerSample, 16) << name;
-        const double seconds = static_cast<double>(memory.SampleSize()) / format.AvgBytesPerSec;
-        EXPECT_GE(seconds, 0.05) << name;
-        EXPECT_LE(seconds, 2.0) << name;
-        std::vector<std::int16_t> samples(memory.SampleSize() / 2);
-        std::memcpy(samples.data(), memory.Header().Data, samples.size() * 2);
-        int peak = 0;
-        for (const std::int16_t sample : samples) {
-            peak = std::max(peak, std::abs(static_cast<int>(sample)));
-        }
-        EXPECT_LT(peak, 32767 * 9 / 10) << name << " clips or nearly does";
-        EXPECT_GT(peak, 32767 / 3) << name << " is too quiet";
-        EXPECT_LT(std::abs(static_cast<int>(samples.front())), 64) << name;
-        EXPECT_LT(std::abs(static_cast<int>(samples.back())), 64) << name;
     }
 }
