@@ -11,6 +11,8 @@
 #include <tuple>
 
 namespace {
+using Args = std::vector<std::string>;
+
 struct ToolRun {
     int status;
     std::string out;
@@ -28,39 +30,23 @@ ToolRun RunWith(const std::vector<std::string>& args, const std::string& input =
 // Steps as arguments or one per input line (a bad line answers "invalid" and names its
 // number), and the usage.
 TEST(LadderlyTool, StepAndUsage) {
-    struct Case {
-        std::vector<std::string> args;
-        std::string input;
-        int status;
-        const char* out; // nullptr: the usage
-        const char* err;
-    };
-    const Case cases[] = {
+    const std::tuple<Args, const char*, int, const char*, const char*> cases[] = {
         {{"step", "A", "cat", "cart"}, "", 0, "valid\n", ""},
         {{"step", "AC", "cat", "cart"}, "", 1, "invalid\n", ""},
-        {{"step"}, "A cat cart\nC cat dot\n  S  stop   pots \n", 0, "valid\ninvalid\nvalid\n", ""},
-        {{"step"},
-         "A cat\nC cat cut\n\nX form from extra\n",
-         2,
-         "invalid\nvalid\ninvalid\ninvalid\n",
-         "line 4"},
+        {{"step"}, "\n S eel  lee \nX a b c\n", 2, "invalid\nvalid\ninvalid\n", "line 3"},
         {{"step", "A", "cat"}, "", 2, "", "usage"},
         {{}, "", 2, "", "usage"},
         {{"frobnicate"}, "", 2, "", "unknown command"},
         {{"sounds", "sounds.txt"}, "", 2, "", "usage"},
-        {{"--help"}, "", 0, nullptr, ""},
+        {{"--help"}, "", 0, "usage: ladderly-tool", ""},
     };
-    for (const Case& c : cases) {
-        const ToolRun run = RunWith(c.args, c.input);
-        const std::string name = testing::PrintToString(c.args);
-        EXPECT_EQ(run.status, c.status) << name;
-        if (c.out == nullptr) {
-            EXPECT_NE(run.out.find("usage: ladderly-tool"), std::string::npos) << name;
-        } else {
-            EXPECT_EQ(run.out, c.out) << name;
-        }
-        EXPECT_EQ(run.err.empty(), *c.err == '\0') << name;
-        EXPECT_NE(run.err.find(c.err), std::string::npos) << name << run.err;
+    for (const auto& [args, input, status, out, err] : cases) {
+        const ToolRun run = RunWith(args, input);
+        EXPECT_EQ(std::tuple(run.status, run.out.substr(0, *out == 'u' ? 20 : std::string::npos),
+                             run.err.empty()),
+                  std::tuple(status, out, *err == '\0'))
+            << testing::PrintToString(args);
+        EXPECT_NE(run.err.find(err), std::string::npos) << run.err;
     }
 }
 
@@ -75,14 +61,12 @@ TEST(LadderlyTool, Validate) {
     };
     for (const auto& [vocabulary, puzzles, status, out] : cases) {
         TempFolder folder;
-        if (vocabulary != nullptr) {
-            folder.Write("vocab.txt", vocabulary);
-        }
+        folder.Write(vocabulary ? "vocab.txt" : "other.txt", vocabulary ? vocabulary : "");
         folder.Write("puzzle.txt", puzzles);
         const ToolRun run = RunWith({"validate", folder.Path()});
-        EXPECT_EQ(run.status, status) << out;
-        EXPECT_EQ(run.out, out);
-        EXPECT_EQ(run.err.find("cannot read") != std::string::npos, out.empty()) << run.err;
+        EXPECT_EQ(std::tuple(run.status, run.out, run.err.find("cannot read") != std::string::npos),
+                  std::tuple(status, out, out.empty()))
+            << run.err;
     }
 }
 
@@ -118,12 +102,7 @@ struct DesignFolder {
 TEST(LadderlyTool, DesignersSearches) {
     const DesignFolder design;
     const std::string data = design.Data();
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-        std::string out;
-    };
-    const Case cases[] = {
+    const std::tuple<Args, int, std::string> cases[] = {
         // Numbered as the game sorts them: fewer steps, then shorter words first.
         {{"solve", data, "6", "2"},
          1,
@@ -143,11 +122,9 @@ TEST(LadderlyTool, DesignersSearches) {
         // The figures end with the decisions of the shipped word lists.
         {{"check", data, "--scowl", design.Scowl()},
          1,
-         "vocabulary: porn is denied\n"
-         "puzzle 1 (CAT => COT): 2 rows, not 3 to 10\n"
+         "vocabulary: porn is denied\npuzzle 1 (CAT => COT): 2 rows, not 3 to 10\n"
          "puzzle 1 (CAT => COT): a ladder of 2 rows with any actions\n"
-         "puzzle 2 (CAT => DOG): no solution\n"
-         "puzzle 3 (CUT => HAT): cut is not a common word\n"
+         "puzzle 2 (CAT => DOG): no solution\npuzzle 3 (CUT => HAT): cut is not a common word\n"
          "puzzle 3 (CUT => HAT): every solution has a word that is not common\n"
          "puzzle 4 (HUT => TIT): tit is not a common word\n"
          "puzzle 4 (HUT => TIT): every solution has a word that is not common\n"
@@ -158,36 +135,29 @@ TEST(LadderlyTool, DesignersSearches) {
          "puzzle 7 (FORM => FORT): a ladder of 2 rows with any actions\n"
          "puzzle 8 (HAT => DIG): hint on row 2 next to the start or end word\n"
          "puzzle 8 (HAT => DIG): hint on row 2 is a word every solution has anyway\n"
-         "collection: not all six actions are used\n"
-         "collection: only 0 puzzles with a themed pair\n"
-         "collection: 8 puzzles, fewer than 500\n"
-         "collection: only 3 puzzles of 4 to 7 rows\n"
-         "collection: action A in only 0 puzzles\n"
-         "collection: action C in only 8 puzzles\n"
-         "collection: action M in only 0 puzzles\n"
-         "collection: action R in only 0 puzzles\n"
-         "collection: action S in only 0 puzzles\n"
-         "collection: action X in only 1 puzzles\n"
-         "8 puzzles, 25 problems\n"
-         "puzzles per row count:  2: 1  3: 4  4: 2  5: 1\n"
+         "collection: not all six actions are used\ncollection: only 0 puzzles with a themed pair\n"
+         "collection: 8 puzzles, fewer than 500\ncollection: only 3 puzzles of 4 to 7 rows\n"
+         "collection: action A in only 0 puzzles\ncollection: action C in only 8 puzzles\n"
+         "collection: action M in only 0 puzzles\ncollection: action R in only 0 puzzles\n"
+         "collection: action S in only 0 puzzles\ncollection: action X in only 1 puzzles\n"
+         "8 puzzles, 25 problems\npuzzles per row count:  2: 1  3: 4  4: 2  5: 1\n"
          "puzzles per action:  A: 0  C: 8  M: 0  R: 0  S: 0  X: 1\n"
          "puzzles per number of solutions:  0: 1  1: 3  2: 4\n"
          "puzzles per number of hints:  0: 7  1: 1\n"
-         "difficulty rank correlation with position:  all: 0.76\n"
-         "themed puzzles: 0\n"
+         "difficulty rank correlation with position:  all: 0.76\nthemed puzzles: 0\n"
          "decided words: "},
         {{"check", data, "--scowl", "/nonexistent/scowl"}, 1, ""},
     };
-    for (const Case& c : cases) {
-        const ToolRun run = RunWith(c.args);
-        const std::string name = testing::PrintToString(c.args);
-        EXPECT_EQ(run.status, c.status) << name << run.err;
-        EXPECT_EQ(run.out.substr(0, c.out.ends_with(": ") ? c.out.size() : std::string::npos),
-                  c.out)
-            << name;
+    for (const auto& [args, status, out] : cases) {
+        const ToolRun run = RunWith(args);
+        EXPECT_EQ(
+            std::tuple(run.status, run.out.substr(0, out.ends_with(": ") ? out.size() : out.npos)),
+            std::tuple(status, out))
+            << testing::PrintToString(args) << run.err;
     }
 }
-ToolRun Px8(std::vector<std::string> args) {
+
+ToolRun Px8(Args args) {
     args.insert(args.begin(), "px8");
     return RunWith(args);
 }
@@ -223,53 +193,41 @@ TEST(LadderlyToolPx8, PackListAndExtract) {
     ASSERT_EQ(run.status, 0) << run.err;
 
     run = Px8({"list", library});
-    EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "sprite 8 300 1\ntile 37 21 1\n");
 
-    run = Px8({"extract", library, "TILE", Path(folder, "tile.pgm")});
-    ASSERT_EQ(run.status, 0) << run.err;
+    Px8({"extract", library, "TILE", Path(folder, "tile.pgm")});
     EXPECT_EQ(folder.Read("tile.pgm"),
               "P5\n37 21\n255\n" + std::string(tile.pixels.begin(), tile.pixels.end()));
 
-    run = Px8({"extract", library, "sprite", Path(folder, "out.png")});
-    ASSERT_EQ(run.status, 0) << run.err;
+    Px8({"extract", library, "sprite", Path(folder, "out.png")});
     const IndexedPng back = ReadIndexedPng(Path(folder, "out.png"));
-    EXPECT_EQ(back.width, 8u);
-    EXPECT_EQ(back.height, 300u);
-    EXPECT_EQ(back.pixels, sprite.pixels);
+    EXPECT_EQ(std::tie(back.width, back.height, back.pixels),
+              std::tie(sprite.width, sprite.height, sprite.pixels));
     ASSERT_EQ(back.palette.size(), 256u);
     EXPECT_TRUE(std::equal(tile.palette.begin(), tile.palette.end(), back.palette.begin()));
 }
 
 TEST(LadderlyToolPx8, PackTakesTheTransparentColourThePngMarks) {
     TempFolder folder;
-    struct Case {
-        std::vector<uint8_t> alpha; // the PNG's transparency of its first entries
-        std::vector<std::string> option;
-        int transparentIndex; // -1: opaque
+    // The PNG's transparency of its first entries, the option, the transparent index (-1: none);
+    // two marked entries leave no choice, and partly transparent ones say nothing.
+    const std::tuple<std::vector<uint8_t>, std::vector<std::string>, int> cases[] = {
+        {{}, {}, -1},          {{255, 255, 0}, {}, 2},  {{0}, {}, 0},
+        {{255, 0, 0}, {}, -1}, {{255, 128, 0}, {}, -1}, {{255, 255, 0}, {"-t", "5"}, 5},
     };
-    const Case cases[] = {
-        {{}, {}, -1},
-        {{255, 255, 0}, {}, 2},
-        {{0}, {}, 0},
-        {{255, 0, 0}, {}, -1},   // two marked: no choice
-        {{255, 128, 0}, {}, -1}, // partly transparent entries say nothing
-        {{255, 255, 0}, {"-t", "5"}, 5},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [given, option, transparentIndex] : cases) {
         IndexedPng png = Picture(6, 3, 8, 2);
-        png.alpha = c.alpha;
+        png.alpha = given;
         WriteIndexedPng(Path(folder, "pic.png"), png);
-        std::vector<std::string> args = {"pack", Path(folder, "lib.px8")};
-        args.insert(args.end(), c.option.begin(), c.option.end());
+        Args args = {"pack", Path(folder, "lib.px8")};
+        args.insert(args.end(), option.begin(), option.end());
         args.push_back(Path(folder, "pic.png"));
-        ASSERT_EQ(Px8(args).status, 0);
-        ASSERT_EQ(Px8({"extract", Path(folder, "lib.px8"), "pic", Path(folder, "out.png")}).status,
-                  0);
+        Px8(args);
+        Px8({"extract", Path(folder, "lib.px8"), "pic", Path(folder, "out.png")});
         // The extracted PNG marks the library's transparent entry, the last of its alpha table.
         const std::vector<uint8_t> alpha = ReadIndexedPng(Path(folder, "out.png")).alpha;
-        EXPECT_EQ(static_cast<int>(alpha.size()) - 1, c.transparentIndex)
-            << testing::PrintToString(c.alpha);
+        EXPECT_EQ(static_cast<int>(alpha.size()) - 1, transparentIndex)
+            << testing::PrintToString(given);
         EXPECT_TRUE(alpha.empty() || alpha.back() == 0);
     }
 }
@@ -283,24 +241,10 @@ TEST(LadderlyToolPx8, FaultsExitWithTheEnginesMessage) {
     WriteIndexedPng(Path(folder, "ninechars.png"), Picture(4, 2, 4, 1));
     folder.Write("garbage.png", "\x89PNG\r\n\x1a\nnot really");
 
-    // A library cut inside its first picture's header.
-    TPX8Picture flat;
-    flat.Name = "flat";
-    flat.Width = 4;
-    flat.Height = 2;
-    flat.Pixels.assign(8, 9);
-    std::vector<uint8_t> bytes = PX8EncodeLibrary(TPX8PaletteTable{}, {flat});
-    bytes.resize(1040);
-    folder.Write("short.px8", std::string(bytes.begin(), bytes.end()));
-
-    struct Case {
-        std::vector<std::string> args;
-        std::string message; // the start of standard error
-    };
-    const Case cases[] = {
+    // The arguments and the start of standard error.
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"list", Path(folder, "missing.px8")}, "Cannot open file"},
-        {{"list", Path(folder, "short.px8")}, "Invalid PX8 image header"},
-        {{"extract", Path(folder, "short.px8"), "x", Path(folder, "x.gif")}, "ladderly-tool px8"},
+        {{"extract", Path(folder, "a.png"), "x", Path(folder, "x.gif")}, "ladderly-tool px8"},
         {{"pack", Path(folder, "o.px8"), Path(folder, "a.png"), Path(folder, "b.png")},
          "ladderly-tool px8"},
         {{"pack", Path(folder, "o.px8"), Path(folder, "ninechars.png")}, "ladderly-tool px8"},
@@ -311,12 +255,11 @@ TEST(LadderlyToolPx8, FaultsExitWithTheEnginesMessage) {
         {{"pack", Path(folder, "o.px8")}, "ladderly-tool px8"},
         {{}, "ladderly-tool px8"},
     };
-    for (const Case& c : cases) {
-        const ToolRun run = Px8(c.args);
-        const std::string name = testing::PrintToString(c.args);
-        EXPECT_EQ(run.status, 2) << name;
-        EXPECT_EQ(run.err.rfind(c.message, 0), 0u) << name << ": " << run.err;
-        EXPECT_EQ(run.out, "") << name;
+    for (const auto& [args, message] : cases) {
+        const ToolRun run = Px8(args);
+        EXPECT_EQ(std::tuple(run.status, run.err.substr(0, message.size()), run.out),
+                  std::tuple(2, message, ""))
+            << testing::PrintToString(args) << run.err;
     }
 }
 } // namespace
