@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <tuple>
 
@@ -19,6 +20,15 @@ std::string Lines(const TPuzzleCore& core, int n) {
     std::string text;
     for (int f = 0; f < 4; ++f) {
         text += (f == 0 ? "" : "/") + core.PuzzleLines[static_cast<size_t>((n - 1) * 4 + f)].Text;
+    }
+    return text;
+}
+
+// The lines as the file holds them.
+std::string Text(const std::vector<TPuzzleLine>& lines) {
+    std::string text;
+    for (const TPuzzleLine& line : lines) {
+        text += line.Text + "\r\n";
     }
     return text;
 }
@@ -151,28 +161,21 @@ TEST(PuzzleEditing, RandomSessions) {
     const auto pick = [&random](int low, int high) {
         return std::uniform_int_distribution(low, high)(random);
     };
-    const auto text = [](const std::vector<TPuzzleLine>& lines) {
-        std::string joined;
-        for (const TPuzzleLine& line : lines) {
-            joined += line.Text + "\r\n";
-        }
-        return joined;
-    };
     int acceptedEdits = 0;
     int savedMidEdit = 0;
     for (int session = 0; session < 300; ++session) {
+        SCOPED_TRACE(session);
         LoadedCore d(Vocabulary, Puzzles);
         TPuzzleCore& core = d.core;
-        // As after a deletion earlier on.
-        core.PuzzlesModified = pick(0, 1) == 1;
+        core.PuzzlesModified = pick(0, 1) == 1; // as after a deletion earlier on
         std::vector<TPuzzleLine> accepted = core.PuzzleLines;
         for (int edit = 0; edit < 3 && !core.EditMode; ++edit) {
             core.LoadPuzzle(pick(1, core.PuzzleCount));
             const int shown = core.CurrentPuzzle;
             const bool fresh = pick(0, 1) == 1;
             if (fresh) {
-                const char* const pairs[] = {"cat dog", "bit cots", "a abcdefg", "abcdefg cat"};
-                d.ui.AnswerInput(pairs[pick(0, 3)]);
+                d.ui.AnswerInput(std::array{"cat dog", "bit cots", "a abcdefg",
+                                            "abcdefg cat"}[static_cast<size_t>(pick(0, 3))]);
                 core.CreateNewPuzzle();
             } else {
                 core.EditCurrentPuzzle();
@@ -180,72 +183,54 @@ TEST(PuzzleEditing, RandomSessions) {
             ASSERT_TRUE(core.EditMode);
             const int current = core.CurrentPuzzle;
             const std::vector<TPuzzleLine> before = core.PuzzleLines;
-            const std::string start = core.Rows[1];
-            const std::string end = core.Rows[static_cast<size_t>(core.RowCount)];
+            const std::string ends =
+                core.Rows[1] + "/" + core.Rows[static_cast<size_t>(core.RowCount)];
             for (int step = 0; step < 40; ++step) {
                 const int r = pick(2, core.RowCount);
-                switch (pick(0, 7)) {
-                case 0:
-                    if (const char code = "ACMRSX"[pick(0, 5)]; core.CanChooseAction(r, code)) {
-                        core.ChooseAction(r, code);
+                std::string& row = core.Rows[static_cast<size_t>(r)];
+                const int what = pick(0, 7);
+                const char code = what == 0   ? "ACMRSX"[pick(0, 5)]
+                                  : what == 1 ? core.ActionKeyCode(r, "=+-"[pick(0, 2)])
+                                              : '\0';
+                if (code != '\0' && (what == 1 || core.CanChooseAction(r, code))) {
+                    core.ChooseAction(r, code);
+                } else if (what == 2 && core.CanAddRow()) {
+                    core.AddRow();
+                } else if (what == 3 && core.CanDeleteRow()) {
+                    core.DeleteRow(r);
+                } else if ((what == 4 || what == 5) && r < core.RowCount) {
+                    for (char& c : row) {
+                        c = "  ABCOT"[pick(0, 6)];
                     }
-                    break;
-                case 1:
-                    if (const char code = core.ActionKeyCode(r, "=+-"[pick(0, 2)])) {
-                        core.ChooseAction(r, code);
-                    }
-                    break;
-                case 2:
-                    if (core.CanAddRow()) {
-                        core.AddRow();
-                    }
-                    break;
-                case 3:
-                    if (core.CanDeleteRow()) {
-                        core.DeleteRow(r);
-                    }
-                    break;
-                case 4:
-                case 5:
-                    if (r < core.RowCount) {
-                        for (char& c : core.Rows[static_cast<size_t>(r)]) {
-                            c = "  ABCOT"[pick(0, 6)];
-                        }
-                        core.FollowRowWithHint(r);
-                        core.InferStepActions();
-                    }
-                    break;
-                case 6:
-                    if (core.CanSetHint(r)) {
-                        core.SetHint(r, core.Rows[static_cast<size_t>(r)]);
-                    }
-                    break;
-                default:
+                    core.FollowRowWithHint(r);
+                    core.InferStepActions();
+                } else if (what == 6 && core.CanSetHint(r)) {
+                    core.SetHint(r, row);
+                } else if (what == 7) {
                     d.ui.Answer(pick(0, 1) == 1 ? MessageBoxResult::Yes : MessageBoxResult::No);
                     if (core.CanClearHint(r)) {
                         core.AskToClearHint(r);
                     }
                     d.ui.replies.clear();
-                    break;
                 }
-                ASSERT_EQ(core.CurrentPuzzle, current);
-                ASSERT_EQ(static_cast<int>(core.Actions.size()), core.RowCount);
-                ASSERT_EQ(core.PuzzleField(current, 2).size(), core.Actions.size() - 1);
-                ASSERT_EQ(core.Rows[1], start);
-                ASSERT_EQ(core.Rows[static_cast<size_t>(core.RowCount)], end);
+                ASSERT_EQ(
+                    std::tuple(core.CurrentPuzzle, core.Actions.size(),
+                               core.PuzzleField(current, 2).size() + 1,
+                               core.Rows[1] + "/" + core.Rows[static_cast<size_t>(core.RowCount)]),
+                    std::tuple(current, static_cast<size_t>(core.RowCount), core.Actions.size(),
+                               ends))
+                    << step;
                 for (int k = 2; k < core.RowCount; ++k) {
-                    const std::string& row = core.Rows[static_cast<size_t>(k)];
-                    ASSERT_EQ(static_cast<int>(row.size()), core.RowLength(k))
-                        << "session " << session << " step " << step;
+                    const std::string& text = core.Rows[static_cast<size_t>(k)];
                     const std::string hint = core.GetHint(k);
-                    ASSERT_TRUE(hint.empty() ||
-                                (hint.size() == row.size() && hint.find(' ') == std::string::npos))
-                        << "session " << session << " step " << step;
+                    ASSERT_TRUE(static_cast<int>(text.size()) == core.RowLength(k) &&
+                                (hint.empty() || (hint.size() == text.size() &&
+                                                  hint.find(' ') == std::string::npos)))
+                        << step << " " << text << "=" << hint;
                 }
                 for (size_t i = 0; i < before.size(); ++i) {
-                    if (static_cast<int>(i / 4) + 1 != current) {
-                        ASSERT_EQ(core.PuzzleLines[i].Text, before[i].Text);
-                    }
+                    ASSERT_TRUE(static_cast<int>(i / 4) + 1 == current ||
+                                core.PuzzleLines[i].Text == before[i].Text);
                 }
             }
             const int ending = pick(0, 2);
@@ -254,10 +239,10 @@ TEST(PuzzleEditing, RandomSessions) {
                 const size_t boxes = d.ui.boxes.size();
                 core.SetPuzzleHasErrors(current, true);
                 const bool passed = core.AcceptEdit();
-                EXPECT_EQ(core.PuzzleHasErrors(current), !passed);
                 std::string errors;
-                EXPECT_EQ(passed, core.ValidatePuzzle(current, errors) && !core.EditMode);
-                EXPECT_EQ(d.ui.boxes.size(), boxes + (passed ? 0 : 1));
+                const bool valid = core.ValidatePuzzle(current, errors) && !core.EditMode;
+                EXPECT_EQ(std::tuple(core.PuzzleHasErrors(current), valid, d.ui.boxes.size()),
+                          std::tuple(!passed, passed, boxes + (passed ? 0 : 1)));
                 if (passed) {
                     EXPECT_TRUE(core.PuzzlesModified);
                     accepted = core.PuzzleLines;
@@ -268,37 +253,33 @@ TEST(PuzzleEditing, RandomSessions) {
                 core.SetPuzzleHasErrors(current, false);
             }
             if (ending != 2) {
-                const size_t boxes = d.ui.boxes.size();
-                const bool edited = core.PuzzleEdited();
+                const size_t boxes = d.ui.boxes.size() + (core.PuzzleEdited() ? 1 : 0);
                 d.ui.Answer(MessageBoxResult::Yes);
                 EXPECT_TRUE(core.AskToCancelEdit());
                 d.ui.replies.clear();
-                EXPECT_EQ(d.ui.boxes.size(), boxes + (edited ? 1 : 0));
-                EXPECT_EQ(text(core.PuzzleLines), text(accepted)) << session;
-                EXPECT_EQ(core.CurrentPuzzle, fresh ? shown : current);
+                EXPECT_EQ(std::tuple(d.ui.boxes.size(), Text(core.PuzzleLines), core.CurrentPuzzle),
+                          std::tuple(boxes, Text(accepted), fresh ? shown : current));
             }
         }
         // The window closes.
         const bool midEdit = core.EditMode;
-        const bool unaccepted = core.CanAcceptEdit();
+        const std::string question =
+            std::string(core.CanAcceptEdit() ? TPuzzleCore::UnacceptedEditNote : "") +
+            std::string(TPuzzleCore::SaveQuestion);
         const bool modified = core.PuzzlesModified;
         const bool save = pick(0, 1) == 1;
-        const size_t boxes = d.ui.boxes.size();
+        const size_t boxes = d.ui.boxes.size() + (modified ? 1 : 0);
         d.ui.Answer(save ? MessageBoxResult::Yes : MessageBoxResult::No);
         core.SavePuzzles();
-        ASSERT_EQ(d.ui.boxes.size(), boxes + (modified ? 1 : 0));
-        if (modified) {
-            EXPECT_EQ(d.ui.boxes.back().text,
-                      std::string(unaccepted ? TPuzzleCore::UnacceptedEditNote : "") +
-                          std::string(TPuzzleCore::SaveQuestion));
-        }
+        ASSERT_EQ(d.ui.boxes.size(), boxes);
+        EXPECT_TRUE(!modified || d.ui.boxes.back().text == question);
         const bool written = modified && save;
         savedMidEdit += written && midEdit ? 1 : 0;
-        EXPECT_EQ(d.folder.Read("puzzle.txt"), written ? text(accepted) : Puzzles) << session;
+        EXPECT_EQ(d.folder.Read("puzzle.txt"), written ? Text(accepted) : Puzzles);
         TPuzzleCore reloaded(d.folder.Path());
         reloaded.LoadGameData();
         for (int n = 1; n <= reloaded.PuzzleCount; ++n) {
-            EXPECT_FALSE(reloaded.PuzzleHasErrors(n)) << session << " " << n;
+            EXPECT_FALSE(reloaded.PuzzleHasErrors(n)) << n;
         }
     }
     EXPECT_GT(acceptedEdits, 30);
@@ -306,25 +287,37 @@ TEST(PuzzleEditing, RandomSessions) {
 }
 
 // The wizard takes a complete row as it is and asks for a word for an incomplete one (cancelled:
-// nothing; "c-a t!" is CAT) and searches under the busy cursor.
+// nothing; "Xy lo-phone!" is XYLOPHONE), and lists under the busy cursor, in the vocabulary's
+// order and in upper case, the words one step away by each action that has any; a word never
+// lists itself, and an anagram that is also a swap or a move appears under each. SEAT to TEAS is
+// no move: the rightward test decides and fails.
 TEST(PuzzleEditing, SuggestionWizard) {
     FakeUserInterface ui;
     TPuzzleCore core;
-    core.Vocabulary = {"act", "at", "bat", "cart", "cat", "cot", "tac"};
-    SetBoard(core, "CAT/C T/COT/DOG", "CCC");
-    core.Suggest(3);
+    core.Vocabulary = {"ate", "east", "eat", "eats", "Eta", "sat", "seat", "stew", "tea", "teas"};
+    SetBoard(core, "EAT/E T/SEAT", "CA");
     core.Suggest(2);
-    ui.AnswerInput("c-a t!");
-    core.Suggest(2);
+    ui.AnswerInput("Xy lo-phone!");
+    for (const int r : {2, 1, 3}) {
+        core.Suggest(r);
+    }
     ASSERT_EQ(ui.inputs.size(), 2u);
     EXPECT_EQ(ui.inputs[0].caption + ": " + ui.inputs[0].prompt,
               "Ladderly Suggestion Wizard: What word do you want suggestions for?");
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[0].caption, "Ladderly Suggestion Wizard");
-    EXPECT_EQ(ui.boxes[0].text,
-              "Transitions available for \"COT\":\r\n\r\nChange 1 Letter\r\n  CAT");
-    EXPECT_EQ(ui.boxes[1].text.substr(0, 32), "Transitions available for \"CAT\":");
-    EXPECT_EQ(ui.busyCursor, (std::vector<bool>{true, false, true, false}));
+    std::string shown;
+    for (const auto& box : ui.boxes) {
+        shown += box.caption + ": " + box.text + "\n";
+    }
+    EXPECT_EQ(shown, "Ladderly Suggestion Wizard: Sorry - no transitions available for "
+                     "\"XYLOPHONE\".\n"
+                     "Ladderly Suggestion Wizard: Transitions available for \"EAT\":\r\n"
+                     "\r\nAdd 1 Letter\r\n  EAST  EATS  SEAT\r\nChange 1 Letter\r\n  SAT"
+                     "\r\nMove 1 Letter\r\n  ATE  ETA  TEA\r\nScramble Letters\r\n  ATE  ETA  TEA"
+                     "\r\nSwap 2 Letters\r\n  ETA\n"
+                     "Ladderly Suggestion Wizard: Transitions available for \"SEAT\":\r\n"
+                     "\r\nMove 1 Letter\r\n  EAST  EATS\r\nRemove 1 Letter\r\n  EAT  SAT"
+                     "\r\nScramble Letters\r\n  EAST  EATS  TEAS\r\nSwap 2 Letters\r\n  TEAS\n");
+    EXPECT_EQ(ui.busyCursor, (std::vector<bool>{true, false, true, false, true, false}));
 }
 
 // Whatever the designer types: trimmed of codes 0-32, lower case, split at the first blank,
