@@ -36,6 +36,25 @@ inline void SetOnePuzzle(TPuzzleCore& core, const char* start, const char* end, 
     core.PuzzleCount = core.CurrentPuzzle = 1;
 }
 
+// The puzzles written as "cat/dog/ccc/2=cot bat/bit/c/": four lines joined by "/" each.
+inline void SetPuzzles(TPuzzleCore& core, std::string_view puzzles) {
+    core.PuzzleLines.clear();
+    for (size_t start = 0, end = 0; end != std::string_view::npos; start = end + 1) {
+        end = puzzles.find_first_of("/ ", start);
+        core.PuzzleLines.push_back({std::string(puzzles.substr(start, end - start)), 0});
+    }
+    core.PuzzleCount = static_cast<int>(core.PuzzleLines.size() / 4);
+}
+
+// The current puzzle's number and every puzzle as SetPuzzles takes them.
+inline std::string AllPuzzles(const TPuzzleCore& core) {
+    std::string text = std::to_string(core.CurrentPuzzle);
+    for (size_t i = 0; i < core.PuzzleLines.size(); ++i) {
+        text += (i % 4 == 0 ? " " : "/") + core.PuzzleLines[i].Text;
+    }
+    return text;
+}
+
 // A data folder holding the two files, and a core that has loaded them.
 struct LoadedCore {
     LoadedCore(std::string_view vocabulary, std::string_view puzzles) {

@@ -15,15 +15,6 @@ const char* const Vocabulary = "bat\nbit\ncat\ncog\ncot\ncut\ndog\ndot\n";
 // Loaded, bat-bit comes first (fewer steps) and cat-dog second.
 const char* const Puzzles = "cat\ndog\nccc\n2=cot,3=dot\nbat\nbit\nc\n\n";
 
-// Puzzle n's four lines joined by "/".
-std::string Lines(const TPuzzleCore& core, int n) {
-    std::string text;
-    for (int f = 0; f < 4; ++f) {
-        text += (f == 0 ? "" : "/") + core.PuzzleLines[static_cast<size_t>((n - 1) * 4 + f)].Text;
-    }
-    return text;
-}
-
 // The lines as the file holds them.
 std::string Text(const std::vector<TPuzzleLine>& lines) {
     std::string text;
@@ -102,51 +93,49 @@ TEST(PuzzleEditing, EditsAcrossRereads) {
     core.LoadPuzzle(2);
     d.ui.AnswerInput("dot zzz");
     core.CreateNewPuzzle();
-    ASSERT_EQ(core.CurrentPuzzle, 3);
     core.Rows[2] = "ZOT";
     EXPECT_FALSE(core.AcceptEdit());
     ASSERT_EQ(d.ui.boxes.size(), 1u);
     EXPECT_EQ(d.ui.boxes[0].text, "Problems found. Make changes and try again:\r\n\r\nThe final "
                                   "word (ZZZ) of the puzzle is not in the game vocabulary.");
     EXPECT_EQ(d.ui.boxes[0].style, MessageBoxStyle::Ok);
-    EXPECT_TRUE(core.EditMode);
+    EXPECT_EQ(AllPuzzles(core), "3 bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/CCCCCCCCC/");
     // Another copy of the game saved the same new puzzle meanwhile.
     d.RewritePuzzles(
         "dot\nzzz\nccccccccc\n\ncot\ndot\nc\n\nbat\nbit\nc\n\ncat\ndog\nccc\n2=cot,3=dot\n");
     core.KeepRows = false;
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(core.CurrentPuzzle, 5);
-    EXPECT_EQ(Lines(core, 5), "dot/zzz/CCCCCCCCC/");
+    EXPECT_EQ(
+        AllPuzzles(core),
+        "5 cot/dot/c/ bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/ccccccccc/ dot/zzz/CCCCCCCCC/");
     core.CancelEdit();
-    EXPECT_EQ(core.CurrentPuzzle, 3);
-    EXPECT_EQ(Lines(core, 1) + " " + Lines(core, 2) + " " + Lines(core, 3) + " " + Lines(core, 4),
-              "cot/dot/c/ bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/ccccccccc/");
-    EXPECT_FALSE(core.PuzzlesModified);
+    EXPECT_EQ(AllPuzzles(core),
+              "3 cot/dot/c/ bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/ccccccccc/");
+    EXPECT_FALSE(core.PuzzlesModified || core.EditMode);
 
     core.EditCurrentPuzzle();
     core.AddRow();
     core.SetHint(4, "DOT");
-    d.RewritePuzzles("cat\ndog\nccc\n2=cot,3=dot\nbat\nbit\nc\n\n");
+    d.RewritePuzzles(Puzzles);
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(core.CurrentPuzzle, 2);
-    EXPECT_EQ(Lines(core, 2), "cat/dog/cccc/2=cot,3=dot,4=dot");
+    EXPECT_EQ(AllPuzzles(core), "2 bat/bit/c/ cat/dog/cccc/2=cot,3=dot,4=dot");
     core.CancelEdit();
-    EXPECT_EQ(Lines(core, 2), "cat/dog/ccc/2=cot,3=dot");
+    EXPECT_EQ(AllPuzzles(core), "2 bat/bit/c/ cat/dog/ccc/2=cot,3=dot");
 
     core.EditCurrentPuzzle();
     core.SetHint(2, "");
     d.RewritePuzzles("bat\nbit\nc\n\n");
     ASSERT_TRUE(core.LoadPuzzles());
-    ASSERT_EQ(core.PuzzleCount, 2);
-    EXPECT_EQ(Lines(core, 2), "cat/dog/ccc/3=dot");
+    EXPECT_EQ(AllPuzzles(core), "2 bat/bit/c/ cat/dog/ccc/3=dot");
     EXPECT_TRUE(core.AcceptEdit());
 
+    // In play mode.
     d.RewritePuzzles("cat\ndog\nccc\n3=dot\nbat\nbit\nc\n\nbat\ncat\nc\n\n");
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(core.CurrentPuzzle, 3) << "the board's puzzle in play mode";
+    EXPECT_EQ(AllPuzzles(core), "3 bat/bit/c/ bat/cat/c/ cat/dog/ccc/3=dot") << "followed";
     d.RewritePuzzles("bat\nbit\nc\n\n");
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(core.CurrentPuzzle, 1) << "a puzzle gone from the file";
+    EXPECT_EQ(AllPuzzles(core), "1 bat/bit/c/");
     core.CurrentPuzzle = 2;
     core.EditCurrentPuzzle();
     EXPECT_FALSE(core.EditMode) << "no puzzle to edit";
@@ -378,12 +367,7 @@ TEST(NewPuzzle, CheckedWords) {
         FakeUserInterface ui;
         ui.Answer(answer);
         TPuzzleCore core;
-        for (const char* pair : {"cat/cow", "cat/bee", "ant/dog", "emu/owl"}) {
-            const std::string text = pair;
-            core.PuzzleLines.insert(core.PuzzleLines.end(),
-                                    {{text.substr(0, 3), 0}, {text.substr(4), 0}, {"c", 0}, {}});
-        }
-        core.PuzzleCount = 4;
+        SetPuzzles(core, "cat/cow/c/ cat/bee/c/ ant/dog/c/ emu/owl/c/");
         EXPECT_EQ(core.CheckNewPuzzleWords(start, end), outcome) << start << " " << end;
         ASSERT_EQ(ui.boxes.size(), box.empty() ? 0u : 1u) << start << " " << end;
         if (!box.empty()) {

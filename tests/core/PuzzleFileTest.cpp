@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <tuple>
 
 namespace {
@@ -11,31 +13,25 @@ namespace fs = std::filesystem;
 
 const char* const Words = "a\r\nab\r\ncat\r\ncart\r\ndog\r\n";
 
-// The puzzle lines joined by "/".
-std::string Joined(const TPuzzleCore& core) {
-    std::string text;
-    for (size_t i = 0; i < core.PuzzleLines.size(); ++i) {
-        text += (i == 0 ? "" : "/") + core.PuzzleLines[i].Text;
-    }
-    return text;
-}
-
 // Four lines make a puzzle, 1 to 3 trailing lines are ignored, and puzzles are ordered by
 // 15 x the action count + both word lengths, equal keys in file order.
 TEST(PuzzleFile, LoadGroupsAndOrders) {
     const std::pair<std::string, const char*> cases[] = {
-        {"", ""},
-        {"ab\r\ncd\r\ncc\r\n\r\nab\r\nabc\r\na\r\n2=x\r\nz\r\n", "ab/abc/a/2=x/ab/cd/cc/"},
-        {"ab\ncd\ncc\n\na\nb\nc\n", "ab/cd/cc/"},
-        {"ab\r\ncd\r\ncc\r\n\r\nab\r\ncd\r\n", "ab/cd/cc/"},
-        {"a\r\na\r\nccc\r\n\r\nabcdefg\r\ngfedcba\r\ncc\r\n\r\n", "abcdefg/gfedcba/cc//a/a/ccc/"},
-        {"b\r\na\r\nc\r\n\r\na\r\nb\r\nc\r\n\r\n", "b/a/c//a/b/c/"},
-        {"\r\nab\r\ncd\r\ncc\r\n", "/ab/cd/cc"},
+        {"", "0"},
+        {"ab\r\ncd\r\ncc\r\n\r\nab\r\nabc\r\na\r\n2=x\r\nz\r\n", "0 ab/abc/a/2=x ab/cd/cc/"},
+        {"ab\ncd\ncc\n\na\nb\nc\n", "0 ab/cd/cc/"},
+        {"ab\r\ncd\r\ncc\r\n\r\nab\r\ncd\r\n", "0 ab/cd/cc/"},
+        {"a\r\na\r\nccc\r\n\r\nabcdefg\r\ngfedcba\r\ncc\r\n\r\n", "0 abcdefg/gfedcba/cc/ a/a/ccc/"},
+        {"b\r\na\r\nc\r\n\r\na\r\nb\r\nc\r\n\r\n", "0 b/a/c/ a/b/c/"},
+        {"\r\nab\r\ncd\r\ncc\r\n", "0 /ab/cd/cc"},
     };
     for (const auto& [text, lines] : cases) {
         LoadedCore loaded(Words, text);
-        EXPECT_EQ(Joined(loaded.core), lines) << testing::PrintToString(text);
-        EXPECT_EQ(loaded.core.PuzzleLines.size(), static_cast<size_t>(loaded.core.PuzzleCount) * 4);
+        EXPECT_EQ(AllPuzzles(loaded.core) +
+                      std::to_string(loaded.core.PuzzleCount * 4 -
+                                     static_cast<int>(loaded.core.PuzzleLines.size())),
+                  std::string(lines) + "0")
+            << testing::PrintToString(text);
     }
 }
 
@@ -48,29 +44,29 @@ TEST(PuzzleFile, LoadReportAndReload) {
                       "cow\r\ndog\r\nc\r\n\r\n"     // key 21, unknown start
                       "cat\r\ndog\r\nccq\r\n\r\n"); // key 51, unknown code
     TPuzzleCore& core = loaded.core;
-    ASSERT_EQ(core.PuzzleCount, 4);
-    for (int n = 1; n <= 4; ++n) {
-        EXPECT_EQ(core.PuzzleHasErrors(n), n == 1 || n == 4) << n;
+    std::string flags;
+    for (int n = 1; n <= core.PuzzleCount; ++n) {
+        flags += core.PuzzleHasErrors(n) ? "E" : "-";
     }
+    EXPECT_EQ(flags, "E--E");
     ASSERT_EQ(loaded.ui.boxes.size(), 1u);
-    EXPECT_EQ(loaded.ui.boxes[0].caption, "Ladderly");
     EXPECT_EQ(loaded.ui.boxes[0].style, MessageBoxStyle::Ok);
-    EXPECT_EQ(loaded.ui.boxes[0].text,
-              "Errors were found while loading. Not all puzzles are available for play.\r\n"
-              "\r\nThe starting word (COW) of puzzle 1 (COW => DOG)  is not in the game "
-              "vocabulary."
-              "\r\nStep 4 of puzzle 4 (CAT => DOG)  has the unknown action code Q. The valid "
-              "codes are A, C, M, R, S and X.");
+    EXPECT_EQ(
+        loaded.ui.boxes[0].caption + ": " + loaded.ui.boxes[0].text,
+        "Ladderly: Errors were found while loading. Not all puzzles are available for play.\r\n"
+        "\r\nThe starting word (COW) of puzzle 1 (COW => DOG)  is not in the game "
+        "vocabulary."
+        "\r\nStep 4 of puzzle 4 (CAT => DOG)  has the unknown action code Q. The valid "
+        "codes are A, C, M, R, S and X.");
     EXPECT_EQ(loaded.ui.pendingMessagePasses, 1);
 
     core.CurrentPuzzle = 1;
     EXPECT_FALSE(core.LoadPuzzles()) << "same time";
     loaded.RewritePuzzles("cat\r\ndog\r\nccc\r\n\r\n");
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(core.PuzzleCount, 1);
     EXPECT_FALSE(core.PuzzleHasErrors(1));
-    EXPECT_EQ(loaded.ui.boxes.size(), 1u);
-    EXPECT_EQ(core.CurrentPuzzle, 1) << "a load leaves the current puzzle to the caller";
+    EXPECT_EQ(AllPuzzles(core), "1 cat/dog/ccc/")
+        << "a load leaves the current puzzle to the caller";
     fs::remove(loaded.folder / "puzzle.txt");
     TPuzzleCore none(loaded.folder.Path());
     EXPECT_FALSE(none.LoadPuzzles());
@@ -78,32 +74,24 @@ TEST(PuzzleFile, LoadReportAndReload) {
 }
 
 TEST(PuzzleFile, DeletionMarkerAndSweep) {
-    // Deleted puzzles, current puzzle before and after the sweep, the first words left.
-    const std::tuple<std::vector<int>, int, int, const char*> cases[] = {
-        {{1}, 1, 1, "BC"}, {{1}, 3, 2, "BC"},     {{3}, 2, 2, "AB"},
-        {{2}, 2, 1, "AC"}, {{1, 2, 3}, 1, 0, ""}, {{}, 2, 2, "ABC"},
+    // Deleted puzzles (each marked twice), current puzzle before; what is left after the sweep.
+    const std::tuple<std::vector<int>, int, const char*> cases[] = {
+        {{1}, 1, "1 b/x/c/ c/x/c/"}, {{1}, 3, "2 b/x/c/ c/x/c/"}, {{3}, 2, "2 a/x/c/ b/x/c/"},
+        {{2}, 2, "1 a/x/c/ c/x/c/"}, {{1, 2, 3}, 1, "0"},         {{}, 2, "2 a/x/c/ b/x/c/ c/x/c/"},
     };
-    for (const auto& [deleted, current, expectedCurrent, expectedWords] : cases) {
+    for (const auto& [deleted, current, left] : cases) {
         TPuzzleCore core;
-        for (const char* word : {"a", "b", "c"}) {
-            core.PuzzleLines.insert(core.PuzzleLines.end(),
-                                    {{word, 0}, {"x", 0}, {"c", 0}, {"", 0}});
-        }
-        core.PuzzleCount = 3;
+        SetPuzzles(core, "a/x/c/ b/x/c/ c/x/c/");
         core.CurrentPuzzle = current;
         for (const int n : deleted) {
             core.SetPuzzleDeleted(n, true);
             core.SetPuzzleDeleted(n, true);
         }
         core.RemoveDeletedPuzzles();
-        std::string firstWords;
-        for (int n = 1; n <= core.PuzzleCount; ++n) {
-            firstWords += core.PuzzleField(n, 0);
-        }
-        EXPECT_EQ(firstWords, expectedWords);
-        EXPECT_EQ(core.PuzzleLines.size(), static_cast<size_t>(core.PuzzleCount) * 4);
-        EXPECT_EQ(core.CurrentPuzzle, expectedCurrent) << expectedWords;
-        EXPECT_EQ(core.PuzzlesModified, !deleted.empty()) << expectedWords;
+        EXPECT_EQ(AllPuzzles(core) + " " + std::to_string(core.PuzzleCount),
+                  std::string(left) + " " +
+                      std::to_string(std::count(left, left + strlen(left), ' ')));
+        EXPECT_EQ(core.PuzzlesModified, !deleted.empty()) << left;
     }
 }
 
@@ -111,24 +99,21 @@ TEST(PuzzleFile, DeletionMarkerAndSweep) {
 // off the list read nothing and change nothing.
 TEST(PuzzleFile, FieldsFlagsAndMarkers) {
     TPuzzleCore core;
-    core.PuzzleLines = {{"@cat", 0}, {"Dog", 0}, {"cCc", 0}, {"2=cot", 0}};
-    core.PuzzleCount = 1;
-    EXPECT_EQ(core.PuzzleField(1, 1) + core.PuzzleField(1, 2) + core.PuzzleField(1, 3),
-              "DOGCCC2=COT");
-    for (const auto& [n, f] : {std::pair{0, 0}, {2, 0}, {-1, 1}, {1, 4}}) {
-        EXPECT_EQ(core.PuzzleField(n, f), "") << n << "," << f;
+    SetPuzzles(core, "@cat/Dog/cCc/2=cot");
+    std::string seen;
+    for (const auto& [n, f] : {std::pair{1, 1}, {1, 2}, {1, 3}, {0, 0}, {2, 0}, {-1, 1}, {1, 4}}) {
+        seen += core.PuzzleField(n, f) + "/";
     }
+    EXPECT_EQ(seen, "DOG/CCC/2=COT/////");
     EXPECT_EQ(TPuzzleCore::PuzzleSortKey({"ab", "cd", "c", "", "x"}, 2), 0) << "incomplete group";
-    EXPECT_TRUE(core.IsPuzzleDeleted(1));
-    EXPECT_FALSE(core.IsPuzzleDeleted(0));
+    EXPECT_TRUE(core.IsPuzzleDeleted(1) && !core.IsPuzzleDeleted(0));
     core.SetPuzzleDeleted(1, false);
     core.SetPuzzleDeleted(0, true);
     core.SetPuzzleDeleted(2, true);
-    EXPECT_EQ(core.PuzzleLines[0].Text, "cat");
     core.SetPuzzleHasErrors(1, true);
     core.SetPuzzleHasErrors(2, true);
-    EXPECT_TRUE(core.PuzzleHasErrors(1));
-    EXPECT_FALSE(core.PuzzleHasErrors(2));
+    EXPECT_EQ(AllPuzzles(core), "0 cat/Dog/cCc/2=cot");
+    EXPECT_TRUE(core.PuzzleHasErrors(1) && !core.PuzzleHasErrors(2));
     core.PuzzleLines[0].Text.clear();
     EXPECT_FALSE(core.IsPuzzleDeleted(1)) << "empty first line";
 }
@@ -155,8 +140,7 @@ TEST(PuzzleFile, SetHintAndGetHint) {
     }
 
     TPuzzleCore core;
-    core.PuzzleLines = {{"cat", 0}, {"dog", 0}, {"cccc", 0}, {"2=ab,4=xy,6=cd", 0}};
-    core.PuzzleCount = 1;
+    SetPuzzles(core, "cat/dog/cccc/2=ab,4=xy,6=cd");
     core.SetHint(2, "zz");
     EXPECT_EQ(core.GetHint(2) + core.PuzzleLines[3].Text, "2=ab,4=xy,6=cd") << "no current puzzle";
     core.CurrentPuzzle = 1;
@@ -200,8 +184,9 @@ TEST(PuzzleFile, SaveAsksThenWritesWithBackup) {
     EXPECT_EQ(loaded.ui.boxes[0].style, MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion);
     EXPECT_EQ(loaded.folder.Read("puzzle.txt"), "ab\r\na\r\ncxc\r\n\r\ncat\r\ndog\r\nccc\r\n\r\n");
     EXPECT_EQ(loaded.folder.Read("puzzle.bak"), original);
-    EXPECT_EQ(loaded.core.PuzzleLines.size() + loaded.core.Vocabulary.size(), 0u);
-    EXPECT_EQ(loaded.core.PuzzleCount, 0);
+    EXPECT_EQ(AllPuzzles(loaded.core) +
+                  std::to_string(loaded.core.PuzzleCount + loaded.core.Vocabulary.size()),
+              "00");
     EXPECT_FALSE(loaded.core.PuzzleFileDate || loaded.core.VocabFileDate);
 }
 
@@ -251,8 +236,7 @@ TEST(PuzzleValidation, MessagesOfOnePuzzle) {
     for (const auto& [start, end, codes, message] : cases) {
         TPuzzleCore core;
         core.Vocabulary = {"a", "abcdef", "abcdefgh", "cart", "cat", "dog"};
-        core.PuzzleLines = {{start, 0}, {end, 0}, {codes, 0}, {"", 0}};
-        core.PuzzleCount = 1;
+        SetOnePuzzle(core, start, end, codes, "");
         std::string errors = "before";
         EXPECT_EQ(core.ValidatePuzzle(1, errors), *message == '\0') << start << " " << codes;
         EXPECT_EQ(errors, std::string("before") + message);
@@ -286,8 +270,7 @@ TEST(PuzzleValidation, HintsFitTheLadder) {
     for (const auto& [hints, codes, message] : cases) {
         TPuzzleCore core;
         core.Vocabulary = {"cart", "cat", "cog", "cot", "dog"};
-        core.PuzzleLines = {{"cat", 0}, {"dog", 0}, {codes, 0}, {hints, 0}};
-        core.PuzzleCount = 1;
+        SetOnePuzzle(core, "cat", "dog", codes, hints);
         std::string errors;
         EXPECT_EQ(core.ValidatePuzzle(1, errors), *message == '\0') << hints;
         EXPECT_EQ(errors, message);
@@ -298,8 +281,7 @@ TEST(PuzzleValidation, HintsFitTheLadder) {
 TEST(PuzzleValidation, ThePuzzleOnTheBoard) {
     TPuzzleCore core;
     core.Vocabulary = {"cat", "cot", "dog"};
-    core.PuzzleLines = {{"cat", 0}, {"dog", 0}, {"ccc", 0}, {"2=cot", 0}};
-    core.PuzzleCount = 1;
+    SetPuzzles(core, "cat/dog/ccc/2=cot");
     std::string errors;
     EXPECT_FALSE(core.ValidatePuzzle(0, errors)) << "no current puzzle";
     EXPECT_EQ(errors, "");
