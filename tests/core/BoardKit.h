@@ -46,9 +46,9 @@ inline void SetPuzzles(TPuzzleCore& core, std::string_view puzzles) {
     core.PuzzleCount = static_cast<int>(core.PuzzleLines.size() / 4);
 }
 
-// The current puzzle's number and every puzzle as SetPuzzles takes them.
+// The current puzzle's number, the count, and every puzzle as SetPuzzles takes them.
 inline std::string AllPuzzles(const TPuzzleCore& core) {
-    std::string text = std::to_string(core.CurrentPuzzle);
+    std::string text = std::to_string(core.CurrentPuzzle) + "/" + std::to_string(core.PuzzleCount);
     for (size_t i = 0; i < core.PuzzleLines.size(); ++i) {
         text += (i % 4 == 0 ? " " : "/") + core.PuzzleLines[i].Text;
     }

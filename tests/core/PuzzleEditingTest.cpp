@@ -99,7 +99,7 @@ TEST(PuzzleEditing, EditsAcrossRereads) {
     EXPECT_EQ(d.ui.boxes[0].text, "Problems found. Make changes and try again:\r\n\r\nThe final "
                                   "word (ZZZ) of the puzzle is not in the game vocabulary.");
     EXPECT_EQ(d.ui.boxes[0].style, MessageBoxStyle::Ok);
-    EXPECT_EQ(AllPuzzles(core), "3 bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/CCCCCCCCC/");
+    EXPECT_EQ(AllPuzzles(core), "3/3 bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/CCCCCCCCC/");
     // Another copy of the game saved the same new puzzle meanwhile.
     d.RewritePuzzles(
         "dot\nzzz\nccccccccc\n\ncot\ndot\nc\n\nbat\nbit\nc\n\ncat\ndog\nccc\n2=cot,3=dot\n");
@@ -107,10 +107,10 @@ TEST(PuzzleEditing, EditsAcrossRereads) {
     ASSERT_TRUE(core.LoadPuzzles());
     EXPECT_EQ(
         AllPuzzles(core),
-        "5 cot/dot/c/ bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/ccccccccc/ dot/zzz/CCCCCCCCC/");
+        "5/5 cot/dot/c/ bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/ccccccccc/ dot/zzz/CCCCCCCCC/");
     core.CancelEdit();
     EXPECT_EQ(AllPuzzles(core),
-              "3 cot/dot/c/ bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/ccccccccc/");
+              "3/4 cot/dot/c/ bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/ccccccccc/");
     EXPECT_FALSE(core.PuzzlesModified || core.EditMode);
 
     core.EditCurrentPuzzle();
@@ -118,24 +118,24 @@ TEST(PuzzleEditing, EditsAcrossRereads) {
     core.SetHint(4, "DOT");
     d.RewritePuzzles(Puzzles);
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(AllPuzzles(core), "2 bat/bit/c/ cat/dog/cccc/2=cot,3=dot,4=dot");
+    EXPECT_EQ(AllPuzzles(core), "2/2 bat/bit/c/ cat/dog/cccc/2=cot,3=dot,4=dot");
     core.CancelEdit();
-    EXPECT_EQ(AllPuzzles(core), "2 bat/bit/c/ cat/dog/ccc/2=cot,3=dot");
+    EXPECT_EQ(AllPuzzles(core), "2/2 bat/bit/c/ cat/dog/ccc/2=cot,3=dot");
 
     core.EditCurrentPuzzle();
     core.SetHint(2, "");
     d.RewritePuzzles("bat\nbit\nc\n\n");
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(AllPuzzles(core), "2 bat/bit/c/ cat/dog/ccc/3=dot");
+    EXPECT_EQ(AllPuzzles(core), "2/2 bat/bit/c/ cat/dog/ccc/3=dot");
     EXPECT_TRUE(core.AcceptEdit());
 
     // In play mode.
     d.RewritePuzzles("cat\ndog\nccc\n3=dot\nbat\nbit\nc\n\nbat\ncat\nc\n\n");
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(AllPuzzles(core), "3 bat/bit/c/ bat/cat/c/ cat/dog/ccc/3=dot") << "followed";
+    EXPECT_EQ(AllPuzzles(core), "3/3 bat/bit/c/ bat/cat/c/ cat/dog/ccc/3=dot") << "followed";
     d.RewritePuzzles("bat\nbit\nc\n\n");
     ASSERT_TRUE(core.LoadPuzzles());
-    EXPECT_EQ(AllPuzzles(core), "1 bat/bit/c/");
+    EXPECT_EQ(AllPuzzles(core), "1/1 bat/bit/c/");
     core.CurrentPuzzle = 2;
     core.EditCurrentPuzzle();
     EXPECT_FALSE(core.EditMode) << "no puzzle to edit";
