@@ -15,28 +15,40 @@ namespace {
 const std::vector<std::string> Words = {"a",   "at",  "bag", "bat", "big", "cat", "cog",
                                         "cot", "dig", "dog", "hat", "hog", "hot", "cart"};
 
-// A core with one puzzle on the board that counts the rows the solver shows and can stop or
-// fail after a number of them.
-class SolvingCore : public TPuzzleCore {
+// A core that counts the rows the solver shows (stopping or failing after a number of them),
+// and records what it was asked to show after each check.
+class RecordingCore : public TPuzzleCore {
   public:
-    SolvingCore(const char* start, const char* end, const char* codes, const char* hints) {
+    using TPuzzleCore::TPuzzleCore;
+    // One puzzle on the board.
+    RecordingCore(const char* start, const char* end, const char* codes, const char* hints) {
         Vocabulary = BuildVocabularyList(Words);
         SetOnePuzzle(*this, start, end, codes, hints);
         LoadPuzzle(1);
     }
+    std::string Statuses() const {
+        std::string text;
+        for (int r = 1; r <= RowCount; ++r) {
+            text += static_cast<char>('0' + static_cast<int>(RowStatus[static_cast<size_t>(r)]));
+        }
+        return text;
+    }
     int shownRows = 0;
     int stopAfter = -1;
     int failAfter = -1;
+    std::vector<std::string> shown;
 
   protected:
     bool SolverStopped() const override {
         return TPuzzleCore::SolverStopped() || (stopAfter >= 0 && shownRows >= stopAfter);
     }
     void ShowSolverRow(int) override {
-        ++shownRows;
-        if (shownRows == failAfter) {
+        if (++shownRows == failAfter) {
             throw std::runtime_error("drawing failed");
         }
+    }
+    void ShowCheckResult(bool newlySolved, bool quiet) override {
+        shown.push_back(std::string(newlySolved ? "win" : "no win") + (quiet ? " quiet" : ""));
     }
 };
 
@@ -57,7 +69,7 @@ TEST(LadderSolver, Searches) {
             {"cat", "dog", "ccc", "2=cot", 1, "CAT/COT/   /DOG"},
         };
     for (const auto& [start, end, codes, hints, stopAfter, ladder] : cases) {
-        SolvingCore core(start, end, codes, hints);
+        RecordingCore core(start, end, codes, hints);
         core.stopAfter = stopAfter;
         core.SolveLadder();
         EXPECT_EQ(BoardRows(core), ladder) << start << " " << codes << " " << hints;
@@ -68,36 +80,15 @@ TEST(LadderSolver, Searches) {
         EXPECT_TRUE(std::string(hints) != "2=hog" || core.shownRows == 0)
             << "a blocking hint tries no other word";
     }
-    SolvingCore aborted("cat", "dog", "ccc", "");
+    RecordingCore aborted("cat", "dog", "ccc", "");
     aborted.SolverAbort = true;
     aborted.SolveLadder();
     EXPECT_EQ(aborted.shownRows, 0);
-    SolvingCore failing("cat", "dog", "ccc", "");
+    RecordingCore failing("cat", "dog", "ccc", "");
     failing.failAfter = 3;
     EXPECT_THROW(failing.SolveLadder(), std::runtime_error);
     EXPECT_EQ(failing.Vocabulary, BuildVocabularyList(Words)) << "a fault puts it back in order";
 }
-
-// A core that records what it was asked to show after each check.
-class CheckedCore : public TPuzzleCore {
-  public:
-    using TPuzzleCore::TPuzzleCore;
-
-    std::string Statuses() const {
-        std::string text;
-        for (int r = 1; r <= RowCount; ++r) {
-            text += static_cast<char>('0' + static_cast<int>(RowStatus[static_cast<size_t>(r)]));
-        }
-        return text;
-    }
-
-    std::vector<std::string> shown;
-
-  protected:
-    void ShowCheckResult(bool newlySolved, bool quiet) override {
-        shown.push_back(std::string(newlySolved ? "win" : "no win") + (quiet ? " quiet" : ""));
-    }
-};
 
 // Each row judged: blanks first, then the vocabulary, then the step from a row above that is
 // complete (even when that row is unknown or badly stepped).
@@ -110,7 +101,7 @@ TEST(SolutionCheck, RowStatusTable) {
         {"CAT/CART/CAT", "AR", "444"},      {"CAT/   /   /DOG", "CCC", "4334"},
     };
     for (const auto& [rows, codes, statuses] : cases) {
-        CheckedCore core;
+        RecordingCore core;
         core.Vocabulary = BuildVocabularyList({"cat", "cot", "cog", "dog", "cart"});
         SetBoard(core, rows, codes);
         const bool ok = statuses.find_first_not_of('4') == std::string::npos;
@@ -132,7 +123,7 @@ TEST(SolutionCheck, RowStatusTable) {
 TEST(SolutionCheck, EditModeOffersUnknownWords) {
     TempFolder folder;
     FakeUserInterface ui;
-    CheckedCore core(folder.Path());
+    RecordingCore core(folder.Path());
     core.Vocabulary = BuildVocabularyList({"cat", "dog"});
     core.EditMode = true;
     SetBoard(core, "CAT/CXT/CXT/DOG", "CCC");
