@@ -136,15 +136,13 @@ TEST(SolutionCheck, EditModeOffersUnknownWords) {
     EXPECT_EQ(ui.boxes[0].text,
               "Your solution uses words that are not in the Ladderly vocabulary:\r\n\r\n"
               "CXT CXT\r\n\r\nWould you like these words to be added?");
-    EXPECT_EQ(core.Statuses(), "4112");
-    EXPECT_FALSE(core.IsInVocabulary("cxt"));
+    EXPECT_TRUE(core.Statuses() == "4112" && !core.IsInVocabulary("cxt"));
 
     ui.Answer(MessageBoxResult::Yes);
-    EXPECT_FALSE(core.CheckSolution(false)) << "the result stays false";
-    EXPECT_EQ(core.Statuses(), "4422") << "known now, a word is judged by its step";
+    EXPECT_FALSE(core.CheckSolution(false) || core.Solved) << "the result stays false";
+    // Known now, a word is judged by its step.
+    EXPECT_EQ(core.Statuses() + " " + folder.Read("vocab.txt"), "4422 cat\r\ncxt\r\ndog\r\n");
     EXPECT_EQ(core.Vocabulary, (std::vector<std::string>{"cat", "cxt", "dog"}));
-    EXPECT_EQ(folder.Read("vocab.txt"), "cat\r\ncxt\r\ndog\r\n");
-    EXPECT_FALSE(core.Solved);
 
     SetBoard(core, "CAT/CXT/COT/DOG", "CCC");
     core.CheckSolution(false);
