@@ -153,29 +153,22 @@ TEST(PX8Library, DirectoryAndReferenceCounts) {
     library.ReleaseImage(board);
     EXPECT_TRUE(library.GetImages().IsEmpty());
 
-    // Loading another file closes this one; a missing file is refused and leaves none open.
+    // Loading another file closes this one. Its palette is the file's but for black and white at
+    // the ends, which the table now holds too (blue, green, red).
     library.LoadFromFile(WriteTempFile("empty.px8", FileHeader()));
-    EXPECT_TRUE(library.GetDirectory().empty());
-    EXPECT_EQ(MessageOf([&] { library.LoadFromFile("/nonexistent/ladderly.px8"); }),
-              "Cannot open file \"/nonexistent/ladderly.px8\"");
-    EXPECT_EQ(MessageOf([&] { library.ImageOffset("a"); }), "ImageOffset: no library loaded");
-}
-
-// The palette is the file's but for black and white at the ends, which the table now holds too
-// (blue, green, red).
-TEST(PX8Library, PaletteKeepsBlackAndWhiteAtTheEnds) {
-    TPX8Library library;
-    library.LoadFromFile(WriteTempFile("lib.px8", FileHeader()));
     const TPaletteEntries& palette = library.GetHPal();
     const auto fromFile = [](int i) {
         return TPaletteEntry{static_cast<uint8_t>(i / 2), static_cast<uint8_t>(255 - i),
                              static_cast<uint8_t>(i), PaletteNoCollapse};
     };
-    EXPECT_EQ(palette[0], (TPaletteEntry{0, 0, 0, 0}));
-    EXPECT_EQ(palette[1], fromFile(1));
-    EXPECT_EQ(palette[254], fromFile(254));
-    EXPECT_EQ(palette[255], (TPaletteEntry{255, 255, 255, 0}));
+    EXPECT_EQ((std::vector{palette[0], palette[1], palette[254], palette[255]}),
+              (std::vector{TPaletteEntry{0, 0, 0, 0}, fromFile(1), fromFile(254),
+                           TPaletteEntry{255, 255, 255, 0}}));
     EXPECT_EQ(&library.GetHPal(), &palette);
     EXPECT_EQ(library.GetPaletteTable()[4 * 255 + 2], 255);
     EXPECT_EQ(library.GetPaletteTable()[2], 0);
+    EXPECT_TRUE(library.GetDirectory().empty());
+    EXPECT_EQ(MessageOf([&] { library.LoadFromFile("/nonexistent/ladderly.px8"); }),
+              "Cannot open file \"/nonexistent/ladderly.px8\"");
+    EXPECT_EQ(MessageOf([&] { library.ImageOffset("a"); }), "ImageOffset: no library loaded");
 }

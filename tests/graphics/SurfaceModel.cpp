@@ -7,15 +7,11 @@
 #include <algorithm>
 #include <functional>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
 constexpr int SurfaceCount = 5;
-
-std::string Show(const TRect& r) {
-    return " (" + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
-           std::to_string(r.Right) + "," + std::to_string(r.Bottom) + ")";
-}
 
 // Runs the operation and compares the message it raises with the one expected ("" = none).
 std::string Expect(const std::string& message, const std::function<void()>& operation) {
@@ -79,34 +75,24 @@ SurfaceScenario::SurfaceScenario(Choices& source, bool withLargeSurface)
     }
 }
 
-SurfaceScenario::~SurfaceScenario() {
-    for (int i = 0; i < SurfaceCount; ++i) {
-        surfaces[static_cast<size_t>(i)].reset();
-    }
-}
+// The surfaces go before the images they draw on (they are declared after them).
+SurfaceScenario::~SurfaceScenario() = default;
 
 void SurfaceScenario::Create(int index) {
-    ModelSurface& m = model[static_cast<size_t>(index)];
-    if (large && index == 0) {
-        // 200 x 340 needs two segments.
-        m.width = 200;
-        m.height = 340;
-    } else {
-        m.width = 3 + static_cast<int>(choices.Pick(18));
-        m.height = 3 + static_cast<int>(choices.Pick(18));
-    }
+    const auto i = static_cast<size_t>(index);
+    // 200 x 340 needs two segments.
+    ModelSurface& m = model[i] = ModelSurface{};
+    const int w = m.width = large && index == 0 ? 200 : 3 + static_cast<int>(choices.Pick(18));
+    const int h = m.height = large && index == 0 ? 340 : 3 + static_cast<int>(choices.Pick(18));
     m.transparent = choices.Pick(2) == 1;
     m.transparentIndex = static_cast<uint8_t>(choices.Pick(4));
     m.flipHorizontal = choices.Pick(3) == 0;
     m.flipVertical = choices.Pick(3) == 0;
-    m.frameHeight = static_cast<uint16_t>(m.height);
-    m.clip = {0, 0, m.width, m.height};
-    m.layers.clear();
-    m.own.assign(static_cast<size_t>(m.width * m.height), 0);
-
-    auto image = std::make_unique<TPX8Image>();
-    image->Init("model", nullptr, static_cast<uint16_t>(m.width), static_cast<uint16_t>(m.height));
-    auto surface = std::make_unique<TPX8ImageData>(*image, nullptr);
+    m.frameHeight = static_cast<uint16_t>(h);
+    m.clip = {0, 0, w, h};
+    TPX8Image& image = *(images[i] = std::make_unique<TPX8Image>());
+    image.Init("model", nullptr, static_cast<uint16_t>(m.width), static_cast<uint16_t>(m.height));
+    TPX8ImageData* surface = (surfaces[i] = std::make_unique<TPX8ImageData>(image, nullptr)).get();
     surface->SetTransparency(m.transparentIndex, m.transparent);
     surface->FlipHorizontal = m.flipHorizontal;
     surface->FlipVertical = m.flipVertical;
@@ -114,23 +100,11 @@ void SurfaceScenario::Create(int index) {
     for (int y = 0; y < m.height; ++y) {
         uint8_t* row = surface->StartLine(0, y);
         for (int x = 0; x < m.width; ++x) {
-            const auto value = static_cast<uint8_t>(choices.Pick(6));
-            row[x] = value;
-            m.own[static_cast<size_t>(y * m.width + x)] = value;
+            row[x] = static_cast<uint8_t>(choices.Pick(6));
+            m.own.push_back(row[x]);
         }
         surface->UnlockSegment(0, y);
     }
-    images[static_cast<size_t>(index)] = std::move(image);
-    surfaces[static_cast<size_t>(index)] = std::move(surface);
-}
-
-void SurfaceScenario::Destroy(int index) {
-    surfaces[static_cast<size_t>(index)].reset();
-    images[static_cast<size_t>(index)].reset();
-    for (ModelSurface& owner : model) {
-        std::erase_if(owner.layers, [&](const ModelLayer& l) { return l.source == index; });
-    }
-    model[static_cast<size_t>(index)].layers.clear();
 }
 
 int SurfaceScenario::LayerCount() const {
@@ -205,31 +179,24 @@ bool SurfaceScenario::IsAncestorOrSelf(int owner, int candidate) const {
     return false;
 }
 
-int SurfaceScenario::FindLayer(int owner, int source) const {
+int SurfaceScenario::FindLayer(int owner, int source, int priority) const {
     const auto& layers = model[static_cast<size_t>(owner)].layers;
-    for (size_t i = 0; i < layers.size(); ++i) {
-        if (layers[i].source == source) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    const auto found = std::find_if(layers.begin(), layers.end(), [&](const ModelLayer& l) {
+        return l.source == source && (priority < 0 || l.priority == priority);
+    });
+    return found == layers.end() ? -1 : static_cast<int>(found - layers.begin());
 }
 
-TRect SurfaceScenario::RandomRect(int width, int height) {
-    const TPoint a = RandomPoint(width, height);
-    const int w = static_cast<int>(choices.Pick(static_cast<uint32_t>(width + 4)));
-    const int h = static_cast<int>(choices.Pick(static_cast<uint32_t>(height + 4)));
-    return {a.X, a.Y, a.X + w, a.Y + h};
+TPoint SurfaceScenario::RandomPoint(const ModelSurface& m) {
+    return {static_cast<int32_t>(choices.Pick(static_cast<uint32_t>(m.width + 8))) - 6,
+            static_cast<int32_t>(choices.Pick(static_cast<uint32_t>(m.height + 8))) - 6};
 }
 
-TPoint SurfaceScenario::RandomPoint(int width, int height) {
-    return {static_cast<int32_t>(choices.Pick(static_cast<uint32_t>(width + 8))) - 6,
-            static_cast<int32_t>(choices.Pick(static_cast<uint32_t>(height + 8))) - 6};
-}
-
-uint16_t SurfaceScenario::RandomPriority() {
-    static constexpr uint16_t priorities[] = {0, 5, 5, 100, 0xFFF0};
-    return priorities[choices.Pick(5)];
+TRect SurfaceScenario::RandomRect(const ModelSurface& m) {
+    const TPoint a = RandomPoint(m);
+    const int w = static_cast<int>(choices.Pick(static_cast<uint32_t>(m.width + 4)));
+    return {a.X, a.Y, a.X + w,
+            a.Y + static_cast<int>(choices.Pick(static_cast<uint32_t>(m.height + 4)))};
 }
 
 std::string SurfaceScenario::Apply(std::string& description) {
@@ -248,15 +215,19 @@ std::string SurfaceScenario::Apply(std::string& description) {
         refusals += target < 0 ? 1 : 0;
         return target >= 0;
     };
-    const TPoint p = RandomPoint(mo.width, mo.height);
-    const TRect r = RandomRect(mo.width, mo.height);
-    const TRect q = RandomRect(ms.width, ms.height);
+    const TPoint p = RandomPoint(mo);
+    const TRect r = RandomRect(mo);
+    const TRect q = RandomRect(ms);
     const auto number = static_cast<uint16_t>(choices.Pick(4));
-    const uint16_t priority = RandomPriority();
+    constexpr uint16_t priorities[] = {0, 5, 5, 100, 0xFFF0};
+    const uint16_t priority = priorities[choices.Pick(5)];
     const bool flag = choices.Pick(2) == 0;
     const uint32_t operation = choices.Pick(15);
-    what << "operation " << operation << " on " << o << " with " << s << Show(r) << Show(q) << " ("
-         << p.X << "," << p.Y << ") " << number << " " << priority << " " << flag;
+    what << "operation " << operation << " on " << o << " with " << s;
+    for (const TRect& x : {r, q}) {
+        what << " (" << x.Left << "," << x.Top << "," << x.Right << "," << x.Bottom << ")";
+    }
+    what << " (" << p.X << "," << p.Y << ") " << number << " " << priority << " " << flag;
     description = what.str();
     switch (operation) {
     case 0:
@@ -334,13 +305,7 @@ std::string SurfaceScenario::Apply(std::string& description) {
         break;
     case 8: {
         // By source alone, or by source and priority.
-        int target = layer;
-        if (flag) {
-            const auto found = std::find_if(mo.layers.begin(), mo.layers.end(), [&](auto& l) {
-                return l.source == s && l.priority == priority;
-            });
-            target = found == mo.layers.end() ? -1 : static_cast<int>(found - mo.layers.begin());
-        }
+        const int target = flag ? FindLayer(o, s, priority) : layer;
         if (known(target, "SetLayerNodeFrame: Unknown layer", [&] {
                 if (flag) {
                     so.SetLayerFrame(ss, priority, number);
@@ -372,10 +337,13 @@ std::string SurfaceScenario::Apply(std::string& description) {
             break;
         }
         ModelLayer& l = mo.layers[static_cast<size_t>(layer)];
-        if (info.Priority != l.priority || info.Frame != l.frame || info.Hidden == l.visible ||
-            info.X != l.position.X || info.Y != l.position.Y ||
-            !(info.SourceRect == l.sourceRect) || info.ZoomX != l.zoomX || info.ZoomY != l.zoomY ||
-            info.ZoomDiv != l.zoomDiv || !info.UseSourceRect) {
+        const auto fields = [](const TLayerInfo& i) {
+            return std::tie(i.Priority, i.Frame, i.ZoomX, i.ZoomY, i.ZoomDiv, i.UseSourceRect,
+                            i.Hidden, i.X, i.Y, i.SourceRect);
+        };
+        if (fields(info) !=
+            fields(TLayerInfo{l.priority, l.frame, l.zoomX, l.zoomY, l.zoomDiv, true, !l.visible,
+                              l.position.X, l.position.Y, l.sourceRect})) {
             return "layer information differs from the model";
         }
         // The priority is not revised. Now and then a zoom, or a divisor of 0 (refused).
@@ -396,9 +364,9 @@ std::string SurfaceScenario::Apply(std::string& description) {
             info.ZoomY = static_cast<uint16_t>(choices.Pick(4));
             info.ZoomDiv = static_cast<uint16_t>(1 + choices.Pick(3));
         }
-        what << " zoom " << info.ZoomX << "," << info.ZoomY << "/" << info.ZoomDiv << " hidden "
-             << info.Hidden;
-        description = what.str();
+        description += " zoom " + std::to_string(info.ZoomX) + "," + std::to_string(info.ZoomY) +
+                       "/" + std::to_string(info.ZoomDiv) + " hidden " +
+                       std::to_string(info.Hidden);
         if (!known(info.ZoomDiv == 0 ? -1 : 0, "ReviseLayerNode: zoom divisor is 0",
                    [&] { so.ReviseLayer(ss, info); })) {
             break;
@@ -436,7 +404,11 @@ std::string SurfaceScenario::Apply(std::string& description) {
         break;
     case 14:
         if (number == 0) {
-            Destroy(s);
+            surfaces[static_cast<size_t>(s)].reset();
+            images[static_cast<size_t>(s)].reset();
+            for (ModelSurface& owner : model) {
+                std::erase_if(owner.layers, [&](const ModelLayer& l) { return l.source == s; });
+            }
             Create(s);
             recreated = s;
         }
@@ -449,35 +421,32 @@ std::string SurfaceScenario::Check(const std::vector<std::vector<uint8_t>>& befo
     for (int i = 0; i < SurfaceCount; ++i) {
         TPX8ImageData& surface = *surfaces[static_cast<size_t>(i)];
         const ModelSurface& m = model[static_cast<size_t>(i)];
+        const std::string name = "surface " + std::to_string(i);
         if (surface.GetBusy() != 0) {
-            return "surface " + std::to_string(i) + " left busy";
+            return name + " left busy";
         }
         const std::vector<uint8_t> expected = Compose(i);
-        const bool compare = i != recreated;
         for (int y = 0; y < m.height; ++y) {
             const uint8_t* row = surface.StartLine(0, y);
+            const std::vector<uint8_t> real(row, row + m.width);
+            surface.UnlockSegment(0, y);
             for (int x = 0; x < m.width; ++x) {
                 const auto at = static_cast<size_t>(y * m.width + x);
-                if (row[x] != expected[at]) {
-                    surface.UnlockSegment(0, y);
-                    return "surface " + std::to_string(i) + " differs from the model at " +
-                           std::to_string(x) + "," + std::to_string(y) + ": " +
-                           std::to_string(row[x]) + " instead of " + std::to_string(expected[at]);
+                const std::string where = std::to_string(x) + "," + std::to_string(y);
+                if (real[static_cast<size_t>(x)] != expected[at]) {
+                    return name + " differs from the model at " + where + ": " +
+                           std::to_string(real[static_cast<size_t>(x)]) + " instead of " +
+                           std::to_string(expected[at]);
                 }
-                if (compare && before[static_cast<size_t>(i)][at] != expected[at]) {
-                    bool covered = false;
-                    for (TTarnNode* node = surface.GetDamage().Head(); node != nullptr;
-                         node = node->Next()) {
-                        covered = covered || PtInRect(static_cast<TDamageNode*>(node)->Rect, x, y);
-                    }
-                    if (!covered) {
-                        surface.UnlockSegment(0, y);
-                        return "surface " + std::to_string(i) + " changed outside its damage at " +
-                               std::to_string(x) + "," + std::to_string(y);
-                    }
+                bool covered = i == recreated || before[static_cast<size_t>(i)][at] == expected[at];
+                for (TTarnNode* node = surface.GetDamage().Head(); node != nullptr && !covered;
+                     node = node->Next()) {
+                    covered = PtInRect(static_cast<TDamageNode*>(node)->Rect, x, y);
+                }
+                if (!covered) {
+                    return name + " changed outside its damage at " + where;
                 }
             }
-            surface.UnlockSegment(0, y);
         }
         surface.ClearDamage();
     }
