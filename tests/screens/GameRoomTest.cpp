@@ -52,7 +52,7 @@ TEST_F(GameRoomFixture, PlayToTheWinByKeys) {
     Press("checkbtn");
     EXPECT_EQ(sounds.size(), 1u) << "a disabled button does nothing";
 
-    PressBoard(5, 5);
+    Press("board", 5, 5);
     EXPECT_EQ(room->CurrentPuzzle, 2);
     EXPECT_FALSE(room->Solved);
     EXPECT_EQ(room->WinSprite, nullptr);
@@ -90,7 +90,7 @@ TEST_F(GameRoomFixture, BoardKeysAndPresses) {
     EXPECT_EQ(board, (TRect{room->BoardLeft + 112, room->BoardTop + 26, room->BoardLeft + 258,
                             room->BoardTop + 26 + 47}));
     for (const auto& [x, cursor] : {std::pair{35, CursorId::LetterCell}, {27, CursorId::Default}}) {
-        PressBoard(x, 30);
+        Press("board", x, 30);
         EXPECT_EQ(Board()[2], "A .[.]...") << x;
         area.Move(board.Left + x, board.Top + 30);
         EXPECT_EQ(area.Cursor(), cursor) << x;
