@@ -48,17 +48,13 @@ TestRecord ThreeSegmentRecord() {
 
 // Damaged files: the header and the directory scan refuse some at once, GetImage the others.
 TEST(PX8Library, DamagedFiles) {
-    using Change = std::function<void(TestRecord&)>;
-    const auto plain = [](const Change& change) {
-        TestRecord record = PlainRecord("a", 3, 2, 10);
+    // The record with a change, alone in a file.
+    const auto with = [](TestRecord record, const std::function<void(TestRecord&)>& change) {
         change(record);
         return LibraryBytes({record});
     };
-    const auto tall = [](const Change& change) {
-        TestRecord record = ThreeSegmentRecord();
-        change(record);
-        return LibraryBytes({record});
-    };
+    const auto plain = [&](const auto& change) { return with(PlainRecord("a", 3, 2, 10), change); };
+    const auto tall = [&](const auto& change) { return with(ThreeSegmentRecord(), change); };
     const Bytes three = tall([](TestRecord&) {});
     const std::size_t table = 1030 + 18;
     const auto keepRows = [](TestRecord& r) {

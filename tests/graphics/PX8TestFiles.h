@@ -16,19 +16,14 @@
 using Bytes = std::vector<uint8_t>;
 
 struct TestSegment {
-    uint8_t codeA = 0;
-    uint8_t codeB = 0;
-    uint8_t flags = 0x08;
+    uint8_t codeA = 0, codeB = 0, flags = 0x08;
     Bytes data;
 };
 
 struct TestRecord {
     std::string name;
-    uint16_t width = 1;
-    uint16_t height = 1;
-    uint8_t state = 1;
-    uint8_t transparentIndex = 0;
-    uint8_t transparent = 0;
+    uint16_t width = 1, height = 1;
+    uint8_t state = 1, transparentIndex = 0, transparent = 0;
     uint16_t version = 3;
     std::vector<TestSegment> segments;
 };

@@ -126,10 +126,7 @@ void SurfaceScenario::Draw(std::vector<uint8_t>& pixels, int target, const TRect
                            const TRect& q, const TRect& clip) const {
     const ModelSurface& o = model[static_cast<size_t>(target)];
     const ModelSurface& s = model[static_cast<size_t>(source)];
-    const int sw = RectWidth(q);
-    const int sh = RectHeight(q);
-    const int dw = RectWidth(d);
-    const int dh = RectHeight(d);
+    const int sw = RectWidth(q), sh = RectHeight(q), dw = RectWidth(d), dh = RectHeight(d);
     if (sw < 1 || sh < 1 || dw < 1 || dh < 1) {
         return;
     }
@@ -138,10 +135,8 @@ void SurfaceScenario::Draw(std::vector<uint8_t>& pixels, int target, const TRect
     const std::vector<int> rows = Walk(q.Top, sh, dh, s.flipVertical);
     for (int v = 0; v < dh; ++v) {
         for (int u = 0; u < dw; ++u) {
-            const int x = d.Left + u;
-            const int y = d.Top + v;
-            const int sx = columns[static_cast<size_t>(u)];
-            const int sy = rows[static_cast<size_t>(v)];
+            const int x = d.Left + u, y = d.Top + v;
+            const int sx = columns[static_cast<size_t>(u)], sy = rows[static_cast<size_t>(v)];
             if (!PtInRect(clip, x, y) || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) {
                 continue;
             }
@@ -157,11 +152,12 @@ std::vector<uint8_t> SurfaceScenario::Compose(int index) const {
     const ModelSurface& m = model[static_cast<size_t>(index)];
     std::vector<uint8_t> pixels = m.own;
     for (const ModelLayer& l : m.layers) {
-        if (l.visible) {
-            const int w = Scaled(RectWidth(l.sourceRect), l.zoomX, l.zoomDiv);
-            const int h = Scaled(RectHeight(l.sourceRect), l.zoomY, l.zoomDiv);
-            Draw(pixels, index, {l.position.X, l.position.Y, l.position.X + w, l.position.Y + h},
-                 l.source, l.sourceRect, {0, 0, m.width, m.height});
+        const TLayerInfo& i = l.info;
+        if (!i.Hidden) {
+            const int w = Scaled(RectWidth(i.SourceRect), i.ZoomX, i.ZoomDiv);
+            const int h = Scaled(RectHeight(i.SourceRect), i.ZoomY, i.ZoomDiv);
+            Draw(pixels, index, {i.X, i.Y, i.X + w, i.Y + h}, l.source, i.SourceRect,
+                 {0, 0, m.width, m.height});
         }
     }
     return pixels;
@@ -182,7 +178,7 @@ bool SurfaceScenario::IsAncestorOrSelf(int owner, int candidate) const {
 int SurfaceScenario::FindLayer(int owner, int source, int priority) const {
     const auto& layers = model[static_cast<size_t>(owner)].layers;
     const auto found = std::find_if(layers.begin(), layers.end(), [&](const ModelLayer& l) {
-        return l.source == source && (priority < 0 || l.priority == priority);
+        return l.source == source && (priority < 0 || l.info.Priority == priority);
     });
     return found == layers.end() ? -1 : static_cast<int>(found - layers.begin());
 }
@@ -287,9 +283,9 @@ std::string SurfaceScenario::Apply(std::string& description) {
             break;
         }
         auto place = std::find_if(mo.layers.begin(), mo.layers.end(),
-                                  [&](const ModelLayer& l) { return l.priority > priority; });
-        mo.layers.insert(place,
-                         ModelLayer{s, priority, at, true, FrameBand(s, frame), frame, 1, 1, 1});
+                                  [&](const ModelLayer& l) { return l.info.Priority > priority; });
+        mo.layers.insert(
+            place, {s, {priority, frame, 1, 1, 1, true, false, at.X, at.Y, FrameBand(s, frame)}});
         break;
     }
     case 6:
@@ -300,7 +296,7 @@ std::string SurfaceScenario::Apply(std::string& description) {
     case 7:
         if (known(layer, "SetLayerNodeVisible: Unknown layer",
                   [&] { so.SetLayerVisible(ss, flag); })) {
-            mo.layers[static_cast<size_t>(layer)].visible = flag;
+            mo.layers[static_cast<size_t>(layer)].info.Hidden = !flag;
         }
         break;
     case 8: {
@@ -313,9 +309,9 @@ std::string SurfaceScenario::Apply(std::string& description) {
                     so.SetLayerFrame(ss, number);
                 }
             })) {
-            ModelLayer& l = mo.layers[static_cast<size_t>(target)];
-            l.sourceRect = l.visible ? FrameBand(s, number) : l.sourceRect;
-            l.frame = number;
+            TLayerInfo& l = mo.layers[static_cast<size_t>(target)].info;
+            l.SourceRect = l.Hidden ? l.SourceRect : FrameBand(s, number);
+            l.Frame = number;
         }
         break;
     }
@@ -323,7 +319,8 @@ std::string SurfaceScenario::Apply(std::string& description) {
     case 10:
         if (known(layer, "SetLayerNodePosition: Unknown layer",
                   [&] { so.SetLayerPosition(ss, p); })) {
-            mo.layers[static_cast<size_t>(layer)].position = p;
+            TLayerInfo& l = mo.layers[static_cast<size_t>(layer)].info;
+            std::tie(l.X, l.Y) = std::tie(p.X, p.Y);
         }
         break;
     case 11: {
@@ -341,22 +338,12 @@ std::string SurfaceScenario::Apply(std::string& description) {
             return std::tie(i.Priority, i.Frame, i.ZoomX, i.ZoomY, i.ZoomDiv, i.UseSourceRect,
                             i.Hidden, i.X, i.Y, i.SourceRect);
         };
-        if (fields(info) !=
-            fields(TLayerInfo{l.priority, l.frame, l.zoomX, l.zoomY, l.zoomDiv, true, !l.visible,
-                              l.position.X, l.position.Y, l.sourceRect})) {
+        if (fields(info) != fields(l.info)) {
             return "layer information differs from the model";
         }
-        // The priority is not revised. Now and then a zoom, or a divisor of 0 (refused).
-        info = TLayerInfo{priority,
-                          static_cast<uint16_t>(number % 3),
-                          1,
-                          1,
-                          1,
-                          flag,
-                          choices.Pick(3) == 0,
-                          p.X,
-                          p.Y,
-                          q};
+        // Now and then a zoom, or a divisor of 0 (refused).
+        const bool hidden = choices.Pick(3) == 0;
+        info = {priority, static_cast<uint16_t>(number % 3), 1, 1, 1, flag, hidden, p.X, p.Y, q};
         const uint32_t zoom = choices.Pick(10);
         info.ZoomDiv = zoom == 0 ? 0 : 1;
         if (zoom >= 7) {
@@ -365,15 +352,16 @@ std::string SurfaceScenario::Apply(std::string& description) {
             info.ZoomDiv = static_cast<uint16_t>(1 + choices.Pick(3));
         }
         description += " zoom " + std::to_string(info.ZoomX) + "," + std::to_string(info.ZoomY) +
-                       "/" + std::to_string(info.ZoomDiv) + " hidden " +
-                       std::to_string(info.Hidden);
+                       "/" + std::to_string(info.ZoomDiv) + " hidden " + std::to_string(hidden);
         if (!known(info.ZoomDiv == 0 ? -1 : 0, "ReviseLayerNode: zoom divisor is 0",
                    [&] { so.ReviseLayer(ss, info); })) {
             break;
         }
-        l = ModelLayer{
-            s,          l.priority, p,          !info.Hidden, flag ? q : FrameBand(s, l.frame),
-            info.Frame, info.ZoomX, info.ZoomY, info.ZoomDiv};
+        // The priority is not revised; without a source rectangle the layer shows its old frame.
+        info.Priority = l.info.Priority;
+        info.UseSourceRect = true;
+        info.SourceRect = flag ? q : FrameBand(s, l.info.Frame);
+        l.info = info;
         break;
     }
     case 12: {
@@ -385,7 +373,8 @@ std::string SurfaceScenario::Apply(std::string& description) {
             source.frameHeight = kept;
             for (ModelSurface& owner : model) {
                 for (ModelLayer& l : owner.layers) {
-                    l.sourceRect = l.source == s ? TRect{0, 0, source.width, kept} : l.sourceRect;
+                    l.info.SourceRect =
+                        l.source == s ? TRect{0, 0, source.width, kept} : l.info.SourceRect;
                 }
             }
         }

@@ -10,6 +10,7 @@
 // of its surface, and no surface may be left busy.
 
 #include "base/Geometry.h"
+#include "graphics/PX8LayerNode.h"
 
 #include <cstdint>
 #include <memory>
@@ -51,14 +52,10 @@ class SurfaceScenario {
     int Refusals() const { return refusals; }
 
   private:
+    // Which surface a layer shows, and what the surface should report of it.
     struct ModelLayer {
         int source;
-        uint16_t priority;
-        TPoint position;
-        bool visible;
-        TRect sourceRect;
-        uint16_t frame;
-        uint16_t zoomX = 1, zoomY = 1, zoomDiv = 1;
+        TLayerInfo info;
     };
     struct ModelSurface {
         int width = 0, height = 0;
