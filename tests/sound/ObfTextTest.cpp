@@ -11,24 +11,6 @@
 #include <vector>
 
 namespace {
-std::vector<std::string> TextLines(const std::string& bytes) {
-    std::istringstream stream(bytes);
-    std::vector<std::string> lines;
-    while (std::optional<std::string> line = ReadTextLine(stream)) {
-        lines.push_back(*line);
-    }
-    return lines;
-}
-
-// Every record of a compiled file, up to its end.
-std::vector<std::string> Records(TObfText& text) {
-    std::vector<std::string> lines;
-    while (!text.AtEnd()) {
-        lines.push_back(text.ReadLine());
-    }
-    return lines;
-}
-
 std::vector<std::uint8_t> Compiled(const std::string& text) {
     std::istringstream source(text);
     return TObfText::CompileText(source);
@@ -36,11 +18,7 @@ std::vector<std::uint8_t> Compiled(const std::string& text) {
 } // namespace
 
 TEST(ObfText, ReadTextLineKeepsPrintableBytesAndTheLastLine) {
-    struct Case {
-        std::string bytes;
-        std::vector<std::string> lines;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
         {"", {}},
         {"\n", {""}},
         {"one\r\ntwo\n", {"one", "two"}},
@@ -48,8 +26,13 @@ TEST(ObfText, ReadTextLineKeepsPrintableBytesAndTheLastLine) {
         {std::string("\x01x\x7f\x80\x9fy\xa0\xff\0z\n", 11), {"xy\xa0\xffz"}},
         {std::string(300, 'a') + "\nb", {std::string(255, 'a'), "b"}},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(TextLines(c.bytes), c.lines) << c.bytes;
+    for (const auto& [bytes, expected] : cases) {
+        std::istringstream stream(bytes);
+        std::vector<std::string> lines;
+        while (std::optional<std::string> line = ReadTextLine(stream)) {
+            lines.push_back(*line);
+        }
+        EXPECT_EQ(lines, expected) << bytes;
     }
 }
 
@@ -79,8 +62,12 @@ TEST(ObfText, LargeTablesReadBack) {
             lines.push_back(line);
             text += line + "\n";
         }
+        // Every record up to the end, but the empty ones of the padding.
         TObfText read(Compiled(text));
-        std::vector<std::string> records = Records(read);
+        std::vector<std::string> records;
+        while (!read.AtEnd()) {
+            records.push_back(read.ReadLine());
+        }
         while (!records.empty() && records.back().empty()) {
             records.pop_back();
         }

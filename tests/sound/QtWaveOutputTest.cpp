@@ -72,17 +72,12 @@ class QtSoundTest : public ::testing::Test {
 
     static bool ServerExpected() { return std::getenv("LADDERLY_SOUND_SERVER") != nullptr; }
 
-    // The seconds of a shipped effect that are audible.
-    double AudibleInFile(std::uint16_t kind) const {
+    // Whether 95% of the shipped effect's audible length was recorded since the sample at from.
+    bool HeardWhole(const MonitorRecorder& recorder, std::size_t from, std::uint16_t kind) const {
         std::string name = SoundName(kind);
         std::transform(name.begin(), name.end(), name.begin(), ::tolower);
-        return AudibleSecondsOfFile(waves + "/" + name + ".wav");
-    }
-
-    // Whether 95% of the effect's audible length was recorded since the sample at from.
-    bool HeardWhole(const MonitorRecorder& recorder, std::size_t from, std::uint16_t kind) const {
-        const double heard = FindAudible(recorder.Samples(), from).Seconds(MonitorRecorder::Rate);
-        return heard >= 0.95 * AudibleInFile(kind);
+        return FindAudible(recorder.Samples(), from).Seconds(MonitorRecorder::Rate) >=
+               0.95 * AudibleSecondsOfFile(waves + "/" + name + ".wav");
     }
 
     TempFolder folder;

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -22,9 +23,6 @@ int ErrorOf(const std::string& bytes) {
     }
 }
 
-std::string Samples(std::size_t size) {
-    return std::string(size, '\x11');
-}
 } // namespace
 
 TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPadding) {
@@ -48,14 +46,9 @@ TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPadding) {
 
 TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
     const std::string fmt = Chunk("fmt ", FormatBytes());
-    const std::string data = Chunk("data", Samples(6));
+    const std::string data = Chunk("data", "\x11\x11\x11\x11\x11\x11");
     const std::string good = Riff(fmt + data);
-    struct Case {
-        const char* what;
-        std::string bytes;
-        int code;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::tuple<const char*, std::string, int>> cases = {
         {"well-formed", good, 0},
         {"RIFF size past the end of the file", Riff(fmt + data, "WAVE", 0xFFFFFFFF), 0},
         {"empty file", "", WaveNotWave},
@@ -77,13 +70,13 @@ TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
         {"data chunk outside the RIFF size", Riff(fmt + data, "WAVE", 4 + 24 + 4), WaveNoData},
         {"empty data chunk", Riff(fmt + Chunk("data", "")), WaveEmptyData},
         {"data cut off", good.substr(0, good.size() - 1), WaveDataUnreadable},
-        {"data claiming 4 GB", Riff(fmt + Chunk("data", Samples(6), 0xFFFFFFFF)),
+        {"data claiming 4 GB", Riff(fmt + Chunk("data", "\x11\x11\x11\x11\x11\x11", 0xFFFFFFFF)),
          WaveDataUnreadable},
         {"odd data claiming one byte more than the file",
          "RIFF" + Le32(4 + 24 + 8 + 3) + "WAVE" + fmt + "data" + Le32(4) + "abc",
          WaveDataUnreadable},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ErrorOf(c.bytes), c.code) << c.what;
+    for (const auto& [what, bytes, code] : cases) {
+        EXPECT_EQ(ErrorOf(bytes), code) << what;
     }
 }

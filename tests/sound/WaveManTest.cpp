@@ -16,6 +16,9 @@ class WaveManTest : public ::testing::Test {
   protected:
     WaveManTest() {
         WriteTestWaves(folder);
+        Renew();
+    }
+    void Renew() {
         manager = std::make_unique<TWaveMan>(target, output, true);
         manager->SetFolder(folder.Path() + "wav");
     }
@@ -52,12 +55,9 @@ TEST_F(WaveManTest, ModeTable) {
         Playing current;
         Request request;
         std::uint8_t mode;
-        bool loop;
-        bool answer;
-        int currentFlags;
-        int nodeFlags;
-        const char* log;
-        const char* what;
+        bool loop, answer;
+        int currentFlags, nodeFlags;
+        const char *log, *what;
     };
     const std::vector<Row> rows = {
         {Nothing, Other, 6, false, true, 0, 1, "write 200, done 2", "nothing plays: it starts"},
@@ -69,26 +69,21 @@ TEST_F(WaveManTest, ModeTable) {
         {Looping, Other, 16, false, false, 0, Freed, "done 1", "StopPlainNow: InterruptPlain only"},
         {Looping, Same, 36, false, true, 0, 0, "done 1", "looping, Replay, no InterruptLoop"},
         {Plain, Other, 4, false, true, 0, 3, "done 1, write 200, done 2", "plain: queued behind"},
-        {Plain, Other, 16, false, true, 8, 3, "stop 100, done 1, write 200, done 2",
-         "plain, StopPlainNow: stopped and put first"},
-        {PlainFreed, Other, 16, false, true, 9, 3, "stop 100, done 1, write 200, done 2",
-         "plain and freed when done, StopPlainNow: stopped, then freed"},
-        {Plain, Same, 36, false, true, 4, 4, "done 1, write 100, done 1",
-         "plain, Replay: plays again after"},
-        {Plain, Same, 48, false, true, 12, 12, "stop 100, done 1, write 100, done 1",
-         "plain, Replay and StopPlainNow: starts again"},
+        {Plain, Other, 16, false, true, 8, 3, "stop 100, done 1, write 200, done 2", "put first"},
+        {PlainFreed, Other, 16, false, true, 9, 3, "stop 100, done 1, write 200, done 2", "freed"},
+        {Plain, Same, 36, false, true, 4, 4, "done 1, write 100, done 1", "plays again after"},
+        {Plain, Same, 48, false, true, 12, 12, "stop 100, done 1, write 100, done 1", "again"},
         {Looping, Other, 2, false, true, 4, 3,
-         "break 100, done 1, write 200, done 2, write 100, done 1",
-         "looping: last pass, then it resumes"},
-        {Looping, Other, 3, false, true, 0, 3, "break 100, done 1, write 200, done 2",
-         "looping, NoResume: last pass"},
+         "break 100, done 1, write 200, done 2, write 100, "
+         "done 1",
+         "last pass, then it resumes"},
+        {Looping, Other, 3, false, true, 0, 3, "break 100, done 1, write 200, done 2", "last pass"},
         {Looping, Other, 8, false, true, 4, 3,
-         "stop 100, done 1, write 200, done 2, write 100, done 1",
-         "looping, StopNow: stopped, then it resumes"},
-        {Looping, Other, 9, false, true, 0, 3, "stop 100, done 1, write 200, done 2",
-         "looping, StopNow and NoResume"},
-        {Looping, Same, 35, false, true, 0, 0, "break 100, done 1",
-         "looping, Replay, NoResume: last pass"},
+         "stop 100, done 1, write 200, done 2, write 100, "
+         "done 1",
+         "stopped, then it resumes"},
+        {Looping, Other, 9, false, true, 0, 3, "stop 100, done 1, write 200, done 2", "stopped"},
+        {Looping, Same, 35, false, true, 0, 0, "break 100, done 1", "Replay, NoResume: last pass"},
         {Looping, Same, 35, true, true, 0, 0, "done 1", "looping, Replay, NoResume, loop asked"},
         {Looping, Same, 34, false, true, 0, 0, "done 1", "looping, Replay, resuming: nothing"},
     };
@@ -100,8 +95,7 @@ TEST_F(WaveManTest, ModeTable) {
         output.DeliverWhenClosed = deliverWhenClosed;
         for (const Row& row : rows) {
             SCOPED_TRACE(std::string(row.what) + (deliverWhenClosed ? " (Qt's devices)" : ""));
-            manager = std::make_unique<TWaveMan>(target, output, true);
-            manager->SetFolder(folder.Path() + "wav");
+            Renew();
             output.Posted.clear();
             ASSERT_TRUE(manager->LoadSound("a", 1, row.current == PlainFreed ? 1 : 0));
             if (row.current != Nothing) {
