@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using WorldTest = WorldFixture;
@@ -204,12 +205,8 @@ TEST_F(WorldTest, UnexpectedFaultsAreLoggedAndPlayGoesOn) {
     SetErrorLogFolder(folder.Path());
     RecordingRoom* a = AddPadRoom("A");
     RecordingRoom* b = AddRoom("B");
-    struct Case {
-        std::string failOn;
-        std::function<void()> action;
-        std::string operation;
-    };
-    const std::vector<Case> cases = {
+    // The call that fails, what makes the world make it, and the operation logged.
+    const std::vector<std::tuple<std::string, std::function<void()>, std::string>> cases = {
         {"Layout B", [&] { world.GoRoom("B"); }, "GoRoom"},
         {"RunScript DELAY",
          [&] {
@@ -221,19 +218,17 @@ TEST_F(WorldTest, UnexpectedFaultsAreLoggedAndPlayGoesOn) {
         {"GetCursor PAD", [&] { area.Move(5, 6); }, "ViewMouseMove"},
         {"KeyEvent 65 0 down", [&] { world.KeyDown(0x41, 0); }, "KeyDown"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [failOn, action, operation] : cases) {
         world.GoRoom("A");
-        a->failOn = c.failOn;
-        b->failOn = c.failOn;
-        c.action();
-        a->failOn.clear();
-        b->failOn.clear();
+        a->failOn = b->failOn = failOn;
+        action();
+        a->failOn = b->failOn = "";
         const std::string log = folder.Read("errorlog.txt");
-        EXPECT_NE(log.find("runtime_error in " + c.operation + " (broken " + c.failOn),
+        EXPECT_NE(log.find("runtime_error in " + operation + " (broken " + failOn),
                   std::string::npos)
-            << c.operation << ":\n"
+            << operation << ":\n"
             << log;
-        EXPECT_FALSE(world.IsBusy()) << c.operation;
+        EXPECT_FALSE(world.IsBusy()) << operation;
         std::filesystem::remove(ErrorLogPath());
     }
     EXPECT_TRUE(ui.boxes.empty()) << "nobody is asked about unexpected faults";
