@@ -7,13 +7,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class GameRoomEdit : public GameRoomFixture {
-  protected:
-    // Colour of the hint mark drawn on row r: 31 without a hint, 32 with one.
-    uint8_t HintMarkOf(int r) {
-        return Pixel(room->BoardLeft + 103, room->BoardTop + (r - 1) * 26 + 7);
-    }
-};
+using GameRoomEdit = GameRoomFixture;
 
 // F6 makes a puzzle; starting over blanks its rows once; F11 suggests; the delete-row button, the
 // action keys and buttons and the hint buttons reach its rows, as drawn; a check adds the unknown
@@ -59,6 +53,10 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C ...", "C BIG"}));
     Press("delrwbtn");
 
+    // The colour of the hint mark drawn on row 3: 31 without a hint, 32 with one.
+    const auto HintMarkOf = [this](int r) {
+        return Pixel(room->BoardLeft + 103, room->BoardTop + (r - 1) * 26 + 7);
+    };
     Key(VirtualKey::Down);
     EXPECT_EQ(HintMarkOf(3), 31);
     Press("sethnbtn");
@@ -82,10 +80,7 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
 // cancelling leaves no edit button drawn.
 TEST_F(GameRoomEdit, TheSelectorOpensTheEditorAndCancelAsks) {
     Start(TestWords, TestPuzzles);
-    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
-        position = 2;
-        return SelectorResult::Edit;
-    };
+    Choose(SelectorResult::Edit, 2);
     Press("selbtn");
     EXPECT_TRUE(room->EditMode);
     EXPECT_EQ(room->CurrentPuzzle, 2);
@@ -99,9 +94,7 @@ TEST_F(GameRoomEdit, TheSelectorOpensTheEditorAndCancelAsks) {
     EXPECT_EQ(room->RowCount, 4);
     EXPECT_EQ(Pixel(354, 48), BackgroundColour) << "no edit button left on the screen";
     ui.AnswerInput("hog hat");
-    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t&) {
-        return SelectorResult::Create;
-    };
+    Choose(SelectorResult::Create);
     Press("selbtn");
     EXPECT_TRUE(room->EditMode && room->NewPuzzle);
     EXPECT_EQ(room->PuzzleField(room->CurrentPuzzle, 0), "HOG");

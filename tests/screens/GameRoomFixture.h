@@ -28,6 +28,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 inline constexpr uint8_t BackgroundColour = 7;
@@ -94,21 +95,16 @@ inline std::vector<TPX8Picture> GamePictures() {
 
 // A user interface that lets a test act whenever the game lets pending messages through, as
 // the player's keys arrive during the solver's search.
-class PumpingUserInterface : public FakeUserInterface {
-  public:
+// The action is put aside while it runs, so the pumps it makes itself do not call it again.
+struct PumpingUserInterface : FakeUserInterface {
     void ProcessPendingMessages() override {
         FakeUserInterface::ProcessPendingMessages();
-        if (onPump && !pumping) {
-            pumping = true;
-            onPump();
-            pumping = false;
+        if (std::function<void()> pump = std::exchange(onPump, nullptr)) {
+            pump();
+            onPump = pump;
         }
     }
-
     std::function<void()> onPump;
-
-  private:
-    bool pumping = false;
 };
 
 class GameRoomFixture : public ::testing::Test {
@@ -168,15 +164,18 @@ class GameRoomFixture : public ::testing::Test {
         area.Press(bounds.Left + x, bounds.Top + y);
         area.Release(bounds.Left + x, bounds.Top + y);
     }
+    // Makes the selector answer with the result, at the position unless it is negative.
+    void Choose(SelectorResult result, int32_t position = -1) {
+        dialogs.selector = [=](std::vector<TSelectorEntry>&, int32_t& at) {
+            at = position < 0 ? at : position;
+            return result;
+        };
+    }
     // Rewrites a data file with a newer time, as an editor would while the game runs.
     void Rewrite(const std::string& name, std::string_view text) {
         std::filesystem::last_write_time(folder.Write(name, text),
                                          std::filesystem::file_time_type::clock::now() +
                                              std::chrono::seconds(5));
-    }
-    void Tick() {
-        world->SetIdle();
-        world->Tick(1);
     }
 
     uint8_t Pixel(int32_t x, int32_t y) { return area.surface->GetPixel({x, y}); }
@@ -190,8 +189,8 @@ class GameRoomFixture : public ::testing::Test {
         for (int r = 1; r <= room->RowCount; ++r) {
             const int32_t top = room->BoardTop + (r - 1) * 26;
             const int label = Pixel(room->BoardLeft + 50, top + 10) - FirstLabelColour;
-            std::string line = label >= 0 && label < 6 ? std::string(1, "ACMRSX"[label]) : " ";
-            line += ' ';
+            std::string line =
+                std::string(1, label >= 0 && label < 6 ? "ACMRSX"[label] : ' ') + ' ';
             for (int c = 1; c <= room->RowLength(r); ++c) {
                 const int32_t left = room->BoardLeft + 112 + (c - 1) * 30;
                 const int k = Pixel(left + 3, top + 2) - FirstTileColour;
@@ -203,11 +202,9 @@ class GameRoomFixture : public ::testing::Test {
                 line += cursor ? "[" + std::string(1, cell) + "]" : std::string(1, cell);
             }
             const int32_t letters = (room->BoardWidth - 1) * 30 + 26;
-            const int mark = Pixel(room->BoardLeft + 112 + letters / 2, top + 10);
-            if (mark >= FirstMarkColour && mark < FirstMarkColour + 4) {
-                line += " mark " + std::to_string(mark - FirstMarkColour + 1);
-            }
-            lines.push_back(line);
+            const int mark = Pixel(room->BoardLeft + 112 + letters / 2, top + 10) - FirstMarkColour;
+            lines.push_back(line +
+                            (mark >= 0 && mark < 4 ? " mark " + std::to_string(mark + 1) : ""));
         }
         return lines;
     }

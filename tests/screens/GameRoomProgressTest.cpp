@@ -12,21 +12,19 @@ constexpr std::string_view Puzzles = "cat\ndog\nccc\n2=cot\n"
                                      "bag\ndog\nccc\n\n"
                                      "hot\nbat\nccc\n\n";
 
-class GameRoomProgress : public GameRoomFixture {
-  protected:
+using GameRoomProgress = GameRoomFixture;
+
+TEST_F(GameRoomProgress, MarksThroughPlayTheJournalAndResuming) {
     // The marks the selector is given, one letter per entry: S solved, H with help, s shown.
-    std::string SelectorMarks() {
+    const auto SelectorMarks = [this] {
         Press("selbtn");
         std::string marks;
         for (const TSelectorEntry& entry : dialogs.selectorShown.back()) {
             marks += "-sHS"[static_cast<int>(entry.Mark)];
         }
         return marks;
-    }
-    uint8_t BadgePixel() { return Pixel(BadgeX + 5, BadgeY + 5); }
-};
-
-TEST_F(GameRoomProgress, MarksThroughPlayTheJournalAndResuming) {
+    };
+    const auto BadgePixel = [this] { return Pixel(BadgeX + 5, BadgeY + 5); };
     journal = folder.Path() + "user/progress.txt";
     Start(TestWords, Puzzles);
     // A hint, then starting over: the win after it is unaided.

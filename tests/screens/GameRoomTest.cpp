@@ -37,10 +37,9 @@ TEST_F(GameRoomFixture, PlayToTheWinByKeys) {
     // The sprite falls in from above the screen and bounces inside the board's area.
     std::map<int, int> framesSeen;
     for (int tick = 0; tick < 400; ++tick) {
-        Tick();
-        ASSERT_GE(room->WinX, 0);
-        ASSERT_LE(room->WinX, 334 - 40);
-        ASSERT_LE(room->WinY, 326 - 15);
+        world->SetIdle();
+        world->Tick(1);
+        ASSERT_TRUE(room->WinX >= 0 && room->WinX <= 334 - 40 && room->WinY <= 326 - 15) << tick;
         if (room->WinY >= 0) {
             ++framesSeen[Pixel(room->WinX + 20, room->WinY + 7)];
         }
@@ -114,10 +113,7 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     Press("newbtn");
     EXPECT_EQ(room->CurrentPuzzle, 2);
     // Play on a flagged puzzle asks to edit it; "No" leaves the board and its puzzle as they were.
-    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
-        position = 4;
-        return SelectorResult::Play;
-    };
+    Choose(SelectorResult::Play, 4);
     ui.Answer(MessageBoxResult::No);
     Press("selbtn");
     EXPECT_EQ(ui.boxes.back().text, "The puzzle you selected has errors and is not available for "
@@ -192,10 +188,7 @@ TEST_F(GameRoomFixture, SelectorAndSavingAtClose) {
     EXPECT_EQ(room->CurrentPuzzle, 1) << "the deleted puzzle on the board gives way";
     EXPECT_EQ(Board()[0], "  dog");
 
-    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
-        position = 3;
-        return SelectorResult::Play;
-    };
+    Choose(SelectorResult::Play, 3);
     Press("selbtn");
     EXPECT_EQ(Board()[0], "  baG");
     ui.Answer(MessageBoxResult::Yes);
