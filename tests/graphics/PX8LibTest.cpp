@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -63,12 +64,7 @@ TEST(PX8Library, DamagedFiles) {
     };
     const Bytes good = plain([](TestRecord&) {});
     const std::size_t record = 1030;
-    struct Case {
-        const char* what;
-        Bytes bytes;
-        std::string failure;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, Bytes, std::string> cases[] = {
         {"the good file", good, ""},
         {"only header and palette", FileHeader(), "image: Image \"a\" does not exist"},
         {"empty file", {}, HeaderInvalid},
@@ -115,8 +111,8 @@ TEST(PX8Library, DamagedFiles) {
          tall([](TestRecord& r) { r.segments[2].data[0] = 7; }),
          "image: Decode: invalid line code"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Failure(c.bytes), c.failure) << c.what;
+    for (const auto& [what, bytes, failure] : cases) {
+        EXPECT_EQ(Failure(bytes), failure) << what;
     }
 }
 

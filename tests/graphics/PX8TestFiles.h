@@ -58,9 +58,8 @@ inline Bytes FileHeader() {
 inline Bytes LibraryBytes(const std::vector<TestRecord>& records) {
     Bytes out = FileHeader();
     for (const TestRecord& record : records) {
-        for (std::size_t i = 0; i < 8; ++i) {
-            out.push_back(i < record.name.size() ? static_cast<uint8_t>(record.name[i]) : 0);
-        }
+        const std::string name = (record.name + std::string(8, '\0')).substr(0, 8);
+        out.insert(out.end(), name.begin(), name.end());
         PutLE(out, record.width, 2);
         PutLE(out, record.height, 2);
         out.insert(out.end(), {static_cast<uint8_t>(record.segments.size()), record.state,

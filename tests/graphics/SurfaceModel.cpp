@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 #include <sstream>
 #include <tuple>
 
@@ -38,11 +39,6 @@ std::vector<int> Walk(int sourceStart, int sourceSize, int destSize, bool revers
         }
     }
     return map;
-}
-
-// Where a plain copy of q to p lands.
-TRect BlitRect(const TPoint& p, const TRect& q) {
-    return {p.X, p.Y, p.X + RectWidth(q), p.Y + RectHeight(q)};
 }
 
 int Scaled(int size, uint16_t zoom, uint16_t div) {
@@ -108,11 +104,9 @@ void SurfaceScenario::Create(int index) {
 }
 
 int SurfaceScenario::LayerCount() const {
-    int count = 0;
-    for (const ModelSurface& m : model) {
-        count += static_cast<int>(m.layers.size());
-    }
-    return count;
+    return std::accumulate(model.begin(), model.end(), 0, [](int n, const ModelSurface& m) {
+        return n + static_cast<int>(m.layers.size());
+    });
 }
 
 TRect SurfaceScenario::FrameBand(int source, uint16_t frame) const {
@@ -141,9 +135,8 @@ void SurfaceScenario::Draw(std::vector<uint8_t>& pixels, int target, const TRect
                 continue;
             }
             const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
-            if (!(s.transparent && value == s.transparentIndex)) {
-                pixels[static_cast<size_t>(y * o.width + x)] = value;
-            }
+            uint8_t& pixel = pixels[static_cast<size_t>(y * o.width + x)];
+            pixel = s.transparent && value == s.transparentIndex ? pixel : value;
         }
     }
 }
@@ -164,15 +157,11 @@ std::vector<uint8_t> SurfaceScenario::Compose(int index) const {
 }
 
 bool SurfaceScenario::IsAncestorOrSelf(int owner, int candidate) const {
-    if (owner == candidate) {
-        return true;
+    bool found = owner == candidate;
+    for (int parent = 0; parent < SurfaceCount && !found; ++parent) {
+        found = FindLayer(parent, owner) >= 0 && IsAncestorOrSelf(parent, candidate);
     }
-    for (int parent = 0; parent < SurfaceCount; ++parent) {
-        if (FindLayer(parent, owner) >= 0 && IsAncestorOrSelf(parent, candidate)) {
-            return true;
-        }
-    }
-    return false;
+    return found;
 }
 
 int SurfaceScenario::FindLayer(int owner, int source, int priority) const {
@@ -181,18 +170,6 @@ int SurfaceScenario::FindLayer(int owner, int source, int priority) const {
         return l.source == source && (priority < 0 || l.info.Priority == priority);
     });
     return found == layers.end() ? -1 : static_cast<int>(found - layers.begin());
-}
-
-TPoint SurfaceScenario::RandomPoint(const ModelSurface& m) {
-    return {static_cast<int32_t>(choices.Pick(static_cast<uint32_t>(m.width + 8))) - 6,
-            static_cast<int32_t>(choices.Pick(static_cast<uint32_t>(m.height + 8))) - 6};
-}
-
-TRect SurfaceScenario::RandomRect(const ModelSurface& m) {
-    const TPoint a = RandomPoint(m);
-    const int w = static_cast<int>(choices.Pick(static_cast<uint32_t>(m.width + 4)));
-    return {a.X, a.Y, a.X + w,
-            a.Y + static_cast<int>(choices.Pick(static_cast<uint32_t>(m.height + 4)))};
 }
 
 std::string SurfaceScenario::Apply(std::string& description) {
@@ -211,9 +188,21 @@ std::string SurfaceScenario::Apply(std::string& description) {
         refusals += target < 0 ? 1 : 0;
         return target >= 0;
     };
-    const TPoint p = RandomPoint(mo);
-    const TRect r = RandomRect(mo);
-    const TRect q = RandomRect(ms);
+    // Braced lists take their choices in order.
+    const auto pick = [&](int n) {
+        return static_cast<int>(choices.Pick(static_cast<uint32_t>(n)));
+    };
+    const auto point = [&](const ModelSurface& m) {
+        return TPoint{pick(m.width + 8) - 6, pick(m.height + 8) - 6};
+    };
+    const auto rect = [&](const ModelSurface& m) {
+        const TPoint a = point(m);
+        return TRect{a.X, a.Y, a.X + pick(m.width + 4), a.Y + pick(m.height + 4)};
+    };
+    const TPoint p = point(mo);
+    const TRect r = rect(mo);
+    const TRect q = rect(ms);
+    const TRect landed = {p.X, p.Y, p.X + RectWidth(q), p.Y + RectHeight(q)}; // q copied to p
     const auto number = static_cast<uint16_t>(choices.Pick(4));
     constexpr uint16_t priorities[] = {0, 5, 5, 100, 0xFFF0};
     const uint16_t priority = priorities[choices.Pick(5)];
@@ -228,11 +217,8 @@ std::string SurfaceScenario::Apply(std::string& description) {
     switch (operation) {
     case 0:
     case 1: {
-        if (operation == 0) {
-            so.FillRect(r, static_cast<uint8_t>(number));
-        } else {
-            so.FrameRect(r, static_cast<uint8_t>(number));
-        }
+        operation == 0 ? so.FillRect(r, static_cast<uint8_t>(number))
+                       : so.FrameRect(r, static_cast<uint8_t>(number));
         TRect a;
         if (IntersectRect(a, r, mo.clip)) {
             for (int y = a.Top; y < a.Bottom; ++y) {
@@ -241,10 +227,8 @@ std::string SurfaceScenario::Apply(std::string& description) {
                     const bool edge = operation == 0 || y == r.Top || y == r.Bottom - 1 ||
                                       (x == r.Left && a.Left == r.Left) ||
                                       (x == r.Right - 1 && a.Right == r.Right);
-                    if (edge) {
-                        mo.own[static_cast<size_t>(y * mo.width + x)] =
-                            static_cast<uint8_t>(number);
-                    }
+                    uint8_t& pixel = mo.own[static_cast<size_t>(y * mo.width + x)];
+                    pixel = edge ? static_cast<uint8_t>(number) : pixel;
                 }
             }
         }
@@ -253,19 +237,18 @@ std::string SurfaceScenario::Apply(std::string& description) {
     case 2:
     case 3:
         if (o == s) {
-            break;
-        }
-        if (number == 0) {
+            // A surface is not copied onto itself.
+        } else if (number == 0) {
             so.StretchBlit(r, ss, q);
             Draw(mo.own, o, r, s, q, mo.clip);
         } else if (number == 1) {
             so.BlitClipped(p, ss, r, q);
             TRect c;
             IntersectRect(c, r, {0, 0, mo.width, mo.height});
-            Draw(mo.own, o, BlitRect(p, q), s, q, c);
+            Draw(mo.own, o, landed, s, q, c);
         } else {
             so.Blit(p, ss, q);
-            Draw(mo.own, o, BlitRect(p, q), s, q, mo.clip);
+            Draw(mo.own, o, landed, s, q, mo.clip);
         }
         break;
     case 4:
@@ -274,11 +257,7 @@ std::string SurfaceScenario::Apply(std::string& description) {
         const TPoint at = number == 3 ? TPoint{0, mo.height} : p;
         const uint16_t frame = number == 3 ? 0 : number;
         if (!known(IsAncestorOrSelf(o, s) ? -1 : 0, "AddLayer: can't make parent a layer", [&] {
-                if (number == 3) {
-                    so.AddLayer(ss, priority);
-                } else {
-                    so.AddLayerFrame(ss, at, frame, priority);
-                }
+                number == 3 ? so.AddLayer(ss, priority) : so.AddLayerFrame(ss, at, frame, priority);
             })) {
             break;
         }
@@ -303,11 +282,7 @@ std::string SurfaceScenario::Apply(std::string& description) {
         // By source alone, or by source and priority.
         const int target = flag ? FindLayer(o, s, priority) : layer;
         if (known(target, "SetLayerNodeFrame: Unknown layer", [&] {
-                if (flag) {
-                    so.SetLayerFrame(ss, priority, number);
-                } else {
-                    so.SetLayerFrame(ss, number);
-                }
+                flag ? so.SetLayerFrame(ss, priority, number) : so.SetLayerFrame(ss, number);
             })) {
             TLayerInfo& l = mo.layers[static_cast<size_t>(target)].info;
             l.SourceRect = l.Hidden ? l.SourceRect : FrameBand(s, number);
@@ -381,14 +356,9 @@ std::string SurfaceScenario::Apply(std::string& description) {
         break;
     }
     case 13:
-        if (flag) {
-            so.SetClip(r);
-            if (!IntersectRect(mo.clip, r, {0, 0, mo.width, mo.height})) {
-                mo.clip = TRect{};
-            }
-        } else {
-            so.ResetClip();
-            mo.clip = {0, 0, mo.width, mo.height};
+        flag ? so.SetClip(r) : so.ResetClip();
+        if (!flag || !IntersectRect(mo.clip, r, {0, 0, mo.width, mo.height})) {
+            mo.clip = flag ? TRect{} : TRect{0, 0, mo.width, mo.height};
         }
         break;
     case 14:
@@ -421,9 +391,9 @@ std::string SurfaceScenario::Check(const std::vector<std::vector<uint8_t>>& befo
             surface.UnlockSegment(0, y);
             for (int x = 0; x < m.width; ++x) {
                 const auto at = static_cast<size_t>(y * m.width + x);
-                const std::string where = std::to_string(x) + "," + std::to_string(y);
+                const auto where = [&] { return std::to_string(x) + "," + std::to_string(y); };
                 if (real[static_cast<size_t>(x)] != expected[at]) {
-                    return name + " differs from the model at " + where + ": " +
+                    return name + " differs from the model at " + where() + ": " +
                            std::to_string(real[static_cast<size_t>(x)]) + " instead of " +
                            std::to_string(expected[at]);
                 }
@@ -433,7 +403,7 @@ std::string SurfaceScenario::Check(const std::vector<std::vector<uint8_t>>& befo
                     covered = PtInRect(static_cast<TDamageNode*>(node)->Rect, x, y);
                 }
                 if (!covered) {
-                    return name + " changed outside its damage at " + where;
+                    return name + " changed outside its damage at " + where();
                 }
             }
         }
@@ -447,8 +417,7 @@ std::string SurfaceScenario::Step() {
     for (int i = 0; i < SurfaceCount; ++i) {
         before.push_back(Compose(i));
     }
-    std::string description;
-    std::string error;
+    std::string description, error;
     recreated = -1;
     try {
         error = Apply(description);

@@ -60,9 +60,8 @@ class SurfaceScenario {
     struct ModelSurface {
         int width = 0, height = 0;
         std::vector<uint8_t> own;
-        bool transparent = false;
+        bool transparent = false, flipHorizontal = false, flipVertical = false;
         uint8_t transparentIndex = 0;
-        bool flipHorizontal = false, flipVertical = false;
         uint16_t frameHeight = 0;
         TRect clip;
         std::vector<ModelLayer> layers;
@@ -75,8 +74,6 @@ class SurfaceScenario {
     // The first layer of `owner` showing `source` (with that priority unless -1), or -1.
     int FindLayer(int owner, int source, int priority = -1) const;
     TRect FrameBand(int source, uint16_t frame) const;
-    TPoint RandomPoint(const ModelSurface& m);
-    TRect RandomRect(const ModelSurface& m);
     void Draw(std::vector<uint8_t>& pixels, int target, const TRect& d, int source, const TRect& q,
               const TRect& clip) const;
 
@@ -88,6 +85,5 @@ class SurfaceScenario {
     std::vector<std::unique_ptr<TPX8Image>> images;
     std::vector<std::unique_ptr<TPX8ImageData>> surfaces;
     std::vector<ModelSurface> model;
-    int refusals = 0;
-    int recreated = -1;
+    int refusals = 0, recreated = -1;
 };
