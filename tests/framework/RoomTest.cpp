@@ -11,8 +11,7 @@
 
 namespace {
 
-class ImageRoom : public TRoom {
-  public:
+struct ImageRoom : TRoom {
     ImageRoom(const std::string& name, const std::string& image) : TRoom(name) {
         ImageName = image;
     }
@@ -64,8 +63,8 @@ TEST(Room, LayoutDrawsBackgroundThenFrameSets) {
     }
     TImageNode* background = scene.Loaded("back");
     ASSERT_NE(background, nullptr);
-    EXPECT_EQ(background->RefCount, 1) << "the entry stays held";
-    EXPECT_EQ(background->DataRefCount, 0) << "its surface went back after drawing";
+    // The entry stays held; its surface went back after drawing.
+    EXPECT_EQ(std::pair(background->RefCount, background->DataRefCount), std::pair(1, 0));
 
     ScheduleScript(ScriptKind::Flash, 3, ScheduleMode::Always);
     room.Leave("NEXT");

@@ -77,9 +77,8 @@ TEST_F(TimerScriptTest, Timing) {
         world.Tick(1);
         passes.push_back(Scripts());
     }
-    const std::vector<std::vector<std::string>> expected = {
-        {"ANIMATE"}, {"OPEN", "TICK"}, {"DELAY", "MUSIC"}, {}};
-    EXPECT_EQ(passes, expected);
+    EXPECT_EQ(passes, (std::vector<std::vector<std::string>>{
+                          {"ANIMATE"}, {"OPEN", "TICK"}, {"DELAY", "MUSIC"}, {}}));
 }
 
 TEST_F(TimerScriptTest, CancelledOrFailingScripts) {
