@@ -5,8 +5,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
 using GameRoomEdit = GameRoomFixture;
 
 // F6 makes a puzzle; starting over blanks its rows once; F11 suggests; the delete-row button, the

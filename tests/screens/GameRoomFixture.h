@@ -39,15 +39,18 @@ inline constexpr uint8_t WinColour = 90;
 inline constexpr uint8_t BadgeColour = 95;
 inline constexpr uint8_t ButtonEnabledColour = 120;
 
-// A picture of one colour with some rectangles of others.
+using Lines = std::vector<std::string>;
+
+// A picture of one colour with some rectangles of others: left, top, right, bottom and colour.
 inline TPX8Picture Painted(const std::string& name, uint16_t width, uint16_t height, uint8_t colour,
-                           const std::vector<std::pair<TRect, int>>& parts = {}) {
+                           const std::vector<int>& parts = {}) {
     TPX8Picture picture{name,  width, height, std::vector<uint8_t>(size_t{width} * height, colour),
                         false, 0};
-    for (const auto& [r, c] : parts) {
-        for (int32_t y = r.Top; y < r.Bottom; ++y) {
-            std::fill_n(picture.Pixels.begin() + y * width + r.Left, RectWidth(r),
-                        static_cast<uint8_t>(c));
+    for (size_t k = 0; k + 4 < parts.size(); k += 5) {
+        for (int y = parts[k + 1]; y < parts[k + 3]; ++y) {
+            std::fill(picture.Pixels.begin() + y * width + parts[k],
+                      picture.Pixels.begin() + y * width + parts[k + 2],
+                      static_cast<uint8_t>(parts[k + 4]));
         }
     }
     return picture;
@@ -55,24 +58,15 @@ inline TPX8Picture Painted(const std::string& name, uint16_t width, uint16_t hei
 
 inline std::vector<TPX8Picture> GamePictures() {
     // The action labels, check marks, hint marks and edit-mode label.
+    const std::vector<int> graphics = {
+        0,   0,   100, 21,  10,  100, 0,   200, 21,  11,  200, 21,  300, 42,  12, 200, 0,
+        300, 21,  13,  100, 21,  200, 42,  14,  0,   21,  100, 42,  15,  0,   42, 137, 52,
+        21,  0,   52,  80,  62,  22,  80,  52,  160, 62,  23,  137, 42,  175, 52, 24,  195,
+        42,  202, 50,  31,  188, 42,  195, 50,  32,  251, 42,  300, 51,  40};
     std::vector<TPX8Picture> pictures{
-        Painted("screen", 450, 326, BackgroundColour),
-        Painted("laddgfx", 300, 62, 0,
-                {{{0, 0, 100, 21}, 10},
-                 {{100, 0, 200, 21}, 11},
-                 {{200, 21, 300, 42}, 12},
-                 {{200, 0, 300, 21}, 13},
-                 {{100, 21, 200, 42}, 14},
-                 {{0, 21, 100, 42}, 15},
-                 {{0, 42, 137, 52}, 21},
-                 {{0, 52, 80, 62}, 22},
-                 {{80, 52, 160, 62}, 23},
-                 {{137, 42, 175, 52}, 24},
-                 {{195, 42, 202, 50}, 31},
-                 {{188, 42, 195, 50}, 32},
-                 {{251, 42, 300, 51}, 40}}),
-        Painted("youwin", 40, 30, WinColour, {{{0, 15, 40, 30}, WinColour + 1}}),
-        Painted(BadgeName, 22, 44, BadgeColour, {{{0, 22, 22, 44}, BadgeColour + 1}}),
+        Painted("screen", 450, 326, BackgroundColour), Painted("laddgfx", 300, 62, 0, graphics),
+        Painted("youwin", 40, 30, WinColour, {0, 15, 40, 30, WinColour + 1}),
+        Painted(BadgeName, 22, 44, BadgeColour, {0, 22, 22, 44, BadgeColour + 1}),
         Painted("letters", 226, 121, 0)};
     for (size_t i = 0; i < pictures.back().Pixels.size(); ++i) {
         const auto x = static_cast<int>(i % 226);
@@ -87,8 +81,8 @@ inline std::vector<TPX8Picture> GamePictures() {
         const bool action = name.starts_with("act");
         const uint16_t w = action ? 38 : 60;
         const uint16_t h = action ? 42 : 24;
-        pictures.push_back(Painted(name, w, h, ButtonEnabledColour,
-                                   {{{0, h / 2, w, h}, ButtonEnabledColour + 1}}));
+        pictures.push_back(
+            Painted(name, w, h, ButtonEnabledColour, {0, h / 2, w, h, ButtonEnabledColour + 1}));
     }
     return pictures;
 }

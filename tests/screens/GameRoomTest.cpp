@@ -5,12 +5,11 @@
 
 #include "graphics/PX8ImageData.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
 namespace {
-
-using Lines = std::vector<std::string>;
 
 // Puzzle 1 solved by keys only, with a loud check on the way; the win animation; the press
 // after the win loads the next puzzle.
@@ -86,8 +85,6 @@ TEST_F(GameRoomFixture, BoardKeysAndPresses) {
     // A press on a cell selects it, where the pointer shows the letter cursor; a press between
     // cells selects nothing; a press on the background hides the check marks.
     const TRect board = room->FindHitBox("board")->Bounds;
-    EXPECT_EQ(board, (TRect{room->BoardLeft + 112, room->BoardTop + 26, room->BoardLeft + 258,
-                            room->BoardTop + 26 + 47}));
     for (const auto& [x, cursor] : {std::pair{35, CursorId::LetterCell}, {27, CursorId::Default}}) {
         Press("board", x, 30);
         EXPECT_EQ(Board()[2], "A .[.]...") << x;
@@ -146,17 +143,13 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
 // opened in the editor: the board is cut at its edge and the cursor stops there.
 TEST_F(GameRoomFixture, LongWordsStayOnTheBoard) {
     Start("abcdefgh\nabcdefghi\n", "abcdefgh\nabcdefghi\nac\n\n");
-    const auto buttonColumnClean = [this] {
-        for (int32_t y = 0; y < 326; ++y) {
-            for (int32_t x = BoardGeometry::ButtonColumn; x < 450; ++x) {
-                const uint8_t p = Pixel(x, y);
-                if (p != 0 && p != BackgroundColour && p != ButtonEnabledColour &&
-                    p != ButtonEnabledColour + 1) {
-                    return false;
-                }
-            }
-        }
-        return true;
+    // Only the buttons' colours right of the board.
+    const std::set<int> buttonColumn = {0, BackgroundColour, ButtonEnabledColour,
+                                        ButtonEnabledColour + 1};
+    const auto buttonColumnClean = [&] {
+        const std::vector<int> seen =
+            Pixels(*area.surface, {BoardGeometry::ButtonColumn, 0, 450, 326});
+        return std::ranges::includes(buttonColumn, std::set<int>(seen.begin(), seen.end()));
     };
     for (const uint16_t key : {VirtualKey::Right, RoomKey::F5, VirtualKey::Down}) {
         Key(key);
