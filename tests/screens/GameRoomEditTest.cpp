@@ -68,8 +68,7 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     Press("checkbtn");
     EXPECT_NE(folder.Read("vocab.txt").find("hit"), std::string::npos);
     Press("accptbtn");
-    EXPECT_FALSE(room->EditMode);
-    EXPECT_TRUE(room->PuzzlesModified);
+    EXPECT_TRUE(!room->EditMode && room->PuzzlesModified);
     EXPECT_EQ(Board(), (Lines{"  hat", "C [.]..", "C ...", "C BIG"}));
     EXPECT_NE(Pixel(3, 4), 40);
 }
@@ -80,16 +79,14 @@ TEST_F(GameRoomEdit, TheSelectorOpensTheEditorAndCancelAsks) {
     Start(TestWords, TestPuzzles);
     Choose(SelectorResult::Edit, 2);
     Press("selbtn");
-    EXPECT_TRUE(room->EditMode);
-    EXPECT_EQ(room->CurrentPuzzle, 2);
+    EXPECT_TRUE(room->EditMode && room->CurrentPuzzle == 2);
     Press("addrwbtn");
     ui.Answer(MessageBoxResult::No);
     Key(VirtualKey::Escape);
     EXPECT_TRUE(room->EditMode) << "asked first";
     ui.Answer(MessageBoxResult::Yes);
     Press("canclbtn");
-    EXPECT_FALSE(room->EditMode);
-    EXPECT_EQ(room->RowCount, 4);
+    EXPECT_TRUE(!room->EditMode && room->RowCount == 4);
     EXPECT_EQ(Pixel(354, 48), BackgroundColour) << "no edit button left on the screen";
     ui.AnswerInput("hog hat");
     Choose(SelectorResult::Create);

@@ -179,6 +179,9 @@ class GameRoomFixture : public ::testing::Test {
     // upper-case one for a highlighted tile, the cursor's cell in brackets. A check mark
     // shows as " mark N" after the cells.
     std::vector<std::string> Board() {
+        // Tile k: empty, plain letters, an unused one, highlighted letters.
+        static constexpr std::string_view Tiles =
+            ".abcdefghijklmnopqrstuvwxyz?ABCDEFGHIJKLMNOPQRSTUVWXYZ";
         std::vector<std::string> lines;
         for (int r = 1; r <= room->RowCount; ++r) {
             const int32_t top = room->BoardTop + (r - 1) * 26;
@@ -188,10 +191,7 @@ class GameRoomFixture : public ::testing::Test {
             for (int c = 1; c <= room->RowLength(r); ++c) {
                 const int32_t left = room->BoardLeft + 112 + (c - 1) * 30;
                 const int k = Pixel(left + 3, top + 2) - FirstTileColour;
-                const char cell = k == 0               ? '.'
-                                  : k >= 1 && k <= 26  ? static_cast<char>('a' + k - 1)
-                                  : k >= 28 && k <= 53 ? static_cast<char>('A' + k - 28)
-                                                       : '?';
+                const char cell = k >= 0 && k < 54 ? Tiles[static_cast<size_t>(k)] : '?';
                 const bool cursor = Pixel(left - 2, top - 2) == BoardGeometry::CursorColour;
                 line += cursor ? "[" + std::string(1, cell) + "]" : std::string(1, cell);
             }
@@ -231,11 +231,11 @@ class GameRoomFixture : public ::testing::Test {
 };
 
 // Words and puzzles of the room tests: five four-row puzzles of three-letter words that keep
-// their file order (equal sort keys), the first with a hint for row 2.
+// their file order (equal sort keys), the first two with a hint for row 2.
 inline constexpr std::string_view TestWords =
     "bag\nbat\nbig\ncat\ncog\ncot\ndig\ndog\nhat\nhog\nhot\n";
 inline constexpr std::string_view TestPuzzles = "cat\ndog\nccc\n2=cot\n"
-                                                "dog\ncat\nccc\n\n"
+                                                "dog\ncat\nccc\n2=cog\n"
                                                 "cat\nhog\nccc\n\n"
                                                 "bag\ndog\nccc\n\n"
                                                 "hot\nbat\nccc\n\n";
