@@ -14,8 +14,7 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     Start(TestWords, TestPuzzles);
     ui.AnswerInput("Hat  Big");
     Key(RoomKey::F6);
-    ASSERT_TRUE(room->EditMode);
-    ASSERT_EQ(ui.inputs.size(), 1u);
+    ASSERT_TRUE(room->EditMode && ui.inputs.size() == 1u);
     EXPECT_EQ(ui.inputs[0].caption + ": " + ui.inputs[0].prompt,
               "New Puzzle: Enter start and end words, separated by space:");
     EXPECT_EQ(Pixel(3, 4), 40) << "the edit-mode label";
@@ -71,12 +70,9 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_TRUE(!room->EditMode && room->PuzzlesModified);
     EXPECT_EQ(Board(), (Lines{"  hat", "C [.]..", "C ...", "C BIG"}));
     EXPECT_NE(Pixel(3, 4), 40);
-}
 
-// The selector's Edit and Create open the editor; Esc and Cancel ask once the puzzle changed, and
-// cancelling leaves no edit button drawn.
-TEST_F(GameRoomEdit, TheSelectorOpensTheEditorAndCancelAsks) {
-    Start(TestWords, TestPuzzles);
+    // The selector's Edit and Create open the editor; Esc and Cancel ask once the puzzle changed,
+    // and cancelling leaves no edit button drawn.
     Choose(SelectorResult::Edit, 2);
     Press("selbtn");
     EXPECT_TRUE(room->EditMode && room->CurrentPuzzle == 2);

@@ -137,10 +137,7 @@ class GameRoomFixture : public ::testing::Test {
     }
 
     // Ends the game as closing the window does.
-    void Close() {
-        world.reset();
-        room = nullptr;
-    }
+    void Close() { world.reset(); }
 
     void Key(uint16_t key, uint8_t shift = 0) {
         world->KeyDown(key, shift);
@@ -207,10 +204,9 @@ class GameRoomFixture : public ::testing::Test {
     std::string EnabledButtons() {
         std::string names;
         for (TTarnNode* node = room->GetFrameSets().Head(); node != nullptr; node = node->Next()) {
-            const auto& frameSet = static_cast<TFrameSet&>(*node);
-            if (frameSet.Visible &&
-                Pixel(frameSet.Position.X + 1, frameSet.Position.Y + 1) == ButtonEnabledColour) {
-                names += (names.empty() ? "" : " ") + frameSet.GetID();
+            const auto& f = static_cast<TFrameSet&>(*node);
+            if (f.Visible && Pixel(f.Position.X + 1, f.Position.Y + 1) == ButtonEnabledColour) {
+                names += (names.empty() ? "" : " ") + f.GetID();
             }
         }
         return names;
