@@ -68,8 +68,7 @@ TEST(Room, LayoutDrawsBackgroundThenFrameSets) {
 
     ScheduleScript(ScriptKind::Flash, 3, ScheduleMode::Always);
     room.Leave("NEXT");
-    EXPECT_FALSE(room.TestFlag(RoomFlag::OnDisplay));
-    EXPECT_TRUE(TimerScripts().IsEmpty());
+    EXPECT_TRUE(!room.TestFlag(RoomFlag::OnDisplay) && TimerScripts().IsEmpty());
     EXPECT_EQ(scene.Loaded("back"), nullptr);
     EXPECT_EQ(scene.Loaded("dot"), nullptr) << "nor its frame sets";
 
