@@ -22,9 +22,7 @@ class RecordingRoom : public TRoom {
     }
     void RunScript(const std::string& script, const std::string& param) override {
         Note("RunScript " + script + (param.empty() ? "" : " " + param));
-        if (onScript) {
-            onScript(script);
-        }
+        (onScript ? onScript : [](const std::string&) {})(script);
     }
     bool ControlEvent(TControlBox& box, ControlEventCode kind) override {
         Note("ControlEvent " + box.GetID() + " " + std::to_string(static_cast<int>(kind)));

@@ -6,12 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-class ImageRoom : public TRoom {
-  public:
+struct ImageRoom : TRoom {
     ImageRoom(const std::string& name, const std::string& image) : TRoom(name) {
         ImageName = image;
     }
@@ -45,34 +45,30 @@ TEST(Room, LayoutDrawsBackgroundThenFrameSets) {
 
     ImageRoom room("hall", "BACK");
     room.AddFrameSet(std::make_unique<TFrameSet>("dot", TPoint{3, 2}, 1, 1, "dot"));
-    struct Case {
-        bool flip, mirror;
-        std::vector<int> firstColumn, firstRow;
-    };
-    const Case cases[] = {
+    // Flipped, mirrored, the first column and the first row.
+    const std::tuple<bool, bool, std::vector<int>, std::vector<int>> cases[] = {
         {false, false, {100, 116, 132}, {100, 101, 102, 103}},
         {true, false, {132, 116, 100}, {132, 133, 134, 135}},
         {false, true, {103, 119, 135}, {103, 102, 101, 100}},
         {true, true, {135, 119, 103}, {135, 134, 133, 132}},
     };
-    for (const Case& c : cases) {
-        room.SetFlag(RoomFlag::FlipBackground, c.flip);
-        room.SetFlag(RoomFlag::MirrorBackground, c.mirror);
+    for (const auto& [flip, mirror, firstColumn, firstRow] : cases) {
+        room.SetFlag(RoomFlag::FlipBackground, flip);
+        room.SetFlag(RoomFlag::MirrorBackground, mirror);
         room.Layout(surface);
         EXPECT_TRUE(room.TestFlag(RoomFlag::OnDisplay));
-        EXPECT_EQ(Pixels(*surface, {0, 0, 1, 3}), c.firstColumn) << c.flip << c.mirror;
-        EXPECT_EQ(Pixels(*surface, {0, 0, 4, 1}), c.firstRow) << c.flip << c.mirror;
+        EXPECT_EQ(Pixels(*surface, {0, 0, 1, 3}), firstColumn) << flip << mirror;
+        EXPECT_EQ(Pixels(*surface, {0, 0, 4, 1}), firstRow) << flip << mirror;
         EXPECT_EQ(surface->GetPixel({3, 2}), 7) << "frame sets come after the background";
     }
     TImageNode* background = scene.Loaded("back");
     ASSERT_NE(background, nullptr);
-    EXPECT_EQ(background->RefCount, 1) << "the entry stays held";
-    EXPECT_EQ(background->DataRefCount, 0) << "its surface went back after drawing";
+    // The entry stays held; its surface went back after drawing.
+    EXPECT_EQ(std::pair(background->RefCount, background->DataRefCount), std::pair(1, 0));
 
     ScheduleScript(ScriptKind::Flash, 3, ScheduleMode::Always);
     room.Leave("NEXT");
-    EXPECT_FALSE(room.TestFlag(RoomFlag::OnDisplay));
-    EXPECT_TRUE(TimerScripts().IsEmpty());
+    EXPECT_TRUE(!room.TestFlag(RoomFlag::OnDisplay) && TimerScripts().IsEmpty());
     EXPECT_EQ(scene.Loaded("back"), nullptr);
     EXPECT_EQ(scene.Loaded("dot"), nullptr) << "nor its frame sets";
 

@@ -27,8 +27,6 @@ class SceneLibrary {
         TFrameSet::SetGlobalImageLibrary(library.get());
     }
     ~SceneLibrary() { TFrameSet::SetGlobalImageLibrary(nullptr); }
-    SceneLibrary(const SceneLibrary&) = delete;
-    SceneLibrary& operator=(const SceneLibrary&) = delete;
 
     // A blank surface of the given size, lent by the library.
     TPX8ImageData* Surface(const std::string& name, uint16_t width, uint16_t height) {

@@ -31,21 +31,17 @@ std::vector<int32_t> Dues() {
 } // namespace
 
 TEST_F(TimerScriptTest, ScheduleModes) {
-    struct Case {
-        ScheduleMode mode;
-        std::vector<int32_t> dues;
-    };
-    const Case cases[] = {
+    const std::pair<ScheduleMode, std::vector<int32_t>> cases[] = {
         {ScheduleMode::Always, {3, 5}},
         {ScheduleMode::KeepExisting, {3}},
         {ScheduleMode::Replace, {5}},
         {static_cast<ScheduleMode>(9), {3, 5}}, // any other mode does not look
     };
-    for (const Case& c : cases) {
+    for (const auto& [mode, dues] : cases) {
         ClearScripts();
-        ScheduleScript(ScriptKind::Animate, 3, c.mode);
-        ScheduleScript(ScriptKind::Animate, 5, c.mode);
-        EXPECT_EQ(Dues(), c.dues) << static_cast<int>(c.mode);
+        ScheduleScript(ScriptKind::Animate, 3, mode);
+        ScheduleScript(ScriptKind::Animate, 5, mode);
+        EXPECT_EQ(Dues(), dues) << static_cast<int>(mode);
     }
 
     ClearScripts();
@@ -81,9 +77,8 @@ TEST_F(TimerScriptTest, Timing) {
         world.Tick(1);
         passes.push_back(Scripts());
     }
-    const std::vector<std::vector<std::string>> expected = {
-        {"ANIMATE"}, {"OPEN", "TICK"}, {"DELAY", "MUSIC"}, {}};
-    EXPECT_EQ(passes, expected);
+    EXPECT_EQ(passes, (std::vector<std::vector<std::string>>{
+                          {"ANIMATE"}, {"OPEN", "TICK"}, {"DELAY", "MUSIC"}, {}}));
 }
 
 TEST_F(TimerScriptTest, CancelledOrFailingScripts) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -48,22 +49,14 @@ Rows Decode(uint8_t flags, uint16_t width, size_t rowCount, const Bytes& stored,
 // them, the codes and escapes the writer's round trip never produces: line codes 3 to 5, and
 // in the stream form short runs of A, B as a plain value and runs past the end.
 TEST(PX8Decoder, BadSegmentsAndCodesTheWriterNeverUses) {
-    const std::string none;
-    struct Case {
-        uint8_t flags;
-        uint16_t width;
-        size_t rowCount;
-        Bytes stored;
-        const std::string& failure;
-        Rows rows;
-    };
-    const Case cases[] = {
-        {Lined, 3, 3, {3, 1, 2, 3, 4, 4, 5, 6, 5, B, 7}, none, {{1, 2, 3}, {4, 5, 6}, {7, 7, 7}}},
-        {Lined, 8, 2, {6, 1, 8, 7}, none, Rows(2, Bytes(8, 1))},
-        {Stream, 3, 1, {A, 0, A, 1}, none, {{A, A, A}}},
-        {Stream, 3, 1, {B, B, 1}, none, {{B, B, 1}}},
-        {Stream, 3, 1, {A, 2, 9, 1}, none, {{9, 9, 1}}},
-        {Stream, 2, 1, {A, 9, 4}, none, {{4, 4}}},
+    // Flags, width, rows, the stored bytes, the failure and the rows decoded.
+    const std::tuple<uint8_t, uint16_t, size_t, Bytes, std::string, Rows> cases[] = {
+        {Lined, 3, 3, {3, 1, 2, 3, 4, 4, 5, 6, 5, B, 7}, "", {{1, 2, 3}, {4, 5, 6}, {7, 7, 7}}},
+        {Lined, 8, 2, {6, 1, 8, 7}, "", Rows(2, Bytes(8, 1))},
+        {Stream, 3, 1, {A, 0, A, 1}, "", {{A, A, A}}},
+        {Stream, 3, 1, {B, B, 1}, "", {{B, B, 1}}},
+        {Stream, 3, 1, {A, 2, 9, 1}, "", {{9, 9, 1}}},
+        {Stream, 2, 1, {A, 9, 4}, "", {{4, 4}}},
         {Stream, 4, 2, {1, 2, A, 3, 5}, Short, {}},
         {Stream, 4, 1, {1, A}, Short, {}},
         {Stream, 4, 1, {1, A, 5}, Short, {}},
@@ -93,11 +86,12 @@ TEST(PX8Decoder, BadSegmentsAndCodesTheWriterNeverUses) {
         {Lined, 3, 1, {1, 1, 2, B, B}, TooLong, {}},
         {Lined, 3, 2, {6, 1, 1, 1, A, 2, 3}, TooLong, {}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [flags, width, rowCount, stored, expectedFailure, expectedRows] : cases) {
         std::string failure;
-        const Rows rows = Decode(c.flags, c.width, c.rowCount, c.stored, failure);
-        EXPECT_EQ(failure, c.failure) << int(c.flags) << " " << testing::PrintToString(c.stored);
-        EXPECT_EQ(rows, c.rows) << int(c.flags) << " " << testing::PrintToString(c.stored);
+        const Rows rows = Decode(flags, width, rowCount, stored, failure);
+        const std::string what = std::to_string(flags) + " " + testing::PrintToString(stored);
+        EXPECT_EQ(failure, expectedFailure) << what;
+        EXPECT_EQ(rows, expectedRows) << what;
     }
 }
 

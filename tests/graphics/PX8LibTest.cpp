@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -48,17 +49,13 @@ TestRecord ThreeSegmentRecord() {
 
 // Damaged files: the header and the directory scan refuse some at once, GetImage the others.
 TEST(PX8Library, DamagedFiles) {
-    using Change = std::function<void(TestRecord&)>;
-    const auto plain = [](const Change& change) {
-        TestRecord record = PlainRecord("a", 3, 2, 10);
+    // The record with a change, alone in a file.
+    const auto with = [](TestRecord record, const std::function<void(TestRecord&)>& change) {
         change(record);
         return LibraryBytes({record});
     };
-    const auto tall = [](const Change& change) {
-        TestRecord record = ThreeSegmentRecord();
-        change(record);
-        return LibraryBytes({record});
-    };
+    const auto plain = [&](const auto& change) { return with(PlainRecord("a", 3, 2, 10), change); };
+    const auto tall = [&](const auto& change) { return with(ThreeSegmentRecord(), change); };
     const Bytes three = tall([](TestRecord&) {});
     const std::size_t table = 1030 + 18;
     const auto keepRows = [](TestRecord& r) {
@@ -67,12 +64,7 @@ TEST(PX8Library, DamagedFiles) {
     };
     const Bytes good = plain([](TestRecord&) {});
     const std::size_t record = 1030;
-    struct Case {
-        const char* what;
-        Bytes bytes;
-        std::string failure;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, Bytes, std::string> cases[] = {
         {"the good file", good, ""},
         {"only header and palette", FileHeader(), "image: Image \"a\" does not exist"},
         {"empty file", {}, HeaderInvalid},
@@ -119,8 +111,8 @@ TEST(PX8Library, DamagedFiles) {
          tall([](TestRecord& r) { r.segments[2].data[0] = 7; }),
          "image: Decode: invalid line code"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Failure(c.bytes), c.failure) << c.what;
+    for (const auto& [what, bytes, failure] : cases) {
+        EXPECT_EQ(Failure(bytes), failure) << what;
     }
 }
 
@@ -153,29 +145,22 @@ TEST(PX8Library, DirectoryAndReferenceCounts) {
     library.ReleaseImage(board);
     EXPECT_TRUE(library.GetImages().IsEmpty());
 
-    // Loading another file closes this one; a missing file is refused and leaves none open.
+    // Loading another file closes this one. Its palette is the file's but for black and white at
+    // the ends, which the table now holds too (blue, green, red).
     library.LoadFromFile(WriteTempFile("empty.px8", FileHeader()));
-    EXPECT_TRUE(library.GetDirectory().empty());
-    EXPECT_EQ(MessageOf([&] { library.LoadFromFile("/nonexistent/ladderly.px8"); }),
-              "Cannot open file \"/nonexistent/ladderly.px8\"");
-    EXPECT_EQ(MessageOf([&] { library.ImageOffset("a"); }), "ImageOffset: no library loaded");
-}
-
-// The palette is the file's but for black and white at the ends, which the table now holds too
-// (blue, green, red).
-TEST(PX8Library, PaletteKeepsBlackAndWhiteAtTheEnds) {
-    TPX8Library library;
-    library.LoadFromFile(WriteTempFile("lib.px8", FileHeader()));
     const TPaletteEntries& palette = library.GetHPal();
     const auto fromFile = [](int i) {
         return TPaletteEntry{static_cast<uint8_t>(i / 2), static_cast<uint8_t>(255 - i),
                              static_cast<uint8_t>(i), PaletteNoCollapse};
     };
-    EXPECT_EQ(palette[0], (TPaletteEntry{0, 0, 0, 0}));
-    EXPECT_EQ(palette[1], fromFile(1));
-    EXPECT_EQ(palette[254], fromFile(254));
-    EXPECT_EQ(palette[255], (TPaletteEntry{255, 255, 255, 0}));
+    EXPECT_EQ((std::vector{palette[0], palette[1], palette[254], palette[255]}),
+              (std::vector{TPaletteEntry{0, 0, 0, 0}, fromFile(1), fromFile(254),
+                           TPaletteEntry{255, 255, 255, 0}}));
     EXPECT_EQ(&library.GetHPal(), &palette);
     EXPECT_EQ(library.GetPaletteTable()[4 * 255 + 2], 255);
     EXPECT_EQ(library.GetPaletteTable()[2], 0);
+    EXPECT_TRUE(library.GetDirectory().empty());
+    EXPECT_EQ(MessageOf([&] { library.LoadFromFile("/nonexistent/ladderly.px8"); }),
+              "Cannot open file \"/nonexistent/ladderly.px8\"");
+    EXPECT_EQ(MessageOf([&] { library.ImageOffset("a"); }), "ImageOffset: no library loaded");
 }

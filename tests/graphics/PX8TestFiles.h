@@ -16,19 +16,14 @@
 using Bytes = std::vector<uint8_t>;
 
 struct TestSegment {
-    uint8_t codeA = 0;
-    uint8_t codeB = 0;
-    uint8_t flags = 0x08;
+    uint8_t codeA = 0, codeB = 0, flags = 0x08;
     Bytes data;
 };
 
 struct TestRecord {
     std::string name;
-    uint16_t width = 1;
-    uint16_t height = 1;
-    uint8_t state = 1;
-    uint8_t transparentIndex = 0;
-    uint8_t transparent = 0;
+    uint16_t width = 1, height = 1;
+    uint8_t state = 1, transparentIndex = 0, transparent = 0;
     uint16_t version = 3;
     std::vector<TestSegment> segments;
 };
@@ -63,9 +58,8 @@ inline Bytes FileHeader() {
 inline Bytes LibraryBytes(const std::vector<TestRecord>& records) {
     Bytes out = FileHeader();
     for (const TestRecord& record : records) {
-        for (std::size_t i = 0; i < 8; ++i) {
-            out.push_back(i < record.name.size() ? static_cast<uint8_t>(record.name[i]) : 0);
-        }
+        const std::string name = (record.name + std::string(8, '\0')).substr(0, 8);
+        out.insert(out.end(), name.begin(), name.end());
         PutLE(out, record.width, 2);
         PutLE(out, record.height, 2);
         out.insert(out.end(), {static_cast<uint8_t>(record.segments.size()), record.state,

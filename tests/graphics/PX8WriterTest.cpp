@@ -19,10 +19,8 @@ TPX8Picture Picture(const std::string& name, uint16_t width, uint16_t height) {
 TPX8Picture Random(uint16_t width, uint16_t height, unsigned colours, unsigned seed) {
     std::mt19937 random(seed);
     TPX8Picture p = Picture("n" + std::to_string(colours), width, height);
-    for (int y = height - 1; y >= 0 && colours > 0; --y) {
-        for (int x = 0; x < width; ++x) {
-            p.Pixels[std::size_t(y) * width + x] = static_cast<uint8_t>(random() % colours);
-        }
+    for (std::size_t i = 0; i < p.Pixels.size() && colours > 0; ++i) {
+        p.Pixels[i] = static_cast<uint8_t>(random() % colours);
     }
     for (int y = height - 1; y >= 0 && colours == 0; --y) {
         uint8_t* row = p.Pixels.data() + std::size_t(y) * width;

@@ -6,16 +6,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
 constexpr int SurfaceCount = 5;
-
-std::string Show(const TRect& r) {
-    return " (" + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
-           std::to_string(r.Right) + "," + std::to_string(r.Bottom) + ")";
-}
 
 // Runs the operation and compares the message it raises with the one expected ("" = none).
 std::string Expect(const std::string& message, const std::function<void()>& operation) {
@@ -42,11 +39,6 @@ std::vector<int> Walk(int sourceStart, int sourceSize, int destSize, bool revers
         }
     }
     return map;
-}
-
-// Where a plain copy of q to p lands.
-TRect BlitRect(const TPoint& p, const TRect& q) {
-    return {p.X, p.Y, p.X + RectWidth(q), p.Y + RectHeight(q)};
 }
 
 int Scaled(int size, uint16_t zoom, uint16_t div) {
@@ -79,34 +71,24 @@ SurfaceScenario::SurfaceScenario(Choices& source, bool withLargeSurface)
     }
 }
 
-SurfaceScenario::~SurfaceScenario() {
-    for (int i = 0; i < SurfaceCount; ++i) {
-        surfaces[static_cast<size_t>(i)].reset();
-    }
-}
+// The surfaces go before the images they draw on (they are declared after them).
+SurfaceScenario::~SurfaceScenario() = default;
 
 void SurfaceScenario::Create(int index) {
-    ModelSurface& m = model[static_cast<size_t>(index)];
-    if (large && index == 0) {
-        // 200 x 340 needs two segments.
-        m.width = 200;
-        m.height = 340;
-    } else {
-        m.width = 3 + static_cast<int>(choices.Pick(18));
-        m.height = 3 + static_cast<int>(choices.Pick(18));
-    }
+    const auto i = static_cast<size_t>(index);
+    // 200 x 340 needs two segments.
+    ModelSurface& m = model[i] = ModelSurface{};
+    const int w = m.width = large && index == 0 ? 200 : 3 + static_cast<int>(choices.Pick(18));
+    const int h = m.height = large && index == 0 ? 340 : 3 + static_cast<int>(choices.Pick(18));
     m.transparent = choices.Pick(2) == 1;
     m.transparentIndex = static_cast<uint8_t>(choices.Pick(4));
     m.flipHorizontal = choices.Pick(3) == 0;
     m.flipVertical = choices.Pick(3) == 0;
-    m.frameHeight = static_cast<uint16_t>(m.height);
-    m.clip = {0, 0, m.width, m.height};
-    m.layers.clear();
-    m.own.assign(static_cast<size_t>(m.width * m.height), 0);
-
-    auto image = std::make_unique<TPX8Image>();
-    image->Init("model", nullptr, static_cast<uint16_t>(m.width), static_cast<uint16_t>(m.height));
-    auto surface = std::make_unique<TPX8ImageData>(*image, nullptr);
+    m.frameHeight = static_cast<uint16_t>(h);
+    m.clip = {0, 0, w, h};
+    TPX8Image& image = *(images[i] = std::make_unique<TPX8Image>());
+    image.Init("model", nullptr, static_cast<uint16_t>(m.width), static_cast<uint16_t>(m.height));
+    TPX8ImageData* surface = (surfaces[i] = std::make_unique<TPX8ImageData>(image, nullptr)).get();
     surface->SetTransparency(m.transparentIndex, m.transparent);
     surface->FlipHorizontal = m.flipHorizontal;
     surface->FlipVertical = m.flipVertical;
@@ -114,31 +96,17 @@ void SurfaceScenario::Create(int index) {
     for (int y = 0; y < m.height; ++y) {
         uint8_t* row = surface->StartLine(0, y);
         for (int x = 0; x < m.width; ++x) {
-            const auto value = static_cast<uint8_t>(choices.Pick(6));
-            row[x] = value;
-            m.own[static_cast<size_t>(y * m.width + x)] = value;
+            row[x] = static_cast<uint8_t>(choices.Pick(6));
+            m.own.push_back(row[x]);
         }
         surface->UnlockSegment(0, y);
     }
-    images[static_cast<size_t>(index)] = std::move(image);
-    surfaces[static_cast<size_t>(index)] = std::move(surface);
-}
-
-void SurfaceScenario::Destroy(int index) {
-    surfaces[static_cast<size_t>(index)].reset();
-    images[static_cast<size_t>(index)].reset();
-    for (ModelSurface& owner : model) {
-        std::erase_if(owner.layers, [&](const ModelLayer& l) { return l.source == index; });
-    }
-    model[static_cast<size_t>(index)].layers.clear();
 }
 
 int SurfaceScenario::LayerCount() const {
-    int count = 0;
-    for (const ModelSurface& m : model) {
-        count += static_cast<int>(m.layers.size());
-    }
-    return count;
+    return std::accumulate(model.begin(), model.end(), 0, [](int n, const ModelSurface& m) {
+        return n + static_cast<int>(m.layers.size());
+    });
 }
 
 TRect SurfaceScenario::FrameBand(int source, uint16_t frame) const {
@@ -152,10 +120,7 @@ void SurfaceScenario::Draw(std::vector<uint8_t>& pixels, int target, const TRect
                            const TRect& q, const TRect& clip) const {
     const ModelSurface& o = model[static_cast<size_t>(target)];
     const ModelSurface& s = model[static_cast<size_t>(source)];
-    const int sw = RectWidth(q);
-    const int sh = RectHeight(q);
-    const int dw = RectWidth(d);
-    const int dh = RectHeight(d);
+    const int sw = RectWidth(q), sh = RectHeight(q), dw = RectWidth(d), dh = RectHeight(d);
     if (sw < 1 || sh < 1 || dw < 1 || dh < 1) {
         return;
     }
@@ -164,17 +129,14 @@ void SurfaceScenario::Draw(std::vector<uint8_t>& pixels, int target, const TRect
     const std::vector<int> rows = Walk(q.Top, sh, dh, s.flipVertical);
     for (int v = 0; v < dh; ++v) {
         for (int u = 0; u < dw; ++u) {
-            const int x = d.Left + u;
-            const int y = d.Top + v;
-            const int sx = columns[static_cast<size_t>(u)];
-            const int sy = rows[static_cast<size_t>(v)];
+            const int x = d.Left + u, y = d.Top + v;
+            const int sx = columns[static_cast<size_t>(u)], sy = rows[static_cast<size_t>(v)];
             if (!PtInRect(clip, x, y) || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) {
                 continue;
             }
             const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
-            if (!(s.transparent && value == s.transparentIndex)) {
-                pixels[static_cast<size_t>(y * o.width + x)] = value;
-            }
+            uint8_t& pixel = pixels[static_cast<size_t>(y * o.width + x)];
+            pixel = s.transparent && value == s.transparentIndex ? pixel : value;
         }
     }
 }
@@ -183,53 +145,31 @@ std::vector<uint8_t> SurfaceScenario::Compose(int index) const {
     const ModelSurface& m = model[static_cast<size_t>(index)];
     std::vector<uint8_t> pixels = m.own;
     for (const ModelLayer& l : m.layers) {
-        if (l.visible) {
-            const int w = Scaled(RectWidth(l.sourceRect), l.zoomX, l.zoomDiv);
-            const int h = Scaled(RectHeight(l.sourceRect), l.zoomY, l.zoomDiv);
-            Draw(pixels, index, {l.position.X, l.position.Y, l.position.X + w, l.position.Y + h},
-                 l.source, l.sourceRect, {0, 0, m.width, m.height});
+        const TLayerInfo& i = l.info;
+        if (!i.Hidden) {
+            const int w = Scaled(RectWidth(i.SourceRect), i.ZoomX, i.ZoomDiv);
+            const int h = Scaled(RectHeight(i.SourceRect), i.ZoomY, i.ZoomDiv);
+            Draw(pixels, index, {i.X, i.Y, i.X + w, i.Y + h}, l.source, i.SourceRect,
+                 {0, 0, m.width, m.height});
         }
     }
     return pixels;
 }
 
 bool SurfaceScenario::IsAncestorOrSelf(int owner, int candidate) const {
-    if (owner == candidate) {
-        return true;
+    bool found = owner == candidate;
+    for (int parent = 0; parent < SurfaceCount && !found; ++parent) {
+        found = FindLayer(parent, owner) >= 0 && IsAncestorOrSelf(parent, candidate);
     }
-    for (int parent = 0; parent < SurfaceCount; ++parent) {
-        if (FindLayer(parent, owner) >= 0 && IsAncestorOrSelf(parent, candidate)) {
-            return true;
-        }
-    }
-    return false;
+    return found;
 }
 
-int SurfaceScenario::FindLayer(int owner, int source) const {
+int SurfaceScenario::FindLayer(int owner, int source, int priority) const {
     const auto& layers = model[static_cast<size_t>(owner)].layers;
-    for (size_t i = 0; i < layers.size(); ++i) {
-        if (layers[i].source == source) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-TRect SurfaceScenario::RandomRect(int width, int height) {
-    const TPoint a = RandomPoint(width, height);
-    const int w = static_cast<int>(choices.Pick(static_cast<uint32_t>(width + 4)));
-    const int h = static_cast<int>(choices.Pick(static_cast<uint32_t>(height + 4)));
-    return {a.X, a.Y, a.X + w, a.Y + h};
-}
-
-TPoint SurfaceScenario::RandomPoint(int width, int height) {
-    return {static_cast<int32_t>(choices.Pick(static_cast<uint32_t>(width + 8))) - 6,
-            static_cast<int32_t>(choices.Pick(static_cast<uint32_t>(height + 8))) - 6};
-}
-
-uint16_t SurfaceScenario::RandomPriority() {
-    static constexpr uint16_t priorities[] = {0, 5, 5, 100, 0xFFF0};
-    return priorities[choices.Pick(5)];
+    const auto found = std::find_if(layers.begin(), layers.end(), [&](const ModelLayer& l) {
+        return l.source == source && (priority < 0 || l.info.Priority == priority);
+    });
+    return found == layers.end() ? -1 : static_cast<int>(found - layers.begin());
 }
 
 std::string SurfaceScenario::Apply(std::string& description) {
@@ -248,24 +188,37 @@ std::string SurfaceScenario::Apply(std::string& description) {
         refusals += target < 0 ? 1 : 0;
         return target >= 0;
     };
-    const TPoint p = RandomPoint(mo.width, mo.height);
-    const TRect r = RandomRect(mo.width, mo.height);
-    const TRect q = RandomRect(ms.width, ms.height);
+    // Braced lists take their choices in order.
+    const auto pick = [&](int n) {
+        return static_cast<int>(choices.Pick(static_cast<uint32_t>(n)));
+    };
+    const auto point = [&](const ModelSurface& m) {
+        return TPoint{pick(m.width + 8) - 6, pick(m.height + 8) - 6};
+    };
+    const auto rect = [&](const ModelSurface& m) {
+        const TPoint a = point(m);
+        return TRect{a.X, a.Y, a.X + pick(m.width + 4), a.Y + pick(m.height + 4)};
+    };
+    const TPoint p = point(mo);
+    const TRect r = rect(mo);
+    const TRect q = rect(ms);
+    const TRect landed = {p.X, p.Y, p.X + RectWidth(q), p.Y + RectHeight(q)}; // q copied to p
     const auto number = static_cast<uint16_t>(choices.Pick(4));
-    const uint16_t priority = RandomPriority();
+    constexpr uint16_t priorities[] = {0, 5, 5, 100, 0xFFF0};
+    const uint16_t priority = priorities[choices.Pick(5)];
     const bool flag = choices.Pick(2) == 0;
     const uint32_t operation = choices.Pick(15);
-    what << "operation " << operation << " on " << o << " with " << s << Show(r) << Show(q) << " ("
-         << p.X << "," << p.Y << ") " << number << " " << priority << " " << flag;
+    what << "operation " << operation << " on " << o << " with " << s;
+    for (const TRect& x : {r, q}) {
+        what << " (" << x.Left << "," << x.Top << "," << x.Right << "," << x.Bottom << ")";
+    }
+    what << " (" << p.X << "," << p.Y << ") " << number << " " << priority << " " << flag;
     description = what.str();
     switch (operation) {
     case 0:
     case 1: {
-        if (operation == 0) {
-            so.FillRect(r, static_cast<uint8_t>(number));
-        } else {
-            so.FrameRect(r, static_cast<uint8_t>(number));
-        }
+        operation == 0 ? so.FillRect(r, static_cast<uint8_t>(number))
+                       : so.FrameRect(r, static_cast<uint8_t>(number));
         TRect a;
         if (IntersectRect(a, r, mo.clip)) {
             for (int y = a.Top; y < a.Bottom; ++y) {
@@ -274,10 +227,8 @@ std::string SurfaceScenario::Apply(std::string& description) {
                     const bool edge = operation == 0 || y == r.Top || y == r.Bottom - 1 ||
                                       (x == r.Left && a.Left == r.Left) ||
                                       (x == r.Right - 1 && a.Right == r.Right);
-                    if (edge) {
-                        mo.own[static_cast<size_t>(y * mo.width + x)] =
-                            static_cast<uint8_t>(number);
-                    }
+                    uint8_t& pixel = mo.own[static_cast<size_t>(y * mo.width + x)];
+                    pixel = edge ? static_cast<uint8_t>(number) : pixel;
                 }
             }
         }
@@ -286,19 +237,18 @@ std::string SurfaceScenario::Apply(std::string& description) {
     case 2:
     case 3:
         if (o == s) {
-            break;
-        }
-        if (number == 0) {
+            // A surface is not copied onto itself.
+        } else if (number == 0) {
             so.StretchBlit(r, ss, q);
             Draw(mo.own, o, r, s, q, mo.clip);
         } else if (number == 1) {
             so.BlitClipped(p, ss, r, q);
             TRect c;
             IntersectRect(c, r, {0, 0, mo.width, mo.height});
-            Draw(mo.own, o, BlitRect(p, q), s, q, c);
+            Draw(mo.own, o, landed, s, q, c);
         } else {
             so.Blit(p, ss, q);
-            Draw(mo.own, o, BlitRect(p, q), s, q, mo.clip);
+            Draw(mo.own, o, landed, s, q, mo.clip);
         }
         break;
     case 4:
@@ -307,18 +257,14 @@ std::string SurfaceScenario::Apply(std::string& description) {
         const TPoint at = number == 3 ? TPoint{0, mo.height} : p;
         const uint16_t frame = number == 3 ? 0 : number;
         if (!known(IsAncestorOrSelf(o, s) ? -1 : 0, "AddLayer: can't make parent a layer", [&] {
-                if (number == 3) {
-                    so.AddLayer(ss, priority);
-                } else {
-                    so.AddLayerFrame(ss, at, frame, priority);
-                }
+                number == 3 ? so.AddLayer(ss, priority) : so.AddLayerFrame(ss, at, frame, priority);
             })) {
             break;
         }
         auto place = std::find_if(mo.layers.begin(), mo.layers.end(),
-                                  [&](const ModelLayer& l) { return l.priority > priority; });
-        mo.layers.insert(place,
-                         ModelLayer{s, priority, at, true, FrameBand(s, frame), frame, 1, 1, 1});
+                                  [&](const ModelLayer& l) { return l.info.Priority > priority; });
+        mo.layers.insert(
+            place, {s, {priority, frame, 1, 1, 1, true, false, at.X, at.Y, FrameBand(s, frame)}});
         break;
     }
     case 6:
@@ -329,28 +275,18 @@ std::string SurfaceScenario::Apply(std::string& description) {
     case 7:
         if (known(layer, "SetLayerNodeVisible: Unknown layer",
                   [&] { so.SetLayerVisible(ss, flag); })) {
-            mo.layers[static_cast<size_t>(layer)].visible = flag;
+            mo.layers[static_cast<size_t>(layer)].info.Hidden = !flag;
         }
         break;
     case 8: {
         // By source alone, or by source and priority.
-        int target = layer;
-        if (flag) {
-            const auto found = std::find_if(mo.layers.begin(), mo.layers.end(), [&](auto& l) {
-                return l.source == s && l.priority == priority;
-            });
-            target = found == mo.layers.end() ? -1 : static_cast<int>(found - mo.layers.begin());
-        }
+        const int target = flag ? FindLayer(o, s, priority) : layer;
         if (known(target, "SetLayerNodeFrame: Unknown layer", [&] {
-                if (flag) {
-                    so.SetLayerFrame(ss, priority, number);
-                } else {
-                    so.SetLayerFrame(ss, number);
-                }
+                flag ? so.SetLayerFrame(ss, priority, number) : so.SetLayerFrame(ss, number);
             })) {
-            ModelLayer& l = mo.layers[static_cast<size_t>(target)];
-            l.sourceRect = l.visible ? FrameBand(s, number) : l.sourceRect;
-            l.frame = number;
+            TLayerInfo& l = mo.layers[static_cast<size_t>(target)].info;
+            l.SourceRect = l.Hidden ? l.SourceRect : FrameBand(s, number);
+            l.Frame = number;
         }
         break;
     }
@@ -358,7 +294,8 @@ std::string SurfaceScenario::Apply(std::string& description) {
     case 10:
         if (known(layer, "SetLayerNodePosition: Unknown layer",
                   [&] { so.SetLayerPosition(ss, p); })) {
-            mo.layers[static_cast<size_t>(layer)].position = p;
+            TLayerInfo& l = mo.layers[static_cast<size_t>(layer)].info;
+            std::tie(l.X, l.Y) = std::tie(p.X, p.Y);
         }
         break;
     case 11: {
@@ -372,23 +309,16 @@ std::string SurfaceScenario::Apply(std::string& description) {
             break;
         }
         ModelLayer& l = mo.layers[static_cast<size_t>(layer)];
-        if (info.Priority != l.priority || info.Frame != l.frame || info.Hidden == l.visible ||
-            info.X != l.position.X || info.Y != l.position.Y ||
-            !(info.SourceRect == l.sourceRect) || info.ZoomX != l.zoomX || info.ZoomY != l.zoomY ||
-            info.ZoomDiv != l.zoomDiv || !info.UseSourceRect) {
+        const auto fields = [](const TLayerInfo& i) {
+            return std::tie(i.Priority, i.Frame, i.ZoomX, i.ZoomY, i.ZoomDiv, i.UseSourceRect,
+                            i.Hidden, i.X, i.Y, i.SourceRect);
+        };
+        if (fields(info) != fields(l.info)) {
             return "layer information differs from the model";
         }
-        // The priority is not revised. Now and then a zoom, or a divisor of 0 (refused).
-        info = TLayerInfo{priority,
-                          static_cast<uint16_t>(number % 3),
-                          1,
-                          1,
-                          1,
-                          flag,
-                          choices.Pick(3) == 0,
-                          p.X,
-                          p.Y,
-                          q};
+        // Now and then a zoom, or a divisor of 0 (refused).
+        const bool hidden = choices.Pick(3) == 0;
+        info = {priority, static_cast<uint16_t>(number % 3), 1, 1, 1, flag, hidden, p.X, p.Y, q};
         const uint32_t zoom = choices.Pick(10);
         info.ZoomDiv = zoom == 0 ? 0 : 1;
         if (zoom >= 7) {
@@ -396,16 +326,17 @@ std::string SurfaceScenario::Apply(std::string& description) {
             info.ZoomY = static_cast<uint16_t>(choices.Pick(4));
             info.ZoomDiv = static_cast<uint16_t>(1 + choices.Pick(3));
         }
-        what << " zoom " << info.ZoomX << "," << info.ZoomY << "/" << info.ZoomDiv << " hidden "
-             << info.Hidden;
-        description = what.str();
+        description += " zoom " + std::to_string(info.ZoomX) + "," + std::to_string(info.ZoomY) +
+                       "/" + std::to_string(info.ZoomDiv) + " hidden " + std::to_string(hidden);
         if (!known(info.ZoomDiv == 0 ? -1 : 0, "ReviseLayerNode: zoom divisor is 0",
                    [&] { so.ReviseLayer(ss, info); })) {
             break;
         }
-        l = ModelLayer{
-            s,          l.priority, p,          !info.Hidden, flag ? q : FrameBand(s, l.frame),
-            info.Frame, info.ZoomX, info.ZoomY, info.ZoomDiv};
+        // The priority is not revised; without a source rectangle the layer shows its old frame.
+        info.Priority = l.info.Priority;
+        info.UseSourceRect = true;
+        info.SourceRect = flag ? q : FrameBand(s, l.info.Frame);
+        l.info = info;
         break;
     }
     case 12: {
@@ -417,26 +348,26 @@ std::string SurfaceScenario::Apply(std::string& description) {
             source.frameHeight = kept;
             for (ModelSurface& owner : model) {
                 for (ModelLayer& l : owner.layers) {
-                    l.sourceRect = l.source == s ? TRect{0, 0, source.width, kept} : l.sourceRect;
+                    l.info.SourceRect =
+                        l.source == s ? TRect{0, 0, source.width, kept} : l.info.SourceRect;
                 }
             }
         }
         break;
     }
     case 13:
-        if (flag) {
-            so.SetClip(r);
-            if (!IntersectRect(mo.clip, r, {0, 0, mo.width, mo.height})) {
-                mo.clip = TRect{};
-            }
-        } else {
-            so.ResetClip();
-            mo.clip = {0, 0, mo.width, mo.height};
+        flag ? so.SetClip(r) : so.ResetClip();
+        if (!flag || !IntersectRect(mo.clip, r, {0, 0, mo.width, mo.height})) {
+            mo.clip = flag ? TRect{} : TRect{0, 0, mo.width, mo.height};
         }
         break;
     case 14:
         if (number == 0) {
-            Destroy(s);
+            surfaces[static_cast<size_t>(s)].reset();
+            images[static_cast<size_t>(s)].reset();
+            for (ModelSurface& owner : model) {
+                std::erase_if(owner.layers, [&](const ModelLayer& l) { return l.source == s; });
+            }
             Create(s);
             recreated = s;
         }
@@ -449,35 +380,32 @@ std::string SurfaceScenario::Check(const std::vector<std::vector<uint8_t>>& befo
     for (int i = 0; i < SurfaceCount; ++i) {
         TPX8ImageData& surface = *surfaces[static_cast<size_t>(i)];
         const ModelSurface& m = model[static_cast<size_t>(i)];
+        const std::string name = "surface " + std::to_string(i);
         if (surface.GetBusy() != 0) {
-            return "surface " + std::to_string(i) + " left busy";
+            return name + " left busy";
         }
         const std::vector<uint8_t> expected = Compose(i);
-        const bool compare = i != recreated;
         for (int y = 0; y < m.height; ++y) {
             const uint8_t* row = surface.StartLine(0, y);
+            const std::vector<uint8_t> real(row, row + m.width);
+            surface.UnlockSegment(0, y);
             for (int x = 0; x < m.width; ++x) {
                 const auto at = static_cast<size_t>(y * m.width + x);
-                if (row[x] != expected[at]) {
-                    surface.UnlockSegment(0, y);
-                    return "surface " + std::to_string(i) + " differs from the model at " +
-                           std::to_string(x) + "," + std::to_string(y) + ": " +
-                           std::to_string(row[x]) + " instead of " + std::to_string(expected[at]);
+                const auto where = [&] { return std::to_string(x) + "," + std::to_string(y); };
+                if (real[static_cast<size_t>(x)] != expected[at]) {
+                    return name + " differs from the model at " + where() + ": " +
+                           std::to_string(real[static_cast<size_t>(x)]) + " instead of " +
+                           std::to_string(expected[at]);
                 }
-                if (compare && before[static_cast<size_t>(i)][at] != expected[at]) {
-                    bool covered = false;
-                    for (TTarnNode* node = surface.GetDamage().Head(); node != nullptr;
-                         node = node->Next()) {
-                        covered = covered || PtInRect(static_cast<TDamageNode*>(node)->Rect, x, y);
-                    }
-                    if (!covered) {
-                        surface.UnlockSegment(0, y);
-                        return "surface " + std::to_string(i) + " changed outside its damage at " +
-                               std::to_string(x) + "," + std::to_string(y);
-                    }
+                bool covered = i == recreated || before[static_cast<size_t>(i)][at] == expected[at];
+                for (TTarnNode* node = surface.GetDamage().Head(); node != nullptr && !covered;
+                     node = node->Next()) {
+                    covered = PtInRect(static_cast<TDamageNode*>(node)->Rect, x, y);
+                }
+                if (!covered) {
+                    return name + " changed outside its damage at " + where();
                 }
             }
-            surface.UnlockSegment(0, y);
         }
         surface.ClearDamage();
     }
@@ -489,8 +417,7 @@ std::string SurfaceScenario::Step() {
     for (int i = 0; i < SurfaceCount; ++i) {
         before.push_back(Compose(i));
     }
-    std::string description;
-    std::string error;
+    std::string description, error;
     recreated = -1;
     try {
         error = Apply(description);

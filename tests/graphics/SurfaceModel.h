@@ -10,6 +10,7 @@
 // of its surface, and no surface may be left busy.
 
 #include "base/Geometry.h"
+#include "graphics/PX8LayerNode.h"
 
 #include <cstdint>
 #include <memory>
@@ -42,8 +43,6 @@ class SurfaceScenario {
     // random pictures, flips and transparency.
     SurfaceScenario(Choices& choices, bool withLargeSurface);
     ~SurfaceScenario();
-    SurfaceScenario(const SurfaceScenario&) = delete;
-    SurfaceScenario& operator=(const SurfaceScenario&) = delete;
 
     // One random operation, then the checks. Returns an empty string, or what went wrong.
     std::string Step();
@@ -53,40 +52,28 @@ class SurfaceScenario {
     int Refusals() const { return refusals; }
 
   private:
+    // Which surface a layer shows, and what the surface should report of it.
     struct ModelLayer {
         int source;
-        uint16_t priority;
-        TPoint position;
-        bool visible;
-        TRect sourceRect;
-        uint16_t frame;
-        uint16_t zoomX = 1;
-        uint16_t zoomY = 1;
-        uint16_t zoomDiv = 1;
+        TLayerInfo info;
     };
     struct ModelSurface {
-        int width = 0;
-        int height = 0;
+        int width = 0, height = 0;
         std::vector<uint8_t> own;
-        bool transparent = false;
+        bool transparent = false, flipHorizontal = false, flipVertical = false;
         uint8_t transparentIndex = 0;
-        bool flipHorizontal = false;
-        bool flipVertical = false;
         uint16_t frameHeight = 0;
         TRect clip;
         std::vector<ModelLayer> layers;
     };
 
     void Create(int index);
-    void Destroy(int index);
     std::vector<uint8_t> Compose(int index) const;
     std::string Check(const std::vector<std::vector<uint8_t>>& before);
     bool IsAncestorOrSelf(int owner, int candidate) const;
-    int FindLayer(int owner, int source) const;
+    // The first layer of `owner` showing `source` (with that priority unless -1), or -1.
+    int FindLayer(int owner, int source, int priority = -1) const;
     TRect FrameBand(int source, uint16_t frame) const;
-    TRect RandomRect(int width, int height);
-    TPoint RandomPoint(int width, int height);
-    uint16_t RandomPriority();
     void Draw(std::vector<uint8_t>& pixels, int target, const TRect& d, int source, const TRect& q,
               const TRect& clip) const;
 
@@ -98,6 +85,5 @@ class SurfaceScenario {
     std::vector<std::unique_ptr<TPX8Image>> images;
     std::vector<std::unique_ptr<TPX8ImageData>> surfaces;
     std::vector<ModelSurface> model;
-    int refusals = 0;
-    int recreated = -1;
+    int refusals = 0, recreated = -1;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -19,13 +20,8 @@ constexpr std::optional<TBoardCell> Stays = std::nullopt;
 // selects the same cells (not the gaps between them), and the cursor shape follows it.
 TEST(BoardCursor, KeysAndPointsGiveTheCells) {
     using namespace VirtualKey;
-    struct Move {
-        bool edit;
-        TBoardCell from;
-        uint16_t key;
-        std::optional<TBoardCell> to;
-    };
-    const Move moves[] = {
+    // Edit mode, the cell, the key and where the cursor goes.
+    const std::tuple<bool, TBoardCell, uint16_t, std::optional<TBoardCell>> moves[] = {
         {false, {1, 2}, Up, Stays},      {false, {5, 4}, Up, TBoardCell{4, 3}},
         {false, {4, 2}, Down, {{4, 3}}}, {false, {5, 4}, Down, Stays},
         {true, {5, 4}, Down, {{5, 5}}},  {false, {1, 3}, Left, {{4, 2}}},
@@ -35,24 +31,19 @@ TEST(BoardCursor, KeysAndPointsGiveTheCells) {
         {true, {5, 4}, Right, {{1, 5}}}, {false, {2, 2}, Delete, Stays},
         {false, {2, 2}, Escape, Stays},
     };
-    for (const Move& m : moves) {
-        EXPECT_EQ(MoveCursor(Board(m.edit), m.from, m.key), m.to)
-            << m.edit << " " << m.from.Column << "," << m.from.Row << " key " << m.key;
+    for (const auto& [edit, from, key, to] : moves) {
+        EXPECT_EQ(MoveCursor(Board(edit), from, key), to)
+            << edit << " " << from.Column << "," << from.Row << " key " << key;
     }
 
-    struct Point {
-        bool edit;
-        int32_t x, y;
-        std::optional<TBoardCell> cell;
-    };
-    const Point points[] = {
+    const std::tuple<bool, int32_t, int32_t, std::optional<TBoardCell>> points[] = {
         {false, 35, 30, {{2, 3}}}, {false, 27, 30, Stays},  // the gap after column 1
         {false, 5, 22, Stays},                              // the gap below row 2
         {false, 95, 5, {{4, 2}}},  {false, 125, 5, Stays},  // row 2 has four letters
         {false, 5, 83, Stays},     {true, 5, 83, {{1, 5}}}, // the end word
     };
-    for (const Point& p : points) {
-        EXPECT_EQ(CellAt(Board(p.edit), p.x, p.y), p.cell) << p.edit << " " << p.x << "," << p.y;
+    for (const auto& [edit, x, y, cell] : points) {
+        EXPECT_EQ(CellAt(Board(edit), x, y), cell) << edit << " " << x << "," << y;
     }
 }
 

@@ -5,15 +5,7 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
-class GameRoomEdit : public GameRoomFixture {
-  protected:
-    // Colour of the hint mark drawn on row r: 31 without a hint, 32 with one.
-    uint8_t HintMarkOf(int r) {
-        return Pixel(room->BoardLeft + 103, room->BoardTop + (r - 1) * 26 + 7);
-    }
-};
+using GameRoomEdit = GameRoomFixture;
 
 // F6 makes a puzzle; starting over blanks its rows once; F11 suggests; the delete-row button, the
 // action keys and buttons and the hint buttons reach its rows, as drawn; a check adds the unknown
@@ -22,8 +14,7 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     Start(TestWords, TestPuzzles);
     ui.AnswerInput("Hat  Big");
     Key(RoomKey::F6);
-    ASSERT_TRUE(room->EditMode);
-    ASSERT_EQ(ui.inputs.size(), 1u);
+    ASSERT_TRUE(room->EditMode && ui.inputs.size() == 1u);
     EXPECT_EQ(ui.inputs[0].caption + ": " + ui.inputs[0].prompt,
               "New Puzzle: Enter start and end words, separated by space:");
     EXPECT_EQ(Pixel(3, 4), 40) << "the edit-mode label";
@@ -59,6 +50,10 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C ...", "C BIG"}));
     Press("delrwbtn");
 
+    // The colour of the hint mark drawn on row 3: 31 without a hint, 32 with one.
+    const auto HintMarkOf = [this](int r) {
+        return Pixel(room->BoardLeft + 103, room->BoardTop + (r - 1) * 26 + 7);
+    };
     Key(VirtualKey::Down);
     EXPECT_EQ(HintMarkOf(3), 31);
     Press("sethnbtn");
@@ -72,36 +67,25 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     Press("checkbtn");
     EXPECT_NE(folder.Read("vocab.txt").find("hit"), std::string::npos);
     Press("accptbtn");
-    EXPECT_FALSE(room->EditMode);
-    EXPECT_TRUE(room->PuzzlesModified);
+    EXPECT_TRUE(!room->EditMode && room->PuzzlesModified);
     EXPECT_EQ(Board(), (Lines{"  hat", "C [.]..", "C ...", "C BIG"}));
     EXPECT_NE(Pixel(3, 4), 40);
-}
 
-// The selector's Edit and Create open the editor; Esc and Cancel ask once the puzzle changed, and
-// cancelling leaves no edit button drawn.
-TEST_F(GameRoomEdit, TheSelectorOpensTheEditorAndCancelAsks) {
-    Start(TestWords, TestPuzzles);
-    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t& position) {
-        position = 2;
-        return SelectorResult::Edit;
-    };
+    // The selector's Edit and Create open the editor; Esc and Cancel ask once the puzzle changed,
+    // and cancelling leaves no edit button drawn.
+    Choose(SelectorResult::Edit, 2);
     Press("selbtn");
-    EXPECT_TRUE(room->EditMode);
-    EXPECT_EQ(room->CurrentPuzzle, 2);
+    EXPECT_TRUE(room->EditMode && room->CurrentPuzzle == 2);
     Press("addrwbtn");
     ui.Answer(MessageBoxResult::No);
     Key(VirtualKey::Escape);
     EXPECT_TRUE(room->EditMode) << "asked first";
     ui.Answer(MessageBoxResult::Yes);
     Press("canclbtn");
-    EXPECT_FALSE(room->EditMode);
-    EXPECT_EQ(room->RowCount, 4);
+    EXPECT_TRUE(!room->EditMode && room->RowCount == 4);
     EXPECT_EQ(Pixel(354, 48), BackgroundColour) << "no edit button left on the screen";
     ui.AnswerInput("hog hat");
-    dialogs.selector = [](std::vector<TSelectorEntry>&, int32_t&) {
-        return SelectorResult::Create;
-    };
+    Choose(SelectorResult::Create);
     Press("selbtn");
     EXPECT_TRUE(room->EditMode && room->NewPuzzle);
     EXPECT_EQ(room->PuzzleField(room->CurrentPuzzle, 0), "HOG");

@@ -5,30 +5,21 @@
 
 namespace {
 
-// Five four-row puzzles of equal sort keys, so they keep this order; the first two have hints.
-constexpr std::string_view Puzzles = "cat\ndog\nccc\n2=cot\n"
-                                     "dog\ncat\nccc\n2=cog\n"
-                                     "cat\nhog\nccc\n\n"
-                                     "bag\ndog\nccc\n\n"
-                                     "hot\nbat\nccc\n\n";
+using GameRoomProgress = GameRoomFixture;
 
-class GameRoomProgress : public GameRoomFixture {
-  protected:
+TEST_F(GameRoomProgress, MarksThroughPlayTheJournalAndResuming) {
     // The marks the selector is given, one letter per entry: S solved, H with help, s shown.
-    std::string SelectorMarks() {
+    const auto SelectorMarks = [this] {
         Press("selbtn");
         std::string marks;
         for (const TSelectorEntry& entry : dialogs.selectorShown.back()) {
             marks += "-sHS"[static_cast<int>(entry.Mark)];
         }
         return marks;
-    }
-    uint8_t BadgePixel() { return Pixel(BadgeX + 5, BadgeY + 5); }
-};
-
-TEST_F(GameRoomProgress, MarksThroughPlayTheJournalAndResuming) {
+    };
+    const auto BadgePixel = [this] { return Pixel(BadgeX + 5, BadgeY + 5); };
     journal = folder.Path() + "user/progress.txt";
-    Start(TestWords, Puzzles);
+    Start(TestWords, TestPuzzles);
     // A hint, then starting over: the win after it is unaided.
     Press("hintbtn");
     Press("startbtn");
@@ -68,7 +59,7 @@ TEST_F(GameRoomProgress, MarksThroughPlayTheJournalAndResuming) {
 
     // Resuming goes on from the last puzzle played to the first unsolved one.
     resume = true;
-    Start(TestWords, Puzzles);
+    Start(TestWords, TestPuzzles);
     EXPECT_EQ(room->CurrentPuzzle, 5);
     EXPECT_EQ(SelectorMarks(), "SHsS-");
     Close();

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-class ScriptedGameDialogs : public IGameDialogs {
-  public:
+struct ScriptedGameDialogs : IGameDialogs {
     // The selector's answer: may change the entries (negate values to delete) and the position.
     using SelectorScript = std::function<SelectorResult(std::vector<TSelectorEntry>&, int32_t&)>;
 

@@ -71,8 +71,6 @@ class MonitorRecorder {
         Parec.kill();
         Parec.waitForFinished();
     }
-    MonitorRecorder(const MonitorRecorder&) = delete;
-    MonitorRecorder& operator=(const MonitorRecorder&) = delete;
 
     const std::vector<std::int16_t>& Samples() const { return Recorded; }
 

@@ -11,24 +11,6 @@
 #include <vector>
 
 namespace {
-std::vector<std::string> TextLines(const std::string& bytes) {
-    std::istringstream stream(bytes);
-    std::vector<std::string> lines;
-    while (std::optional<std::string> line = ReadTextLine(stream)) {
-        lines.push_back(*line);
-    }
-    return lines;
-}
-
-// Every record of a compiled file, up to its end.
-std::vector<std::string> Records(TObfText& text) {
-    std::vector<std::string> lines;
-    while (!text.AtEnd()) {
-        lines.push_back(text.ReadLine());
-    }
-    return lines;
-}
-
 std::vector<std::uint8_t> Compiled(const std::string& text) {
     std::istringstream source(text);
     return TObfText::CompileText(source);
@@ -36,11 +18,7 @@ std::vector<std::uint8_t> Compiled(const std::string& text) {
 } // namespace
 
 TEST(ObfText, ReadTextLineKeepsPrintableBytesAndTheLastLine) {
-    struct Case {
-        std::string bytes;
-        std::vector<std::string> lines;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
         {"", {}},
         {"\n", {""}},
         {"one\r\ntwo\n", {"one", "two"}},
@@ -48,8 +26,13 @@ TEST(ObfText, ReadTextLineKeepsPrintableBytesAndTheLastLine) {
         {std::string("\x01x\x7f\x80\x9fy\xa0\xff\0z\n", 11), {"xy\xa0\xffz"}},
         {std::string(300, 'a') + "\nb", {std::string(255, 'a'), "b"}},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(TextLines(c.bytes), c.lines) << c.bytes;
+    for (const auto& [bytes, expected] : cases) {
+        std::istringstream stream(bytes);
+        std::vector<std::string> lines;
+        while (std::optional<std::string> line = ReadTextLine(stream)) {
+            lines.push_back(*line);
+        }
+        EXPECT_EQ(lines, expected) << bytes;
     }
 }
 
@@ -59,10 +42,9 @@ TEST(ObfText, CompiledBytesArePaddedAndScrambledExactly) {
     EXPECT_EQ(Compiled("abcd\n  efgh  \n\n   \n"),
               (std::vector<std::uint8_t>{0x67, 0x05, 0x66, 0x06, 0x02, 0x63, 0x0D, 0x66, 0x67, 0x0F,
                                          0x05, 0x66}));
-    // 12 record bytes get 4.
-    EXPECT_EQ(Compiled("abcde\nfghij\n").size(), 16U);
-    // Nothing at all still gives one block of padding.
-    EXPECT_EQ(Compiled("").size(), 4U);
+    // 12 record bytes get 4; nothing at all still gives one block of padding.
+    EXPECT_EQ(std::pair(Compiled("abcde\nfghij\n").size(), Compiled("").size()),
+              std::pair(std::size_t{16}, std::size_t{4}));
 }
 
 // Large tables are scrambled in more than four blocks, and sizes where padding would change the
@@ -79,8 +61,12 @@ TEST(ObfText, LargeTablesReadBack) {
             lines.push_back(line);
             text += line + "\n";
         }
+        // Every record up to the end, but the empty ones of the padding.
         TObfText read(Compiled(text));
-        std::vector<std::string> records = Records(read);
+        std::vector<std::string> records;
+        while (!read.AtEnd()) {
+            records.push_back(read.ReadLine());
+        }
         while (!records.empty() && records.back().empty()) {
             records.pop_back();
         }
@@ -91,8 +77,8 @@ TEST(ObfText, LargeTablesReadBack) {
 TEST(ObfText, ReadLineStopsAtLength255AndUnscramblesOnlyWholeBlocks) {
     // Five bytes do not divide into four blocks, so they are taken as they are.
     TObfText text(std::vector<std::uint8_t>{2, 'h', 'i', 255, 'x'});
-    EXPECT_EQ(text.ReadLine(), "hi");
-    EXPECT_EQ(text.ReadLine(), "");
+    EXPECT_EQ((std::vector<std::string>{text.ReadLine(), text.ReadLine()}),
+              (std::vector<std::string>{"hi", ""}));
     EXPECT_EQ(text.GetPosition(), 3U) << "a length of 255 is not passed";
     EXPECT_FALSE(text.AtEnd());
 

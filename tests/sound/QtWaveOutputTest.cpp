@@ -26,8 +26,7 @@
 #include <vector>
 
 namespace {
-class RelayTarget : public IWaveDoneTarget {
-  public:
+struct RelayTarget : IWaveDoneTarget {
     void WaveDone(const TWaveDoneMessage& message) override {
         Threads.push_back(std::this_thread::get_id());
         Finished.push_back(SoundDone(message));
@@ -72,17 +71,12 @@ class QtSoundTest : public ::testing::Test {
 
     static bool ServerExpected() { return std::getenv("LADDERLY_SOUND_SERVER") != nullptr; }
 
-    // The seconds of a shipped effect that are audible.
-    double AudibleInFile(std::uint16_t kind) const {
+    // Whether 95% of the shipped effect's audible length was recorded since the sample at from.
+    bool HeardWhole(const MonitorRecorder& recorder, std::size_t from, std::uint16_t kind) const {
         std::string name = SoundName(kind);
         std::transform(name.begin(), name.end(), name.begin(), ::tolower);
-        return AudibleSecondsOfFile(waves + "/" + name + ".wav");
-    }
-
-    // Whether 95% of the effect's audible length was recorded since the sample at from.
-    bool HeardWhole(const MonitorRecorder& recorder, std::size_t from, std::uint16_t kind) const {
-        const double heard = FindAudible(recorder.Samples(), from).Seconds(MonitorRecorder::Rate);
-        return heard >= 0.95 * AudibleInFile(kind);
+        return FindAudible(recorder.Samples(), from).Seconds(MonitorRecorder::Rate) >=
+               0.95 * AudibleSecondsOfFile(waves + "/" + name + ".wav");
     }
 
     TempFolder folder;
@@ -98,9 +92,7 @@ TEST_F(QtSoundTest, SilentWithoutServer) {
         GTEST_SKIP() << "a sound server runs";
     }
     EXPECT_FALSE(ServerExpected()) << "the sound server is not reached";
-    EXPECT_FALSE(sound->WaveMan().IsEnabled());
-    EXPECT_FALSE(SoundActive());
-    EXPECT_FALSE(sound->SoundSettingToStore());
+    EXPECT_FALSE(sound->WaveMan().IsEnabled() || SoundActive() || sound->SoundSettingToStore());
     PlaySound(2);
     EXPECT_TRUE(sound->WaveMan().Sounds().IsEmpty());
 }

@@ -11,8 +11,7 @@
 #include <functional>
 #include <string>
 
-class LoggingTarget : public IWaveDoneTarget {
-  public:
+struct LoggingTarget : IWaveDoneTarget {
     LoggingTarget(FakeWaveOutput& output,
                   std::function<std::uint16_t(const TWaveDoneMessage&)> done)
         : Output(output), Done(std::move(done)) {}
@@ -23,7 +22,6 @@ class LoggingTarget : public IWaveDoneTarget {
         Output.Log.insert(Output.Log.begin() + at, "done " + std::to_string(finished));
     }
 
-  private:
     FakeWaveOutput& Output;
     std::function<std::uint16_t(const TWaveDoneMessage&)> Done;
 };

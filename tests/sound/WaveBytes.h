@@ -6,11 +6,8 @@
 #include <string_view>
 
 inline std::string Le32(std::uint32_t value) {
-    std::string bytes;
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes += static_cast<char>((value >> shift) & 0xFF);
-    }
-    return bytes;
+    return {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
+            static_cast<char>(value >> 24)};
 }
 
 inline std::string Le16(std::uint16_t value) {
@@ -20,13 +17,8 @@ inline std::string Le16(std::uint16_t value) {
 // A chunk with the given size field (the payload's length unless told otherwise) and a pad byte
 // after an odd payload.
 inline std::string Chunk(std::string_view id, std::string_view payload, std::int64_t size = -1) {
-    std::string bytes(id);
-    bytes += Le32(static_cast<std::uint32_t>(size < 0 ? payload.size() : size));
-    bytes += payload;
-    if (payload.size() % 2 != 0) {
-        bytes += '\0';
-    }
-    return bytes;
+    return std::string(id) + Le32(static_cast<std::uint32_t>(size < 0 ? payload.size() : size)) +
+           std::string(payload) + std::string(payload.size() % 2, '\0');
 }
 
 inline std::string Riff(std::string_view chunks, std::string_view form = "WAVE",

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -22,9 +23,6 @@ int ErrorOf(const std::string& bytes) {
     }
 }
 
-std::string Samples(std::size_t size) {
-    return std::string(size, '\x11');
-}
 } // namespace
 
 TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPadding) {
@@ -48,14 +46,9 @@ TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPadding) {
 
 TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
     const std::string fmt = Chunk("fmt ", FormatBytes());
-    const std::string data = Chunk("data", Samples(6));
+    const std::string data = Chunk("data", "\x11\x11\x11\x11\x11\x11");
     const std::string good = Riff(fmt + data);
-    struct Case {
-        const char* what;
-        std::string bytes;
-        int code;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::tuple<const char*, std::string, int>> cases = {
         {"well-formed", good, 0},
         {"RIFF size past the end of the file", Riff(fmt + data, "WAVE", 0xFFFFFFFF), 0},
         {"empty file", "", WaveNotWave},
@@ -65,10 +58,10 @@ TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
         {"RIFF too small for its form", Chunk("RIFF", "WA"), WaveNotWave},
         {"no fmt chunk", Riff(data), WaveNoFormat},
         {"fmt chunk outside the RIFF size", Riff(fmt + data, "WAVE", 4), WaveNoFormat},
-        {"fmt chunk of 14 bytes", Riff(Chunk("fmt ", FormatBytes().substr(0, 14)) + data),
+        {"fmt of 14 bytes", Riff(Chunk("fmt ", FormatBytes().substr(0, 14)) + data),
          WaveFormatUnreadable},
         {"fmt chunk cut off", good.substr(0, 12 + 8 + 10), WaveFormatUnreadable},
-        {"fmt chunk claiming 4 GB", Riff(Chunk("fmt ", FormatBytes(), 0xFFFFFFF0) + data),
+        {"fmt of 4 GB", Riff(Chunk("fmt ", FormatBytes(), 0xFFFFFFF0) + data),
          WaveFormatUnreadable},
         {"IEEE float", Riff(Chunk("fmt ", FormatBytes(3, 1, 8000, 32)) + data), WaveNotPCM},
         {"extensible", Riff(Chunk("fmt ", FormatBytes(0xFFFE)) + data), WaveNotPCM},
@@ -77,13 +70,13 @@ TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
         {"data chunk outside the RIFF size", Riff(fmt + data, "WAVE", 4 + 24 + 4), WaveNoData},
         {"empty data chunk", Riff(fmt + Chunk("data", "")), WaveEmptyData},
         {"data cut off", good.substr(0, good.size() - 1), WaveDataUnreadable},
-        {"data claiming 4 GB", Riff(fmt + Chunk("data", Samples(6), 0xFFFFFFFF)),
+        {"data of 4 GB", Riff(fmt + Chunk("data", "\x11\x11\x11\x11\x11\x11", 0xFFFFFFFF)),
          WaveDataUnreadable},
         {"odd data claiming one byte more than the file",
          "RIFF" + Le32(4 + 24 + 8 + 3) + "WAVE" + fmt + "data" + Le32(4) + "abc",
          WaveDataUnreadable},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ErrorOf(c.bytes), c.code) << c.what;
+    for (const auto& [what, bytes, code] : cases) {
+        EXPECT_EQ(ErrorOf(bytes), code) << what;
     }
 }

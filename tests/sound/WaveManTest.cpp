@@ -9,6 +9,8 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,17 +18,11 @@ class WaveManTest : public ::testing::Test {
   protected:
     WaveManTest() {
         WriteTestWaves(folder);
+        Renew();
+    }
+    void Renew() {
         manager = std::make_unique<TWaveMan>(target, output, true);
         manager->SetFolder(folder.Path() + "wav");
-    }
-
-    // Lets the posted completions through and ends the sound that plays, a few times over.
-    void RunToQuiet() {
-        for (int cycle = 0; cycle < 3; ++cycle) {
-            output.Deliver();
-            output.Finish();
-        }
-        output.Deliver();
     }
 
     TempFolder folder;
@@ -48,17 +44,8 @@ constexpr int Freed = -1;
 TEST_F(WaveManTest, ModeTable) {
     enum Playing { Nothing, Plain, PlainFreed, Looping };
     enum Request { Other, Same };
-    struct Row {
-        Playing current;
-        Request request;
-        std::uint8_t mode;
-        bool loop;
-        bool answer;
-        int currentFlags;
-        int nodeFlags;
-        const char* log;
-        const char* what;
-    };
+    using Row =
+        std::tuple<Playing, Request, std::uint8_t, bool, bool, int, int, const char*, const char*>;
     const std::vector<Row> rows = {
         {Nothing, Other, 6, false, true, 0, 1, "write 200, done 2", "nothing plays: it starts"},
         {Plain, Same, 6, false, true, 0, 0, "done 1", "the same sound with mode 6: nothing"},
@@ -69,26 +56,17 @@ TEST_F(WaveManTest, ModeTable) {
         {Looping, Other, 16, false, false, 0, Freed, "done 1", "StopPlainNow: InterruptPlain only"},
         {Looping, Same, 36, false, true, 0, 0, "done 1", "looping, Replay, no InterruptLoop"},
         {Plain, Other, 4, false, true, 0, 3, "done 1, write 200, done 2", "plain: queued behind"},
-        {Plain, Other, 16, false, true, 8, 3, "stop 100, done 1, write 200, done 2",
-         "plain, StopPlainNow: stopped and put first"},
-        {PlainFreed, Other, 16, false, true, 9, 3, "stop 100, done 1, write 200, done 2",
-         "plain and freed when done, StopPlainNow: stopped, then freed"},
-        {Plain, Same, 36, false, true, 4, 4, "done 1, write 100, done 1",
-         "plain, Replay: plays again after"},
-        {Plain, Same, 48, false, true, 12, 12, "stop 100, done 1, write 100, done 1",
-         "plain, Replay and StopPlainNow: starts again"},
+        {Plain, Other, 16, false, true, 8, 3, "stop 100, done 1, write 200, done 2", "put first"},
+        {PlainFreed, Other, 16, false, true, 9, 3, "stop 100, done 1, write 200, done 2", "freed"},
+        {Plain, Same, 36, false, true, 4, 4, "done 1, write 100, done 1", "plays again after"},
+        {Plain, Same, 48, false, true, 12, 12, "stop 100, done 1, write 100, done 1", "again"},
         {Looping, Other, 2, false, true, 4, 3,
-         "break 100, done 1, write 200, done 2, write 100, done 1",
-         "looping: last pass, then it resumes"},
-        {Looping, Other, 3, false, true, 0, 3, "break 100, done 1, write 200, done 2",
-         "looping, NoResume: last pass"},
+         "break 100, done 1, write 200, done 2, write 100, done 1", "last pass, then it resumes"},
+        {Looping, Other, 3, false, true, 0, 3, "break 100, done 1, write 200, done 2", "last pass"},
         {Looping, Other, 8, false, true, 4, 3,
-         "stop 100, done 1, write 200, done 2, write 100, done 1",
-         "looping, StopNow: stopped, then it resumes"},
-        {Looping, Other, 9, false, true, 0, 3, "stop 100, done 1, write 200, done 2",
-         "looping, StopNow and NoResume"},
-        {Looping, Same, 35, false, true, 0, 0, "break 100, done 1",
-         "looping, Replay, NoResume: last pass"},
+         "stop 100, done 1, write 200, done 2, write 100, done 1", "stopped, then it resumes"},
+        {Looping, Other, 9, false, true, 0, 3, "stop 100, done 1, write 200, done 2", "stopped"},
+        {Looping, Same, 35, false, true, 0, 0, "break 100, done 1", "Replay, NoResume: last pass"},
         {Looping, Same, 35, true, true, 0, 0, "done 1", "looping, Replay, NoResume, loop asked"},
         {Looping, Same, 34, false, true, 0, 0, "done 1", "looping, Replay, resuming: nothing"},
     };
@@ -98,35 +76,37 @@ TEST_F(WaveManTest, ModeTable) {
     };
     for (const bool deliverWhenClosed : {false, true}) {
         output.DeliverWhenClosed = deliverWhenClosed;
-        for (const Row& row : rows) {
-            SCOPED_TRACE(std::string(row.what) + (deliverWhenClosed ? " (Qt's devices)" : ""));
-            manager = std::make_unique<TWaveMan>(target, output, true);
-            manager->SetFolder(folder.Path() + "wav");
+        for (const auto& [current, request, mode, loop, answer, currentFlags, nodeFlags, log,
+                          what] : rows) {
+            SCOPED_TRACE(std::string(what) + (deliverWhenClosed ? " (Qt's devices)" : ""));
+            Renew();
             output.Posted.clear();
-            ASSERT_TRUE(manager->LoadSound("a", 1, row.current == PlainFreed ? 1 : 0));
-            if (row.current != Nothing) {
-                ASSERT_TRUE(manager->PlayWave(1, 0, row.current == Looping));
-                ASSERT_EQ(manager->FindSound(1)->IsLooping(), row.current == Looping);
+            ASSERT_TRUE(manager->LoadSound("a", 1, current == PlainFreed ? 1 : 0));
+            if (current != Nothing) {
+                ASSERT_TRUE(manager->PlayWave(1, 0, current == Looping));
+                ASSERT_EQ(manager->FindSound(1)->IsLooping(), current == Looping);
             }
-            if (row.request == Other) {
-                ASSERT_TRUE(manager->LoadSound("b", 2, SoundFreeWhenDone));
-            }
+            ASSERT_TRUE(request == Same || manager->LoadSound("b", 2, SoundFreeWhenDone));
             output.Log.clear();
-            const std::uint16_t number = row.request == Same ? 1 : 2;
-            EXPECT_EQ(manager->PlayWave(number, row.mode, row.loop), row.answer);
+            const std::uint16_t number = request == Same ? 1 : 2;
+            EXPECT_EQ(manager->PlayWave(number, mode, loop), answer);
             if (!deliverWhenClosed) {
-                EXPECT_EQ(flags(1), row.currentFlags);
-                EXPECT_EQ(flags(number), row.nodeFlags);
+                EXPECT_EQ(std::pair(flags(1), flags(number)), std::pair(currentFlags, nodeFlags));
             }
-            RunToQuiet();
-            std::string log;
+            // The posted completions let through and the sound that plays ended, a few times.
+            for (int cycle = 0; cycle < 3; ++cycle) {
+                output.Deliver();
+                output.Finish();
+            }
+            output.Deliver();
+            std::string written;
             for (const std::string& entry : output.Log) {
-                log += (log.empty() ? "" : ", ") + entry;
+                written += (written.empty() ? "" : ", ") + entry;
             }
-            EXPECT_EQ(log, row.log);
+            EXPECT_EQ(written, log);
             EXPECT_EQ(manager->FindPlaying(), nullptr);
             EXPECT_EQ(flags(2), Freed) << "a sound freed when done is gone";
-            EXPECT_EQ(flags(1) == Freed, row.current == PlainFreed);
+            EXPECT_EQ(flags(1) == Freed, current == PlainFreed);
         }
     }
 }
