@@ -76,11 +76,9 @@ TEST_F(InitGameTest, StoredSwitchesAndCommandLine) {
     GameSettings settings = Start();
     settings.SoundEnabled = false;
     SaveSettings(settings, store);
-    for (const char* name : {SoundValue, SplashValue, ResumeValue}) {
-        EXPECT_EQ(*store.Find(GameKey, name),
-                  FakeSettingsStore::Value(int32_t{name == SplashValue}))
-            << name;
-    }
+    EXPECT_EQ(store.values[GameKey][SoundValue], FakeSettingsStore::Value(0));
+    EXPECT_EQ(store.values[GameKey][SplashValue], FakeSettingsStore::Value(1));
+    EXPECT_EQ(store.values[GameKey][ResumeValue], FakeSettingsStore::Value(0));
 }
 
 TEST_F(InitGameTest, FolderRules) {
@@ -124,13 +122,13 @@ TEST_F(InitGameTest, FolderRules) {
         if (c.devHome) {
             store.Set(CompanyKey, DevHomeValue, *c.devHome);
         }
-        const GameSettings settings = Start();
+        const GameSettings s = Start();
         EXPECT_EQ(StartingGameText(), c.message);
         if (c.message.empty()) {
-            EXPECT_EQ(settings.InstallFolder, c.installFolder);
-            EXPECT_EQ(settings.ProgramFolder, c.programFolder);
-            EXPECT_EQ(settings.DataFolder, c.installFolder + "dat/");
-            EXPECT_EQ(settings.WaveFolder, c.programFolder + "wav/");
+            EXPECT_EQ(s.InstallFolder + "|" + s.ProgramFolder + "|" + s.DataFolder + "|" +
+                          s.WaveFolder,
+                      c.installFolder + "|" + c.programFolder + "|" + c.installFolder + "dat/|" +
+                          c.programFolder + "wav/");
         }
     }
 }
@@ -186,147 +184,114 @@ TEST_F(InitGameTest, ResumeAndUserFolders) {
     EXPECT_EQ(settings.UserDataFolder, settings.DataFolder);
     EXPECT_EQ(settings.ErrorLogFolder, settings.InstallFolder);
 
-    struct Case {
-        const char* xdg; // nullptr: unset
-        const char* home;
-        const char* folder;
-    };
-    const Case cases[] = {
-        {"/x/data", "/h", "/x/data/Ladderly/"},
-        {"relative/data", "/h/", "/h/.local/share/Ladderly/"},
-        {nullptr, "/h", "/h/.local/share/Ladderly/"},
-    };
+    // The XDG variable (nullptr: unset), HOME, and the folder.
+    const char* cases[][3] = {{"/x/data", "/h", "/x/data/Ladderly/"},
+                              {"relative/data", "/h/", "/h/.local/share/Ladderly/"},
+                              {nullptr, "/h", "/h/.local/share/Ladderly/"}};
     const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-    for (const Case& c : cases) {
-        if (c.xdg != nullptr) {
-            setenv("XDG_TEST_HOME", c.xdg, 1);
-        } else {
-            unsetenv("XDG_TEST_HOME");
-        }
-        setenv("HOME", c.home, 1);
-        EXPECT_EQ(UserFolder("XDG_TEST_HOME", ".local/share"), c.folder) << c.folder;
+    for (const auto& [xdg, homeFolder, folder] : cases) {
+        xdg != nullptr ? setenv("XDG_TEST_HOME", xdg, 1) : unsetenv("XDG_TEST_HOME");
+        setenv("HOME", homeFolder, 1);
+        EXPECT_EQ(UserFolder("XDG_TEST_HOME", ".local/share"), folder);
     }
     setenv("HOME", home.c_str(), 1);
 }
 
-class StartupChecksTest : public testing::Test {
-  protected:
-    // A complete installation: the image library beside the program, both tables in dat/.
-    StartupChecksTest() {
-        settings.ProgramFolder = temp.Path();
-        settings.DataFolder = temp.Path() + "dat/";
-        temp.Write("ladderly.px8", "image library");
-        temp.Write("dat/sounds.txt", "click\n");
-        temp.Write("dat/puzzle.txt", "");
-    }
-
-    bool Run() {
-        ui.boxes.clear();
-        lock.acquireCalls = 0;
-        const bool passed = RunStartupChecks(settings, system, lock, application);
-        EXPECT_EQ(settings.StartupFailed, !passed);
-        EXPECT_EQ(ExitStatus(settings), passed || lock.heldElsewhere ? 0 : 1);
-        return passed;
-    }
-
-    // The one box shown, checked against the caption and style.
-    std::string BoxText(const std::string& caption, MessageBoxStyle style) const {
-        if (ui.boxes.size() != 1) {
-            ADD_FAILURE() << ui.boxes.size() << " boxes";
-            return {};
-        }
-        EXPECT_EQ(ui.boxes[0].caption, caption);
-        EXPECT_EQ(ui.boxes[0].style, style);
-        return ui.boxes[0].text;
-    }
-
-    TempFolder temp;
-    GameSettings settings;
-    FakeSystemInfo system;
-    FakeInstanceLock lock;
-    FakeUserInterface ui;
-    ApplicationInfo application;
-};
-
-TEST_F(StartupChecksTest, DisplayDepth) {
-    const MessageBoxStyle question = MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion;
-    const char* sixteenColours = "This game is designed for a minimum 256-color display. You are "
-                                 "running a 16-color display.";
+// Each check in turn on an installation of the given files (below its folder; "/" ends a
+// folder), the display depth and the answer to its question, another copy holding the lock or
+// not: whether start-up goes on, and the one box shown as "caption|style|text".
+TEST(StartupChecksTest, EachCheckShowsItsBoxAndStopsTheRest) {
+    const std::vector<std::string> complete = {"ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt"};
+    const std::string question =
+        std::to_string(static_cast<int>(MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion));
+    const std::string stop = std::to_string(static_cast<int>(Stop));
+    const std::string sixteen = "Display Error|" + question +
+                                "|This game is designed for a minimum 256-color display. You are "
+                                "running a 16-color display. This will adversely affect the "
+                                "appearance of the graphics used in the game. Continue anyway?";
+    const auto missing = [&stop](const std::string& file) {
+        return "Installation Error|" + stop + "|Sorry! We cannot find the needed file \"" + file +
+               "\".";
+    };
     struct Case {
+        std::vector<std::string> files;
         int bits;
         MessageBoxResult answer;
+        bool heldElsewhere;
         bool passes;
-        std::optional<MessageBoxStyle> style; // none: no box
-        std::string text;                     // a part of the box's text
+        std::string box;
     };
     const Case cases[] = {
-        {1, MessageBoxResult::Ok, false, Stop,
-         "This game cannot be played on a monochrome display.'"},
-        {4, MessageBoxResult::Yes, true, question, sixteenColours},
-        {4, MessageBoxResult::No, false, question, sixteenColours},
-        {8, MessageBoxResult::Ok, true, std::nullopt, ""},
+        {complete, 8, MessageBoxResult::Ok, false, true, ""},
+        {complete, 1, MessageBoxResult::Ok, false, false,
+         "Display Error|" + stop + "|This game cannot be played on a monochrome display.'"},
+        {complete, 4, MessageBoxResult::Yes, false, true, sixteen},
+        {complete, 4, MessageBoxResult::No, false, false, sixteen},
+        {complete, 8, MessageBoxResult::Ok, true, false, ""},
+        {{"ladderly.px8", "dat/sounds.dat", "dat/puzzle.dat"},
+         8,
+         MessageBoxResult::Ok,
+         false,
+         true,
+         ""},
+        {{"dat/ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt"},
+         8,
+         MessageBoxResult::Ok,
+         false,
+         false,
+         missing("ladderly.px8")},
+        {{"ladderly.px8", "dat/puzzle.txt"},
+         8,
+         MessageBoxResult::Ok,
+         false,
+         false,
+         missing("sounds.dat")},
+        {{"ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt/"},
+         8,
+         MessageBoxResult::Ok,
+         false,
+         false,
+         missing("puzzle.dat")},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.bits);
-        settings.StartupFailed = false;
-        ui.Answer(c.answer);
-        system.colourBits = c.bits;
-        EXPECT_EQ(Run(), c.passes);
-        // A failed display check ends start-up before the lock is taken.
-        EXPECT_EQ(lock.acquireCalls, c.passes ? 1 : 0);
-        EXPECT_EQ(ui.boxes.empty(), !c.style);
-        if (c.style) {
-            EXPECT_NE(BoxText("Display Error", *c.style).find(c.text), std::string::npos);
-        }
-        ui.replies.clear();
-    }
-    EXPECT_EQ(application.Title, "Ladderly");
-
-    settings.StartupFailed = true;
-    system.colourBits = 1;
-    EXPECT_FALSE(Run()) << "nothing runs after a failed start";
-    EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(lock.acquireCalls, 0);
-}
-
-TEST_F(StartupChecksTest, SecondCopySignalsTheFirstAndEndsSilently) {
-    lock.heldElsewhere = true;
-    EXPECT_FALSE(Run());
-    EXPECT_EQ(lock.signalsSent, 1);
-    EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(application.Title, "");
-}
-
-TEST_F(StartupChecksTest, RequiredFiles) {
-    struct Case {
-        std::vector<std::string> files; // below the installation folder; "/" ends a folder
-        std::string missing;            // empty: the check passes
-    };
-    const Case cases[] = {
-        {{"ladderly.px8", "dat/sounds.dat", "dat/puzzle.dat"}, ""},
-        {{"dat/ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt"}, "ladderly.px8"},
-        {{"ladderly.px8", "dat/puzzle.txt"}, "sounds.dat"},
-        {{"ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt/"}, "puzzle.dat"},
-    };
-    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box);
         TempFolder installation;
         for (const std::string& file : c.files) {
-            if (file.back() == '/') {
-                installation.MakeFolder(file);
-            } else {
-                installation.Write(file, "x");
-            }
+            file.back() == '/' ? installation.MakeFolder(file) : installation.Write(file, "x");
         }
-        settings = GameSettings();
+        GameSettings settings;
         settings.ProgramFolder = installation.Path();
         settings.DataFolder = installation.Path() + "dat/";
-        EXPECT_EQ(Run(), c.missing.empty()) << c.missing;
-        if (c.missing.empty()) {
-            EXPECT_TRUE(ui.boxes.empty());
-        } else {
-            EXPECT_EQ(BoxText("Installation Error", Stop),
-                      "Sorry! We cannot find the needed file \"" + c.missing + "\".");
+        FakeSystemInfo system;
+        system.colourBits = c.bits;
+        FakeInstanceLock lock;
+        lock.heldElsewhere = c.heldElsewhere;
+        FakeUserInterface ui;
+        ui.Answer(c.answer);
+        ApplicationInfo application;
+        EXPECT_EQ(RunStartupChecks(settings, system, lock, application), c.passes);
+        EXPECT_EQ(settings.StartupFailed, !c.passes);
+        EXPECT_EQ(ExitStatus(settings), c.passes || c.heldElsewhere ? 0 : 1);
+        std::string box;
+        for (const auto& shown : ui.boxes) {
+            box += shown.caption + "|" + std::to_string(static_cast<int>(shown.style)) + "|" +
+                   shown.text;
         }
+        EXPECT_EQ(box, c.box);
+        // A failed display check ends start-up before the lock is taken; a second copy signals
+        // the first and ends silently.
+        EXPECT_EQ(lock.acquireCalls, c.bits == 8 || c.passes ? 1 : 0);
+        EXPECT_EQ(lock.signalsSent, c.heldElsewhere ? 1 : 0);
+        EXPECT_EQ(application.Title, c.passes ? "Ladderly" : "");
+
+        // Nothing runs after a failed start.
+        settings.StartupFailed = true;
+        lock.acquireCalls = 0;
+        system.colourBits = 1;
+        ui.boxes.clear();
+        EXPECT_FALSE(RunStartupChecks(settings, system, lock, application));
+        EXPECT_TRUE(ui.boxes.empty());
+        EXPECT_EQ(lock.acquireCalls, 0);
     }
 }
 
