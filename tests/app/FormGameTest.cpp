@@ -77,33 +77,6 @@ class FormGameTest : public ::testing::Test {
     RecordingRoom* room = nullptr;
 };
 
-// The About box first, then the first room; a larger client area centres the graphic area, and
-// the tiles show around it, on their grid.
-TEST_F(FormGameTest, StartsTheRoomAndCentresItOverTheTiles) {
-    ScriptedGameDialogs dialogs;
-    TFormGame form(settings, application);
-    form.SetGameDialogs(&dialogs);
-    ASSERT_TRUE(ShowAndStart(form));
-    EXPECT_EQ(dialogs.aboutShown, 1);
-    ASSERT_NE(room, nullptr);
-    EXPECT_EQ(form.GetWorld()->GetCurrentRoom(), room);
-    EXPECT_EQ(form.windowTitle(), "Recording");
-
-    form.setFixedSize(530, 406);
-    EXPECT_EQ(form.gfxaGame->geometry(), QRect(32, 32, 466, 342));
-    EXPECT_EQ(form.lblVersion->pos(), QPoint(37, 375));
-    EXPECT_EQ(form.bvlBorder->geometry(), QRect(0, 0, 530, 342 + form.lblVersion->height() + 64));
-    TPX8Library& library = *form.GetLibrary();
-    const QImage around = form.grab().toImage();
-    for (const QPoint p : {QPoint(5, 5), QPoint(31, 200), QPoint(500, 17), QPoint(300, 390)}) {
-        EXPECT_EQ(around.pixel(p),
-                  ShownColour(library, TileIndex(p.x() % TestTileWidth, p.y() % TestTileHeight)))
-            << p.x() << "," << p.y();
-    }
-    EXPECT_EQ(around.pixel(32 + 8, 32 + 8), ShownColour(library, ScreenIndex(0, 0)));
-    EXPECT_EQ(around.pixel(32 + 2, 32 + 100), qRgb(128, 0, 0)) << "the border band";
-}
-
 TEST_F(FormGameTest, TicksCatchUpCapsLockShowsTheVersionAndAQuitCloses) {
     int64_t now = 1000;
     TFormGame form(settings, application, [&now] { return now; });
@@ -156,43 +129,6 @@ TEST_F(FormGameTest, TicksCatchUpCapsLockShowsTheVersionAndAQuitCloses) {
     EXPECT_FALSE(form.isMinimized());
 }
 
-// Qt's keys as the game's virtual keys; "+" (the keypad's too) and "=" go by the key, whatever
-// Shift says, and the rooms decide what they do.
-TEST_F(FormGameTest, KeysReachTheRoomAsVirtualKeysWithShiftBits) {
-    TFormGame form(settings, application);
-    ASSERT_TRUE(ShowAndStart(form));
-    ASSERT_NE(room, nullptr);
-    struct Case {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        uint16_t virtualKey;
-        uint8_t shift;
-    };
-    const Case cases[] = {
-        {Qt::Key_Z, Qt::ShiftModifier, 'Z', ShiftState::Shift},
-        {Qt::Key_7, Qt::NoModifier, '7', 0},
-        {Qt::Key_F12, Qt::NoModifier, VirtualKey::F1 + 11, 0},
-        {Qt::Key_Backspace, Qt::NoModifier, VirtualKey::Back, 0},
-        {Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier, VirtualKey::Left,
-         ShiftState::Ctrl | ShiftState::Shift},
-        {Qt::Key_Down, Qt::AltModifier, VirtualKey::Down, ShiftState::Alt},
-        {Qt::Key_Enter, Qt::KeypadModifier, VirtualKey::Return, 0},
-        {Qt::Key_PageDown, Qt::NoModifier, VirtualKey::Next, 0},
-        {Qt::Key_Plus, Qt::KeypadModifier, VirtualKey::Add, 0},
-        {Qt::Key_Equal, Qt::ShiftModifier, VirtualKey::OemPlus, ShiftState::Shift},
-    };
-    for (const Case& c : cases) {
-        room->keys.clear();
-        QTest::keyClick(&form, c.key, c.modifiers);
-        EXPECT_EQ(room->keys, (std::vector<KeySeen>{{c.virtualKey, c.shift, true},
-                                                    {c.virtualKey, c.shift, false}}))
-            << c.key;
-    }
-    room->keys.clear();
-    QTest::keyClick(&form, Qt::Key_MediaPlay);
-    EXPECT_TRUE(room->keys.empty()) << "a key the game has no code for";
-}
-
 // The window starts the sound with the setting, relays the output's completions to it, and
 // decides at its end whether sound is stored as on.
 TEST_F(FormGameTest, StartsTheSoundRelaysCompletionsAndDecidesTheSetting) {
@@ -224,12 +160,60 @@ TEST_F(FormGameTest, StartsTheSoundRelaysCompletionsAndDecidesTheSetting) {
     }
 }
 
-// The graphic area hands mouse points on in surface co-ordinates, none from its border, and
-// keeps showing what is drawn while another window has the focus; minimised or frozen it
-// shows nothing new.
-TEST_F(FormGameTest, TheGraphicAreaMapsTheMouseAndDrawsUnlessMinimisedOrFrozen) {
+// The About box first, then the first room; a larger client area centres the graphic area, and
+// the tiles show around it, on their grid. Qt's keys reach the room as the game's virtual keys;
+// "+" (the keypad's too) and "=" go by the key, whatever Shift says, and the rooms decide what
+// they do. The graphic area hands mouse points on in surface co-ordinates, none from its
+// border, and keeps showing what is drawn while another window has the focus; minimised or
+// frozen it shows nothing new.
+TEST_F(FormGameTest, StartsTheRoomAndPassesItKeysMouseAndDrawing) {
+    ScriptedGameDialogs dialogs;
     TFormGame form(settings, application);
+    form.SetGameDialogs(&dialogs);
     ASSERT_TRUE(ShowAndStart(form));
+    EXPECT_EQ(dialogs.aboutShown, 1);
+    ASSERT_NE(room, nullptr);
+    EXPECT_EQ(form.GetWorld()->GetCurrentRoom(), room);
+    EXPECT_EQ(form.windowTitle(), "Recording");
+
+    form.setFixedSize(530, 406);
+    EXPECT_EQ(form.gfxaGame->geometry(), QRect(32, 32, 466, 342));
+    EXPECT_EQ(form.lblVersion->pos(), QPoint(37, 375));
+    EXPECT_EQ(form.bvlBorder->geometry(), QRect(0, 0, 530, 342 + form.lblVersion->height() + 64));
+    TPX8Library& library = *form.GetLibrary();
+    const QImage around = form.grab().toImage();
+    for (const QPoint p : {QPoint(5, 5), QPoint(31, 200), QPoint(500, 17), QPoint(300, 390)}) {
+        EXPECT_EQ(around.pixel(p),
+                  ShownColour(library, TileIndex(p.x() % TestTileWidth, p.y() % TestTileHeight)))
+            << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(around.pixel(32 + 8, 32 + 8), ShownColour(library, ScreenIndex(0, 0)));
+    EXPECT_EQ(around.pixel(32 + 2, 32 + 100), qRgb(128, 0, 0)) << "the border band";
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        uint16_t virtualKey;
+        uint8_t shift;
+    };
+    const Case cases[] = {
+        {Qt::Key_Z, Qt::ShiftModifier, 'Z', ShiftState::Shift},
+        {Qt::Key_F12, Qt::NoModifier, VirtualKey::F1 + 11, 0},
+        {Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier, VirtualKey::Left,
+         ShiftState::Ctrl | ShiftState::Shift},
+        {Qt::Key_Down, Qt::AltModifier, VirtualKey::Down, ShiftState::Alt},
+        {Qt::Key_Enter, Qt::KeypadModifier, VirtualKey::Return, 0},
+        {Qt::Key_Plus, Qt::KeypadModifier, VirtualKey::Add, 0},
+        {Qt::Key_Equal, Qt::ShiftModifier, VirtualKey::OemPlus, ShiftState::Shift},
+        {Qt::Key_MediaPlay, Qt::NoModifier, 0, 0}, // a key the game has no code for
+    };
+    for (const Case& c : cases) {
+        room->keys.clear();
+        QTest::keyClick(&form, c.key, c.modifiers);
+        const std::vector<KeySeen> pressed{{c.virtualKey, c.shift, true},
+                                           {c.virtualKey, c.shift, false}};
+        EXPECT_EQ(room->keys, c.virtualKey == 0 ? std::vector<KeySeen>{} : pressed) << c.key;
+    }
+
     TGraphicArea* area = form.gfxaGame;
     ASSERT_EQ(area->size(), QSize(466, 342));
     std::vector<MouseSeen> seen;
