@@ -17,7 +17,11 @@ const MessageBoxStyle Stop = MessageBoxStyle::Ok | MessageBoxStyle::IconStop;
 
 class InitGameTest : public testing::Test {
   protected:
-    InitGameTest() : install(temp.MakeFolder("install")) { Reset(); }
+    InitGameTest() : install(temp.MakeFolder("install")) {
+        temp.MakeFolder("dev/Ladderly");
+        temp.Write("plain.txt", "not a folder");
+        Reset();
+    }
 
     // A store as an installer leaves it: the installation folder, sound and splash on.
     void Reset() {
@@ -36,13 +40,23 @@ class InitGameTest : public testing::Test {
         return settings;
     }
 
-    // The text of the one "Starting Game" box shown, or empty when none was.
-    std::string StartingGameText() const {
-        if (ui.boxes.size() != 1 || ui.boxes[0].caption != "Starting Game") {
-            return {};
+    // The "Starting Game" box's text, or "sound splash resume installation program"; the test's
+    // folder shows as "~/".
+    std::string Outcome(const GameSettings& s) const {
+        std::string text;
+        if (ui.boxes.empty()) {
+            EXPECT_EQ(s.DataFolder, s.InstallFolder + "dat/");
+            EXPECT_EQ(s.WaveFolder, s.ProgramFolder + "wav/");
+            text = std::to_string(s.SoundEnabled) + " " + std::to_string(s.SplashScreen) + " " +
+                   std::to_string(s.Resume) + " " + s.InstallFolder + " " + s.ProgramFolder;
+        } else if (ui.boxes.size() == 1 && ui.boxes[0].caption == "Starting Game") {
+            EXPECT_EQ(ui.boxes[0].style, Stop);
+            text = ui.boxes[0].text;
         }
-        EXPECT_EQ(ui.boxes[0].style, Stop);
-        return ui.boxes[0].text;
+        for (size_t at; (at = text.find(temp.Path())) != std::string::npos;) {
+            text.replace(at, temp.Path().size(), "~/");
+        }
+        return text;
     }
 
     TempFolder temp;
@@ -51,41 +65,17 @@ class InitGameTest : public testing::Test {
     FakeUserInterface ui;
 };
 
-TEST_F(InitGameTest, StoredSwitchesAndCommandLine) {
-    struct Case {
-        int32_t sound, splash;
-        std::vector<std::string> arguments;
-        bool soundEnabled, splashScreen;
+// The stored values (nothing: removed; "~/" the test's folder) and the command line.
+TEST_F(InitGameTest, SwitchesFoldersAndFaultyValues) {
+    struct Edit {
+        const char* key;
+        const char* name;
+        std::optional<FakeSettingsStore::Value> value;
     };
-    const Case cases[] = {
-        {0, 0, {}, false, false},
-        {7, -1, {}, true, true},
-        {1, 1, {"nowave"}, false, true},
-        {1, 0, {"other", "NoSound"}, false, false},
-        {1, 1, {"nowaves", "sound", "-nosound", ""}, true, true},
-    };
-    for (const Case& c : cases) {
-        store.Set(GameKey, SoundValue, c.sound);
-        store.Set(GameKey, SplashValue, c.splash);
-        const GameSettings settings = Start(c.arguments);
-        EXPECT_EQ(settings.SoundEnabled, c.soundEnabled) << c.sound << " " << c.arguments.size();
-        EXPECT_EQ(settings.SplashScreen, c.splashScreen) << c.splash;
-    }
-
-    // Saved back as they stand at the end.
-    GameSettings settings = Start();
-    settings.SoundEnabled = false;
-    SaveSettings(settings, store);
-    EXPECT_EQ(store.values[GameKey][SoundValue], FakeSettingsStore::Value(0));
-    EXPECT_EQ(store.values[GameKey][SplashValue], FakeSettingsStore::Value(1));
-    EXPECT_EQ(store.values[GameKey][ResumeValue], FakeSettingsStore::Value(0));
-}
-
-TEST_F(InitGameTest, FolderRules) {
-    const std::string devHome = temp.MakeFolder("dev");
-    const std::string devInstall = temp.MakeFolder("dev/Ladderly") + "/";
-    const std::string file = temp.Write("plain.txt", "not a folder");
-    const std::string missing = temp.Path() + "gone";
+    const char* G = GameKey;
+    const char* C = CompanyKey;
+    const std::string installed = " ~/install/ /opt/games/";
+    const std::string dev = "1 1 0 ~/dev/Ladderly/ ~/dev/Ladderly/";
     const std::string noName = "Unable to locate name of installation folder under registry "
                                "entry \"Software\\Tarn Software\\Ladderly\\Directory\". Please "
                                "re-install and try again.";
@@ -94,91 +84,69 @@ TEST_F(InitGameTest, FolderRules) {
                "\". Please re-install and try again.";
     };
     struct Case {
-        std::optional<std::string> directory; // nothing: no "Directory" value
-        std::optional<std::string> devHome;
-        std::string installFolder; // empty: start-up fails with the message
-        std::string programFolder;
-        std::string message;
+        std::vector<Edit> edits;
+        std::vector<std::string> arguments;
+        std::string outcome;
     };
     const Case cases[] = {
-        {install, {}, install + "/", "/opt/games/", ""},
-        {{}, {}, "", "", noName},
-        {"", {}, "", "", noName},
-        {missing, {}, "", "", noFolder(missing)},
-        {file, {}, "", "", noFolder(file)},
-        {{}, devHome, devInstall, devInstall, ""},
-        {missing, devHome, devInstall, devInstall, ""},
-        {install, devHome, install + "/", "/opt/games/", ""},
-        {missing, "", "", "", noFolder(missing)},
-        {{}, missing, "", "", noFolder(missing + "/Ladderly")},
+        {{{G, SoundValue, 0}, {G, SplashValue, 0}}, {}, "0 0 0" + installed},
+        {{{G, SoundValue, 7}, {G, SplashValue, -1}}, {}, "1 1 0" + installed},
+        {{}, {"nowave"}, "0 1 0" + installed},
+        {{{G, SplashValue, 0}}, {"other", "NoSound"}, "0 0 0" + installed},
+        {{{G, ResumeValue, 1}}, {"nowaves", "sound", "-nosound", ""}, "1 1 1" + installed},
+        {{{G, DirectoryValue, {}}}, {}, noName},
+        {{{G, DirectoryValue, ""}}, {}, noName},
+        {{{G, DirectoryValue, "~/gone"}}, {}, noFolder("~/gone")},
+        {{{G, DirectoryValue, "~/plain.txt"}}, {}, noFolder("~/plain.txt")},
+        {{{G, DirectoryValue, {}}, {C, DevHomeValue, "~/dev"}}, {}, dev},
+        {{{G, DirectoryValue, "~/gone"}, {C, DevHomeValue, "~/dev"}}, {}, dev},
+        {{{C, DevHomeValue, "~/dev"}}, {}, "1 1 0" + installed},
+        {{{G, DirectoryValue, "~/gone"}, {C, DevHomeValue, ""}}, {}, noFolder("~/gone")},
+        {{{G, DirectoryValue, {}}, {C, DevHomeValue, "~/gone"}}, {}, noFolder("~/gone/Ladderly")},
+        {{{G, SoundValue, {}}}, {"NOSOUND"}, "Failed to get data for 'Enable sound'"},
+        {{{G, SplashValue, {}}}, {"NOSOUND"}, "Failed to get data for 'SplashScreen'"},
+        {{{G, SoundValue, "1"}}, {"NOSOUND"}, "Invalid data type for 'Enable sound'"},
+        {{{G, SplashValue, "yes"}}, {}, "Invalid data type for 'SplashScreen'"},
+        {{{G, DirectoryValue, 3}}, {}, "Invalid data type for 'Directory'"},
+        {{{C, DevHomeValue, 3}}, {}, "Invalid data type for 'DevHome'"},
+        {{{G, ResumeValue, "on"}}, {}, "Invalid data type for 'Resume'"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.directory.value_or("no Directory") + ", " + c.devHome.value_or("-"));
+        SCOPED_TRACE(c.outcome);
         Reset();
-        store.values[GameKey].erase(DirectoryValue);
-        if (c.directory) {
-            store.Set(GameKey, DirectoryValue, *c.directory);
+        for (const Edit& e : c.edits) {
+            if (!e.value) {
+                store.values[e.key].erase(e.name);
+            } else if (const auto* text = std::get_if<std::string>(&*e.value);
+                       text != nullptr && text->starts_with("~/")) {
+                store.Set(e.key, e.name, temp.Path() + text->substr(2));
+            } else {
+                store.Set(e.key, e.name, *e.value);
+            }
         }
-        if (c.devHome) {
-            store.Set(CompanyKey, DevHomeValue, *c.devHome);
-        }
-        const GameSettings s = Start();
-        EXPECT_EQ(StartingGameText(), c.message);
-        if (c.message.empty()) {
-            EXPECT_EQ(s.InstallFolder + "|" + s.ProgramFolder + "|" + s.DataFolder + "|" +
-                          s.WaveFolder,
-                      c.installFolder + "|" + c.programFolder + "|" + c.installFolder + "dat/|" +
-                          c.programFolder + "wav/");
-        }
+        EXPECT_EQ(Outcome(Start(c.arguments)), c.outcome);
     }
-}
 
-TEST_F(InitGameTest, MissingOrWrongTypedValuesGiveStartingGame) {
-    struct Case {
-        const char* key;
-        const char* name;
-        std::optional<FakeSettingsStore::Value> value; // nothing: the value is removed
-        std::string message;
-    };
-    const Case cases[] = {
-        {GameKey, SoundValue, {}, "Failed to get data for 'Enable sound'"},
-        {GameKey, SplashValue, {}, "Failed to get data for 'SplashScreen'"},
-        {GameKey, SoundValue, std::string("1"), "Invalid data type for 'Enable sound'"},
-        {GameKey, SplashValue, std::string("yes"), "Invalid data type for 'SplashScreen'"},
-        {GameKey, DirectoryValue, int32_t{3}, "Invalid data type for 'Directory'"},
-        {CompanyKey, DevHomeValue, int32_t{3}, "Invalid data type for 'DevHome'"},
-        {GameKey, ResumeValue, std::string("on"), "Invalid data type for 'Resume'"},
-    };
-    for (const Case& c : cases) {
-        Reset();
-        if (c.value) {
-            store.Set(c.key, c.name, *c.value);
-        } else {
-            store.values[c.key].erase(c.name);
-        }
-        Start({"NOSOUND"});
-        EXPECT_EQ(StartingGameText(), c.message);
-    }
+    // Saved back as they stand at the end.
+    Reset();
+    GameSettings settings = Start();
+    settings.SoundEnabled = false;
+    SaveSettings(settings, store);
+    EXPECT_EQ(store.values[GameKey][SoundValue], FakeSettingsStore::Value(0));
+    EXPECT_EQ(store.values[GameKey][SplashValue], FakeSettingsStore::Value(1));
+    EXPECT_EQ(store.values[GameKey][ResumeValue], FakeSettingsStore::Value(0));
 
     // Without the game's key neither switch is read, but a DevHome still finds the folder.
+    Reset();
     store = FakeSettingsStore();
     store.refuseCreate = true;
     store.Set(CompanyKey, DevHomeValue, temp.Path() + "dev");
-    temp.MakeFolder("dev/Ladderly");
-    ui.boxes.clear();
-    const GameSettings settings = Start();
-    EXPECT_TRUE(settings.SoundEnabled && settings.SplashScreen);
-    EXPECT_EQ(settings.InstallFolder, temp.Path() + "dev/Ladderly/");
+    EXPECT_EQ(Outcome(Start()), dev);
 }
 
-// Resume is read, missing in settings from before it. A writable installation keeps the user's
-// files (a staged game); a system installation, which the test running as nobody starts from a
-// Debian package, sends them to the XDG folders.
-TEST_F(InitGameTest, ResumeAndUserFolders) {
-    EXPECT_FALSE(Start().Resume);
-    store.Set(GameKey, ResumeValue, 1);
-    EXPECT_TRUE(Start().Resume);
-
+// A writable installation keeps the user's files (a staged game); a system installation, which
+// the test running as nobody starts from a Debian package, sends them to the XDG folders.
+TEST_F(InitGameTest, UserFolders) {
     temp.MakeFolder("install/dat");
     const GameSettings settings = Start();
     EXPECT_EQ(settings.UserDataFolder, settings.DataFolder);
