@@ -10,6 +10,7 @@
 
 #include <set>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -49,20 +50,13 @@ TEST(About, FlashesNeverRepeatAColourTheLinkLightsAndTheCheckBoxHoldsTheSetting)
     EXPECT_EQ(lines.size(), TDlgAbout::PromotionCount);
 
     const DialogDriver<TDlgAbout> driver([&ui](TDlgAbout& d) {
+        // Over the link it lights: underlined and blue; off it, plain black again.
         QLabel& link = Label(d, "lblURL");
-        const struct {
-            QWidget* over;
-            QPoint at;
-            bool lit;
-        } moves[] = {
-            {&link, link.rect().center(), true},
-            {&d, QPoint(200, 200), false},
-        };
-        for (const auto& m : moves) {
-            QTest::mouseMove(d.windowHandle(), m.over->mapTo(&d, m.at));
-            EXPECT_EQ(d.LinkHighlighted(), m.lit);
-            EXPECT_EQ(link.font().underline(), m.lit);
-            EXPECT_EQ(TextColour(link), m.lit ? QColor(0, 0, 255) : QColor(Qt::black));
+        for (const bool over : {true, false}) {
+            QTest::mouseMove(d.windowHandle(),
+                             over ? link.mapTo(&d, link.rect().center()) : QPoint(200, 200));
+            EXPECT_EQ(std::tuple(d.LinkHighlighted(), link.font().underline(), TextColour(link)),
+                      std::tuple(over, over, over ? QColor(0, 0, 255) : QColor(Qt::black)));
         }
         QTest::mouseClick(&link, Qt::LeftButton);
         QTest::keyClick(&d, Qt::Key_F1);
