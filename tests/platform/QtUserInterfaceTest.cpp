@@ -1,5 +1,6 @@
 #include "platform/QtUserInterface.h"
 #include "platform/InputCodes.h"
+#include "platform/QtHelpWindow.h"
 #include "platform/QtTestApplication.h"
 
 #include <QAbstractButton>
@@ -8,16 +9,20 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -59,13 +64,11 @@ TEST(QtUserInterface, BoxShowsStyleAndReturnsThePressedButton) {
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<uint32_t>(c.style));
         WhenShown<QMessageBox>([&c, &window](QMessageBox& box) {
-            EXPECT_EQ(box.parentWidget(), &window);
-            EXPECT_EQ(box.windowModality(), Qt::WindowModal);
-            EXPECT_EQ(box.windowTitle(), "Ladderly");
-            EXPECT_EQ(box.text(), "Save the changes?");
-            EXPECT_EQ(box.icon(), c.icon);
-            EXPECT_EQ(box.standardButtons(), c.buttons);
-            EXPECT_EQ(box.standardButton(box.defaultButton()), c.defaultButton);
+            EXPECT_EQ(std::tuple(box.parentWidget(), box.windowModality(), box.windowTitle(),
+                                 box.text(), box.icon(), box.standardButtons(),
+                                 box.standardButton(box.defaultButton())),
+                      std::tuple(&window, Qt::WindowModal, "Ladderly", "Save the changes?", c.icon,
+                                 c.buttons, c.defaultButton));
             box.button(c.press)->click();
         });
         EXPECT_EQ(ui.ShowMessageBox("Ladderly", "Save the changes?", c.style), c.result);
@@ -103,9 +106,8 @@ TEST(QtUserInterface, InputBoxAndKeyState) {
     TestApplication();
     QtUserInterface ui(QtUserInterface::Mode::Interactive);
     WhenShown<QInputDialog>([](QInputDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "New Puzzle");
-        EXPECT_EQ(dialog.labelText(), "Start word:");
-        EXPECT_EQ(dialog.textValue(), "cold");
+        EXPECT_EQ(std::tuple(dialog.windowTitle(), dialog.labelText(), dialog.textValue()),
+                  std::tuple("New Puzzle", "Start word:", "cold"));
         auto* edit = dialog.findChild<QLineEdit*>();
         edit->selectAll();
         QTest::keyClicks(edit, "warm");
@@ -149,17 +151,62 @@ TEST(QtUserInterface, LongTextAndBusyCursor) {
     EXPECT_EQ(shown, QString::fromStdString(text).replace("\r\n", "\n"));
 
     WhenShown<QMessageBox>([](QMessageBox& box) {
-        EXPECT_EQ(box.text(), "Sorry - no transitions available for \"XYZZY\".");
+        EXPECT_EQ(box.text(), "No transitions.");
         box.button(QMessageBox::Ok)->click();
     });
-    ui.ShowLongText("Ladderly Suggestion Wizard",
-                    "Sorry - no transitions available for \"XYZZY\".");
+    ui.ShowLongText("Ladderly Suggestion Wizard", "No transitions.");
 
     ui.ShowBusyCursor(true);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     ui.ShowBusyCursor(false);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// The targets of the links on the page the help window shows.
+QStringList Links(QtHelpWindow& window) {
+    QStringList links;
+    auto matches = QRegularExpression("href=\"([^\"]*)\"").globalMatch(window.Browser()->toHtml());
+    while (matches.hasNext()) {
+        links << matches.next().captured(1);
+    }
+    return links;
+}
+
+// The help window over the game's own help pages, as a player uses it: pages by context
+// number, the contents page and the search field.
+TEST(QtHelpWindow, ContextsContentsAndSearch) {
+    TestApplication();
+    QtUserInterface ui(QtUserInterface::Mode::Interactive);
+    ui.SetHelpFolder(std::string(std::getenv("LADDERLY_SOURCE_DIR")) + "/help");
+    ui.ShowHelp(HelpContext::Playing);
+    QtHelpWindow* window = ui.GetHelpWindow();
+    ASSERT_NE(window, nullptr);
+
+    const std::pair<int, const char*> pages[] = {
+        {104, "Making puzzles - Ladderly Help"},
+        {0, "Ladderly Help: Contents"},
+        {999, "Ladderly Help: Contents"},
+    };
+    for (const auto& [context, title] : pages) {
+        ui.ShowHelp(static_cast<HelpContext>(context));
+        EXPECT_EQ(window->windowTitle(), title) << context;
+    }
+    EXPECT_EQ(ui.GetHelpWindow(), window) << "one window for every page";
+
+    // The search field lists the pages that hold every word typed, as links that work.
+    window->SearchField()->setFocus();
+    QTest::keyClicks(window->SearchField(), "Swap  step");
+    QTest::keyClick(window->SearchField(), Qt::Key_Return);
+    const QStringList found = Links(*window);
+    EXPECT_EQ(window->windowTitle(), "Search - Ladderly Help");
+    EXPECT_EQ(found.join(' ').replace(QRegularExpression("[^ ]*/"), "").toStdString(),
+              "actions.html index.html keys.html");
+    window->Browser()->setSource(QUrl(found.first()));
+    EXPECT_EQ(window->windowTitle(), "The six steps - Ladderly Help");
+    window->Search("xylophone");
+    EXPECT_TRUE(Links(*window).isEmpty());
+    EXPECT_TRUE(window->Browser()->toPlainText().contains("No page mentions \"xylophone\""));
 }
 
 } // namespace
