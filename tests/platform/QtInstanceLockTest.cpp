@@ -50,24 +50,19 @@ TEST(QtInstanceLock, SecondCopySignalsTheFirst) {
 
 TEST(QtInstanceLock, LockLeftByACrashIsTakenOver) {
     TestApplication();
-    struct Case {
-        const char* what;
-        QByteArray content;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, QByteArray> cases[] = {
         {"empty", ""},
         {"dead holder", "999999999\nladderly\nnowhere\n"},
         {"garbage", QByteArray(300, '\xff')},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, content] : cases) {
+        SCOPED_TRACE(what);
         const std::string name = UniqueName("stale");
         QFile file(LockPath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.content);
+        file.write(content);
         file.close();
-        QtInstanceLock lock(name, "m");
-        EXPECT_TRUE(lock.Acquire());
+        EXPECT_TRUE(QtInstanceLock(name, "m").Acquire());
     }
 }
 
