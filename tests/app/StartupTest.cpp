@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <sstream>
 
 namespace {
 
@@ -169,7 +170,7 @@ TEST_F(InitGameTest, UserFolders) {
 // folder), the display depth and the answer to its question, another copy holding the lock or
 // not: whether start-up goes on, and the one box shown as "caption|style|text".
 TEST(StartupChecksTest, EachCheckShowsItsBoxAndStopsTheRest) {
-    const std::vector<std::string> complete = {"ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt"};
+    const std::string complete = "ladderly.px8 dat/sounds.txt dat/puzzle.txt";
     const std::string question =
         std::to_string(static_cast<int>(MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion));
     const std::string stop = std::to_string(static_cast<int>(Stop));
@@ -182,49 +183,32 @@ TEST(StartupChecksTest, EachCheckShowsItsBoxAndStopsTheRest) {
                "\".";
     };
     struct Case {
-        std::vector<std::string> files;
         int bits;
         MessageBoxResult answer;
         bool heldElsewhere;
         bool passes;
+        std::string files;
         std::string box;
     };
+    using enum MessageBoxResult;
     const Case cases[] = {
-        {complete, 8, MessageBoxResult::Ok, false, true, ""},
-        {complete, 1, MessageBoxResult::Ok, false, false,
+        {8, Ok, false, true, complete, ""},
+        {1, Ok, false, false, complete,
          "Display Error|" + stop + "|This game cannot be played on a monochrome display.'"},
-        {complete, 4, MessageBoxResult::Yes, false, true, sixteen},
-        {complete, 4, MessageBoxResult::No, false, false, sixteen},
-        {complete, 8, MessageBoxResult::Ok, true, false, ""},
-        {{"ladderly.px8", "dat/sounds.dat", "dat/puzzle.dat"},
-         8,
-         MessageBoxResult::Ok,
-         false,
-         true,
-         ""},
-        {{"dat/ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt"},
-         8,
-         MessageBoxResult::Ok,
-         false,
-         false,
+        {4, Yes, false, true, complete, sixteen},
+        {4, No, false, false, complete, sixteen},
+        {8, Ok, true, false, complete, ""},
+        {8, Ok, false, true, "ladderly.px8 dat/sounds.dat dat/puzzle.dat", ""},
+        {8, Ok, false, false, "dat/ladderly.px8 dat/sounds.txt dat/puzzle.txt",
          missing("ladderly.px8")},
-        {{"ladderly.px8", "dat/puzzle.txt"},
-         8,
-         MessageBoxResult::Ok,
-         false,
-         false,
-         missing("sounds.dat")},
-        {{"ladderly.px8", "dat/sounds.txt", "dat/puzzle.txt/"},
-         8,
-         MessageBoxResult::Ok,
-         false,
-         false,
-         missing("puzzle.dat")},
+        {8, Ok, false, false, "ladderly.px8 dat/puzzle.txt", missing("sounds.dat")},
+        {8, Ok, false, false, "ladderly.px8 dat/sounds.txt dat/puzzle.txt/", missing("puzzle.dat")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.box);
         TempFolder installation;
-        for (const std::string& file : c.files) {
+        std::istringstream files(c.files);
+        for (std::string file; files >> file;) {
             file.back() == '/' ? installation.MakeFolder(file) : installation.Write(file, "x");
         }
         GameSettings settings;
