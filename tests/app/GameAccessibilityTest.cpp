@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -89,17 +90,15 @@ TEST_F(GameAccessibilityTest, TheScreenReadsAsItShowsAndTellsEachChange) {
     QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(form.gfxaGame);
     EXPECT_EQ(window->role(), QAccessible::Window) << "not the plain widget's, made at its start";
     EXPECT_EQ(window->child(0), screen);
-    ASSERT_EQ(screen->childCount(), 7);
     // A new board (another puzzle, solved) comes with new interfaces: ask each time.
     const auto board = [screen] { return screen->child(1); };
-    EXPECT_EQ(board()->role(), QAccessible::List);
-    EXPECT_EQ(screen->child(0)->role(), QAccessible::Button);
+    EXPECT_EQ(std::tuple(screen->child(0)->role(), board()->role(), board()->child(1)->role()),
+              std::tuple(QAccessible::Button, QAccessible::List, QAccessible::ListItem));
     EXPECT_EQ(Lines(screen), "About Ladderly; Board (CAT to DOG); Check; Hint; -Start Over; New "
                              "Puzzle; Select Puzzle");
     EXPECT_EQ(Lines(board()), "CAT (Start word); blank, blank, blank (Letter 1 of 3, Change 1 "
                               "Letter); blank, blank, blank (Change 1 Letter); DOG (End word, "
                               "Change 1 Letter)");
-    EXPECT_EQ(board()->child(1)->role(), QAccessible::ListItem);
     EXPECT_TRUE(board()->child(1)->state().focused);
     EXPECT_EQ(screen->focusChild(), board()->child(1));
     EXPECT_TRUE(

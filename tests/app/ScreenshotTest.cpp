@@ -114,8 +114,6 @@ TEST_F(ScreenshotTest, TheFirstScreenShowsTheBoardInsideTheBorder) {
         }
     }
     EXPECT_EQ(shot.pixel(2, 2), qRgb(128, 0, 0)) << "the border band";
-    EXPECT_EQ(shot.pixel(463, 200), qRgb(128, 0, 0));
-
     ASSERT_GE(first.room->RowCount, 2) << "the first puzzle is on the board";
 
     // Scaled by 2: each pixel of the picture is a 2 x 2 block of the same colour.
