@@ -52,13 +52,6 @@ void ClickHeader(TDlgSelect& dialog, int column) {
     QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
 }
 
-bool SelectionInView(TDlgSelect& dialog) {
-    QTreeView& list = List(dialog);
-    const QModelIndexList selected = list.selectionModel()->selectedRows();
-    return selected.size() == 1 &&
-           list.viewport()->rect().contains(list.visualRect(selected.first()));
-}
-
 std::string Summary(TDlgSelect& dialog) {
     const QString text = dialog.findChild<QLabel*>("lblSummary")->text();
     return QString(text).replace(QChar(0x00a0), ' ').toStdString();
@@ -116,7 +109,6 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
                                                          {1, "WARM, DOG, CAT, BEE, APE, ZOO 1v"}};
             for (const auto& [column, rows] : sorts) {
                 EXPECT_EQ(sorted(column), rows);
-                EXPECT_TRUE(SelectionInView(dialog));
                 EXPECT_EQ(dialog.SelectedPosition(), 3) << "the selection follows its puzzle";
             }
             // "No" keeps the puzzle; "Yes" deletes it and selects the one now in its place.
@@ -185,11 +177,9 @@ TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
                  f.ui.Answer(MessageBoxResult::Yes);
                  Button(d, "Delete").click();
              }
-             EXPECT_EQ(d.SelectedPosition(), 0);
              EXPECT_EQ(d.findChild<QGroupBox*>()->title(), "Puzzles available: 0");
-             for (const char* caption : {"Play", "Edit", "Delete"}) {
-                 EXPECT_FALSE(Button(d, caption).isEnabled()) << caption;
-             }
+             EXPECT_FALSE(Button(d, "Play").isEnabled() || Button(d, "Edit").isEnabled() ||
+                          Button(d, "Delete").isEnabled());
              QTest::mouseDClick(List(d).viewport(), Qt::LeftButton, {}, QPoint(20, 5));
              EXPECT_TRUE(d.isVisible()) << "nothing to play";
              Button(d, "Close").click();
