@@ -14,23 +14,22 @@
 
 namespace {
 
-QLabel& Label(TDlgAbout& dialog, const char* name) {
-    return *dialog.findChild<QLabel*>(name);
-}
-
 QColor TextColour(const QLabel& label) {
     return label.palette().color(QPalette::WindowText);
 }
 
 } // namespace
 
-TEST(About, FlashesNeverRepeatAColourTheLinkLightsAndTheCheckBoxHoldsTheSetting) {
+// The About box's flashing lines, link, help keys and check box; given the game's window, each
+// dialog stays above it, centred on it, and blocks it alone, leaving help usable. Where nobody
+// can answer, none is shown.
+TEST(QtGameDialogs, TheAboutBoxAndEveryDialogBelongToTheGameWindow) {
     TestApplication();
     FakeUserInterface ui;
     bool splash = true;
     QtGameDialogs dialogs(splash, "Ladderly", QtGameDialogs::Mode::Interactive);
     TDlgAbout& about = dialogs.About();
-    QLabel& line = Label(about, "lblHomeOf");
+    QLabel& line = *about.findChild<QLabel*>("lblHomeOf");
 
     // The creation's flash and 30 more, at a quicker pace: the five lines in turn, each in a
     // colour other than the one before.
@@ -49,9 +48,24 @@ TEST(About, FlashesNeverRepeatAColourTheLinkLightsAndTheCheckBoxHoldsTheSetting)
     }
     EXPECT_EQ(lines.size(), TDlgAbout::PromotionCount);
 
-    const DialogDriver<TDlgAbout> driver([&ui](TDlgAbout& d) {
+    QWidget window;
+    window.setGeometry(40, 30, 466, 342);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    dialogs.SetWindow(&window);
+    const auto check = [&window](QDialog& dialog) {
+        EXPECT_EQ(std::tuple(dialog.parentWidget(), dialog.windowModality()),
+                  std::tuple(&window, Qt::WindowModal));
+        EXPECT_LE((dialog.geometry().center() - window.geometry().center()).manhattanLength(), 1);
+    };
+    const auto checkAndClose = [&check](QDialog& dialog) {
+        check(dialog);
+        dialog.reject();
+    };
+    const DialogDriver<TDlgAbout> aboutDriver([&](TDlgAbout& d) {
+        check(d);
         // Over the link it lights: underlined and blue; off it, plain black again.
-        QLabel& link = Label(d, "lblURL");
+        QLabel& link = *d.findChild<QLabel*>("lblURL");
         for (const bool over : {true, false}) {
             QTest::mouseMove(d.windowHandle(),
                              over ? link.mapTo(&d, link.rect().center()) : QPoint(200, 200));
@@ -72,36 +86,14 @@ TEST(About, FlashesNeverRepeatAColourTheLinkLightsAndTheCheckBoxHoldsTheSetting)
     dialogs.ShowAbout();
     EXPECT_FALSE(about.isVisible());
     EXPECT_FALSE(splash);
-}
-
-// Given the game's window, each dialog stays above it, centred on it, and blocks it alone,
-// leaving help usable. Where nobody can answer, none is shown.
-TEST(QtGameDialogs, EveryDialogBelongsToTheGameWindow) {
-    TestApplication();
-    FakeUserInterface ui;
-    bool splash = true;
-    QtGameDialogs dialogs(splash, "Ladderly", QtGameDialogs::Mode::Interactive);
-    QWidget window;
-    window.setGeometry(40, 30, 466, 342);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    dialogs.SetWindow(&window);
-    const auto check = [&window](QDialog& dialog) {
-        EXPECT_EQ(dialog.parentWidget(), &window);
-        EXPECT_EQ(dialog.windowModality(), Qt::WindowModal);
-        EXPECT_LE((dialog.geometry().center() - window.geometry().center()).manhattanLength(), 1);
-        dialog.reject();
-    };
-    const DialogDriver<TDlgAbout> about(check);
-    dialogs.ShowAbout();
     std::vector<TSelectorEntry> entries = {{"3 ANT BEE", 1}};
     int32_t position = 1;
-    const DialogDriver<TDlgSelect> selector(check);
+    const DialogDriver<TDlgSelect> selector(checkAndClose);
     dialogs.ExecuteSelector(entries, position);
     std::vector<std::string> words = {"ant"};
-    const DialogDriver<TDlgVocab> editor(check);
+    const DialogDriver<TDlgVocab> editor(checkAndClose);
     dialogs.ExecuteVocabEditor(words);
-    EXPECT_TRUE(about.Ran() && selector.Ran() && editor.Ran());
+    EXPECT_TRUE(aboutDriver.Ran() && selector.Ran() && editor.Ran());
 
     // Where nobody can answer, no dialog waits: each says so and returns as if closed.
     std::ostringstream log;
