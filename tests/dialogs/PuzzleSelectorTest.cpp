@@ -46,12 +46,6 @@ std::string Rows(TDlgSelect& dialog, int column = -1) {
     return rows.join(", ").toStdString();
 }
 
-void ClickHeader(TDlgSelect& dialog, int column) {
-    QHeaderView& header = *List(dialog).header();
-    const QPoint at(header.sectionViewportPosition(column) + 10, header.height() / 2);
-    QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
-}
-
 std::string Summary(TDlgSelect& dialog) {
     const QString text = dialog.findChild<QLabel*>("lblSummary")->text();
     return QString(text).replace(QChar(0x00a0), ' ').toStdString();
@@ -99,7 +93,8 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
             // The end words, then the arrow's column and "^" up or "v" down.
             QHeaderView& header = *List(dialog).header();
             const auto sorted = [&](int column) {
-                ClickHeader(dialog, column);
+                QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                                  QPoint(header.sectionViewportPosition(column) + 10, 5));
                 return Rows(dialog, 2) + " " + std::to_string(header.sortIndicatorSection()) +
                        (header.sortIndicatorOrder() == Qt::AscendingOrder ? "^" : "v");
             };
@@ -122,10 +117,10 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
                 f.ui.boxes[1].caption + ": " + f.ui.boxes[1].text,
                 "Ladderly Selector: Are you sure you wish to delete the selected puzzle (COLD "
                 "to WARM)?");
-            EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Puzzles available: 5");
             EXPECT_EQ(dialog.SelectedPosition(), 1);
             // The summary follows the deletion; the Solved column sorts the unsolved first, a
             // puzzle whose solution was shown after those never solved.
+            EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Puzzles available: 5");
             EXPECT_EQ(Summary(dialog), "Solved 2 of 5 \u00b7 2 rows 0/1 \u00b7 3 rows 1/1 \u00b7 4 "
                                        "rows 1/2 \u00b7 5 rows 0/1");
             const std::string solved = " " + std::to_string(SolvedColumn);
