@@ -75,7 +75,7 @@ struct SelectorFixture {
 
 } // namespace
 
-TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
+TEST(PuzzleSelector, SortsDeletesEveryWayOutAndTheOutcomeBackToTheCollection) {
     TestApplication();
     SelectorFixture f;
     LoadCollection(f.core, SixPuzzles);
@@ -135,11 +135,8 @@ TEST(PuzzleSelector, SortsDeletesAndHandsTheOutcomeBackToTheCollection) {
     EXPECT_EQ(f.core.PuzzleCount, 5);
     EXPECT_EQ(f.core.CurrentPuzzle, 2);
     EXPECT_TRUE(f.core.PuzzlesModified);
-}
 
-TEST(PuzzleSelector, EveryWayOutAndEveryListSize) {
-    TestApplication();
-    SelectorFixture f;
+    // Every way out, on every size of list.
     const std::vector<std::array<const char*, 3>> three = {
         {"ONE", "TWO", "CC"}, {"TWO", "SIX", "CC"}, {"SIX", "TEN", "CC"}};
     struct Case {
