@@ -52,14 +52,12 @@ TEST_F(QtSettingsStoreTest, InstallationDefaultsUntilTheUserHasSettings) {
                    "SplashScreen=1\n");
     QtSettingsStore store = Store();
     EXPECT_TRUE(store.OpenKey(GameKey, false));
-    EXPECT_EQ(store.ReadString(GameKey, DirectoryValue).value, "/opt/a, \"b\"");
-    EXPECT_EQ(store.ReadInteger(GameKey, SoundValue).value, 1);
-
-    EXPECT_TRUE(store.WriteInteger(GameKey, SoundValue, 0));
-    EXPECT_TRUE(store.WriteInteger(GameKey, SplashValue, 1));
+    EXPECT_EQ(Read(Store(), GameKey, SoundValue), "ok 1, ok 1");
+    EXPECT_TRUE(store.WriteInteger(GameKey, SoundValue, 0) &&
+                store.WriteInteger(GameKey, SplashValue, 1));
     EXPECT_TRUE(std::filesystem::exists(user.Path() + "Tarn Software/Ladderly.conf"));
-    EXPECT_EQ(Store().ReadInteger(GameKey, SoundValue).value, 0);
-    EXPECT_EQ(store.ReadString(GameKey, DirectoryValue).value, "/opt/a, \"b\"")
+    EXPECT_EQ(Read(Store(), GameKey, SoundValue), "ok 0, ok 0");
+    EXPECT_EQ(Read(Store(), GameKey, DirectoryValue), "wrong 0, ok /opt/a, \"b\"")
         << "the installation's values stay visible under the user's";
 }
 
@@ -115,7 +113,7 @@ QString LockPath(const std::string& name) {
            ".lock";
 }
 
-TEST(QtInstanceLock, SecondCopySignalsTheFirst) {
+TEST(QtInstanceLock, SecondCopySignalsTheFirstAndACrashedCopysLockIsTakenOver) {
     TestApplication();
     const std::string name = UniqueName("second");
     auto first = std::make_unique<QtInstanceLock>(name, "Check for LDG instance");
@@ -137,10 +135,8 @@ TEST(QtInstanceLock, SecondCopySignalsTheFirst) {
 
     first.reset();
     EXPECT_TRUE(QtInstanceLock(name, "m").Acquire()) << "freed when the holder goes";
-}
 
-TEST(QtInstanceLock, LockLeftByACrashIsTakenOver) {
-    TestApplication();
+    // A lock file left by a crash is taken over.
     const std::pair<const char*, QByteArray> cases[] = {
         {"empty", ""},
         {"dead holder", "999999999\nladderly\nnowhere\n"},
@@ -148,12 +144,12 @@ TEST(QtInstanceLock, LockLeftByACrashIsTakenOver) {
     };
     for (const auto& [what, content] : cases) {
         SCOPED_TRACE(what);
-        const std::string name = UniqueName("stale");
-        QFile file(LockPath(name));
+        const std::string stale = UniqueName("stale");
+        QFile file(LockPath(stale));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        EXPECT_TRUE(QtInstanceLock(name, "m").Acquire());
+        EXPECT_TRUE(QtInstanceLock(stale, "m").Acquire());
     }
 }
 

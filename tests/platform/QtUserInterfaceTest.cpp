@@ -51,37 +51,32 @@ TEST(QtUserInterface, BoxShowsStyleAndReturnsThePressedButton) {
     TestApplication();
     using enum MessageBoxStyle;
     using QB = QMessageBox;
-    struct Case {
-        MessageBoxStyle style;
-        QB::StandardButtons buttons;
-        QB::Icon icon;
-        QB::StandardButton defaultButton;
-        QB::StandardButton press;
-        MessageBoxResult result;
-    };
-    const Case cases[] = {
-        {Ok | IconStop, QB::Ok, QB::Critical, QB::Ok, QB::Ok, MessageBoxResult::Ok},
-        {YesNo | IconQuestion | DefaultButton2, QB::Yes | QB::No, QB::Question, QB::No, QB::Yes,
-         MessageBoxResult::Yes},
-        {YesNoCancel | IconExclamation | DefaultButton3, QB::Yes | QB::No | QB::Cancel, QB::Warning,
-         QB::Cancel, QB::No, MessageBoxResult::No},
-    };
+    // The style, the box's buttons, icon and default button, the button pressed and the result.
+    const std::tuple<MessageBoxStyle, QB::StandardButtons, QB::Icon, QB::StandardButton,
+                     QB::StandardButton, MessageBoxResult>
+        cases[] = {
+            {Ok | IconStop, QB::Ok, QB::Critical, QB::Ok, QB::Ok, MessageBoxResult::Ok},
+            {YesNo | IconQuestion | DefaultButton2, QB::Yes | QB::No, QB::Question, QB::No, QB::Yes,
+             MessageBoxResult::Yes},
+            {YesNoCancel | IconExclamation | DefaultButton3, QB::Yes | QB::No | QB::Cancel,
+             QB::Warning, QB::Cancel, QB::No, MessageBoxResult::No},
+        };
     // With no dialog running, a box belongs to the game's window and blocks only that.
     QtUserInterface ui(QtUserInterface::Mode::Interactive);
     QWidget window;
     ui.SetMainWindow(&window);
     window.show();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<uint32_t>(c.style));
-        WhenShown<QMessageBox>([&c, &window](QMessageBox& box) {
+    for (const auto& [style, buttons, icon, defaultButton, press, result] : cases) {
+        SCOPED_TRACE(static_cast<uint32_t>(style));
+        WhenShown<QMessageBox>([&](QMessageBox& box) {
             EXPECT_EQ(std::tuple(box.parentWidget(), box.windowModality(), box.windowTitle(),
                                  box.text(), box.icon(), box.standardButtons(),
                                  box.standardButton(box.defaultButton())),
-                      std::tuple(&window, Qt::WindowModal, "Ladderly", "Save the changes?", c.icon,
-                                 c.buttons, c.defaultButton));
-            box.button(c.press)->click();
+                      std::tuple(&window, Qt::WindowModal, "Ladderly", "Save the changes?", icon,
+                                 buttons, defaultButton));
+            box.button(press)->click();
         });
-        EXPECT_EQ(ui.ShowMessageBox("Ladderly", "Save the changes?", c.style), c.result);
+        EXPECT_EQ(ui.ShowMessageBox("Ladderly", "Save the changes?", style), result);
     }
 }
 
