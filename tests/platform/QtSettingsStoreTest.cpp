@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 
@@ -31,9 +32,7 @@ class QtSettingsStoreTest : public testing::Test {
     // A value read as an integer and as a string: "ok", "missing" or "wrong", and the value.
     static std::string Read(QtSettingsStore store, const char* key, const char* name) {
         const auto status = [](SettingStatus s) {
-            return s == SettingStatus::Ok        ? "ok "
-                   : s == SettingStatus::Missing ? "missing "
-                                                 : "wrong ";
+            return std::array{"ok ", "missing ", "wrong "}[static_cast<size_t>(s)];
         };
         const SettingRead<int32_t> number = store.ReadInteger(key, name);
         const SettingRead<std::string> text = store.ReadString(key, name);

@@ -87,11 +87,10 @@ TEST(QtUserInterface, OffscreenEverythingGoesToTheLog) {
     ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
     std::ostringstream log;
     QtUserInterface ui(QtUserInterface::Mode::Automatic, log);
-    EXPECT_EQ(ui.ShowMessageBox("Installation Error", "Sorry!",
-                                MessageBoxStyle::Ok | MessageBoxStyle::IconStop),
+    using enum MessageBoxStyle;
+    EXPECT_EQ(ui.ShowMessageBox("Installation Error", "Sorry!", Ok | IconStop),
               MessageBoxResult::Ok);
-    EXPECT_EQ(ui.ShowMessageBox("Display Error", "Continue anyway?",
-                                MessageBoxStyle::YesNo | MessageBoxStyle::DefaultButton2),
+    EXPECT_EQ(ui.ShowMessageBox("Display Error", "Continue anyway?", YesNo | DefaultButton2),
               MessageBoxResult::No);
     ui.SetHelpFolder("/opt/ladderly/help");
     ui.ShowHelp(HelpContext::Contents);
