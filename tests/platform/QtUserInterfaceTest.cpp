@@ -3,11 +3,11 @@
 #include "platform/QtHelpWindow.h"
 #include "platform/QtTestApplication.h"
 
-#include <QAbstractButton>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
