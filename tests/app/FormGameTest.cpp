@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // A room showing "screen", recording the keys it is given as "key+shift" (down), "key-shift" (up).
@@ -66,42 +68,32 @@ TEST_F(FormGameTest, TicksCatchUpCapsLockShowsTheVersionAndAQuitCloses) {
     int64_t now = 1000;
     TFormGame form(settings, application, [&now] { return now; });
     TStdWorld& world = *form.GetWorld();
-    struct Step {
-        int64_t clock;
-        int32_t time;
-        int64_t lastTick;
-    };
-    const Step steps[] = {
-        {1140, 3, 1165}, // 140 ms: 3 ticks, LastTick + 165
-        {1185, 3, 1165}, // 20 ms: none
-        {1193, 4, 1220}, // 28 ms past LastTick rounds up to one
-        {1193, 4, 1220}, {2265, 23, 2265},
-    };
-    for (const Step& step : steps) {
-        now = step.clock;
+    // The world's time and the last tick after each timer event: 140 ms give 3 ticks and the
+    // last tick moves 165 ms; 20 ms none; 28 ms past the last tick round up to one.
+    std::string ticks;
+    for (const int64_t clock : {1140, 1185, 1193, 1193, 2265}) {
+        now = clock;
         form.tmrTickTimer();
-        EXPECT_EQ(world.GetTime(), step.time) << step.clock;
-        EXPECT_EQ(form.GetLastTick(), step.lastTick) << step.clock;
+        ticks += std::to_string(world.GetTime()) + "@" + std::to_string(form.GetLastTick()) + " ";
     }
+    EXPECT_EQ(ticks, "3@1165 3@1165 4@1220 4@1220 23@2265 ");
 
-    struct Key {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        const char* text;
-        bool shown;
+    // The version shows while Caps Lock is thought on ("V"): it goes on, then a letter typed tells
+    // whether it is, a digit tells nothing, and Shift turns the case round.
+    const std::tuple<int, Qt::KeyboardModifiers, const char*> keys[] = {
+        {Qt::Key_CapsLock, Qt::NoModifier, ""}, {Qt::Key_A, Qt::NoModifier, "a"},
+        {Qt::Key_B, Qt::NoModifier, "B"},       {Qt::Key_1, Qt::NoModifier, "1"},
+        {Qt::Key_C, Qt::ShiftModifier, "C"},    {Qt::Key_D, Qt::ShiftModifier, "d"},
+        {Qt::Key_CapsLock, Qt::NoModifier, ""},
     };
-    const Key keys[] = {
-        {Qt::Key_CapsLock, Qt::NoModifier, "", true},  {Qt::Key_A, Qt::NoModifier, "a", false},
-        {Qt::Key_B, Qt::NoModifier, "B", true},        {Qt::Key_1, Qt::NoModifier, "1", true},
-        {Qt::Key_C, Qt::ShiftModifier, "C", false},    {Qt::Key_D, Qt::ShiftModifier, "d", true},
-        {Qt::Key_CapsLock, Qt::NoModifier, "", false},
-    };
-    for (const Key& k : keys) {
-        QTest::sendKeyEvent(QTest::Press, &form, static_cast<Qt::Key>(k.key),
-                            QString::fromLatin1(k.text), k.modifiers);
+    std::string shown;
+    for (const auto& [key, modifiers, text] : keys) {
+        QTest::sendKeyEvent(QTest::Press, &form, static_cast<Qt::Key>(key),
+                            QString::fromLatin1(text), modifiers);
         form.tmrTickTimer();
-        EXPECT_EQ(!form.lblVersion->isHidden(), k.shown) << k.text;
+        shown += form.lblVersion->isHidden() ? "-" : "V";
     }
+    EXPECT_EQ(shown, "V-VV-V-");
 
     ASSERT_TRUE(ShowAndStart(form));
     world.RequestQuit();
@@ -174,13 +166,8 @@ TEST_F(FormGameTest, StartsTheRoomAndPassesItKeysMouseAndDrawing) {
     }
     EXPECT_EQ(around.pixel(32 + 8, 32 + 8), ShownColour(library, ScreenIndex(0, 0)));
     EXPECT_EQ(around.pixel(32 + 2, 32 + 100), qRgb(128, 0, 0)) << "the border band";
-    struct Case {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        uint16_t virtualKey;
-        uint8_t shift;
-    };
-    const Case cases[] = {
+    // The key and modifiers, the virtual key and shift bits the room is given.
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, uint16_t, uint8_t> cases[] = {
         {Qt::Key_Z, Qt::ShiftModifier, 'Z', ShiftState::Shift},
         {Qt::Key_F12, Qt::NoModifier, VirtualKey::F1 + 11, 0},
         {Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier, VirtualKey::Left,
@@ -191,13 +178,13 @@ TEST_F(FormGameTest, StartsTheRoomAndPassesItKeysMouseAndDrawing) {
         {Qt::Key_Equal, Qt::ShiftModifier, VirtualKey::OemPlus, ShiftState::Shift},
         {Qt::Key_MediaPlay, Qt::NoModifier, 0, 0}, // a key the game has no code for
     };
-    for (const Case& c : cases) {
+    for (const auto& [key, modifiers, virtualKey, shiftBits] : cases) {
         room->keys.clear();
-        QTest::keyClick(&form, c.key, c.modifiers);
-        const std::string key = std::to_string(c.virtualKey), shift = std::to_string(c.shift);
+        QTest::keyClick(&form, key, modifiers);
+        const std::string code = std::to_string(virtualKey), shift = std::to_string(shiftBits);
         EXPECT_EQ(room->keys,
-                  c.virtualKey == 0 ? "" : key + "+" + shift + " " + key + "-" + shift + " ")
-            << c.key;
+                  virtualKey == 0 ? "" : code + "+" + shift + " " + code + "-" + shift + " ")
+            << key;
     }
 
     TGraphicArea* area = form.gfxaGame;
