@@ -5,19 +5,15 @@
 #include "app/GraphicArea.h"
 #include "app/ShowWindow.h"
 #include "app/WindowKit.h"
-#include "fakes/FakeUserInterface.h"
 #include "fakes/FakeWaveOutput.h"
-#include "framework/GameWorld.h"
 #include "framework/StdRoom.h"
 #include "graphics/PX8ImageData.h"
-#include "platform/QtTestApplication.h"
 #include "screens/ScriptedGameDialogs.h"
 #include "sound/AppSound.h"
 #include "sound/WaveBytes.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QTest>
 
 #include <gtest/gtest.h>
 

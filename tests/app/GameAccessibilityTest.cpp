@@ -7,12 +7,9 @@
 #include "app/ShowWindow.h"
 
 #include <QAccessible>
-#include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>

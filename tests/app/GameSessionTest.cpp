@@ -9,10 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
