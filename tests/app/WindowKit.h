@@ -15,17 +15,6 @@
 inline constexpr int TestTileWidth = 32;
 inline constexpr int TestTileHeight = 24;
 
-// Palette entry i: red i, green 255 - i, blue (7 * i) mod 256.
-inline TPX8PaletteTable TestPalette() {
-    TPX8PaletteTable table{};
-    for (int i = 0; i < 256; ++i) {
-        table[i * 4] = static_cast<uint8_t>(7 * i);
-        table[i * 4 + 1] = static_cast<uint8_t>(255 - i);
-        table[i * 4 + 2] = static_cast<uint8_t>(i);
-    }
-    return table;
-}
-
 inline uint8_t ScreenIndex(int x, int y) {
     return static_cast<uint8_t>(1 + (x / 9 + 3 * (y / 7)) % 120);
 }
@@ -44,7 +33,14 @@ inline void WriteTestLibrary(const TempFolder& folder) {
         }
         return made;
     };
-    PX8WriteLibrary(folder.Path() + "ladderly.px8", TestPalette(),
+    // Palette entry i: red i, green 255 - i, blue (7 * i) mod 256.
+    TPX8PaletteTable palette{};
+    for (int i = 0; i < 256; ++i) {
+        palette[i * 4] = static_cast<uint8_t>(7 * i);
+        palette[i * 4 + 1] = static_cast<uint8_t>(255 - i);
+        palette[i * 4 + 2] = static_cast<uint8_t>(i);
+    }
+    PX8WriteLibrary(folder.Path() + "ladderly.px8", palette,
                     {picture("screen", 450, 326, ScreenIndex),
                      picture("tile", TestTileWidth, TestTileHeight, TileIndex)});
 }
