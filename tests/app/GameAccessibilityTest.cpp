@@ -7,14 +7,12 @@
 #include "app/ShowWindow.h"
 
 #include <QAccessible>
-#include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 
-#include <gtest/gtest.h>
-
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -87,21 +85,18 @@ TEST_F(GameAccessibilityTest, TheScreenReadsAsItShowsAndTellsEachChange) {
     TGameRoom& room = Start(form);
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
     QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(form.gfxaGame);
-    EXPECT_EQ(window->role(), QAccessible::Window) << "not the plain widget's, made at its start";
-    EXPECT_EQ(window->child(0), screen);
-    ASSERT_EQ(screen->childCount(), 7);
+    EXPECT_EQ(std::tuple(window->role(), window->child(0)), std::tuple(QAccessible::Window, screen))
+        << "not the plain widget's, made at its start";
     // A new board (another puzzle, solved) comes with new interfaces: ask each time.
     const auto board = [screen] { return screen->child(1); };
-    EXPECT_EQ(board()->role(), QAccessible::List);
-    EXPECT_EQ(screen->child(0)->role(), QAccessible::Button);
+    EXPECT_EQ(std::tuple(screen->child(0)->role(), board()->role(), board()->child(1)->role()),
+              std::tuple(QAccessible::Button, QAccessible::List, QAccessible::ListItem));
     EXPECT_EQ(Lines(screen), "About Ladderly; Board (CAT to DOG); Check; Hint; -Start Over; New "
                              "Puzzle; Select Puzzle");
     EXPECT_EQ(Lines(board()), "CAT (Start word); blank, blank, blank (Letter 1 of 3, Change 1 "
                               "Letter); blank, blank, blank (Change 1 Letter); DOG (End word, "
                               "Change 1 Letter)");
-    EXPECT_EQ(board()->child(1)->role(), QAccessible::ListItem);
-    EXPECT_TRUE(board()->child(1)->state().focused);
-    EXPECT_EQ(screen->focusChild(), board()->child(1));
+    EXPECT_TRUE(board()->child(1)->state().focused && screen->focusChild() == board()->child(1));
     EXPECT_TRUE(
         ProcessEventsUntil([&] { return form.accessibleDescription() == "Playing puzzle 1"; }));
 
@@ -120,7 +115,6 @@ TEST_F(GameAccessibilityTest, TheScreenReadsAsItShowsAndTellsEachChange) {
     EXPECT_EQ(seen.back(), "focus blank, blank, blank") << "the cursor went on to row 3";
     seen.clear();
     QTest::keyClicks(&form, "dot");
-    EXPECT_EQ(board()->text(QAccessible::Description), "Solved");
     EXPECT_EQ(seen.back(), "focus DOT") << "a new board, read afresh from the cursor's row";
     EXPECT_EQ(Line(board(), 2), "DOT (Solved, Letter 3 of 3, Change 1 Letter)");
     EXPECT_EQ(Lines(screen), "About Ladderly; Board (Solved); -Check; -Hint; Start Over; New "

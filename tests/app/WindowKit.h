@@ -15,17 +15,6 @@
 inline constexpr int TestTileWidth = 32;
 inline constexpr int TestTileHeight = 24;
 
-// Palette entry i: red i, green 255 - i, blue (7 * i) mod 256.
-inline TPX8PaletteTable TestPalette() {
-    TPX8PaletteTable table{};
-    for (int i = 0; i < 256; ++i) {
-        table[i * 4] = static_cast<uint8_t>(7 * i);
-        table[i * 4 + 1] = static_cast<uint8_t>(255 - i);
-        table[i * 4 + 2] = static_cast<uint8_t>(i);
-    }
-    return table;
-}
-
 inline uint8_t ScreenIndex(int x, int y) {
     return static_cast<uint8_t>(1 + (x / 9 + 3 * (y / 7)) % 120);
 }
@@ -34,21 +23,26 @@ inline uint8_t TileIndex(int x, int y) {
     return static_cast<uint8_t>(130 + (x / 4 + y / 3) % 100);
 }
 
-// Writes "ladderly.px8" into the folder, or into a sub-folder ending in "/".
-inline void WriteTestLibrary(const TempFolder& folder, const std::string& subFolder = {}) {
-    TPX8Picture screen{"screen", 450, 326, {}, false, 0};
-    for (int y = 0; y < 326; ++y) {
-        for (int x = 0; x < 450; ++x) {
-            screen.Pixels.push_back(ScreenIndex(x, y));
+// Writes "ladderly.px8" into the folder.
+inline void WriteTestLibrary(const TempFolder& folder) {
+    const auto picture = [](const char* name, int width, int height, uint8_t (*index)(int, int)) {
+        TPX8Picture made{
+            name, static_cast<uint16_t>(width), static_cast<uint16_t>(height), {}, false, 0};
+        for (int i = 0; i < width * height; ++i) {
+            made.Pixels.push_back(index(i % width, i / width));
         }
+        return made;
+    };
+    // Palette entry i: red i, green 255 - i, blue (7 * i) mod 256.
+    TPX8PaletteTable palette{};
+    for (int i = 0; i < 256; ++i) {
+        palette[i * 4] = static_cast<uint8_t>(7 * i);
+        palette[i * 4 + 1] = static_cast<uint8_t>(255 - i);
+        palette[i * 4 + 2] = static_cast<uint8_t>(i);
     }
-    TPX8Picture tile{"tile", TestTileWidth, TestTileHeight, {}, false, 0};
-    for (int y = 0; y < TestTileHeight; ++y) {
-        for (int x = 0; x < TestTileWidth; ++x) {
-            tile.Pixels.push_back(TileIndex(x, y));
-        }
-    }
-    PX8WriteLibrary(folder.Path() + subFolder + "ladderly.px8", TestPalette(), {screen, tile});
+    PX8WriteLibrary(folder.Path() + "ladderly.px8", palette,
+                    {picture("screen", 450, 326, ScreenIndex),
+                     picture("tile", TestTileWidth, TestTileHeight, TileIndex)});
 }
 
 // The colour an index of the library shows as on the window.

@@ -10,12 +10,9 @@
 
 #include <set>
 #include <sstream>
+#include <tuple>
 
 namespace {
-
-QLabel& Label(TDlgAbout& dialog, const char* name) {
-    return *dialog.findChild<QLabel*>(name);
-}
 
 QColor TextColour(const QLabel& label) {
     return label.palette().color(QPalette::WindowText);
@@ -23,13 +20,16 @@ QColor TextColour(const QLabel& label) {
 
 } // namespace
 
-TEST(About, FlashesNeverRepeatAColourTheLinkLightsAndTheCheckBoxHoldsTheSetting) {
+// The About box's flashing lines, link, help keys and check box; given the game's window, each
+// dialog stays above it, centred on it, and blocks it alone, leaving help usable. Where nobody
+// can answer, none is shown.
+TEST(QtGameDialogs, TheAboutBoxAndEveryDialogBelongToTheGameWindow) {
     TestApplication();
     FakeUserInterface ui;
     bool splash = true;
     QtGameDialogs dialogs(splash, "Ladderly", QtGameDialogs::Mode::Interactive);
     TDlgAbout& about = dialogs.About();
-    QLabel& line = Label(about, "lblHomeOf");
+    QLabel& line = *about.findChild<QLabel*>("lblHomeOf");
 
     // The creation's flash and 30 more, at a quicker pace: the five lines in turn, each in a
     // colour other than the one before.
@@ -48,21 +48,29 @@ TEST(About, FlashesNeverRepeatAColourTheLinkLightsAndTheCheckBoxHoldsTheSetting)
     }
     EXPECT_EQ(lines.size(), TDlgAbout::PromotionCount);
 
-    const DialogDriver<TDlgAbout> driver([&ui](TDlgAbout& d) {
-        QLabel& link = Label(d, "lblURL");
-        const struct {
-            QWidget* over;
-            QPoint at;
-            bool lit;
-        } moves[] = {
-            {&link, link.rect().center(), true},
-            {&d, QPoint(200, 200), false},
-        };
-        for (const auto& m : moves) {
-            QTest::mouseMove(d.windowHandle(), m.over->mapTo(&d, m.at));
-            EXPECT_EQ(d.LinkHighlighted(), m.lit);
-            EXPECT_EQ(link.font().underline(), m.lit);
-            EXPECT_EQ(TextColour(link), m.lit ? QColor(0, 0, 255) : QColor(Qt::black));
+    QWidget window;
+    window.setGeometry(40, 30, 466, 342);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    dialogs.SetWindow(&window);
+    const auto check = [&window](QDialog& dialog) {
+        EXPECT_EQ(std::tuple(dialog.parentWidget(), dialog.windowModality()),
+                  std::tuple(&window, Qt::WindowModal));
+        EXPECT_LE((dialog.geometry().center() - window.geometry().center()).manhattanLength(), 1);
+    };
+    const auto checkAndClose = [&check](QDialog& dialog) {
+        check(dialog);
+        dialog.reject();
+    };
+    const DialogDriver<TDlgAbout> aboutDriver([&](TDlgAbout& d) {
+        check(d);
+        // Over the link it lights: underlined and blue; off it, plain black again.
+        QLabel& link = *d.findChild<QLabel*>("lblURL");
+        for (const bool over : {true, false}) {
+            QTest::mouseMove(d.windowHandle(),
+                             over ? link.mapTo(&d, link.rect().center()) : QPoint(200, 200));
+            EXPECT_EQ(std::tuple(d.LinkHighlighted(), link.font().underline(), TextColour(link)),
+                      std::tuple(over, over, over ? QColor(0, 0, 255) : QColor(Qt::black)));
         }
         QTest::mouseClick(&link, Qt::LeftButton);
         QTest::keyClick(&d, Qt::Key_F1);
@@ -78,36 +86,14 @@ TEST(About, FlashesNeverRepeatAColourTheLinkLightsAndTheCheckBoxHoldsTheSetting)
     dialogs.ShowAbout();
     EXPECT_FALSE(about.isVisible());
     EXPECT_FALSE(splash);
-}
-
-// Given the game's window, each dialog stays above it, centred on it, and blocks it alone,
-// leaving help usable. Where nobody can answer, none is shown.
-TEST(QtGameDialogs, EveryDialogBelongsToTheGameWindow) {
-    TestApplication();
-    FakeUserInterface ui;
-    bool splash = true;
-    QtGameDialogs dialogs(splash, "Ladderly", QtGameDialogs::Mode::Interactive);
-    QWidget window;
-    window.setGeometry(40, 30, 466, 342);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    dialogs.SetWindow(&window);
-    const auto check = [&window](QDialog& dialog) {
-        EXPECT_EQ(dialog.parentWidget(), &window);
-        EXPECT_EQ(dialog.windowModality(), Qt::WindowModal);
-        EXPECT_LE((dialog.geometry().center() - window.geometry().center()).manhattanLength(), 1);
-        dialog.reject();
-    };
-    const DialogDriver<TDlgAbout> about(check);
-    dialogs.ShowAbout();
     std::vector<TSelectorEntry> entries = {{"3 ANT BEE", 1}};
     int32_t position = 1;
-    const DialogDriver<TDlgSelect> selector(check);
+    const DialogDriver<TDlgSelect> selector(checkAndClose);
     dialogs.ExecuteSelector(entries, position);
     std::vector<std::string> words = {"ant"};
-    const DialogDriver<TDlgVocab> editor(check);
+    const DialogDriver<TDlgVocab> editor(checkAndClose);
     dialogs.ExecuteVocabEditor(words);
-    EXPECT_TRUE(about.Ran() && selector.Ran() && editor.Ran());
+    EXPECT_TRUE(aboutDriver.Ran() && selector.Ran() && editor.Ran());
 
     // Where nobody can answer, no dialog waits: each says so and returns as if closed.
     std::ostringstream log;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -28,14 +29,11 @@ template <class Dialog> class DialogDriver {
   private:
     void Poll() {
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
+        if (dialog == nullptr || dialog->windowHandle() == nullptr ||
+            !dialog->windowHandle()->isExposed()) {
             return;
         }
         poll.stop();
-        if (!QTest::qWaitForWindowExposed(dialog)) {
-            poll.start(0);
-            return;
-        }
         ran = true;
         step(*dialog);
         if (dialog->isVisible()) {

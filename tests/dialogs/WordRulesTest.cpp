@@ -6,16 +6,13 @@
 #include <random>
 
 TEST(WordRules, BlockedWordsAndStems) {
-    const struct {
-        const char* word;
-        bool allowed;
-    } cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"cat", true},   {"", true},         {"spic", false}, {"spice", true},
         {"coon", false}, {"raccoon", true},  {"kike", false}, {"kikes", false},
         {"gook", false}, {"wetback", false}, {"chin", true},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(IsWordAllowed(c.word), c.allowed) << c.word;
+    for (const auto& [word, allowed] : cases) {
+        EXPECT_EQ(IsWordAllowed(word), allowed) << word;
     }
 }
 

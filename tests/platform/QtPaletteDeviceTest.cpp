@@ -23,21 +23,18 @@ TPaletteEntries Grey() {
 
 TEST(QtPaletteDevice, TransfersBottomUpRowsThroughThePalette) {
     const TIndexedRows rows{Block.data(), 4, 3, 8};
+    // The whole block; the middle row, shifted; clipped on the left and the top; rows above the
+    // block left out.
     struct Case {
-        const char* what;
         int32_t sourceX, sourceY, width, height, destX, destY;
         int32_t rows;
         const char* screen; // 4 rows of 6 red values, two digits each, ".." untouched
     };
     const Case cases[] = {
-        {"the whole block", 0, 0, 4, 3, 1, 0, 3,
-         "..20212223....10111213....00010203.............."},
-        {"the middle row, shifted", 1, 1, 2, 1, 0, 3, 1,
-         "....................................1112........"},
-        {"clipped on the left and the top", 0, 0, 4, 3, -2, -1, 3,
-         "1213........0203................................"},
-        {"rows above the block are left out", 0, 2, 4, 2, 0, 0, 1,
-         "............20212223............................"},
+        {0, 0, 4, 3, 1, 0, 3, "..20212223....10111213....00010203.............."},
+        {1, 1, 2, 1, 0, 3, 1, "....................................1112........"},
+        {0, 0, 4, 3, -2, -1, 3, "1213........0203................................"},
+        {0, 2, 4, 2, 0, 0, 1, "............20212223............................"},
     };
     for (const Case& c : cases) {
         QImage screen(6, 4, QImage::Format_RGB32);
@@ -47,12 +44,12 @@ TEST(QtPaletteDevice, TransfersBottomUpRowsThroughThePalette) {
         EXPECT_EQ(
             device.TransferRows(rows, c.sourceX, c.sourceY, c.width, c.height, c.destX, c.destY),
             c.rows)
-            << c.what;
+            << c.screen;
         for (int i = 0; i < 24; ++i) {
             const std::string cell(c.screen + 2 * i, 2);
             const int red = cell == ".." ? -1 : std::stoi(cell);
             EXPECT_EQ(screen.pixel(i % 6, i / 6), red < 0 ? qRgb(255, 255, 255) : qRgb(red, red, 7))
-                << c.what << " at " << i % 6 << "," << i / 6;
+                << c.screen << " at " << i % 6 << "," << i / 6;
         }
     }
 }

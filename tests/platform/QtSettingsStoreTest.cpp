@@ -1,14 +1,20 @@
 #include "platform/QtSettingsStore.h"
 #include "app/InitGame.h"
 #include "fakes/TempFolder.h"
+#include "platform/QtInstanceLock.h"
 #include "platform/QtTestApplication.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
-#include <tuple>
+#include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +29,17 @@ class QtSettingsStoreTest : public testing::Test {
 
     QtSettingsStore Store() { return QtSettingsStore(defaults.Path()); }
 
+    // A value read as an integer and as a string: "ok", "missing" or "wrong", and the value.
+    static std::string Read(QtSettingsStore store, const char* key, const char* name) {
+        const auto status = [](SettingStatus s) {
+            return std::array{"ok ", "missing ", "wrong "}[static_cast<size_t>(s)];
+        };
+        const SettingRead<int32_t> number = store.ReadInteger(key, name);
+        const SettingRead<std::string> text = store.ReadString(key, name);
+        return status(number.status) + std::to_string(number.value) + ", " + status(text.status) +
+               text.value;
+    }
+
     TempFolder user;
     TempFolder defaults;
 };
@@ -34,14 +51,12 @@ TEST_F(QtSettingsStoreTest, InstallationDefaultsUntilTheUserHasSettings) {
                    "SplashScreen=1\n");
     QtSettingsStore store = Store();
     EXPECT_TRUE(store.OpenKey(GameKey, false));
-    EXPECT_EQ(store.ReadString(GameKey, DirectoryValue).value, "/opt/a, \"b\"");
-    EXPECT_EQ(store.ReadInteger(GameKey, SoundValue).value, 1);
-
-    EXPECT_TRUE(store.WriteInteger(GameKey, SoundValue, 0));
-    EXPECT_TRUE(store.WriteInteger(GameKey, SplashValue, 1));
+    EXPECT_EQ(Read(Store(), GameKey, SoundValue), "ok 1, ok 1");
+    EXPECT_TRUE(store.WriteInteger(GameKey, SoundValue, 0) &&
+                store.WriteInteger(GameKey, SplashValue, 1));
     EXPECT_TRUE(std::filesystem::exists(user.Path() + "Tarn Software/Ladderly.conf"));
-    EXPECT_EQ(Store().ReadInteger(GameKey, SoundValue).value, 0);
-    EXPECT_EQ(store.ReadString(GameKey, DirectoryValue).value, "/opt/a, \"b\"")
+    EXPECT_EQ(Read(Store(), GameKey, SoundValue), "ok 0, ok 0");
+    EXPECT_EQ(Read(Store(), GameKey, DirectoryValue), "wrong 0, ok /opt/a, \"b\"")
         << "the installation's values stay visible under the user's";
 }
 
@@ -53,29 +68,15 @@ TEST_F(QtSettingsStoreTest, ValuesOfTheWrongTypeOrMissing) {
                                               "Number= -12 \n"
                                               "Empty=\n");
     user.Write("Tarn Software.conf", "[General]\nDevHome=/home/dev\n");
-    QtSettingsStore store = Store();
-    struct Case {
-        const char* name;
-        SettingStatus asInteger;
-        int32_t integer;
-        SettingStatus asString;
-        std::string text;
+    const std::pair<const char*, const char*> cases[] = {
+        {SoundValue, "wrong 0, ok yes"},     {SplashValue, "wrong 0, ok 4294967296"},
+        {DirectoryValue, "wrong 0, wrong "}, {"Number", "ok -12, ok -12"},
+        {"Empty", "wrong 0, ok "},           {"Absent", "missing 0, missing "},
     };
-    const Case cases[] = {
-        {SoundValue, SettingStatus::WrongType, 0, SettingStatus::Ok, "yes"},
-        {SplashValue, SettingStatus::WrongType, 0, SettingStatus::Ok, "4294967296"},
-        {DirectoryValue, SettingStatus::WrongType, 0, SettingStatus::WrongType, ""},
-        {"Number", SettingStatus::Ok, -12, SettingStatus::Ok, "-12"},
-        {"Empty", SettingStatus::WrongType, 0, SettingStatus::Ok, ""},
-        {"Absent", SettingStatus::Missing, 0, SettingStatus::Missing, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const SettingRead<int32_t> number = store.ReadInteger(GameKey, c.name);
-        const SettingRead<std::string> text = store.ReadString(GameKey, c.name);
-        EXPECT_EQ(std::tie(number.status, number.value), std::tie(c.asInteger, c.integer));
-        EXPECT_EQ(std::tie(text.status, text.value), std::tie(c.asString, c.text));
+    for (const auto& [name, read] : cases) {
+        EXPECT_EQ(Read(Store(), GameKey, name), read) << name;
     }
+    QtSettingsStore store = Store();
     EXPECT_EQ(store.ReadString(CompanyKey, DevHomeValue).value, "/home/dev");
 }
 
@@ -85,9 +86,8 @@ TEST_F(QtSettingsStoreTest, KeyPaths) {
     EXPECT_TRUE(store.OpenKey(GameKey, true));
     for (const char* key :
          {"Tarn Software\\Ladderly", "Software\\Tarn Software\\Ladderly\\More", ""}) {
-        EXPECT_FALSE(store.OpenKey(key, true)) << key;
-        EXPECT_EQ(store.ReadInteger(key, SoundValue).status, SettingStatus::Missing) << key;
-        EXPECT_FALSE(store.WriteInteger(key, SoundValue, 1)) << key;
+        EXPECT_FALSE(store.OpenKey(key, true) || store.WriteInteger(key, SoundValue, 1)) << key;
+        EXPECT_EQ(Read(Store(), key, SoundValue), "missing 0, missing ") << key;
     }
     user.Write("Tarn Software.conf", "[General]\nDevHome=/home/dev\n");
     EXPECT_TRUE(Store().OpenKey(CompanyKey, false));
@@ -96,8 +96,60 @@ TEST_F(QtSettingsStoreTest, KeyPaths) {
     user.Write("Tarn Software.conf", "[General]\nDirectory=/wrong\n");
     defaults.Write("Tarn Software.conf", "[General]\nEnable%20sound=0\n");
     EXPECT_FALSE(Store().OpenKey(GameKey, false));
-    EXPECT_EQ(Store().ReadString(GameKey, DirectoryValue).status, SettingStatus::Missing);
-    EXPECT_EQ(Store().ReadInteger(GameKey, SoundValue).status, SettingStatus::Missing);
+    EXPECT_EQ(Read(Store(), GameKey, DirectoryValue), "missing 0, missing ");
+    EXPECT_EQ(Read(Store(), GameKey, SoundValue), "missing 0, missing ");
+}
+
+// Names no other test process uses, so tests may run side by side.
+std::string UniqueName(const char* what) {
+    static int count = 0;
+    return std::string("ladderly-test-") + what + "-" + std::to_string(getpid()) + "-" +
+           std::to_string(++count);
+}
+
+QString LockPath(const std::string& name) {
+    return QDir::tempPath() + "/" + QString::fromStdString(name) + "-" + QString::number(getuid()) +
+           ".lock";
+}
+
+TEST(QtInstanceLock, SecondCopySignalsTheFirstAndACrashedCopysLockIsTakenOver) {
+    TestApplication();
+    const std::string name = UniqueName("second");
+    auto first = std::make_unique<QtInstanceLock>(name, "Check for LDG instance");
+    int received = 0;
+    first->SetSignalHandler([&received] { ++received; });
+    ASSERT_TRUE(first->Acquire());
+
+    QtInstanceLock second(name, "Check for LDG instance");
+    EXPECT_FALSE(second.Acquire());
+    second.SignalOther();
+    EXPECT_TRUE(ProcessEventsUntil([&received] { return received == 1; }));
+
+    // Another message on the same socket is not the signal.
+    QtInstanceLock stranger(name, "Something else");
+    stranger.SignalOther();
+    second.SignalOther();
+    EXPECT_TRUE(ProcessEventsUntil([&received] { return received == 2; }));
+    EXPECT_EQ(received, 2);
+
+    first.reset();
+    EXPECT_TRUE(QtInstanceLock(name, "m").Acquire()) << "freed when the holder goes";
+
+    // A lock file left by a crash is taken over.
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"empty", ""},
+        {"dead holder", "999999999\nladderly\nnowhere\n"},
+        {"garbage", QByteArray(300, '\xff')},
+    };
+    for (const auto& [what, content] : cases) {
+        SCOPED_TRACE(what);
+        const std::string stale = UniqueName("stale");
+        QFile file(LockPath(stale));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        EXPECT_TRUE(QtInstanceLock(stale, "m").Acquire());
+    }
 }
 
 } // namespace
