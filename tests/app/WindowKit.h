@@ -24,7 +24,8 @@ inline uint8_t TileIndex(int x, int y) {
 }
 
 // Writes "ladderly.px8" into the folder.
-inline void WriteTestLibrary(const TempFolder& folder) {
+// subFolder: a staged installation inside the folder (the start-up benchmark).
+inline void WriteTestLibrary(const TempFolder& folder, const std::string& subFolder = {}) {
     const auto picture = [](const char* name, int width, int height, uint8_t (*index)(int, int)) {
         TPX8Picture made{
             name, static_cast<uint16_t>(width), static_cast<uint16_t>(height), {}, false, 0};
@@ -40,7 +41,7 @@ inline void WriteTestLibrary(const TempFolder& folder) {
         palette[i * 4 + 1] = static_cast<uint8_t>(255 - i);
         palette[i * 4 + 2] = static_cast<uint8_t>(i);
     }
-    PX8WriteLibrary(folder.Path() + "ladderly.px8", palette,
+    PX8WriteLibrary(folder.Path() + subFolder + "ladderly.px8", palette,
                     {picture("screen", 450, 326, ScreenIndex),
                      picture("tile", TestTileWidth, TestTileHeight, TileIndex)});
 }
