@@ -374,3 +374,15 @@ TEST(NewPuzzle, CheckedWords) {
 }
 
 } // namespace
+
+// A new puzzle cancelled after a reread lost the puzzle shown before it: the first one shows.
+TEST(PuzzleEditing, CancelledNewPuzzleWithoutThePuzzleBefore) {
+    LoadedCore d(Vocabulary, Puzzles);
+    d.core.LoadPuzzle(2);
+    d.ui.AnswerInput("dot cot");
+    d.core.CreateNewPuzzle();
+    d.RewritePuzzles("bat\nbit\nc\n\n");
+    ASSERT_TRUE(d.core.LoadPuzzles());
+    d.core.CancelEdit();
+    EXPECT_EQ(AllPuzzles(d.core), "1/1 bat/bit/c/");
+}

@@ -1,0 +1,60 @@
+// Two readings of the room compared: what a screen reader must be told.
+
+#include "screens/RoomReading.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+namespace {
+
+std::string Listed(const char* what, const std::vector<size_t>& indices) {
+    std::ostringstream text;
+    for (const size_t i : indices) {
+        text << " " << what << i;
+    }
+    return text.str();
+}
+
+std::string Told(const TReadingChanges& c) {
+    return (c.Buttons ? "buttons" : "") + Listed("name", c.RowNames) +
+           Listed("description", c.RowDescriptions) + Listed("shown", c.ButtonsShown) +
+           Listed("enabled", c.ButtonsEnabled) + (c.NewBoard ? " new" : "") +
+           (c.Focus ? " focus" : "");
+}
+
+} // namespace
+
+TEST(RoomReading, ComparingTellsWhatChanged) {
+    const TRoomReading before{"Playing puzzle 1",
+                              "CAT to DOG",
+                              1,
+                              2,
+                              {{"CAT", "Start word", {}},
+                               {"C, blank, blank", "Letter 2 of 3", {}},
+                               {"DOG", "End word", {}}},
+                              {{"newbtn", "New Puzzle", "", {}, true, true},
+                               {"actcbtn", "C", "Change 1 Letter", {}, true, false}}};
+    const std::pair<std::function<void(TRoomReading&)>, const char*> cases[] = {
+        {[](TRoomReading&) {}, ""},
+        {[](TRoomReading& r) {
+             r.Rows[1] = {"C, O, blank", "Letter 3 of 3", {}};
+         },
+         " name1 description1"},
+        {[](TRoomReading& r) { r.Rows[2].Name = "DOT"; }, " name2 new focus"},
+        {[](TRoomReading& r) { r.CursorRow = 3; }, " focus"},
+        {[](TRoomReading& r) { r.Puzzle = 2; }, " new focus"},
+        {[](TRoomReading& r) {
+             r.Buttons[1].Shown = true;
+             r.Buttons[0].Enabled = false;
+         },
+         " shown1 enabled0"},
+        {[](TRoomReading& r) { r.Buttons.pop_back(); }, "buttons"},
+    };
+    for (const auto& [change, told] : cases) {
+        TRoomReading after = before;
+        change(after);
+        EXPECT_EQ(Told(CompareReadings(before, after)), told);
+    }
+}
