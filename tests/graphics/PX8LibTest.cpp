@@ -139,6 +139,13 @@ TEST(PX8Library, DirectoryAndReferenceCounts) {
     EXPECT_EQ(board->Image->Width(), 2);
     EXPECT_EQ(library.GetImage("BOARD"), board);
     EXPECT_EQ(board->RefCount, 2);
+    // The surface is lent with a count of its own: freed at its last release, the picture kept.
+    TPX8ImageData* surface = library.GetImageData(board);
+    EXPECT_EQ(library.GetImageData(board), surface);
+    library.ReleaseImageData(board);
+    EXPECT_EQ(board->ImageData.get(), surface);
+    library.ReleaseImageData(board);
+    EXPECT_EQ(board->ImageData, nullptr);
     library.ReleaseImage(board);
     library.ReleaseImage(nullptr);
     EXPECT_TRUE(library.GetImages().Contains(board));

@@ -23,6 +23,7 @@ TEST_F(GameRoomProgress, MarksThroughPlayTheJournalAndResuming) {
     // A hint, then starting over: the win after it is unaided.
     Press("hintbtn");
     Press("startbtn");
+    EXPECT_EQ(room->Rows[2], "   ") << "starting over takes the hint back";
     Type("cotcog");
     ASSERT_TRUE(room->Solved);
     EXPECT_NE(folder.Read("user/progress.txt").find("solved 2025-03-14 cat dog ccc\r\n"),
