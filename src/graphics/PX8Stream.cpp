@@ -58,12 +58,6 @@ uint8_t TPX8Stream::ReadByte() {
     return value;
 }
 
-uint16_t TPX8Stream::ReadU16() {
-    uint8_t bytes[2];
-    Read(bytes, sizeof bytes);
-    return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
-}
-
 uint32_t TPX8Stream::ReadU32() {
     uint8_t bytes[4];
     Read(bytes, sizeof bytes);

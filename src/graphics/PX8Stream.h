@@ -26,7 +26,6 @@ class TPX8Stream {
     // Reads exactly `count` bytes: "Stream read error" when the stream ends first.
     void Read(void* buffer, std::size_t count);
     uint8_t ReadByte();
-    uint16_t ReadU16();
     uint32_t ReadU32();
 
   private:
