@@ -59,7 +59,7 @@ template <typename Map> std::string Figures(const Map& counts) {
 int CheckCommand(const std::vector<std::string>& arguments, std::istream&, std::ostream& out,
                  std::ostream& err) {
     std::vector<std::string> args = arguments;
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (IsHelp(args)) {
         out << Help;
         return 0;
     }

@@ -7,6 +7,11 @@
 #include <string>
 #include <vector>
 
+// Whether the arguments ask for a command's help: "--help" or "-h" alone.
+inline bool IsHelp(const std::vector<std::string>& args) {
+    return args.size() == 1 && (args[0] == "--help" || args[0] == "-h");
+}
+
 using ToolCommand = int (*)(const std::vector<std::string>& args, std::istream& in,
                             std::ostream& out, std::ostream& err);
 

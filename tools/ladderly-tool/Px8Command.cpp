@@ -203,7 +203,7 @@ int Pack(const std::vector<std::string>& args, std::ostream& err) {
 
 int Px8Command(const std::vector<std::string>& args, std::istream&, std::ostream& out,
                std::ostream& err) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (IsHelp(args)) {
         out << Help;
         return 0;
     }

@@ -33,10 +33,6 @@ constexpr std::string_view SuggestHelp =
     "Prints the game's suggestion listing for WORD: every word of DIR/vocab.txt (DIR is data\n"
     "unless given) one step away, grouped by action.\n";
 
-bool IsHelp(const std::vector<std::string>& args) {
-    return args.size() == 1 && (args[0] == "--help" || args[0] == "-h");
-}
-
 std::string Rows(const TStepIndex& index, const std::vector<TStepIndex::WordId>& ladder) {
     std::string text;
     for (const TStepIndex::WordId id : ladder) {

@@ -20,7 +20,7 @@ constexpr std::string_view Help =
 
 int SoundsCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::ostream& out,
                   std::ostream& err) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (IsHelp(args)) {
         out << Help;
         return 0;
     }

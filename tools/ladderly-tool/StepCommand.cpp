@@ -47,7 +47,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
 
 int StepCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                 std::ostream& err) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (IsHelp(args)) {
         out << Help;
         return 0;
     }

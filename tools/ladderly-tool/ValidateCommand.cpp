@@ -51,7 +51,7 @@ std::string WithNewlines(const std::string& text) {
 
 int ValidateCommand(const std::vector<std::string>& args, std::istream&, std::ostream& out,
                     std::ostream& err) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (IsHelp(args)) {
         out << Help;
         return 0;
     }
