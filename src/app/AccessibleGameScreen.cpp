@@ -287,17 +287,24 @@ int TGameScreenAccessible::childCount() const {
     return static_cast<int>(Children().size());
 }
 
-QAccessibleInterface* TGameScreenAccessible::child(int index) const {
-    const std::vector<QAccessibleInterface*> children = Children();
+QAccessibleInterface* ChildAt(const std::vector<QAccessibleInterface*>& children, int index) {
     return index >= 0 && static_cast<size_t>(index) < children.size()
                ? children[static_cast<size_t>(index)]
                : nullptr;
 }
 
-int TGameScreenAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const std::vector<QAccessibleInterface*> children = Children();
+int IndexOfChild(const std::vector<QAccessibleInterface*>& children,
+                 const QAccessibleInterface* child) {
     const auto found = std::find(children.begin(), children.end(), child);
     return found == children.end() ? -1 : static_cast<int>(found - children.begin());
+}
+
+QAccessibleInterface* TGameScreenAccessible::child(int index) const {
+    return ChildAt(Children(), index);
+}
+
+int TGameScreenAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    return IndexOfChild(Children(), child);
 }
 
 QAccessibleInterface* TGameScreenAccessible::childAt(int x, int y) const {

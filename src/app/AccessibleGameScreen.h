@@ -21,6 +21,11 @@
 class TGameAccessibility;
 class TGraphicArea;
 
+// A parent's child by position, nullptr out of range; a child's position, -1 when not there.
+QAccessibleInterface* ChildAt(const std::vector<QAccessibleInterface*>& children, int index);
+int IndexOfChild(const std::vector<QAccessibleInterface*>& children,
+                 const QAccessibleInterface* child);
+
 class TGameScreenAccessible : public QAccessibleWidget {
   public:
     TGameScreenAccessible(TGraphicArea* area, TGameAccessibility* view);

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QTimer>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -31,16 +30,9 @@ class TGameWindowAccessible : public QAccessibleWidget {
         : QAccessibleWidget(&form, QAccessible::Window), Form(form) {}
 
     int childCount() const override { return static_cast<int>(Parts().size()); }
-    QAccessibleInterface* child(int index) const override {
-        const std::vector<QAccessibleInterface*> parts = Parts();
-        return index >= 0 && static_cast<size_t>(index) < parts.size()
-                   ? parts[static_cast<size_t>(index)]
-                   : nullptr;
-    }
+    QAccessibleInterface* child(int index) const override { return ChildAt(Parts(), index); }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const std::vector<QAccessibleInterface*> parts = Parts();
-        const auto found = std::find(parts.begin(), parts.end(), child);
-        return found == parts.end() ? -1 : static_cast<int>(found - parts.begin());
+        return IndexOfChild(Parts(), child);
     }
     QAccessibleInterface* focusChild() const override {
         QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(Form.gfxaGame);
