@@ -10,6 +10,7 @@
 #include "app/StartupChecks.h"
 #include "base/ErrorLog.h"
 #include "base/Messages.h"
+#include "platform/ProcessEnd.h"
 #include "platform/QtPlatform.h"
 #include "screens/dialogs/About.h"
 #include "screens/dialogs/QtGameDialogs.h"
@@ -50,9 +51,8 @@ int RunGame(TFormGame& form, const std::optional<std::string>& screenshot) {
     return screenshot && !saved ? 1 : 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+// The game from start to end; every object it made is gone when it returns the exit status.
+int Run(int argc, char** argv) {
     QtPlatform platform(argc, argv);
     SetUserInterface(&platform.UserInterface());
     ISystemInfo& system = platform.SystemInfo();
@@ -100,4 +100,10 @@ int main(int argc, char** argv) {
     SetUserInterface(nullptr);
     const int failed = ExitStatus(settings);
     return failed != 0 ? failed : status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    EndProcess(Run(argc, argv));
 }
