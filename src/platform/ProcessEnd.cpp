@@ -16,8 +16,7 @@
 #endif
 
 void EndProcess(int status) {
-    std::cout.flush();
-    std::cerr.flush();
+    std::cout.flush(); // std::cerr writes through
     std::fflush(nullptr);
 #ifdef LADDERLY_LEAK_CHECK
     // The check a normal exit runs; it ends the process itself when it finds a leak.
