@@ -9,7 +9,6 @@
 #include <iterator>
 #include <sys/stat.h>
 
-namespace {
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
@@ -90,5 +89,3 @@ TEST(TextFile, SaveKeepsTheFileWholeAtEveryStep) {
         EXPECT_EQ(fs::status(file).permissions(), static_cast<fs::perms>(0640));
     }
 }
-
-} // namespace

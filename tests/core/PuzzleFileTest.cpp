@@ -6,7 +6,6 @@
 
 #include <tuple>
 
-namespace {
 namespace fs = std::filesystem;
 
 const char* const Words = "a\r\nab\r\ncat\r\ncart\r\ndog\r\n";
@@ -268,4 +267,3 @@ TEST(PuzzleValidation, ThePuzzleOnTheBoard) {
             << actions;
     }
 }
-} // namespace
