@@ -215,26 +215,26 @@ TEST(LadderlyToolPx8, PackListAndExtract) {
 
 TEST(LadderlyToolPx8, FaultsExitWithTheEnginesMessage) {
     TempFolder folder;
-    WriteIndexedPng(Path(folder, "a.png"), Picture(4, 2, 4, 1));
+    const auto at = [&folder](const char* name) { return Path(folder, name); };
+    WriteIndexedPng(at("a.png"), Picture(4, 2, 4, 1));
     IndexedPng otherPalette = Picture(4, 2, 4, 1);
     otherPalette.palette[2] = {1, 2, 3};
-    WriteIndexedPng(Path(folder, "b.png"), otherPalette);
-    WriteIndexedPng(Path(folder, "ninechars.png"), Picture(4, 2, 4, 1));
+    WriteIndexedPng(at("b.png"), otherPalette);
+    WriteIndexedPng(at("ninechars.png"), Picture(4, 2, 4, 1));
     folder.Write("garbage.png", "\x89PNG\r\n\x1a\nnot really");
 
     // The arguments and the start of standard error.
+    const std::string tool = "ladderly-tool px8";
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"list", Path(folder, "missing.px8")}, "Cannot open file"},
-        {{"extract", Path(folder, "a.png"), "x", Path(folder, "x.gif")}, "ladderly-tool px8"},
-        {{"pack", Path(folder, "o.px8"), Path(folder, "a.png"), Path(folder, "b.png")},
-         "ladderly-tool px8"},
-        {{"pack", Path(folder, "o.px8"), Path(folder, "ninechars.png")}, "ladderly-tool px8"},
-        {{"pack", Path(folder, "o.px8"), Path(folder, "a.png"), Path(folder, "a.png")},
-         "ladderly-tool px8"},
-        {{"pack", Path(folder, "o.px8"), "-t", "256", Path(folder, "a.png")}, "ladderly-tool px8"},
-        {{"pack", Path(folder, "o.px8"), Path(folder, "garbage.png")}, Path(folder, "garbage.png")},
-        {{"pack", Path(folder, "o.px8")}, "ladderly-tool px8"},
-        {{}, "ladderly-tool px8"},
+        {{"list", at("missing.px8")}, "Cannot open file"},
+        {{"extract", at("a.png"), "x", at("x.gif")}, tool},
+        {{"pack", at("o.px8"), at("a.png"), at("b.png")}, tool},
+        {{"pack", at("o.px8"), at("ninechars.png")}, tool},
+        {{"pack", at("o.px8"), at("a.png"), at("a.png")}, tool},
+        {{"pack", at("o.px8"), "-t", "256", at("a.png")}, tool},
+        {{"pack", at("o.px8"), at("garbage.png")}, at("garbage.png")},
+        {{"pack", at("o.px8")}, tool},
+        {{}, tool},
     };
     for (const auto& [args, message] : cases) {
         const ToolRun run = Px8(args);
