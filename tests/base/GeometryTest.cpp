@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 #include <vector>
@@ -16,14 +17,10 @@ TEST(Geometry, MergeRectsCoversTheUnionWithoutOverlap) {
     // another and must cover exactly the pixels of the union; pairs apart stay two rectangles
     // unless they touch along a whole edge. IntersectRect's own edges are checked on the way.
     std::vector<TRect> rects;
-    for (int32_t l = 0; l < 4; ++l) {
-        for (int32_t t = 0; t < 4; ++t) {
-            for (int32_t w = 0; w < 4; ++w) {
-                for (int32_t h = 1; h < 4; ++h) {
-                    rects.push_back({l, t, l + w, t + h});
-                }
-            }
-        }
+    for (int32_t i = 0; i < 4 * 4 * 4 * 3; ++i) {
+        const int32_t l = i % 4;
+        const int32_t t = i / 4 % 4;
+        rects.push_back({l, t, l + i / 16 % 4, t + 1 + i / 64});
     }
     for (const TRect& a : rects) {
         for (const TRect& b : rects) {
@@ -40,16 +37,13 @@ TEST(Geometry, MergeRectsCoversTheUnionWithoutOverlap) {
                                  (a.Left == b.Right || a.Right == b.Left);
                 ASSERT_EQ(pieces.size(), column || row ? 1u : 2u) << a << ' ' << b;
             }
-            for (int32_t y = 0; y < 8; ++y) {
-                for (int32_t x = 0; x < 8; ++x) {
-                    int covering = 0;
-                    for (const TRect& p : pieces) {
-                        covering += PtInRect(p, x, y) ? 1 : 0;
-                    }
-                    const bool inUnion = PtInRect(a, x, y) || PtInRect(b, x, y);
-                    ASSERT_EQ(covering, inUnion ? 1 : 0)
-                        << a << ' ' << b << " at " << x << ',' << y;
-                }
+            for (int32_t at = 0; at < 64; ++at) {
+                const int32_t x = at % 8;
+                const int32_t y = at / 8;
+                const auto covering = std::ranges::count_if(
+                    pieces, [&](const TRect& p) { return PtInRect(p, x, y); });
+                ASSERT_EQ(covering, PtInRect(a, x, y) || PtInRect(b, x, y) ? 1 : 0)
+                    << a << ' ' << b << " at " << x << ',' << y;
             }
         }
     }

@@ -10,8 +10,6 @@
 
 #include <sys/stat.h>
 
-namespace {
-
 namespace fs = std::filesystem;
 using namespace std::literals;
 
@@ -91,5 +89,3 @@ TEST(ProgressJournal, DamagedFilesWaitForTheNextWin) {
     }
     SetErrorLogFolder("");
 }
-
-} // namespace

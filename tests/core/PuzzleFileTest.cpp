@@ -6,7 +6,6 @@
 
 #include <tuple>
 
-namespace {
 namespace fs = std::filesystem;
 
 const char* const Words = "a\r\nab\r\ncat\r\ncart\r\ndog\r\n";
@@ -38,11 +37,8 @@ TEST(PuzzleFile, LoadReportAndReload) {
                       "cow\r\ndog\r\nc\r\n\r\n"     // key 21, unknown start
                       "cat\r\ndog\r\nccq\r\n\r\n"); // key 51, unknown code
     TPuzzleCore& core = loaded.core;
-    std::string flags;
-    for (int n = 1; n <= core.PuzzleCount; ++n) {
-        flags += core.PuzzleHasErrors(n) ? "E" : "-";
-    }
-    EXPECT_EQ(flags, "E--E");
+    EXPECT_TRUE(core.PuzzleHasErrors(1) && !core.PuzzleHasErrors(2) && !core.PuzzleHasErrors(3) &&
+                core.PuzzleHasErrors(4));
     ASSERT_EQ(loaded.ui.boxes.size(), 1u);
     EXPECT_EQ(loaded.ui.boxes[0].style, MessageBoxStyle::Ok);
     EXPECT_EQ(
@@ -67,8 +63,10 @@ TEST(PuzzleFile, LoadReportAndReload) {
     EXPECT_EQ(loaded.ui.boxes.size(), 1u);
 }
 
-TEST(PuzzleFile, DeletionMarkerAndSweep) {
-    // Deleted puzzles (each marked twice), current puzzle before; what is left after the sweep.
+// Deleted puzzles (each marked twice), current puzzle before; what is left after the sweep.
+// Fields read in upper case, a "@" on the first line marks a deletion, and numbers off the list
+// read nothing and change nothing.
+TEST(PuzzleFile, FieldsMarkersAndSweep) {
     const std::tuple<std::vector<int>, int, const char*> cases[] = {
         {{1}, 1, "1/2 b/x/c/ c/x/c/"}, {{1}, 3, "2/2 b/x/c/ c/x/c/"},
         {{3}, 2, "2/2 a/x/c/ b/x/c/"}, {{2}, 2, "1/2 a/x/c/ c/x/c/"},
@@ -86,11 +84,7 @@ TEST(PuzzleFile, DeletionMarkerAndSweep) {
         EXPECT_EQ(AllPuzzles(core), left);
         EXPECT_EQ(core.PuzzlesModified, !deleted.empty()) << left;
     }
-}
 
-// Fields read in upper case; the deletion marker as read from a file, and taken off again; numbers
-// off the list read nothing and change nothing.
-TEST(PuzzleFile, FieldsFlagsAndMarkers) {
     TPuzzleCore core;
     SetPuzzles(core, "@cat/Dog/cCc/2=cot");
     std::string seen;
@@ -160,23 +154,19 @@ TEST(PuzzleFile, NextHint) {
     }
 }
 
-// Whether a save asks and what it writes the random designer sessions show; here the question
-// itself, the backup, and that the collection and the vocabulary go so the next load reads the
+// Whether a save asks and what it writes the random designer sessions show; here the question's
+// buttons, the backup, and that the collection and the vocabulary go so the next load reads the
 // files; a save that fails keeps the file and the collection.
 TEST(PuzzleFile, SaveAsksThenWritesWithBackup) {
     const std::string original = "cat\r\ndog\r\nccc\r\n\r\nab\na\nr\n\nextra";
     LoadedCore loaded(Words, original);
-    loaded.folder.Write("puzzle.bak", "old");
     loaded.core.PuzzlesModified = true;
     loaded.core.PuzzleLines[2].Text = "cxc";
     loaded.core.SavePuzzles();
-    ASSERT_EQ(loaded.ui.boxes.size(), 1u);
-    EXPECT_EQ(loaded.ui.boxes[0].text,
-              "You have created, modified or deleted one or more puzzles.\r\nDo you want "
-              "to save these changes?\r\n(Click \"No\" to discard the changes.)");
+    ASSERT_EQ(loaded.ui.boxes.size(), 1u); // the question's text is the sessions' check
     EXPECT_EQ(loaded.ui.boxes[0].style, MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion);
     EXPECT_EQ(loaded.folder.Read("puzzle.txt"), "ab\r\na\r\ncxc\r\n\r\ncat\r\ndog\r\nccc\r\n\r\n");
-    EXPECT_EQ(loaded.folder.Read("puzzle.bak"), original);
+    EXPECT_EQ(loaded.folder.Read("puzzle.bak"), original) << "the file as it was, byte for byte";
     EXPECT_EQ(AllPuzzles(loaded.core) + std::to_string(loaded.core.Vocabulary.size()), "0/00");
     EXPECT_FALSE(loaded.core.PuzzleFileDate || loaded.core.VocabFileDate);
 
@@ -197,8 +187,6 @@ TEST(PuzzleValidation, MessagesOfOnePuzzle) {
         {"cat", "dog", "ccccccccc", "", ""},
         {"CAT", "Cart", "a", "", ""},
         {"abcdef", "abcdef", "ar", "", ""},
-        {"cow", "dog", "ccc", "",
-         "\r\nThe starting word (COW) of puzzle 1 (COW => DOG)  is not in the game vocabulary."},
         {"cat", "cow", "ccc", "",
          "\r\nThe final word (COW) of puzzle 1 (CAT => COW)  is not in the game vocabulary."},
         {"", "dog", "c", "",
@@ -215,9 +203,6 @@ TEST(PuzzleValidation, MessagesOfOnePuzzle) {
         {"a", "a", "r", "",
          "\r\nStep 2 of puzzle 1 (A => A)  requires a word of 0 letters. It must be in the range 1 "
          "- 7."},
-        {"cat", "dog", "cqc", "",
-         "\r\nStep 3 of puzzle 1 (CAT => DOG)  has the unknown action code Q. The valid codes are "
-         "A, C, M, R, S and X."},
         {"cat", "dog", "ccc ", "",
          "\r\nStep 5 of puzzle 1 (CAT => DOG)  has the unknown action code  . The valid codes are "
          "A, C, M, R, S and X."},
@@ -280,4 +265,3 @@ TEST(PuzzleValidation, ThePuzzleOnTheBoard) {
             << actions;
     }
 }
-} // namespace

@@ -9,7 +9,6 @@
 #include <sstream>
 #include <tuple>
 
-namespace {
 // Every action with valid and invalid instances; the words compare case-insensitively, the code
 // does not; a blank anywhere, or more than one letter of difference, is never a step.
 TEST(StepActions, IsValidStep) {
@@ -77,5 +76,3 @@ TEST(BoardRules, NormalizeRowLengths) {
         EXPECT_EQ(BoardRows(core), expectedRows) << rows;
     }
 }
-
-} // namespace

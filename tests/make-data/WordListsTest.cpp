@@ -17,29 +17,25 @@ TEST(WordLists, ShippedVocabularyIsClean) {
         ReadTextLines(std::filesystem::path(LADDERLY_SOURCE_DIR) / "data" / "vocab.txt");
     ASSERT_GT(vocabulary.size(), 20'000u);
     const std::set<std::string> shipped(vocabulary.begin(), vocabulary.end());
-    for (char letter = 'a'; letter <= 'z'; ++letter) {
-        EXPECT_EQ(shipped.contains(std::string(1, letter)), letter == 'a' || letter == 'i');
-        EXPECT_EQ(shipped.contains(std::string(1, letter) + "s"),
-                  letter == 'a' || letter == 'i' || letter == 'u')
-            << letter;
+    std::string found;
+    for (const std::string word : {"a", "b", "i", "o", "x", "as", "is", "us", "bs", "ts", "colour",
+                                   "color", "spicy", "honking", "cock", "whorl"}) {
+        found += shipped.contains(word) ? word + " " : "";
     }
-    for (const char* word : {"colour", "color", "spicy", "honking", "cock", "whorl"}) {
-        EXPECT_TRUE(shipped.contains(word)) << word;
-    }
+    EXPECT_EQ(found, "a i as is us colour color spicy honking cock whorl ");
 }
 
 TEST(WordLists, DecisionsPairsAndJson) {
     const TWordDecisions decisions("# comment\n\ndeny hussy hussies\ndeny whore* whorish\n"
                                    "deny spic*\nkeep spicy: full of spice\n");
-    for (const char* word : {"hussy", "hussies", "whore", "whores", "whoring", "whored", "whorish",
-                             "spic", "spics", "spicing"}) {
-        EXPECT_TRUE(decisions.Denies(word)) << word;
+    std::string denied;
+    for (const std::string word :
+         {"hussy", "hussies", "whore", "whores", "whoring", "whorish", "spic", "spics", "spicing",
+          "spicy", "comment", "hus", "whorl", "deny", "keep"}) {
+        denied += decisions.Denies(word) ? word + " " : "";
     }
-    for (const char* word : {"spicy", "comment", "hus", "whorl", "deny", "keep"}) {
-        EXPECT_FALSE(decisions.Denies(word)) << word;
-    }
-    EXPECT_TRUE(decisions.Decides("spicy"));
-    EXPECT_EQ(decisions.Kept().at("spicy"), "full of spice");
+    EXPECT_EQ(denied, "hussy hussies whore whores whoring whorish spic spics spicing ");
+    EXPECT_TRUE(decisions.Decides("spicy") && decisions.Kept().at("spicy") == "full of spice");
     for (const char* bad : {"keep spicy full of spice\n", "keep spicy:\n", "allow word\n"}) {
         EXPECT_THROW(TWordDecisions{bad}, std::runtime_error) << bad;
     }
@@ -75,12 +71,12 @@ TEST(WordLists, ScowlLists) {
     const TRegionalWords regional = ReadRegionalWords(scowl.Path());
     EXPECT_EQ(regional.American, (std::set<std::string>{"center", "color", "gray"}));
     EXPECT_EQ(regional.British, (std::set<std::string>{"centre", "colour", "grey"}));
-    EXPECT_TRUE(regional.AcrossSides("centre", "center"));
-    EXPECT_FALSE(regional.AcrossSides("color", "gray"));
-    EXPECT_TRUE(IsBoardFit("cat", regional));
-    for (const char* word : {"grey", "cock", "naked", "tart", "gonna"}) {
-        EXPECT_FALSE(IsBoardFit(word, regional)) << word;
+    EXPECT_TRUE(regional.AcrossSides("centre", "center") && !regional.AcrossSides("color", "gray"));
+    std::string fit;
+    for (const std::string word : {"cat", "grey", "cock", "naked", "tart", "gonna"}) {
+        fit += IsBoardFit(word, regional) ? word + " " : "";
     }
+    EXPECT_EQ(fit, "cat ");
 }
 
 TEST(Difficulty, CountsTriesAgainstSolutions) {
@@ -88,19 +84,17 @@ TEST(Difficulty, CountsTriesAgainstSolutions) {
     std::vector<bool> familiar(index.Size(), true);
     TLadderPuzzle puzzle = TLadderPuzzle::FromLines("cat", "dog", "ccc", "");
     // Row 2: bat cot cut hat; row 3: 12 ladders, 2 of them (by cog and dot) reach dog.
-    const double free = PuzzleDifficulty(index, familiar, puzzle);
-    puzzle.Hints[2] = "cot";
-    const double hinted = PuzzleDifficulty(index, familiar, puzzle);
-    EXPECT_DOUBLE_EQ(free, std::log10(16.0 / 2.0));
+    EXPECT_DOUBLE_EQ(PuzzleDifficulty(index, familiar, puzzle), std::log10(16.0 / 2.0));
     // With the hint: row 2 cot (1), row 3 cat cog cut dot hot (5); 2 solutions.
-    EXPECT_DOUBLE_EQ(hinted, std::log10(6.0 / 2.0));
+    puzzle.Hints[2] = "cot";
+    EXPECT_DOUBLE_EQ(PuzzleDifficulty(index, familiar, puzzle), std::log10(6.0 / 2.0));
     familiar[static_cast<size_t>(index.Find("cog"))] = false;
     EXPECT_DOUBLE_EQ(PuzzleDifficulty(index, familiar, puzzle), std::log10(5.0 / 1.0));
 
-    EXPECT_DOUBLE_EQ(RankCorrelation({1, 2, 3, 4}, {10, 20, 30, 40}), 1.0);
+    // Ranks, not values; no spread is no correlation.
     EXPECT_DOUBLE_EQ(RankCorrelation({1, 2, 3, 4}, {4, 3, 2, 1}), -1.0);
     EXPECT_DOUBLE_EQ(RankCorrelation({1, 2, 3}, {5, 5, 5}), 0.0);
-    EXPECT_NEAR(RankCorrelation({1, 2, 3, 4}, {1, 3, 2, 4}), 0.8, 1e-12);
+    EXPECT_NEAR(RankCorrelation({1, 2, 3, 4}, {10, 30, 20, 400}), 0.8, 1e-12);
 }
 
 TEST(Difficulty, GentleStart) {
