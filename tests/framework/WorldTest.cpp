@@ -4,27 +4,36 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-#include <string>
+#include <filesystem>
 #include <tuple>
-#include <vector>
 
 using WorldTest = WorldFixture;
+
+namespace {
+
+std::vector<int32_t> Dues() {
+    std::vector<int32_t> dues;
+    for (TTarnNode* node = TimerScripts().Head(); node != nullptr; node = node->Next()) {
+        dues.push_back(static_cast<TTimerScriptInfo&>(*node).Due);
+    }
+    return dues;
+}
+
+} // namespace
 
 TEST_F(WorldTest, GoRoomKeepsTenRoomsAndGoBackReturns) {
     world.GoBack();
     EXPECT_EQ(world.GetCurrentRoom(), nullptr) << "GoBack with an empty stack does nothing";
-    std::vector<std::string> names;
+    Calls names;
     for (int i = 0; i < 12; ++i) {
         names.push_back("R" + std::to_string(i));
         AddRoom(names.back());
         world.GoRoom(names.back());
     }
-    const std::vector<std::string> first = {"Enter R0 from ''", "Layout R0", "Leave R0 for R1",
-                                            "Enter R1 from 'R0'", "Layout R1"};
-    EXPECT_EQ(std::vector<std::string>(journal.begin(), journal.begin() + 5), first);
-    EXPECT_EQ(StackNames(), std::vector<std::string>(names.begin() + 1, names.end() - 1))
+    const Calls first = {"Enter R0 from ''", "Layout R0", "Leave R0 for R1", "Enter R1 from 'R0'",
+                         "Layout R1"};
+    EXPECT_EQ(Calls(journal.begin(), journal.begin() + 5), first);
+    EXPECT_EQ(StackNames(), Calls(names.begin() + 1, names.end() - 1))
         << "eleven changes keep the ten most recent rooms";
     auto* last = static_cast<RecordingRoom*>(world.GetCurrentRoom());
     EXPECT_TRUE(last->TestFlag(RoomFlag::Current) &&
@@ -47,7 +56,7 @@ TEST_F(WorldTest, GoRoomKeepsTenRoomsAndGoBackReturns) {
 }
 
 TEST_F(WorldTest, FailedGoRoomAsksAndSecondFaultClosesWithoutAsking) {
-    RecordingRoom* a = AddPadRoom("A");
+    RecordingRoom* a = AddRoom("A", true);
     world.GoRoom("A");
     ui.Answer(MessageBoxResult::No);
     world.GoRoom("Nowhere");
@@ -81,7 +90,7 @@ TEST_F(WorldTest, FailedRoomChangesKeepTheMouseAndGoBackComesBack) {
     const auto pressReaches = [&](const char* when) {
         journal.clear();
         area.Press(5, 5);
-        EXPECT_EQ(journal, std::vector<std::string>{"RunScript START GO"}) << when;
+        EXPECT_EQ(journal, Calls{"RunScript START GO"}) << when;
         EXPECT_EQ(world.GetCurrentRoom(), b);
         EXPECT_TRUE(b->TestFlag(RoomFlag::Current));
     };
@@ -109,7 +118,7 @@ TEST_F(WorldTest, TickHoldsTheCaptureBeforeTheScripts) {
     world.Tick(7);
     EXPECT_EQ(world.GetTime(), 10) << "time passes without a room";
 
-    RecordingRoom* a = AddPadRoom("A");
+    RecordingRoom* a = AddRoom("A", true);
     world.GoRoom("A");
     area.Press(5, 5);
     auto* pad = static_cast<TControlBox*>(a->FindHitBox("pad"));
@@ -122,14 +131,14 @@ TEST_F(WorldTest, TickHoldsTheCaptureBeforeTheScripts) {
     ScheduleScript(ScriptKind::Timer, 0, ScheduleMode::Always);
     journal.clear();
     world.Tick(INT32_MAX);
-    EXPECT_EQ(journal, (std::vector<std::string>{"ControlEvent PAD 3", "RunScript TIMER"}));
+    EXPECT_EQ(journal, (Calls{"ControlEvent PAD 3", "RunScript TIMER"}));
     // Not idle, one more held tick, and the clock wraps.
     EXPECT_EQ(std::tuple(world.IsIdle(), pad->HeldTicks, world.GetTime()),
               std::tuple(false, 2, INT32_MIN + 11));
 
     journal.clear();
     area.Move(30, -4);
-    EXPECT_EQ(journal, (std::vector<std::string>{"ControlEvent PAD 1", "GetCursor PAD 30,-4"}))
+    EXPECT_EQ(journal, (Calls{"ControlEvent PAD 1", "GetCursor PAD 30,-4"}))
         << "dragged off the box, which keeps the cursor";
 
     a->GetHitBoxes().Clear();
@@ -146,7 +155,7 @@ TEST_F(WorldTest, InputIsIgnoredWithoutARoomOrWhileBusy) {
     area.Move(5, 5);
     EXPECT_TRUE(area.cursors.empty()) << "no room: input is blocked";
 
-    RecordingRoom* a = AddPadRoom("A");
+    RecordingRoom* a = AddRoom("A", true);
     auto* go = static_cast<TScriptBox*>(
         a->AddHitBox(std::make_unique<TScriptBox>("go", TRect{10, 0, 20, 10})));
     go->ScriptName = "START";
@@ -166,19 +175,19 @@ TEST_F(WorldTest, InputIsIgnoredWithoutARoomOrWhileBusy) {
     // The cursor of the box under the pointer comes back.
     EXPECT_TRUE(!area.frozen && area.Cursor() == CursorId::LetterCell);
     area.Press(15, 5);
-    EXPECT_EQ(journal, std::vector<std::string>{"RunScript START GO"});
+    EXPECT_EQ(journal, Calls{"RunScript START GO"});
     go->SetEnabled(false);
     EXPECT_FALSE(world.ClickBox("go"));
     go->SetEnabled(true);
     EXPECT_FALSE(world.ClickBox("pad")) << "a control box reacts to where it is pressed";
     EXPECT_TRUE(world.ClickBox("GO"));
-    EXPECT_EQ(journal, (std::vector<std::string>{"RunScript START GO", "RunScript START GO"}));
+    EXPECT_EQ(journal, (Calls{"RunScript START GO", "RunScript START GO"}));
 }
 
 TEST(World, DestructionLeavesAndLetsGo) {
     FakeUserInterface ui;
     FakeGraphicArea area;
-    std::vector<std::string> journal;
+    Calls journal;
     {
         TStdWorld world(&area);
         SetWorld(&world);
@@ -186,7 +195,7 @@ TEST(World, DestructionLeavesAndLetsGo) {
         world.GoRoom("A");
         journal.clear();
     }
-    EXPECT_EQ(journal, std::vector<std::string>{"Leave A for TERMINATE"});
+    EXPECT_EQ(journal, Calls{"Leave A for TERMINATE"});
     EXPECT_FALSE(area.HasHandlers() || ControlHook || ScriptHook || CursorHook);
     EXPECT_EQ(GetWorld(), nullptr);
 }
@@ -194,7 +203,7 @@ TEST(World, DestructionLeavesAndLetsGo) {
 TEST_F(WorldTest, UnexpectedFaultsAreLoggedAndPlayGoesOn) {
     TempFolder folder;
     SetErrorLogFolder(folder.Path());
-    RecordingRoom* a = AddPadRoom("A");
+    RecordingRoom* a = AddRoom("A", true);
     RecordingRoom* b = AddRoom("B");
     // The call that fails, what makes the world make it, and the operation logged.
     const std::vector<std::tuple<std::string, std::function<void()>, std::string>> cases = {
@@ -225,4 +234,83 @@ TEST_F(WorldTest, UnexpectedFaultsAreLoggedAndPlayGoesOn) {
     EXPECT_TRUE(ui.boxes.empty()) << "nobody is asked about unexpected faults";
     EXPECT_EQ(world.GetTime(), 1) << "the clock went on despite the failed script";
     SetErrorLogFolder("");
+}
+
+TEST_F(WorldTest, TimerScriptModes) {
+    const std::pair<ScheduleMode, std::vector<int32_t>> cases[] = {
+        {ScheduleMode::Always, {3, 5}},
+        {ScheduleMode::KeepExisting, {3}},
+        {ScheduleMode::Replace, {5}},
+        {static_cast<ScheduleMode>(9), {3, 5}}, // any other mode does not look
+    };
+    for (const auto& [mode, dues] : cases) {
+        ClearScripts();
+        ScheduleScript(ScriptKind::Animate, 3, mode);
+        ScheduleScript(ScriptKind::Animate, 5, mode);
+        EXPECT_EQ(Dues(), dues) << static_cast<int>(mode);
+    }
+
+    ClearScripts();
+    ScheduleScript(ScriptKind::Tick, 1, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Flash, 2, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Tick, 3, ScheduleMode::Always);
+    CancelScript(ScriptKind::Open);
+    CancelScript(ScriptKind::Tick);
+    EXPECT_EQ(Dues(), (std::vector<int32_t>{2, 3})) << "only the first of the kind goes";
+    EXPECT_EQ(FindScript(ScriptKind::Tick)->Due, 3);
+}
+
+TEST_F(WorldTest, TimerScriptTiming) {
+    RecordingRoom* room = AddRoom("A");
+    world.GoRoom("A");
+    world.Tick(100);
+    ASSERT_EQ(world.GetTime(), 100);
+
+    // Between passes: delay 0 runs at the next pass, delay d at the (d + 1)-th.
+    ScheduleScript(ScriptKind::Animate, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Delay, 2, ScheduleMode::Always);
+    // Due together: scheduling order, whatever the kind.
+    ScheduleScript(ScriptKind::Open, 1, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Tick, 1, ScheduleMode::Always);
+    // Scheduled from inside a pass at Time T with delay d: due at T + d, run d passes later.
+    room->onScript = [](const std::string& script) {
+        if (script == "ANIMATE") {
+            ScheduleScript(ScriptKind::Music, 2, ScheduleMode::Always);
+        }
+    };
+
+    std::vector<Calls> passes;
+    for (int pass = 0; pass < 4; ++pass) {
+        journal.clear();
+        world.Tick(1);
+        passes.push_back(journal);
+    }
+    EXPECT_EQ(passes, (std::vector<Calls>{{"RunScript ANIMATE"},
+                                          {"RunScript OPEN", "RunScript TICK"},
+                                          {"RunScript DELAY", "RunScript MUSIC"},
+                                          {}}));
+}
+
+TEST_F(WorldTest, CancelledOrFailingTimerScripts) {
+    RecordingRoom* room = AddRoom("A");
+    world.GoRoom("A");
+    journal.clear();
+    ScheduleScript(ScriptKind::Tick, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Timer, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Delay, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Open, 1, ScheduleMode::Always);
+    room->onScript = [](const std::string& script) {
+        if (script == "TICK") {
+            CancelScript(ScriptKind::Timer);
+        } else if (script == "OPEN") {
+            throw TarnException("the door is stuck");
+        }
+    };
+    world.Tick(1);
+    EXPECT_EQ(journal, Calls{"RunScript TICK"}) << "the pass stops at a gone entry";
+    ui.Answer(MessageBoxResult::No);
+    world.Tick(1);
+    EXPECT_EQ(journal, (Calls{"RunScript TICK", "RunScript DELAY", "RunScript OPEN"}));
+    EXPECT_EQ(ui.boxes.size(), 1u) << "the player is asked";
+    EXPECT_TRUE(TimerScripts().IsEmpty()) << "a failing script is gone all the same";
 }
