@@ -1,11 +1,13 @@
 #pragma once
 // A world on a fake graphic area, published while the test runs, whose rooms record every call
-// into one journal.
+// into one journal; faults are logged in a folder of the test's own.
 
+#include "base/ErrorLog.h"
 #include "base/TarnStd.h"
 #include "fakes/FakeGameWindow.h"
 #include "fakes/FakeGraphicArea.h"
 #include "fakes/FakeUserInterface.h"
+#include "fakes/TempFolder.h"
 #include "framework/StdRoom.h"
 #include "framework/StdWorld.h"
 #include "framework/TimerScript.h"
@@ -76,12 +78,14 @@ class WorldFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         ClearScripts();
+        SetErrorLogFolder(logs.Path());
         world.SetWindow(&window);
         SetWorld(&world);
     }
     void TearDown() override {
         SetWorld(nullptr);
         ClearScripts();
+        SetErrorLogFolder("");
     }
 
     // With `pad`, a full-size control box that asks the room for its cursor.
@@ -103,6 +107,15 @@ class WorldFixture : public ::testing::Test {
         return names;
     }
 
+    static std::vector<int32_t> Dues() {
+        std::vector<int32_t> dues;
+        for (TTarnNode* node = TimerScripts().Head(); node != nullptr; node = node->Next()) {
+            dues.push_back(static_cast<TTimerScriptInfo&>(*node).Due);
+        }
+        return dues;
+    }
+
+    TempFolder logs;
     FakeUserInterface ui;
     FakeGraphicArea area;
     FakeGameWindow window;

@@ -1,25 +1,12 @@
-#include "base/ErrorLog.h"
-#include "fakes/TempFolder.h"
 #include "framework/WorldFixture.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <tuple>
 
 using WorldTest = WorldFixture;
-
-namespace {
-
-std::vector<int32_t> Dues() {
-    std::vector<int32_t> dues;
-    for (TTarnNode* node = TimerScripts().Head(); node != nullptr; node = node->Next()) {
-        dues.push_back(static_cast<TTimerScriptInfo&>(*node).Due);
-    }
-    return dues;
-}
-
-} // namespace
 
 TEST_F(WorldTest, GoRoomKeepsTenRoomsAndGoBackReturns) {
     world.GoBack();
@@ -38,9 +25,9 @@ TEST_F(WorldTest, GoRoomKeepsTenRoomsAndGoBackReturns) {
     auto* last = static_cast<RecordingRoom*>(world.GetCurrentRoom());
     EXPECT_TRUE(last->TestFlag(RoomFlag::Current) &&
                 !world.FindRoom("R10")->TestFlag(RoomFlag::Current));
-    EXPECT_EQ(window.caption, "Room R11");
-    EXPECT_FALSE(world.IsBusy() || area.frozen);
-    EXPECT_EQ(area.freezeChanges, 24) << "frozen while each room was being built";
+    // Frozen while each room was being built, and no more.
+    EXPECT_EQ(std::tuple(window.caption, area.freezeChanges, world.IsBusy() || area.frozen),
+              std::tuple("Room R11", 24, false));
 
     last->failLeave = true;
     ui.Answer(MessageBoxResult::No);
@@ -78,8 +65,6 @@ TEST_F(WorldTest, FailedGoRoomAsksAndSecondFaultClosesWithoutAsking) {
 // A room that fails in Layout, or refuses to Leave, is current and hears the mouse; re-entering
 // the current room and going back twice comes back to where play began, leaving no trace.
 TEST_F(WorldTest, FailedRoomChangesKeepTheMouseAndGoBackComesBack) {
-    TempFolder folder;
-    SetErrorLogFolder(folder.Path());
     RecordingRoom* a = AddRoom("A");
     RecordingRoom* b = AddRoom("B");
     for (RecordingRoom* room : {a, b}) {
@@ -110,7 +95,6 @@ TEST_F(WorldTest, FailedRoomChangesKeepTheMouseAndGoBackComesBack) {
     world.GoBack();
     EXPECT_EQ(world.GetCurrentRoom(), a);
     EXPECT_TRUE(StackNames().empty());
-    SetErrorLogFolder("");
 }
 
 TEST_F(WorldTest, TickHoldsTheCaptureBeforeTheScripts) {
@@ -201,8 +185,6 @@ TEST(World, DestructionLeavesAndLetsGo) {
 }
 
 TEST_F(WorldTest, UnexpectedFaultsAreLoggedAndPlayGoesOn) {
-    TempFolder folder;
-    SetErrorLogFolder(folder.Path());
     RecordingRoom* a = AddRoom("A", true);
     RecordingRoom* b = AddRoom("B");
     // The call that fails, what makes the world make it, and the operation logged.
@@ -223,17 +205,13 @@ TEST_F(WorldTest, UnexpectedFaultsAreLoggedAndPlayGoesOn) {
         a->failOn = b->failOn = failOn;
         action();
         a->failOn = b->failOn = "";
-        const std::string log = folder.Read("errorlog.txt");
-        EXPECT_NE(log.find("runtime_error in " + operation + " (broken " + failOn),
-                  std::string::npos)
-            << operation << ":\n"
-            << log;
+        EXPECT_THAT(logs.Read("errorlog.txt"),
+                    testing::HasSubstr("runtime_error in " + operation + " (broken " + failOn));
         EXPECT_FALSE(world.IsBusy()) << operation;
         std::filesystem::remove(ErrorLogPath());
     }
     EXPECT_TRUE(ui.boxes.empty()) << "nobody is asked about unexpected faults";
     EXPECT_EQ(world.GetTime(), 1) << "the clock went on despite the failed script";
-    SetErrorLogFolder("");
 }
 
 TEST_F(WorldTest, TimerScriptModes) {
