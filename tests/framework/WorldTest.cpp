@@ -42,29 +42,10 @@ TEST_F(WorldTest, GoRoomKeepsTenRoomsAndGoBackReturns) {
     EXPECT_EQ(StackNames().back(), "R10") << "the current room, left and entered again";
 }
 
-TEST_F(WorldTest, FailedGoRoomAsksAndSecondFaultClosesWithoutAsking) {
-    RecordingRoom* a = AddRoom("A", true);
-    world.GoRoom("A");
-    ui.Answer(MessageBoxResult::No);
-    world.GoRoom("Nowhere");
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption + ": " + ui.boxes[0].text,
-              "Problem!: Quit game?\n\nRoom Nowhere does not exist");
-    EXPECT_EQ(ui.boxes[0].style, MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion);
-    EXPECT_TRUE(!world.IsQuitRequested() && world.GetCurrentRoom() == a);
-    EXPECT_FALSE(world.IsBusy() || area.frozen) << "the failed move left nothing frozen";
-
-    ui.Answer(MessageBoxResult::Yes);
-    world.GoRoom("X");
-    EXPECT_TRUE(world.IsQuitRequested());
-    EXPECT_EQ(window.closes, 0) << "the window closes after the next tick, not here";
-    world.GoRoom("Y");
-    EXPECT_TRUE(ui.boxes.size() == 2 && window.closes == 1) << "no second question";
-}
-
 // A room that fails in Layout, or refuses to Leave, is current and hears the mouse; re-entering
-// the current room and going back twice comes back to where play began, leaving no trace.
-TEST_F(WorldTest, FailedRoomChangesKeepTheMouseAndGoBackComesBack) {
+// the current room and going back twice comes back to where play began, leaving no trace. Once
+// the player chose to quit, a second fault closes the window without asking.
+TEST_F(WorldTest, FailedRoomChangesAskKeepTheMouseAndASecondFaultCloses) {
     RecordingRoom* a = AddRoom("A");
     RecordingRoom* b = AddRoom("B");
     for (RecordingRoom* room : {a, b}) {
@@ -93,8 +74,23 @@ TEST_F(WorldTest, FailedRoomChangesKeepTheMouseAndGoBackComesBack) {
     EXPECT_TRUE(world.GoRoom("B"));
     world.GoBack();
     world.GoBack();
-    EXPECT_EQ(world.GetCurrentRoom(), a);
-    EXPECT_TRUE(StackNames().empty());
+    EXPECT_TRUE(world.GetCurrentRoom() == a && StackNames().empty());
+
+    // A room that does not exist: the player is asked whether to quit.
+    ui.Answer(MessageBoxResult::No);
+    world.GoRoom("Nowhere");
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[1].caption + ": " + ui.boxes[1].text,
+              "Problem!: Quit game?\n\nRoom Nowhere does not exist");
+    EXPECT_EQ(ui.boxes[1].style, MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion);
+    EXPECT_TRUE(!world.IsQuitRequested() && world.GetCurrentRoom() == a);
+    EXPECT_FALSE(world.IsBusy() || area.frozen) << "the failed move left nothing frozen";
+    ui.Answer(MessageBoxResult::Yes);
+    world.GoRoom("X");
+    EXPECT_TRUE(world.IsQuitRequested());
+    EXPECT_EQ(window.closes, 0) << "the window closes after the next tick, not here";
+    world.GoRoom("Y");
+    EXPECT_TRUE(ui.boxes.size() == 3 && window.closes == 1) << "no second question";
 }
 
 TEST_F(WorldTest, TickHoldsTheCaptureBeforeTheScripts) {
