@@ -93,47 +93,14 @@ TEST_F(WorldTest, FailedRoomChangesAskKeepTheMouseAndASecondFaultCloses) {
     EXPECT_TRUE(ui.boxes.size() == 3 && window.closes == 1) << "no second question";
 }
 
-TEST_F(WorldTest, TickHoldsTheCaptureBeforeTheScripts) {
+// Without a room time passes and input is blocked; while busy input is ignored; a control box
+// pressed holds the capture, ticked before the scripts, until it is freed.
+TEST_F(WorldTest, InputWithoutARoomWhileBusyAndCaptured) {
     world.Tick(3);
     world.Tick(7);
-    EXPECT_EQ(world.GetTime(), 10) << "time passes without a room";
-
-    RecordingRoom* a = AddRoom("A", true);
-    world.GoRoom("A");
-    area.Press(5, 5);
-    auto* pad = static_cast<TControlBox*>(a->FindHitBox("pad"));
-    ASSERT_EQ(world.GetCaptured(), pad);
-    world.Tick(1);
-    world.Tick(1);
-    EXPECT_EQ(pad->HeldTicks, 1) << "ticks since the capture began";
-
-    world.SetIdle();
-    ScheduleScript(ScriptKind::Timer, 0, ScheduleMode::Always);
-    journal.clear();
-    world.Tick(INT32_MAX);
-    EXPECT_EQ(journal, (Calls{"ControlEvent PAD 3", "RunScript TIMER"}));
-    // Not idle, one more held tick, and the clock wraps.
-    EXPECT_EQ(std::tuple(world.IsIdle(), pad->HeldTicks, world.GetTime()),
-              std::tuple(false, 2, INT32_MIN + 11));
-
-    journal.clear();
-    area.Move(30, -4);
-    EXPECT_EQ(journal, (Calls{"ControlEvent PAD 1", "GetCursor PAD 30,-4"}))
-        << "dragged off the box, which keeps the cursor";
-
-    a->GetHitBoxes().Clear();
-    journal.clear();
-    world.Tick(1);
-    area.Move(6, 6);
-    area.Release(6, 6);
-    EXPECT_TRUE(journal.empty()) << "a freed captured box is forgotten";
-    EXPECT_EQ(world.GetCaptured(), nullptr);
-}
-
-TEST_F(WorldTest, InputIsIgnoredWithoutARoomOrWhileBusy) {
     area.Press(5, 5);
     area.Move(5, 5);
-    EXPECT_TRUE(area.cursors.empty()) << "no room: input is blocked";
+    EXPECT_TRUE(world.GetTime() == 10 && area.cursors.empty()) << "no room: only time passes";
 
     RecordingRoom* a = AddRoom("A", true);
     auto* go = static_cast<TScriptBox*>(
@@ -162,6 +129,35 @@ TEST_F(WorldTest, InputIsIgnoredWithoutARoomOrWhileBusy) {
     EXPECT_FALSE(world.ClickBox("pad")) << "a control box reacts to where it is pressed";
     EXPECT_TRUE(world.ClickBox("GO"));
     EXPECT_EQ(journal, (Calls{"RunScript START GO", "RunScript START GO"}));
+
+    area.Press(5, 5);
+    auto* pad = static_cast<TControlBox*>(a->FindHitBox("pad"));
+    ASSERT_EQ(world.GetCaptured(), pad);
+    world.Tick(1);
+    world.Tick(1);
+    EXPECT_EQ(pad->HeldTicks, 1) << "ticks since the capture began";
+
+    world.SetIdle();
+    ScheduleScript(ScriptKind::Timer, 0, ScheduleMode::Always);
+    journal.clear();
+    world.Tick(INT32_MAX);
+    EXPECT_EQ(journal, (Calls{"ControlEvent PAD 3", "RunScript TIMER"}));
+    // Not idle, one more held tick, and the clock wraps.
+    EXPECT_EQ(std::tuple(world.IsIdle(), pad->HeldTicks, world.GetTime()),
+              std::tuple(false, 2, INT32_MIN + 11));
+
+    journal.clear();
+    area.Move(30, -4);
+    EXPECT_EQ(journal, (Calls{"ControlEvent PAD 1", "GetCursor PAD 30,-4"}))
+        << "dragged off the box, which keeps the cursor";
+
+    a->GetHitBoxes().Clear();
+    journal.clear();
+    world.Tick(1);
+    area.Move(6, 6);
+    area.Release(6, 6);
+    EXPECT_TRUE(journal.empty()) << "a freed captured box is forgotten";
+    EXPECT_EQ(world.GetCaptured(), nullptr);
 }
 
 TEST(World, DestructionLeavesAndLetsGo) {
