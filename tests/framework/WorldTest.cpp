@@ -1,37 +1,33 @@
-#include "base/ErrorLog.h"
-#include "fakes/TempFolder.h"
 #include "framework/WorldFixture.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-#include <string>
+#include <filesystem>
 #include <tuple>
-#include <vector>
 
 using WorldTest = WorldFixture;
 
 TEST_F(WorldTest, GoRoomKeepsTenRoomsAndGoBackReturns) {
     world.GoBack();
     EXPECT_EQ(world.GetCurrentRoom(), nullptr) << "GoBack with an empty stack does nothing";
-    std::vector<std::string> names;
+    Calls names;
     for (int i = 0; i < 12; ++i) {
         names.push_back("R" + std::to_string(i));
         AddRoom(names.back());
         world.GoRoom(names.back());
     }
-    const std::vector<std::string> first = {"Enter R0 from ''", "Layout R0", "Leave R0 for R1",
-                                            "Enter R1 from 'R0'", "Layout R1"};
-    EXPECT_EQ(std::vector<std::string>(journal.begin(), journal.begin() + 5), first);
-    EXPECT_EQ(StackNames(), std::vector<std::string>(names.begin() + 1, names.end() - 1))
+    const Calls first = {"Enter R0 from ''", "Layout R0", "Leave R0 for R1", "Enter R1 from 'R0'",
+                         "Layout R1"};
+    EXPECT_EQ(Calls(journal.begin(), journal.begin() + 5), first);
+    EXPECT_EQ(StackNames(), Calls(names.begin() + 1, names.end() - 1))
         << "eleven changes keep the ten most recent rooms";
     auto* last = static_cast<RecordingRoom*>(world.GetCurrentRoom());
     EXPECT_TRUE(last->TestFlag(RoomFlag::Current) &&
                 !world.FindRoom("R10")->TestFlag(RoomFlag::Current));
-    EXPECT_EQ(window.caption, "Room R11");
-    EXPECT_FALSE(world.IsBusy() || area.frozen);
-    EXPECT_EQ(area.freezeChanges, 24) << "frozen while each room was being built";
+    // Frozen while each room was being built, and no more.
+    EXPECT_EQ(std::tuple(window.caption, area.freezeChanges, world.IsBusy() || area.frozen),
+              std::tuple("Room R11", 24, false));
 
     last->failLeave = true;
     ui.Answer(MessageBoxResult::No);
@@ -46,31 +42,10 @@ TEST_F(WorldTest, GoRoomKeepsTenRoomsAndGoBackReturns) {
     EXPECT_EQ(StackNames().back(), "R10") << "the current room, left and entered again";
 }
 
-TEST_F(WorldTest, FailedGoRoomAsksAndSecondFaultClosesWithoutAsking) {
-    RecordingRoom* a = AddPadRoom("A");
-    world.GoRoom("A");
-    ui.Answer(MessageBoxResult::No);
-    world.GoRoom("Nowhere");
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption + ": " + ui.boxes[0].text,
-              "Problem!: Quit game?\n\nRoom Nowhere does not exist");
-    EXPECT_EQ(ui.boxes[0].style, MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion);
-    EXPECT_TRUE(!world.IsQuitRequested() && world.GetCurrentRoom() == a);
-    EXPECT_FALSE(world.IsBusy() || area.frozen) << "the failed move left nothing frozen";
-
-    ui.Answer(MessageBoxResult::Yes);
-    world.GoRoom("X");
-    EXPECT_TRUE(world.IsQuitRequested());
-    EXPECT_EQ(window.closes, 0) << "the window closes after the next tick, not here";
-    world.GoRoom("Y");
-    EXPECT_TRUE(ui.boxes.size() == 2 && window.closes == 1) << "no second question";
-}
-
 // A room that fails in Layout, or refuses to Leave, is current and hears the mouse; re-entering
-// the current room and going back twice comes back to where play began, leaving no trace.
-TEST_F(WorldTest, FailedRoomChangesKeepTheMouseAndGoBackComesBack) {
-    TempFolder folder;
-    SetErrorLogFolder(folder.Path());
+// the current room and going back twice comes back to where play began, leaving no trace. Once
+// the player chose to quit, a second fault closes the window without asking.
+TEST_F(WorldTest, FailedRoomChangesAskKeepTheMouseAndASecondFaultCloses) {
     RecordingRoom* a = AddRoom("A");
     RecordingRoom* b = AddRoom("B");
     for (RecordingRoom* room : {a, b}) {
@@ -81,7 +56,7 @@ TEST_F(WorldTest, FailedRoomChangesKeepTheMouseAndGoBackComesBack) {
     const auto pressReaches = [&](const char* when) {
         journal.clear();
         area.Press(5, 5);
-        EXPECT_EQ(journal, std::vector<std::string>{"RunScript START GO"}) << when;
+        EXPECT_EQ(journal, Calls{"RunScript START GO"}) << when;
         EXPECT_EQ(world.GetCurrentRoom(), b);
         EXPECT_TRUE(b->TestFlag(RoomFlag::Current));
     };
@@ -99,54 +74,35 @@ TEST_F(WorldTest, FailedRoomChangesKeepTheMouseAndGoBackComesBack) {
     EXPECT_TRUE(world.GoRoom("B"));
     world.GoBack();
     world.GoBack();
-    EXPECT_EQ(world.GetCurrentRoom(), a);
-    EXPECT_TRUE(StackNames().empty());
-    SetErrorLogFolder("");
+    EXPECT_TRUE(world.GetCurrentRoom() == a && StackNames().empty());
+
+    // A room that does not exist: the player is asked whether to quit.
+    ui.Answer(MessageBoxResult::No);
+    world.GoRoom("Nowhere");
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[1].caption + ": " + ui.boxes[1].text,
+              "Problem!: Quit game?\n\nRoom Nowhere does not exist");
+    EXPECT_EQ(ui.boxes[1].style, MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion);
+    EXPECT_TRUE(!world.IsQuitRequested() && world.GetCurrentRoom() == a);
+    EXPECT_FALSE(world.IsBusy() || area.frozen) << "the failed move left nothing frozen";
+    ui.Answer(MessageBoxResult::Yes);
+    world.GoRoom("X");
+    EXPECT_TRUE(world.IsQuitRequested());
+    EXPECT_EQ(window.closes, 0) << "the window closes after the next tick, not here";
+    world.GoRoom("Y");
+    EXPECT_TRUE(ui.boxes.size() == 3 && window.closes == 1) << "no second question";
 }
 
-TEST_F(WorldTest, TickHoldsTheCaptureBeforeTheScripts) {
+// Without a room time passes and input is blocked; while busy input is ignored; a control box
+// pressed holds the capture, ticked before the scripts, until it is freed.
+TEST_F(WorldTest, InputWithoutARoomWhileBusyAndCaptured) {
     world.Tick(3);
     world.Tick(7);
-    EXPECT_EQ(world.GetTime(), 10) << "time passes without a room";
-
-    RecordingRoom* a = AddPadRoom("A");
-    world.GoRoom("A");
-    area.Press(5, 5);
-    auto* pad = static_cast<TControlBox*>(a->FindHitBox("pad"));
-    ASSERT_EQ(world.GetCaptured(), pad);
-    world.Tick(1);
-    world.Tick(1);
-    EXPECT_EQ(pad->HeldTicks, 1) << "ticks since the capture began";
-
-    world.SetIdle();
-    ScheduleScript(ScriptKind::Timer, 0, ScheduleMode::Always);
-    journal.clear();
-    world.Tick(INT32_MAX);
-    EXPECT_EQ(journal, (std::vector<std::string>{"ControlEvent PAD 3", "RunScript TIMER"}));
-    // Not idle, one more held tick, and the clock wraps.
-    EXPECT_EQ(std::tuple(world.IsIdle(), pad->HeldTicks, world.GetTime()),
-              std::tuple(false, 2, INT32_MIN + 11));
-
-    journal.clear();
-    area.Move(30, -4);
-    EXPECT_EQ(journal, (std::vector<std::string>{"ControlEvent PAD 1", "GetCursor PAD 30,-4"}))
-        << "dragged off the box, which keeps the cursor";
-
-    a->GetHitBoxes().Clear();
-    journal.clear();
-    world.Tick(1);
-    area.Move(6, 6);
-    area.Release(6, 6);
-    EXPECT_TRUE(journal.empty()) << "a freed captured box is forgotten";
-    EXPECT_EQ(world.GetCaptured(), nullptr);
-}
-
-TEST_F(WorldTest, InputIsIgnoredWithoutARoomOrWhileBusy) {
     area.Press(5, 5);
     area.Move(5, 5);
-    EXPECT_TRUE(area.cursors.empty()) << "no room: input is blocked";
+    EXPECT_TRUE(world.GetTime() == 10 && area.cursors.empty()) << "no room: only time passes";
 
-    RecordingRoom* a = AddPadRoom("A");
+    RecordingRoom* a = AddRoom("A", true);
     auto* go = static_cast<TScriptBox*>(
         a->AddHitBox(std::make_unique<TScriptBox>("go", TRect{10, 0, 20, 10})));
     go->ScriptName = "START";
@@ -166,19 +122,48 @@ TEST_F(WorldTest, InputIsIgnoredWithoutARoomOrWhileBusy) {
     // The cursor of the box under the pointer comes back.
     EXPECT_TRUE(!area.frozen && area.Cursor() == CursorId::LetterCell);
     area.Press(15, 5);
-    EXPECT_EQ(journal, std::vector<std::string>{"RunScript START GO"});
+    EXPECT_EQ(journal, Calls{"RunScript START GO"});
     go->SetEnabled(false);
     EXPECT_FALSE(world.ClickBox("go"));
     go->SetEnabled(true);
     EXPECT_FALSE(world.ClickBox("pad")) << "a control box reacts to where it is pressed";
     EXPECT_TRUE(world.ClickBox("GO"));
-    EXPECT_EQ(journal, (std::vector<std::string>{"RunScript START GO", "RunScript START GO"}));
+    EXPECT_EQ(journal, (Calls{"RunScript START GO", "RunScript START GO"}));
+
+    area.Press(5, 5);
+    auto* pad = static_cast<TControlBox*>(a->FindHitBox("pad"));
+    ASSERT_EQ(world.GetCaptured(), pad);
+    world.Tick(1);
+    world.Tick(1);
+    EXPECT_EQ(pad->HeldTicks, 1) << "ticks since the capture began";
+
+    world.SetIdle();
+    ScheduleScript(ScriptKind::Timer, 0, ScheduleMode::Always);
+    journal.clear();
+    world.Tick(INT32_MAX);
+    EXPECT_EQ(journal, (Calls{"ControlEvent PAD 3", "RunScript TIMER"}));
+    // Not idle, one more held tick, and the clock wraps.
+    EXPECT_EQ(std::tuple(world.IsIdle(), pad->HeldTicks, world.GetTime()),
+              std::tuple(false, 2, INT32_MIN + 11));
+
+    journal.clear();
+    area.Move(30, -4);
+    EXPECT_EQ(journal, (Calls{"ControlEvent PAD 1", "GetCursor PAD 30,-4"}))
+        << "dragged off the box, which keeps the cursor";
+
+    a->GetHitBoxes().Clear();
+    journal.clear();
+    world.Tick(1);
+    area.Move(6, 6);
+    area.Release(6, 6);
+    EXPECT_TRUE(journal.empty()) << "a freed captured box is forgotten";
+    EXPECT_EQ(world.GetCaptured(), nullptr);
 }
 
 TEST(World, DestructionLeavesAndLetsGo) {
     FakeUserInterface ui;
     FakeGraphicArea area;
-    std::vector<std::string> journal;
+    Calls journal;
     {
         TStdWorld world(&area);
         SetWorld(&world);
@@ -186,15 +171,13 @@ TEST(World, DestructionLeavesAndLetsGo) {
         world.GoRoom("A");
         journal.clear();
     }
-    EXPECT_EQ(journal, std::vector<std::string>{"Leave A for TERMINATE"});
+    EXPECT_EQ(journal, Calls{"Leave A for TERMINATE"});
     EXPECT_FALSE(area.HasHandlers() || ControlHook || ScriptHook || CursorHook);
     EXPECT_EQ(GetWorld(), nullptr);
 }
 
 TEST_F(WorldTest, UnexpectedFaultsAreLoggedAndPlayGoesOn) {
-    TempFolder folder;
-    SetErrorLogFolder(folder.Path());
-    RecordingRoom* a = AddPadRoom("A");
+    RecordingRoom* a = AddRoom("A", true);
     RecordingRoom* b = AddRoom("B");
     // The call that fails, what makes the world make it, and the operation logged.
     const std::vector<std::tuple<std::string, std::function<void()>, std::string>> cases = {
@@ -214,15 +197,80 @@ TEST_F(WorldTest, UnexpectedFaultsAreLoggedAndPlayGoesOn) {
         a->failOn = b->failOn = failOn;
         action();
         a->failOn = b->failOn = "";
-        const std::string log = folder.Read("errorlog.txt");
-        EXPECT_NE(log.find("runtime_error in " + operation + " (broken " + failOn),
-                  std::string::npos)
-            << operation << ":\n"
-            << log;
+        EXPECT_THAT(logs.Read("errorlog.txt"),
+                    testing::HasSubstr("runtime_error in " + operation + " (broken " + failOn));
         EXPECT_FALSE(world.IsBusy()) << operation;
         std::filesystem::remove(ErrorLogPath());
     }
     EXPECT_TRUE(ui.boxes.empty()) << "nobody is asked about unexpected faults";
     EXPECT_EQ(world.GetTime(), 1) << "the clock went on despite the failed script";
-    SetErrorLogFolder("");
+}
+
+TEST_F(WorldTest, TimerScriptModes) {
+    const std::pair<ScheduleMode, std::vector<int32_t>> cases[] = {
+        {ScheduleMode::Always, {3, 5}},
+        {ScheduleMode::KeepExisting, {3}},
+        {ScheduleMode::Replace, {5}},
+        {static_cast<ScheduleMode>(9), {3, 5}}, // any other mode does not look
+    };
+    for (const auto& [mode, dues] : cases) {
+        ClearScripts();
+        ScheduleScript(ScriptKind::Animate, 3, mode);
+        ScheduleScript(ScriptKind::Animate, 5, mode);
+        EXPECT_EQ(Dues(), dues) << static_cast<int>(mode);
+    }
+
+    ClearScripts();
+    ScheduleScript(ScriptKind::Tick, 1, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Flash, 2, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Tick, 3, ScheduleMode::Always);
+    CancelScript(ScriptKind::Open);
+    CancelScript(ScriptKind::Tick);
+    EXPECT_EQ(Dues(), (std::vector<int32_t>{2, 3})) << "only the first of the kind goes";
+    EXPECT_EQ(FindScript(ScriptKind::Tick)->Due, 3);
+}
+
+// Between passes: delay 0 runs at the next pass, delay d at the (d + 1)-th; due together, in
+// scheduling order whatever the kind; scheduled from inside a pass at Time T with delay d, due at
+// T + d and run d passes later. A script that cancels the next one stops its pass there; one that
+// fails asks the player and is gone all the same.
+TEST_F(WorldTest, TimerScriptPasses) {
+    RecordingRoom* room = AddRoom("A");
+    world.GoRoom("A");
+    world.Tick(100);
+    ScheduleScript(ScriptKind::Animate, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Delay, 2, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Open, 1, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Tick, 1, ScheduleMode::Always);
+    room->onScript = [](const std::string& script) {
+        if (script == "ANIMATE") {
+            ScheduleScript(ScriptKind::Music, 2, ScheduleMode::Always);
+        } else if (script == "FLASH") {
+            CancelScript(ScriptKind::Timer);
+        } else if (script == "CLOSE") {
+            throw TarnException("the door is stuck");
+        }
+    };
+    std::vector<Calls> passes;
+    for (int pass = 0; pass < 4; ++pass) {
+        journal.clear();
+        world.Tick(1);
+        passes.push_back(journal);
+    }
+    EXPECT_EQ(passes, (std::vector<Calls>{{"RunScript ANIMATE"},
+                                          {"RunScript OPEN", "RunScript TICK"},
+                                          {"RunScript DELAY", "RunScript MUSIC"},
+                                          {}}));
+
+    ScheduleScript(ScriptKind::Flash, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Timer, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Delay, 0, ScheduleMode::Always);
+    ScheduleScript(ScriptKind::Close, 1, ScheduleMode::Always);
+    journal.clear();
+    world.Tick(1);
+    EXPECT_EQ(journal, Calls{"RunScript FLASH"});
+    ui.Answer(MessageBoxResult::No);
+    world.Tick(1);
+    EXPECT_EQ(journal, (Calls{"RunScript FLASH", "RunScript DELAY", "RunScript CLOSE"}));
+    EXPECT_TRUE(ui.boxes.size() == 1 && TimerScripts().IsEmpty());
 }

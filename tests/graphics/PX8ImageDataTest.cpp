@@ -1,11 +1,13 @@
 #include "graphics/PX8ImageData.h"
 #include "graphics/GraphicAreaSurface.h"
 #include "graphics/PX8Lib.h"
+#include "graphics/SurfaceModel.h"
 #include "platform/PaletteDevice.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -13,8 +15,7 @@ namespace {
 // A screen of palette indices, 255 where nothing was transferred.
 class Canvas : public IPaletteDevice {
   public:
-    Canvas(int32_t width, int32_t height)
-        : Width(width), Height(height), Pixels(static_cast<size_t>(width * height), 255) {}
+    Canvas(int32_t width, int32_t height) : Width(width), Pixels(size_t(width * height), 255) {}
     int32_t TransferRows(const TIndexedRows& block, int32_t sourceX, int32_t sourceY, int32_t width,
                          int32_t height, int32_t destX, int32_t destY) override {
         for (int32_t row = 0; row < height; ++row) {
@@ -27,7 +28,6 @@ class Canvas : public IPaletteDevice {
     }
     uint8_t& At(int32_t x, int32_t y) { return Pixels.at(static_cast<size_t>(y * Width + x)); }
     const int32_t Width;
-    const int32_t Height;
     std::vector<uint8_t> Pixels;
 };
 
@@ -125,6 +125,23 @@ TEST(GraphicAreaSurface, PlainBandWithoutBevels) {
     for (int32_t i = 0; i < 80; ++i) {
         EXPECT_EQ(covered[static_cast<size_t>(i)], PtInRect({2, 2, 8, 6}, i % 10, i / 10) ? 0 : 1)
             << i;
+    }
+}
+
+// Random drawing and layer operations on real surfaces and on the reference model; after each
+// step the surfaces equal the model and every changed pixel lies in a damage rectangle.
+TEST(SurfaceModel, RandomOperationsMatchTheModel) {
+    // The seed, whether a surface spans two segments, and the steps.
+    const std::tuple<uint32_t, bool, int> runs[] = {
+        {1, false, 1500}, {2, false, 1500}, {3, true, 600}, {4, false, 1500}, {5, true, 600},
+    };
+    for (const auto& [seed, largeSurface, steps] : runs) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Choices choices(seed);
+        SurfaceScenario scenario(choices, largeSurface);
+        for (int step = 0; step < steps; ++step) {
+            ASSERT_EQ(scenario.Step(), "") << "step " << step;
+        }
     }
 }
 

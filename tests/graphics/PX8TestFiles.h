@@ -2,12 +2,10 @@
 // Hand-built library files for the image engine's tests: records are assembled from raw
 // segment bytes, so every field can be made right or wrong on purpose.
 
+#include "fakes/TempFolder.h"
 #include "graphics/PX8Exception.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -77,17 +75,13 @@ inline Bytes LibraryBytes(const std::vector<TestRecord>& records) {
     return out;
 }
 
-// Writes bytes to a file under the test's temporary folder and returns its path.
+// Writes bytes to a file in a folder of this process's own and returns its path.
 inline std::string WriteTempFile(const std::string& name, const Bytes& bytes) {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        ("ladderly-" + std::string(test->test_suite_name()) + "-" + test->name());
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / name, std::ios::binary | std::ios::trunc)
+    static const TempFolder folder;
+    std::ofstream(folder.Path() + name, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
-    return (folder / name).string();
+    return folder.Path() + name;
 }
 
 // The message of the engine fault the operation raises, or "" when it raises none.

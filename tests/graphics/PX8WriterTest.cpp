@@ -7,6 +7,7 @@
 
 #include <numeric>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -48,9 +49,8 @@ void ExpectRoundTrip(const std::vector<TPX8Picture>& pictures) {
     for (const TPX8Picture& picture : pictures) {
         TImageNode* entry = library->GetImage(picture.Name);
         TPX8ImageData& surface = *library->GetImageData(entry);
-        ASSERT_EQ(surface.Width(), picture.Width);
-        ASSERT_EQ(surface.Height(), picture.Height);
-        EXPECT_EQ(entry->Image->Transparent(), picture.Transparent);
+        ASSERT_EQ(std::tuple(surface.Width(), surface.Height(), entry->Image->Transparent()),
+                  std::tuple(picture.Width, picture.Height, picture.Transparent));
         std::vector<uint8_t> pixels;
         for (int32_t y = 0; y < picture.Height; ++y) {
             for (int32_t x = 0; x < picture.Width; ++x) {

@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <numeric>
-#include <sstream>
 #include <tuple>
 
 namespace {
@@ -103,12 +101,6 @@ void SurfaceScenario::Create(int index) {
     }
 }
 
-int SurfaceScenario::LayerCount() const {
-    return std::accumulate(model.begin(), model.end(), 0, [](int n, const ModelSurface& m) {
-        return n + static_cast<int>(m.layers.size());
-    });
-}
-
 TRect SurfaceScenario::FrameBand(int source, uint16_t frame) const {
     const ModelSurface& s = model[static_cast<size_t>(source)];
     return {0, frame * s.frameHeight, s.width, (frame + 1) * s.frameHeight};
@@ -180,12 +172,10 @@ std::string SurfaceScenario::Apply(std::string& description) {
     TPX8ImageData& so = *surfaces[static_cast<size_t>(o)];
     TPX8ImageData& ss = *surfaces[static_cast<size_t>(s)];
     const int layer = FindLayer(o, s);
-    std::ostringstream what;
     std::string result;
     // Runs an operation that must raise `unknown` when `target` is -1 (no such layer of o).
     const auto known = [&](int target, const char* unknown, const std::function<void()>& call) {
         result = Expect(target < 0 ? unknown : "", call);
-        refusals += target < 0 ? 1 : 0;
         return target >= 0;
     };
     // Braced lists take their choices in order.
@@ -208,12 +198,8 @@ std::string SurfaceScenario::Apply(std::string& description) {
     const uint16_t priority = priorities[choices.Pick(5)];
     const bool flag = choices.Pick(2) == 0;
     const uint32_t operation = choices.Pick(15);
-    what << "operation " << operation << " on " << o << " with " << s;
-    for (const TRect& x : {r, q}) {
-        what << " (" << x.Left << "," << x.Top << "," << x.Right << "," << x.Bottom << ")";
-    }
-    what << " (" << p.X << "," << p.Y << ") " << number << " " << priority << " " << flag;
-    description = what.str();
+    description = "operation " + std::to_string(operation) + " on " + std::to_string(o) + " with " +
+                  std::to_string(s);
     switch (operation) {
     case 0:
     case 1: {
@@ -326,8 +312,6 @@ std::string SurfaceScenario::Apply(std::string& description) {
             info.ZoomY = static_cast<uint16_t>(choices.Pick(4));
             info.ZoomDiv = static_cast<uint16_t>(1 + choices.Pick(3));
         }
-        description += " zoom " + std::to_string(info.ZoomX) + "," + std::to_string(info.ZoomY) +
-                       "/" + std::to_string(info.ZoomDiv) + " hidden " + std::to_string(hidden);
         if (!known(info.ZoomDiv == 0 ? -1 : 0, "ReviseLayerNode: zoom divisor is 0",
                    [&] { so.ReviseLayer(ss, info); })) {
             break;

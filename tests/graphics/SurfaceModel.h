@@ -47,10 +47,6 @@ class SurfaceScenario {
     // One random operation, then the checks. Returns an empty string, or what went wrong.
     std::string Step();
 
-    // Layers shown at the moment, and operations refused as expected so far.
-    int LayerCount() const;
-    int Refusals() const { return refusals; }
-
   private:
     // Which surface a layer shows, and what the surface should report of it.
     struct ModelLayer {
@@ -85,5 +81,5 @@ class SurfaceScenario {
     std::vector<std::unique_ptr<TPX8Image>> images;
     std::vector<std::unique_ptr<TPX8ImageData>> surfaces;
     std::vector<ModelSurface> model;
-    int refusals = 0, recreated = -1;
+    int recreated = -1;
 };

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <tuple>
 
@@ -30,31 +30,20 @@ const std::tuple<const char*, int, int, int, bool, int, int> Pictures[] = {
     {"canclbtn", 0, 24, 2, true, 351, 211}, {"badge", 22, 44, 2, true, 0, 0},
 };
 
-// A picture as the library holds it: its indexes top row first.
-struct Picture {
-    int width, height;
-    bool transparent;
-    uint8_t key;
-    std::vector<uint8_t> pixels;
-};
-
 class GamePictures : public testing::Test {
   protected:
     void SetUp() override { library.LoadFromFile(LADDERLY_IMAGE_LIBRARY); }
 
-    Picture Read(const std::string& name) {
-        TImageNode* entry = library.GetImage(name);
-        const TPX8Image& i = *entry->Image;
-        Picture picture{i.Width(), i.Height(), i.Transparent(), i.TransparentIndex(), {}};
-        TPX8ImageData* surface = library.GetImageData(entry);
+    // The picture's indexes, top row first; the library keeps it until it closes.
+    std::vector<uint8_t> Pixels(const std::string& name) {
+        TPX8ImageData* surface = library.GetImageData(library.GetImage(name));
+        std::vector<uint8_t> pixels;
         for (int32_t y = 0; y < surface->Height(); ++y) {
             for (int32_t x = 0; x < surface->Width(); ++x) {
-                picture.pixels.push_back(surface->GetPixel({x, y}));
+                pixels.push_back(surface->GetPixel({x, y}));
             }
         }
-        library.ReleaseImageData(entry);
-        library.ReleaseImage(entry);
-        return picture;
+        return pixels;
     }
 
     TPX8Library library;
@@ -67,64 +56,52 @@ TEST_F(GamePictures, EveryPictureAtItsSizeAndFramesWithButtonsApart) {
     std::vector<std::array<int, 4>> buttons;
     for (const auto& [name, width, height, frames, transparent, x, y] : Pictures) {
         SCOPED_TRACE(name);
-        ASSERT_TRUE(library.ImageExists(name));
-        const Picture picture = Read(name);
-        EXPECT_EQ(std::tuple(width ? picture.width : 0, height ? picture.height : 0,
-                             picture.height % frames, picture.transparent),
+        const std::vector<uint8_t> pixels = Pixels(name);
+        const TPX8Image& image = *library.GetImage(name)->Image;
+        const int w = image.Width(), h = image.Height();
+        EXPECT_EQ(std::tuple(width ? w : 0, height ? h : 0, h % frames, image.Transparent()),
                   std::tuple(width, height, 0, transparent));
-        for (const uint8_t index : picture.pixels) {
-            const bool reserved = (index >= 1 && index <= 9) || (index >= 246 && index <= 254);
-            ASSERT_FALSE(reserved && !(transparent && index == picture.key)) << int{index};
+        for (const uint8_t i : pixels) {
+            const bool reserved = (i >= 1 && i <= 9) || (i >= 246 && i <= 254);
+            ASSERT_FALSE(reserved && !(transparent && i == image.TransparentIndex())) << int{i};
         }
-        const auto half = picture.pixels.begin() + static_cast<long>(picture.pixels.size() / 2);
-        EXPECT_TRUE(frames == 1 || !std::equal(picture.pixels.begin(), half, half));
+        const auto half = pixels.begin() + static_cast<long>(pixels.size() / 2);
+        EXPECT_TRUE(frames == 1 || !std::equal(pixels.begin(), half, half));
         if (x > 0) {
-            const int right = x + picture.width;
-            const int bottom = y + picture.height / 2;
-            EXPECT_LE(right, 450);
-            for (const auto& [l, t, r, b] : buttons) {
-                EXPECT_FALSE(x < r && l < right && y < b && t < bottom);
-            }
+            const int right = x + w, bottom = y + h / 2;
+            EXPECT_TRUE(right <= 450 && std::none_of(buttons.begin(), buttons.end(), [&](auto& b) {
+                            return x < b[2] && b[0] < right && y < b[3] && b[1] < bottom;
+                        }));
             buttons.push_back({x, y, right, bottom});
         }
     }
 }
 
+// Rows are filled with the colour at (0, 0) and the cursor is erased with white, so the ground
+// the board may cover must be white (x from 4 to 327, y from 46 to 306), and none of it shows
+// in the button column.
 TEST_F(GamePictures, TheBoardGroundIsPlainWhite) {
-    // Rows are filled with the colour at (0, 0) and the cursor is erased with white, so the
-    // ground the board may cover must be white: x from 4 to 327, y from 46 to 306.
-    const std::vector<uint8_t> screen = Read("screen").pixels;
-    for (int y = 46; y < 306; ++y) {
-        for (int x = 4; x < 327; ++x) {
-            ASSERT_EQ(screen[y * 450 + x], 255) << x << ", " << y;
-        }
+    const std::vector<uint8_t> screen = Pixels("screen");
+    for (auto row = screen.begin() + 46 * 450; row < screen.begin() + 306 * 450; row += 450) {
+        ASSERT_EQ(std::count(row + 4, row + 327, 255), 323) << (row - screen.begin()) / 450;
     }
-    EXPECT_EQ(screen[0], 255);
-    // The column is the column: none of the ground shows right of x = 334.
-    EXPECT_NE(screen[10 * 450 + 334 + 10], 255);
+    EXPECT_TRUE(screen[0] == 255 && screen[10 * 450 + 344] != 255);
 }
 
+// Black and white at the ends and a cursor colour (128) that is not white.
 TEST_F(GamePictures, OnePaletteForTheLibraryAndEveryAsset) {
     const uint8_t* table = library.GetPaletteTable();
-    auto entry = [table](int i) {
-        return std::array<uint8_t, 3>{table[4 * i + 2], table[4 * i + 1], table[4 * i]};
-    };
-    EXPECT_EQ(entry(0), (std::array<uint8_t, 3>{0, 0, 0}));
-    EXPECT_EQ(entry(255), (std::array<uint8_t, 3>{255, 255, 255}));
-    EXPECT_NE(entry(128), entry(255)) << "the cursor's colour";
-    const char* source = std::getenv("LADDERLY_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    int files = 0;
-    for (const auto& file :
-         std::filesystem::directory_iterator(std::filesystem::path(source) / "assets")) {
-        const IndexedPng png = ReadIndexedPng(file.path().string());
-        ASSERT_EQ(png.palette.size(), 256u) << file.path();
-        for (int i = 0; i < 256; ++i) {
-            ASSERT_EQ(png.palette[i], entry(i)) << file.path() << " entry " << i;
-        }
-        ++files;
+    std::vector<std::array<uint8_t, 3>> palette;
+    for (int i = 0; i < 256; ++i) {
+        palette.push_back({table[4 * i + 2], table[4 * i + 1], table[4 * i]});
     }
-    EXPECT_EQ(files, static_cast<int>(std::size(Pictures)));
+    EXPECT_TRUE(palette[0] == (std::array<uint8_t, 3>{}) && palette[128] != palette[255] &&
+                palette[255] == (std::array<uint8_t, 3>{255, 255, 255}));
+    for (const auto& file : std::filesystem::directory_iterator(LADDERLY_ASSETS)) {
+        EXPECT_EQ(ReadIndexedPng(file.path().string()).palette, palette) << file.path();
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(LADDERLY_ASSETS), {}),
+              std::ssize(Pictures));
 }
 
 } // namespace
