@@ -187,21 +187,19 @@ TEST_F(FormGameTest, StartsTheRoomAndPassesItKeysMouseAndDrawing) {
     ASSERT_EQ(area->size(), QSize(466, 342));
     // "move shift x,y", "down/up button shift x,y".
     std::string seen;
-    const auto point = [](int32_t x, int32_t y) {
-        return std::to_string(x) + "," + std::to_string(y) + "; ";
+    const auto button = [&seen](const char* what) {
+        return [&seen, what](uint8_t pressed, uint8_t shift, int32_t x, int32_t y) {
+            seen += std::string(what) + " " + std::to_string(pressed) + " " +
+                    std::to_string(shift) + " " + std::to_string(x) + "," + std::to_string(y) +
+                    "; ";
+        };
     };
     area->SetMouseHandlers(
-        [&](uint8_t shift, int32_t x, int32_t y) {
-            seen += "move " + std::to_string(shift) + " " + point(x, y);
+        [&seen](uint8_t shift, int32_t x, int32_t y) {
+            seen += "move " + std::to_string(shift) + " " + std::to_string(x) + "," +
+                    std::to_string(y) + "; ";
         },
-        [&](uint8_t button, uint8_t shift, int32_t x, int32_t y) {
-            seen +=
-                "down " + std::to_string(button) + " " + std::to_string(shift) + " " + point(x, y);
-        },
-        [&](uint8_t button, uint8_t shift, int32_t x, int32_t y) {
-            seen +=
-                "up " + std::to_string(button) + " " + std::to_string(shift) + " " + point(x, y);
-        });
+        button("down"), button("up"));
     for (const QPoint border : {QPoint(3, 3), QPoint(7, 100), QPoint(458, 100)}) {
         QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, border);
     }
