@@ -43,7 +43,8 @@ class FormGameTest : public ::testing::Test {
     void SetUp() override {
         TestApplication();
         WriteTestLibrary(install);
-        settings.ProgramFolder = settings.InstallFolder = install.Path();
+        settings.ProgramFolder = install.Path();
+        settings.InstallFolder = install.Path();
         TWorld::SetGameRoomFactory([this](const std::string& id) {
             auto made = std::make_unique<RecordingRoom>(id);
             room = made.get();
