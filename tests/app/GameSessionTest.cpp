@@ -60,9 +60,6 @@ TEST_F(GameSessionTest, PlayAShippedPuzzleToTheWinByKeys) {
     ASSERT_EQ(typed.find(' '), std::string::npos) << "the solver found a ladder";
 
     QTest::keyClicks(form.get(), QString::fromStdString(typed).toLower());
-    for (int r = 2; r < room.RowCount; ++r) {
-        EXPECT_EQ(room.Rows[static_cast<size_t>(r)], solver.Rows[static_cast<size_t>(r)]);
-    }
     ASSERT_TRUE(room.Solved);
     ASSERT_NE(room.WinSprite, nullptr);
     // The sprite falls in from above the screen on the game's own ticks. A real event loop

@@ -129,18 +129,15 @@ TEST_F(InitGameTest, SwitchesFoldersAndFaultyValues) {
         EXPECT_EQ(Outcome(Start(c.arguments)), c.outcome);
     }
 
-    // Saved back as they stand at the end.
+    // Saved back as they stand at the end, and read so at the next start.
     Reset();
     GameSettings settings = Start();
-    settings.SoundEnabled = false;
+    std::tie(settings.SoundEnabled, settings.SplashScreen, settings.Resume) =
+        std::tuple(false, false, true);
     SaveSettings(settings, store);
-    auto& saved = store.values[GameKey];
-    EXPECT_EQ(std::tuple(saved[SoundValue], saved[SplashValue], saved[ResumeValue]),
-              std::tuple(FakeSettingsStore::Value(0), FakeSettingsStore::Value(1),
-                         FakeSettingsStore::Value(0)));
+    EXPECT_EQ(Outcome(Start()), "0 0 1" + installed);
 
     // Without the game's key neither switch is read, but a DevHome still finds the folder.
-    Reset();
     store = FakeSettingsStore();
     store.refuseCreate = true;
     store.Set(CompanyKey, DevHomeValue, temp.Path() + "dev");

@@ -93,7 +93,6 @@ TEST(QtGameDialogs, TheAboutBoxAndEveryDialogBelongToTheGameWindow) {
     std::vector<std::string> words = {"ant"};
     const DialogDriver<TDlgVocab> editor(checkAndClose);
     dialogs.ExecuteVocabEditor(words);
-    EXPECT_TRUE(aboutDriver.Ran() && selector.Ran() && editor.Ran());
 
     // Where nobody can answer, no dialog waits: each says so and returns as if closed.
     std::ostringstream log;

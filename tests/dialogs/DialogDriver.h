@@ -1,7 +1,8 @@
 #pragma once
 // Drives a modal dialog from inside its own event loop: while the driver lives, once a dialog
-// of the type is up and exposed, the step runs on it, once. A step that leaves the dialog open
-// closes it, so a failed check never leaves a test waiting.
+// of the type is up and exposed, the step runs on it, once; a driver whose dialog never showed
+// fails. A step that leaves the dialog open closes it, so a failed check never leaves a test
+// waiting.
 
 #include "platform/QtTestApplication.h"
 
@@ -24,7 +25,7 @@ template <class Dialog> class DialogDriver {
         poll.start(0);
     }
 
-    bool Ran() const { return ran; }
+    ~DialogDriver() { EXPECT_TRUE(ran) << "the dialog never showed"; }
 
   private:
     void Poll() {

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 TEST(GameTimer, ClientsFirstThenItsOwnEventAndRunsOnlyWhenNeeded) {
     TestApplication();
@@ -23,7 +24,8 @@ TEST(GameTimer, ClientsFirstThenItsOwnEventAndRunsOnlyWhenNeeded) {
     EXPECT_EQ(calls.substr(0, 21), "component plain tick ");
 
     component.reset();
-    EXPECT_EQ(timer.ClientCount(), 1u) << "a destroyed component's entry goes with it";
+    EXPECT_EQ(std::pair(timer.ClientCount(), timer.IsRunning()), std::pair(size_t{1}, true))
+        << "a destroyed component's entry goes with it; the others still need the timer";
     timer.SetOnTimer(nullptr);
     EXPECT_TRUE(timer.IsRunning()) << "the remaining client still needs it";
     timer.SetEnabled(false);

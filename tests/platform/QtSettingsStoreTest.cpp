@@ -13,6 +13,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 #include <unistd.h>
 
@@ -44,60 +45,54 @@ class QtSettingsStoreTest : public testing::Test {
     TempFolder defaults;
 };
 
-TEST_F(QtSettingsStoreTest, InstallationDefaultsUntilTheUserHasSettings) {
+// The user's values over the installation's defaults, each key in files of its own (the
+// organisation's values are not the game's); values of the wrong type, missing, or under keys
+// outside the game's folders.
+TEST_F(QtSettingsStoreTest, TheUsersValuesOverTheInstallationsDefaults) {
+    QtSettingsStore store = Store();
+    EXPECT_FALSE(store.OpenKey(CompanyKey, false)); // nothing stored yet
+    EXPECT_TRUE(store.OpenKey(GameKey, true));
+    user.Write("Tarn Software.conf", "[General]\nDevHome=/home/dev\nDirectory=/wrong\n");
+    defaults.Write("Tarn Software.conf", "[General]\nEnable%20sound=0\n");
+    EXPECT_TRUE(Store().OpenKey(CompanyKey, false));
+    EXPECT_FALSE(Store().OpenKey(GameKey, false));
+    EXPECT_EQ(Read(Store(), GameKey, SoundValue) + Read(Store(), GameKey, DirectoryValue),
+              "missing 0, missing missing 0, missing ");
+
     // Laid out as the staged installation writes it.
     defaults.Write("Tarn Software/Ladderly.conf",
                    "[General]\nDirectory=\"/opt/a, \\\"b\\\"\"\nEnable%20sound=1\n"
-                   "SplashScreen=1\n");
-    QtSettingsStore store = Store();
-    EXPECT_TRUE(store.OpenKey(GameKey, false));
-    EXPECT_EQ(Read(Store(), GameKey, SoundValue), "ok 1, ok 1");
+                   "SplashScreen=1\nEmpty=5\n");
+    EXPECT_TRUE(Store().OpenKey(GameKey, false));
     EXPECT_TRUE(store.WriteInteger(GameKey, SoundValue, 0) &&
                 store.WriteInteger(GameKey, SplashValue, 1));
     EXPECT_TRUE(std::filesystem::exists(user.Path() + "Tarn Software/Ladderly.conf"));
     EXPECT_EQ(Read(Store(), GameKey, SoundValue), "ok 0, ok 0");
-    EXPECT_EQ(Read(Store(), GameKey, DirectoryValue), "wrong 0, ok /opt/a, \"b\"")
-        << "the installation's values stay visible under the user's";
-}
 
-TEST_F(QtSettingsStoreTest, ValuesOfTheWrongTypeOrMissing) {
-    user.Write("Tarn Software/Ladderly.conf", "[General]\n"
-                                              "Enable%20sound=yes\n"
-                                              "SplashScreen=4294967296\n"
-                                              "Directory=/a, /b\n"
-                                              "Number= -12 \n"
-                                              "Empty=\n");
-    user.Write("Tarn Software.conf", "[General]\nDevHome=/home/dev\n");
-    const std::pair<const char*, const char*> cases[] = {
-        {SoundValue, "wrong 0, ok yes"},     {SplashValue, "wrong 0, ok 4294967296"},
-        {DirectoryValue, "wrong 0, wrong "}, {"Number", "ok -12, ok -12"},
-        {"Empty", "wrong 0, ok "},           {"Absent", "missing 0, missing "},
+    user.Write("Tarn Software/Ladderly.conf", "[General]\nWord=yes\nSplashScreen=4294967296\n"
+                                              "List=/a, /b\nNumber= -12 \nEmpty=\n");
+    const char* const badKeys[] = {"Tarn Software\\Ladderly",
+                                   "Software\\Tarn Software\\Ladderly\\More", ""};
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {GameKey, SoundValue, "ok 1, ok 1"},
+        {GameKey, DirectoryValue, "wrong 0, ok /opt/a, \"b\""},
+        {GameKey, "Word", "wrong 0, ok yes"},
+        {GameKey, SplashValue, "wrong 0, ok 4294967296"},
+        {GameKey, "List", "wrong 0, wrong "},
+        {GameKey, "Number", "ok -12, ok -12"},
+        {GameKey, "Empty", "wrong 0, ok "},
+        {GameKey, "Absent", "missing 0, missing "},
+        {CompanyKey, DevHomeValue, "wrong 0, ok /home/dev"},
+        {badKeys[0], SoundValue, "missing 0, missing "},
+        {badKeys[1], SoundValue, "missing 0, missing "},
+        {badKeys[2], SoundValue, "missing 0, missing "},
     };
-    for (const auto& [name, read] : cases) {
-        EXPECT_EQ(Read(Store(), GameKey, name), read) << name;
+    for (const auto& [key, name, read] : cases) {
+        EXPECT_EQ(Read(Store(), key, name), read) << key << " " << name;
     }
-    QtSettingsStore store = Store();
-    EXPECT_EQ(store.ReadString(CompanyKey, DevHomeValue).value, "/home/dev");
-}
-
-TEST_F(QtSettingsStoreTest, KeyPaths) {
-    QtSettingsStore store = Store();
-    EXPECT_FALSE(store.OpenKey(CompanyKey, false)); // nothing stored yet
-    EXPECT_TRUE(store.OpenKey(GameKey, true));
-    for (const char* key :
-         {"Tarn Software\\Ladderly", "Software\\Tarn Software\\Ladderly\\More", ""}) {
+    for (const char* key : badKeys) {
         EXPECT_FALSE(store.OpenKey(key, true) || store.WriteInteger(key, SoundValue, 1)) << key;
-        EXPECT_EQ(Read(Store(), key, SoundValue), "missing 0, missing ") << key;
     }
-    user.Write("Tarn Software.conf", "[General]\nDevHome=/home/dev\n");
-    EXPECT_TRUE(Store().OpenKey(CompanyKey, false));
-
-    // Each key reads its own files: the organisation's values are not the game's.
-    user.Write("Tarn Software.conf", "[General]\nDirectory=/wrong\n");
-    defaults.Write("Tarn Software.conf", "[General]\nEnable%20sound=0\n");
-    EXPECT_FALSE(Store().OpenKey(GameKey, false));
-    EXPECT_EQ(Read(Store(), GameKey, DirectoryValue), "missing 0, missing ");
-    EXPECT_EQ(Read(Store(), GameKey, SoundValue), "missing 0, missing ");
 }
 
 // Names no other test process uses, so tests may run side by side.

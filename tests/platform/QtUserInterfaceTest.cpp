@@ -46,39 +46,6 @@ QStringList Links(QtHelpWindow& window) {
     return links;
 }
 
-TEST(QtUserInterface, BoxShowsStyleAndReturnsThePressedButton) {
-    TestApplication();
-    using enum MessageBoxStyle;
-    using QB = QMessageBox;
-    // The style, the box's buttons, icon and default button, the button pressed and the result.
-    const std::tuple<MessageBoxStyle, QB::StandardButtons, QB::Icon, QB::StandardButton,
-                     QB::StandardButton, MessageBoxResult>
-        cases[] = {
-            {Ok | IconStop, QB::Ok, QB::Critical, QB::Ok, QB::Ok, MessageBoxResult::Ok},
-            {YesNo | IconQuestion | DefaultButton2, QB::Yes | QB::No, QB::Question, QB::No, QB::Yes,
-             MessageBoxResult::Yes},
-            {YesNoCancel | IconExclamation | DefaultButton3, QB::Yes | QB::No | QB::Cancel,
-             QB::Warning, QB::Cancel, QB::No, MessageBoxResult::No},
-        };
-    // With no dialog running, a box belongs to the game's window and blocks only that.
-    QtUserInterface ui(QtUserInterface::Mode::Interactive);
-    QWidget window;
-    ui.SetMainWindow(&window);
-    window.show();
-    for (const auto& [style, buttons, icon, defaultButton, press, result] : cases) {
-        SCOPED_TRACE(static_cast<uint32_t>(style));
-        WhenShown<QMessageBox>([&](QMessageBox& box) {
-            EXPECT_EQ(std::tuple(box.parentWidget(), box.windowModality(), box.windowTitle(),
-                                 box.text(), box.icon(), box.standardButtons(),
-                                 box.standardButton(box.defaultButton())),
-                      std::tuple(&window, Qt::WindowModal, "Ladderly", "Save the changes?", icon,
-                                 buttons, defaultButton));
-            box.button(press)->click();
-        });
-        EXPECT_EQ(ui.ShowMessageBox("Ladderly", "Save the changes?", style), result);
-    }
-}
-
 // Offscreen, boxes, help pages, addresses and input boxes are written to the log and take their
 // defaults.
 TEST(QtUserInterface, OffscreenEverythingGoesToTheLog) {
@@ -105,9 +72,38 @@ TEST(QtUserInterface, OffscreenEverythingGoesToTheLog) {
                          "Wizard: A\r\nB\n");
 }
 
-TEST(QtUserInterface, InputBoxKeyStateLongTextBusyCursorAndHelp) {
+TEST(QtUserInterface, BoxesInputKeyStateLongTextBusyCursorAndHelp) {
     TestApplication();
     QtUserInterface ui(QtUserInterface::Mode::Interactive);
+    using enum MessageBoxStyle;
+    using QB = QMessageBox;
+    // The style, the box's buttons, icon and default button, the button pressed and the result.
+    const std::tuple<MessageBoxStyle, QB::StandardButtons, QB::Icon, QB::StandardButton,
+                     QB::StandardButton, MessageBoxResult>
+        cases[] = {
+            {Ok | IconStop, QB::Ok, QB::Critical, QB::Ok, QB::Ok, MessageBoxResult::Ok},
+            {YesNo | IconQuestion | DefaultButton2, QB::Yes | QB::No, QB::Question, QB::No, QB::Yes,
+             MessageBoxResult::Yes},
+            {YesNoCancel | IconExclamation | DefaultButton3, QB::Yes | QB::No | QB::Cancel,
+             QB::Warning, QB::Cancel, QB::No, MessageBoxResult::No},
+        };
+    // With no dialog running, a box belongs to the game's window and blocks only that.
+    QWidget game;
+    ui.SetMainWindow(&game);
+    game.show();
+    for (const auto& [style, buttons, icon, defaultButton, press, result] : cases) {
+        SCOPED_TRACE(static_cast<uint32_t>(style));
+        WhenShown<QMessageBox>([&](QMessageBox& box) {
+            EXPECT_EQ(std::tuple(box.parentWidget(), box.windowModality(), box.windowTitle(),
+                                 box.text(), box.icon(), box.standardButtons(),
+                                 box.standardButton(box.defaultButton())),
+                      std::tuple(&game, Qt::WindowModal, "Ladderly", "Save the changes?", icon,
+                                 buttons, defaultButton));
+            box.button(press)->click();
+        });
+        EXPECT_EQ(ui.ShowMessageBox("Ladderly", "Save the changes?", style), result);
+    }
+
     WhenShown<QInputDialog>([](QInputDialog& dialog) {
         EXPECT_EQ(std::tuple(dialog.windowTitle(), dialog.labelText(), dialog.textValue()),
                   std::tuple("New Puzzle", "Start word:", "cold"));
@@ -161,9 +157,8 @@ TEST(QtUserInterface, InputBoxKeyStateLongTextBusyCursorAndHelp) {
     ui.ShowBusyCursor(false);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    // The help window over the game's own help pages, as a player uses it: pages by context
-    // number, the contents page and the search field.
-
+    // The help window over the game's own help pages: pages by context number, the contents
+    // page and the search field.
     ui.SetHelpFolder(std::string(std::getenv("LADDERLY_SOURCE_DIR")) + "/help");
     ui.ShowHelp(HelpContext::Playing);
     QtHelpWindow* window = ui.GetHelpWindow();
