@@ -15,7 +15,6 @@
 
 #include <QElapsedTimer>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -73,10 +72,9 @@ class QtSoundTest : public ::testing::Test {
 
     // Whether 95% of the shipped effect's audible length was recorded since the sample at from.
     bool HeardWhole(const MonitorRecorder& recorder, std::size_t from, std::uint16_t kind) const {
-        std::string name = SoundName(kind);
-        std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+        const QString name = QString::fromStdString(SoundName(kind)).toLower();
         return FindAudible(recorder.Samples(), from).Seconds(MonitorRecorder::Rate) >=
-               0.95 * AudibleSecondsOfFile(waves + "/" + name + ".wav");
+               0.95 * AudibleSecondsOfFile(waves + "/" + name.toStdString() + ".wav");
     }
 
     TempFolder folder;
