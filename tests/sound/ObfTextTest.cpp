@@ -1,5 +1,5 @@
-// Compiled record files: reading text lines, the exact scrambled bytes, and reading back (the
-// sound table's tests compile and read whole files).
+// Compiled record files: the exact scrambled bytes and reading back (the sound table's tests
+// compile and read whole files, and how text lines are read).
 
 #include "sound/ObfText.h"
 
@@ -16,25 +16,6 @@ std::vector<std::uint8_t> Compiled(const std::string& text) {
     return TObfText::CompileText(source);
 }
 } // namespace
-
-TEST(ObfText, ReadTextLineKeepsPrintableBytesAndTheLastLine) {
-    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
-        {"", {}},
-        {"\n", {""}},
-        {"one\r\ntwo\n", {"one", "two"}},
-        {"a\tb", {"a b"}}, // the last line has no line break and is kept
-        {std::string("\x01x\x7f\x80\x9fy\xa0\xff\0z\n", 11), {"xy\xa0\xffz"}},
-        {std::string(300, 'a') + "\nb", {std::string(255, 'a'), "b"}},
-    };
-    for (const auto& [bytes, expected] : cases) {
-        std::istringstream stream(bytes);
-        std::vector<std::string> lines;
-        while (std::optional<std::string> line = ReadTextLine(stream)) {
-            lines.push_back(*line);
-        }
-        EXPECT_EQ(lines, expected) << bytes;
-    }
-}
 
 TEST(ObfText, CompiledBytesArePaddedScrambledExactlyAndReadBack) {
     // 10 record bytes get 2 zero bytes: blocks of 3, each XORed with the next, the last with the

@@ -184,8 +184,14 @@ TEST_F(WaveManTest, LoadingRefusalsAndStrayCompletions) {
 }
 
 TEST_F(AppSoundTest, TableIsCompiledWhenTheTextIsNewer) {
-    folder.Write("dat/sounds.txt", "# comment\nding  loud\n[effects]\n\nbell\n");
-    EXPECT_EQ(Table(), (std::vector<std::string>{"DING=0", "BELL=1", "=2", "=3"}))
+    // A tab reads as a space, other control bytes are dropped, a line keeps at most 255 bytes,
+    // and the last one needs no line feed.
+    folder.Write("dat/sounds.txt", "# comment\r\n\tding  loud\n[effects]\n\nb\x01\x7f\x80\x9f"
+                                   "e" +
+                                       std::string(1, '\0') + "ll\xa0\xff\r\nhum " +
+                                       std::string(300, 'x') + "\nclick");
+    EXPECT_EQ(Table(), (std::vector<std::string>{"DING=0", "BELL\xa0\xff=1", "HUM=2", "CLICK=3",
+                                                 "=4", "=5"}))
         << "two padding bytes read as two empty entries";
 
     // A compiled table newer than the text is read as it is.
