@@ -72,6 +72,7 @@ struct WaveManTest : AppSoundTest {
 };
 
 constexpr int Freed = -1;
+using namespace std::string_literals;
 } // namespace
 
 // Sound 1 (100 bytes, kept when done unless PlainFreed) is set up playing plain or looping, or
@@ -160,7 +161,6 @@ TEST_F(WaveManTest, LoadingRefusalsAndStrayCompletions) {
         EXPECT_FALSE(manager->LoadSound(name, 9, 0)) << name;
         EXPECT_EQ(manager->LastError(), code) << name;
     }
-    EXPECT_EQ(manager->Sounds().Count(), 2);
 
     // A device that cannot be opened or refuses the samples: nothing plays, a sound freed when
     // done is freed, a kept one stays.
@@ -179,16 +179,13 @@ TEST_F(WaveManTest, LoadingRefusalsAndStrayCompletions) {
     output.Log.clear();
     EXPECT_EQ(manager->BufferDone(TWaveDoneMessage{0}), 0);
     EXPECT_EQ(output.Log, std::vector<std::string>{"write 300"});
-
-    EXPECT_FALSE(TWaveMan(*this, output, false).IsEnabled()) << "switched off";
 }
 
 TEST_F(AppSoundTest, TableIsCompiledWhenTheTextIsNewer) {
     // A tab reads as a space, other control bytes are dropped, a line keeps at most 255 bytes,
     // and the last one needs no line feed.
     folder.Write("dat/sounds.txt", "# comment\r\n\tding  loud\n[effects]\n\nb\x01\x7f\x80\x9f"
-                                   "e" +
-                                       std::string(1, '\0') + "ll\xa0\xff\r\nhum " +
+                                   "e\0ll\xa0\xff\r\nhum "s +
                                        std::string(300, 'x') + "\nclick");
     EXPECT_EQ(Table(), (std::vector<std::string>{"DING=0", "BELL\xa0\xff=1", "HUM=2", "CLICK=3",
                                                  "=4", "=5"}))

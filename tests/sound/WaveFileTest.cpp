@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -40,8 +37,8 @@ TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPadding) {
                                           f.ExtraSize, memory.Header().Length}),
               (std::vector<std::uint32_t>{1, 2, 11025, 11025 * 2, 2, 8, 0, 5}))
         << "the extra-size field is always cleared";
-    ASSERT_EQ(memory.SampleSize(), samples.size());
-    EXPECT_EQ(std::memcmp(memory.Header().Data, samples.data(), samples.size()), 0);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(memory.Header().Data), memory.SampleSize()),
+              samples);
     EXPECT_LT(memory.BlockSize(), samples.size() + 80) << "one block: format, header, samples";
 }
 
@@ -79,26 +76,5 @@ TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
     };
     for (const auto& [what, bytes, code] : cases) {
         EXPECT_EQ(ErrorOf(bytes), code) << what;
-    }
-}
-
-// The generator's own test only proves the files are what it makes; this is what a player hears:
-// 16-bit, short, loud enough without clipping, and no click at either end.
-TEST(WaveFile, ShippedSoundsArePleasantPcm) {
-    const char* source = std::getenv("LADDERLY_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    for (const std::string name : {"click", "chime", "solved"}) {
-        const TSoundMemory memory =
-            ReadWaveFile(std::string(source) + "/data/wav/" + name + ".wav");
-        ASSERT_EQ(memory.Format().BitsPerSample, 16) << name;
-        const double seconds =
-            static_cast<double>(memory.SampleSize()) / memory.Format().AvgBytesPerSec;
-        EXPECT_TRUE(seconds >= 0.05 && seconds <= 2.0) << name << ": " << seconds << " s";
-        std::vector<std::int16_t> samples(memory.SampleSize() / 2);
-        std::memcpy(samples.data(), memory.Header().Data, samples.size() * 2);
-        const auto [low, high] = std::ranges::minmax(samples);
-        const int peak = std::max(-int{low}, int{high});
-        EXPECT_TRUE(peak > 32767 / 3 && peak < 32767 * 9 / 10) << name << " peaks at " << peak;
-        EXPECT_LT(std::abs(samples.front()) + std::abs(samples.back()), 128) << name;
     }
 }
