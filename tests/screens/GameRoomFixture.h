@@ -31,13 +31,9 @@
 #include <utility>
 #include <vector>
 
-inline constexpr uint8_t BackgroundColour = 7;
-inline constexpr uint8_t FirstTileColour = 60;
-inline constexpr uint8_t FirstLabelColour = 10;
-inline constexpr uint8_t FirstMarkColour = 21;
-inline constexpr uint8_t WinColour = 90;
-inline constexpr uint8_t BadgeColour = 95;
-inline constexpr uint8_t ButtonEnabledColour = 120;
+inline constexpr uint8_t BackgroundColour = 7, FirstTileColour = 60, FirstLabelColour = 10,
+                         FirstMarkColour = 21, WinColour = 90, BadgeColour = 95,
+                         ButtonEnabledColour = 120;
 
 using Lines = std::vector<std::string>;
 

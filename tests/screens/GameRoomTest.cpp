@@ -12,27 +12,53 @@
 
 namespace {
 
-// Puzzle 1 solved by keys only, with a loud check on the way; the win animation; the press
-// after the win loads the next puzzle.
-TEST_F(GameRoomFixture, PlayToTheWinByKeys) {
+// Real play and the marks it earns: puzzle 1 solved by keys after a hint and starting over (so
+// unaided), with a loud check on the way, and the win animation; a win with a hint and the press
+// after it that loads the next puzzle; the solver's ladder, even once checked, only shown. The
+// journal the marks are written to, the badge, the selector's marks and resuming.
+TEST_F(GameRoomFixture, PlayToTheWinTheJournalAndResuming) {
+    // The marks the selector is given, one letter per entry: S solved, H with help, s shown.
+    const auto SelectorMarks = [this] {
+        Press("selbtn");
+        std::string marks;
+        for (const TSelectorEntry& entry : dialogs.selectorShown.back()) {
+            marks += "-sHS"[static_cast<int>(entry.Mark)];
+        }
+        return marks;
+    };
+    const auto BadgePixel = [this] { return Pixel(BadgeX + 5, BadgeY + 5); };
+    journal = folder.Path() + "user/progress.txt";
     Start(TestWords, TestPuzzles);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
     EXPECT_EQ(EnabledButtons(), "CHECKBTN HINTBTN NEWBTN SELBTN");
-
+    Press("hintbtn");
+    Press("startbtn");
     Type("cot");
     Press("checkbtn");
     EXPECT_EQ(Board(), (Lines{"  cat mark 4", "C cOt mark 4", "C [.].. mark 3", "C DOG mark 4"}));
     EXPECT_TRUE(sounds.empty());
-
     Type("co");
     EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[.]", "C DOG"})) << "typing hid the marks";
     Type("g");
     EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[G]", "C DOG"})) << "the cursor stays";
     EXPECT_TRUE(room->Solved && sounds == std::vector<uint8_t>{2});
     EXPECT_EQ(EnabledButtons(), "STARTBTN NEWBTN SELBTN");
+    EXPECT_NE(folder.Read("user/progress.txt").find("solved 2025-03-14 cat dog ccc\r\n"),
+              std::string::npos)
+        << "written at the win";
+    EXPECT_EQ(BadgePixel(), BackgroundColour) << "not solved when it was loaded";
+
+    Press("startbtn");
+    EXPECT_EQ(room->Rows[2] + room->Rows[3], "      ") << "starting over blanks the rows";
+    EXPECT_EQ(BadgePixel(), BadgeColour);
+
+    Press("newbtn");
+    EXPECT_EQ(BadgePixel(), BackgroundColour);
+    Press("hintbtn");
+    Type("cogcot");
+    ASSERT_TRUE(room->Solved);
     TPX8ImageData* sprite = room->WinSprite->GetSurface();
     ASSERT_TRUE(area.surface->IsLayer(*sprite));
-
     // The sprite falls in from above the screen and bounces inside the board's area.
     std::map<int, int> framesSeen;
     for (int tick = 0; tick < 400; ++tick) {
@@ -47,14 +73,49 @@ TEST_F(GameRoomFixture, PlayToTheWinByKeys) {
     EXPECT_TRUE(framesSeen.size() == 2 && framesSeen[WinColour] > 50 &&
                 framesSeen[WinColour + 1] > 50);
     EXPECT_GT(room->WinSpeed, 5) << "it bounced";
-    Press("checkbtn");
-    EXPECT_EQ(sounds.size(), 1u) << "a disabled button does nothing";
-
     Press("board", 5, 5);
     EXPECT_EQ(std::tuple(room->CurrentPuzzle, room->Solved, room->WinSprite.get(),
                          area.surface->IsLayer(*sprite), FindScript(ScriptKind::Animate)),
-              std::tuple(2, false, nullptr, false, nullptr));
-    EXPECT_EQ(Board(), (Lines{"  dog", "C [.]..", "C ...", "C CAT"}));
+              std::tuple(3, false, nullptr, false, nullptr));
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
+
+    Type("jq");
+    Key(RoomKey::F11);
+    Press("checkbtn");
+    ASSERT_TRUE(room->Solved);
+    Press("newbtn");
+    Type("bigdig");
+    ASSERT_TRUE(room->Solved);
+    Close();
+    EXPECT_EQ(folder.Read("user/progress.txt"),
+              "# Ladderly progress: mark, date, start word, end word, actions\r\n"
+              "solved 2025-03-14 bag dog ccc\r\n"
+              "solved 2025-03-14 cat dog ccc\r\n"
+              "shown 2025-03-14 cat hog ccc\r\n"
+              "helped 2025-03-14 dog cat ccc\r\n"
+              "last 2025-03-14 bag dog ccc\r\n");
+
+    // Resuming goes on from the last puzzle played to the first unsolved one.
+    resume = true;
+    Start(TestWords, TestPuzzles);
+    EXPECT_EQ(room->CurrentPuzzle, 5);
+    EXPECT_EQ(SelectorMarks(), "SHsS-");
+    Close();
+
+    // A puzzle is known by its words and actions: the marks follow them through a new order
+    // and a changed hint; a puzzle with changed actions is a new one, and sorts first.
+    resume = false;
+    Start(TestWords, "hot\nbat\nccc\n\n"
+                     "dog\ncat\nccc\n\n"
+                     "cat\nhog\nccc\n\n"
+                     "cat\ndog\nccc\n3=cog\n"
+                     "bag\ndig\ncc\n\n");
+    EXPECT_EQ(room->CurrentPuzzle, 1) << "without resuming";
+    EXPECT_EQ(SelectorMarks(), "--HsS");
+    Press("newbtn");
+    Press("newbtn");
+    EXPECT_EQ(BadgePixel(), BadgeColour + 1) << "solved with help";
+    EXPECT_TRUE(ui.boxes.empty());
 }
 
 // What the board keys write into row 2 as drawn (upper case: the end word's letter there); where
