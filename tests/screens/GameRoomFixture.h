@@ -31,13 +31,9 @@
 #include <utility>
 #include <vector>
 
-inline constexpr uint8_t BackgroundColour = 7;
-inline constexpr uint8_t FirstTileColour = 60;
-inline constexpr uint8_t FirstLabelColour = 10;
-inline constexpr uint8_t FirstMarkColour = 21;
-inline constexpr uint8_t WinColour = 90;
-inline constexpr uint8_t BadgeColour = 95;
-inline constexpr uint8_t ButtonEnabledColour = 120;
+inline constexpr uint8_t BackgroundColour = 7, FirstTileColour = 60, FirstLabelColour = 10,
+                         FirstMarkColour = 21, WinColour = 90, BadgeColour = 95,
+                         ButtonEnabledColour = 120;
 
 using Lines = std::vector<std::string>;
 
@@ -69,18 +65,16 @@ inline std::vector<TPX8Picture> GamePictures() {
         Painted(BadgeName, 22, 44, BadgeColour, {0, 22, 22, 44, BadgeColour + 1}),
         Painted("letters", 226, 121, 0)};
     for (size_t i = 0; i < pictures.back().Pixels.size(); ++i) {
-        const auto x = static_cast<int>(i % 226);
-        const auto y = static_cast<int>(i / 226);
         pictures.back().Pixels[i] =
-            static_cast<uint8_t>(FirstTileColour + std::min(y / 20, 5) * 9 + std::min(x / 25, 8));
+            static_cast<uint8_t>(FirstTileColour + std::min<size_t>(i / 226 / 20, 5) * 9 +
+                                 std::min<size_t>(i % 226 / 25, 8));
     }
     for (const std::string name :
          {"checkbtn", "hintbtn", "startbtn", "newbtn", "selbtn", "edvocbtn", "sugstbtn", "addrwbtn",
           "delrwbtn", "sethnbtn", "clrhnbtn", "accptbtn", "canclbtn", "actmbtn", "actcbtn",
           "actsbtn", "actxbtn", "actrbtn", "actabtn"}) {
         const bool action = name.starts_with("act");
-        const uint16_t w = action ? 38 : 60;
-        const uint16_t h = action ? 42 : 24;
+        const uint16_t w = action ? 38 : 60, h = action ? 42 : 24;
         pictures.push_back(
             Painted(name, w, h, ButtonEnabledColour, {0, h / 2, w, h, ButtonEnabledColour + 1}));
     }

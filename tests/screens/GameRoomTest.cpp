@@ -6,55 +6,101 @@
 #include "graphics/PX8ImageData.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
 #include <tuple>
 
 namespace {
 
-// Puzzle 1 solved by keys only, with a loud check on the way; the win animation; the press
-// after the win loads the next puzzle.
-TEST_F(GameRoomFixture, PlayToTheWinByKeys) {
+// Real play and the marks it earns: puzzle 1 solved by keys after a hint and starting over (so
+// unaided), with a loud check on the way; a win with a hint and the press after it that loads
+// the next puzzle; the solver's ladder, even once checked, only shown. The
+// journal the marks are written to, the badge, the selector's marks and resuming.
+TEST_F(GameRoomFixture, PlayToTheWinTheJournalAndResuming) {
+    // The marks the selector is given, one letter per entry: S solved, H with help, s shown.
+    const auto SelectorMarks = [this] {
+        Press("selbtn");
+        std::string marks;
+        for (const TSelectorEntry& entry : dialogs.selectorShown.back()) {
+            marks += "-sHS"[static_cast<int>(entry.Mark)];
+        }
+        return marks;
+    };
+    const auto BadgePixel = [this] { return Pixel(BadgeX + 5, BadgeY + 5); };
+    journal = folder.Path() + "user/progress.txt";
     Start(TestWords, TestPuzzles);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
     EXPECT_EQ(EnabledButtons(), "CHECKBTN HINTBTN NEWBTN SELBTN");
-
+    Press("hintbtn");
+    Press("startbtn");
     Type("cot");
     Press("checkbtn");
     EXPECT_EQ(Board(), (Lines{"  cat mark 4", "C cOt mark 4", "C [.].. mark 3", "C DOG mark 4"}));
     EXPECT_TRUE(sounds.empty());
-
     Type("co");
     EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[.]", "C DOG"})) << "typing hid the marks";
     Type("g");
     EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[G]", "C DOG"})) << "the cursor stays";
     EXPECT_TRUE(room->Solved && sounds == std::vector<uint8_t>{2});
     EXPECT_EQ(EnabledButtons(), "STARTBTN NEWBTN SELBTN");
+    EXPECT_NE(folder.Read("user/progress.txt").find("solved 2025-03-14 cat dog ccc\r\n"),
+              std::string::npos)
+        << "written at the win";
+    EXPECT_EQ(BadgePixel(), BackgroundColour) << "not solved when it was loaded";
+
+    Press("startbtn");
+    EXPECT_EQ(room->Rows[2] + room->Rows[3], "      ") << "starting over blanks the rows";
+    EXPECT_EQ(BadgePixel(), BadgeColour);
+
+    Press("newbtn");
+    EXPECT_EQ(BadgePixel(), BackgroundColour);
+    Press("hintbtn");
+    Type("cogcot");
+    ASSERT_TRUE(room->Solved);
     TPX8ImageData* sprite = room->WinSprite->GetSurface();
     ASSERT_TRUE(area.surface->IsLayer(*sprite));
-
-    // The sprite falls in from above the screen and bounces inside the board's area.
-    std::map<int, int> framesSeen;
-    for (int tick = 0; tick < 400; ++tick) {
-        world->SetIdle();
-        world->Tick(1);
-        ASSERT_TRUE(room->WinX >= 0 && room->WinX <= 334 - 40 && room->WinY <= 326 - 15) << tick;
-        if (room->WinY >= 0) {
-            ++framesSeen[Pixel(room->WinX + 20, room->WinY + 7)];
-        }
-    }
-    // Both frames, drawn where the room says the sprite is.
-    EXPECT_TRUE(framesSeen.size() == 2 && framesSeen[WinColour] > 50 &&
-                framesSeen[WinColour + 1] > 50);
-    EXPECT_GT(room->WinSpeed, 5) << "it bounced";
-    Press("checkbtn");
-    EXPECT_EQ(sounds.size(), 1u) << "a disabled button does nothing";
-
     Press("board", 5, 5);
     EXPECT_EQ(std::tuple(room->CurrentPuzzle, room->Solved, room->WinSprite.get(),
                          area.surface->IsLayer(*sprite), FindScript(ScriptKind::Animate)),
-              std::tuple(2, false, nullptr, false, nullptr));
-    EXPECT_EQ(Board(), (Lines{"  dog", "C [.]..", "C ...", "C CAT"}));
+              std::tuple(3, false, nullptr, false, nullptr));
+    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
+
+    Type("jq");
+    Key(RoomKey::F11);
+    Press("checkbtn");
+    ASSERT_TRUE(room->Solved);
+    Press("newbtn");
+    Type("bigdig");
+    ASSERT_TRUE(room->Solved);
+    Close();
+    EXPECT_EQ(folder.Read("user/progress.txt"),
+              "# Ladderly progress: mark, date, start word, end word, actions\r\n"
+              "solved 2025-03-14 bag dog ccc\r\n"
+              "solved 2025-03-14 cat dog ccc\r\n"
+              "shown 2025-03-14 cat hog ccc\r\n"
+              "helped 2025-03-14 dog cat ccc\r\n"
+              "last 2025-03-14 bag dog ccc\r\n");
+
+    // Resuming goes on from the last puzzle played to the first unsolved one.
+    resume = true;
+    Start(TestWords, TestPuzzles);
+    EXPECT_EQ(room->CurrentPuzzle, 5);
+    EXPECT_EQ(SelectorMarks(), "SHsS-");
+    Close();
+
+    // A puzzle is known by its words and actions: the marks follow them through a new order
+    // and a changed hint; a puzzle with changed actions is a new one, and sorts first.
+    resume = false;
+    Start(TestWords, "hot\nbat\nccc\n\n"
+                     "dog\ncat\nccc\n\n"
+                     "cat\nhog\nccc\n\n"
+                     "cat\ndog\nccc\n3=cog\n"
+                     "bag\ndig\ncc\n\n");
+    EXPECT_EQ(room->CurrentPuzzle, 1) << "without resuming";
+    EXPECT_EQ(SelectorMarks(), "--HsS");
+    Press("newbtn");
+    Press("newbtn");
+    EXPECT_EQ(BadgePixel(), BadgeColour + 1) << "solved with help";
+    EXPECT_TRUE(ui.boxes.empty());
 }
 
 // What the board keys write into row 2 as drawn (upper case: the end word's letter there); where
@@ -111,9 +157,7 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     Choose(SelectorResult::Play, 4);
     ui.Answer(MessageBoxResult::No);
     Press("selbtn");
-    EXPECT_EQ(ui.boxes.back().text, "The puzzle you selected has errors and is not available for "
-                                    "play. Do you wish to edit it instead?");
-    EXPECT_TRUE(room->CurrentPuzzle == 2 && !room->EditMode);
+    EXPECT_TRUE(ui.boxes.size() == 1 && room->CurrentPuzzle == 2 && !room->EditMode);
 
     ui.shiftState = ShiftState::Ctrl;
     room->Random.seed(12);
@@ -246,12 +290,7 @@ TEST_F(GameRoomFixture, HiddenSolver) {
 
     // Esc stops a search; F11 alone starts one from now on.
     room->LoadPuzzle(3);
-    pumps = 0;
-    ui.onPump = [&] {
-        if (++pumps == 1) {
-            Key(VirtualKey::Escape);
-        }
-    };
+    ui.onPump = [&] { Key(VirtualKey::Escape); };
     Key(RoomKey::F11);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
     EXPECT_TRUE(room->SolverAbort);
@@ -261,6 +300,91 @@ TEST_F(GameRoomFixture, HiddenSolver) {
     Key(RoomKey::F11);
     EXPECT_FALSE(room->SolverAbort);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
+}
+
+// The puzzle editor driven as a designer drives it.
+using GameRoomEdit = GameRoomFixture;
+
+// F6 makes a puzzle; starting over blanks its rows once; F11 suggests; the delete-row button, the
+// action keys and buttons and the hint buttons reach its rows, as drawn; a check adds the unknown
+// words and accepting leaves edit mode. The editing rules are the core's.
+TEST_F(GameRoomEdit, CreateShapeAndAccept) {
+    Start(TestWords, TestPuzzles);
+    ui.AnswerInput("Hat  Big");
+    Key(RoomKey::F6);
+    ASSERT_TRUE(room->EditMode && ui.inputs.size() == 1u);
+    EXPECT_EQ(Pixel(3, 4), 40) << "the edit-mode label";
+    EXPECT_EQ(EnabledButtons(), "CHECKBTN EDVOCBTN SUGSTBTN ACTMBTN ACTSBTN ACTXBTN ACTRBTN "
+                                "ACTABTN DELRWBTN ACCPTBTN CANCLBTN");
+    Key(RoomKey::F5);
+    Key(RoomKey::F6);
+    EXPECT_EQ(ui.inputs.size(), 1u) << "F5 and F6 do nothing while editing";
+
+    Type("hitbit");
+    Press("startbtn");
+    EXPECT_EQ(room->Rows[2], "   ") << "starting over blanks the rows";
+    Type("hitbit");
+    for (int press = 0; press < 6; ++press) {
+        Press("delrwbtn");
+    }
+    EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C BIG"})) << "later reloads keep them";
+    Key(RoomKey::F11);
+    EXPECT_EQ(ui.boxes.size(), 1u) << "the suggestion wizard";
+
+    // The action keys by the character they type, whatever Shift says; a button by its code.
+    const std::pair<std::pair<uint16_t, uint8_t>, Lines> keys[] = {
+        {{RoomKey::Plus, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
+        {{RoomKey::Minus, 0}, {"  hat", "C [h]It", "C BIt", "C BIG"}},
+        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "S [h]It", "C BIt", "C BIG"}},
+    };
+    for (const auto& [key, board] : keys) {
+        Key(key.first, key.second);
+        EXPECT_EQ(Board(), board) << key.first << " " << int{key.second};
+    }
+    Press("actcbtn");
+    Press("addrwbtn");
+    EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C ...", "C BIG"}));
+    Press("delrwbtn");
+
+    // The colour of the hint mark drawn on row 3: 31 without a hint, 32 with one.
+    const auto HintMarkOf = [this](int r) {
+        return Pixel(room->BoardLeft + 103, room->BoardTop + (r - 1) * 26 + 7);
+    };
+    Key(VirtualKey::Down);
+    EXPECT_EQ(HintMarkOf(3), 31);
+    Press("sethnbtn");
+    EXPECT_EQ(HintMarkOf(3), 32);
+    ui.Answer(MessageBoxResult::Yes);
+    Press("clrhnbtn");
+    EXPECT_EQ(HintMarkOf(3), 31);
+    EXPECT_EQ(ui.boxes.back().text, "Really delete hint on line 3 (\"BIT\")?");
+
+    ui.Answer(MessageBoxResult::Yes);
+    Press("checkbtn");
+    EXPECT_NE(folder.Read("vocab.txt").find("hit"), std::string::npos);
+    Press("accptbtn");
+    EXPECT_TRUE(!room->EditMode && room->PuzzlesModified);
+    EXPECT_EQ(Board(), (Lines{"  hat", "C [.]..", "C ...", "C BIG"}));
+    EXPECT_NE(Pixel(3, 4), 40);
+
+    // The selector's Edit and Create open the editor; Esc and Cancel ask once the puzzle changed,
+    // and cancelling leaves no edit button drawn.
+    Choose(SelectorResult::Edit, 2);
+    Press("selbtn");
+    EXPECT_TRUE(room->EditMode && room->CurrentPuzzle == 2);
+    Press("addrwbtn");
+    ui.Answer(MessageBoxResult::No);
+    Key(VirtualKey::Escape);
+    EXPECT_TRUE(room->EditMode) << "asked first";
+    ui.Answer(MessageBoxResult::Yes);
+    Press("canclbtn");
+    EXPECT_TRUE(!room->EditMode && room->RowCount == 4);
+    EXPECT_EQ(Pixel(354, 48), BackgroundColour) << "no edit button left on the screen";
+    ui.AnswerInput("hog hat");
+    Choose(SelectorResult::Create);
+    Press("selbtn");
+    EXPECT_TRUE(room->EditMode && room->NewPuzzle);
+    EXPECT_EQ(room->PuzzleField(room->CurrentPuzzle, 0), "HOG");
 }
 
 } // namespace

@@ -8,34 +8,29 @@
 #include <sstream>
 
 namespace {
-
-std::string Listed(const char* what, const std::vector<size_t>& indices) {
+std::string Told(const TReadingChanges& c) {
     std::ostringstream text;
-    for (const size_t i : indices) {
-        text << " " << what << i;
+    text << (c.Buttons ? "buttons" : "");
+    for (const auto& [what, indices] : {std::pair{"name", &c.RowNames},
+                                        {"description", &c.RowDescriptions},
+                                        {"shown", &c.ButtonsShown},
+                                        {"enabled", &c.ButtonsEnabled}}) {
+        for (const size_t i : *indices) {
+            text << " " << what << i;
+        }
     }
+    text << (c.NewBoard ? " new" : "") << (c.Focus ? " focus" : "");
     return text.str();
 }
-
-std::string Told(const TReadingChanges& c) {
-    return (c.Buttons ? "buttons" : "") + Listed("name", c.RowNames) +
-           Listed("description", c.RowDescriptions) + Listed("shown", c.ButtonsShown) +
-           Listed("enabled", c.ButtonsEnabled) + (c.NewBoard ? " new" : "") +
-           (c.Focus ? " focus" : "");
-}
-
 } // namespace
 
 TEST(RoomReading, ComparingTellsWhatChanged) {
-    const TRoomReading before{"Playing puzzle 1",
-                              "CAT to DOG",
-                              1,
-                              2,
-                              {{"CAT", "Start word", {}},
-                               {"C, blank, blank", "Letter 2 of 3", {}},
-                               {"DOG", "End word", {}}},
-                              {{"newbtn", "New Puzzle", "", {}, true, true},
-                               {"actcbtn", "C", "Change 1 Letter", {}, true, false}}};
+    TRoomReading before{"Playing puzzle 1", "CAT to DOG", 1, 2, {}, {}};
+    before.Rows = {{"CAT", "Start word", {}},
+                   {"C, blank, blank", "Letter 2 of 3", {}},
+                   {"DOG", "End word", {}}};
+    before.Buttons = {{"newbtn", "New Puzzle", "", {}, true, true},
+                      {"actcbtn", "C", "Change 1 Letter", {}, true, false}};
     const std::pair<std::function<void(TRoomReading&)>, const char*> cases[] = {
         {[](TRoomReading&) {}, ""},
         {[](TRoomReading& r) {
@@ -45,10 +40,7 @@ TEST(RoomReading, ComparingTellsWhatChanged) {
         {[](TRoomReading& r) { r.Rows[2].Name = "DOT"; }, " name2 new focus"},
         {[](TRoomReading& r) { r.CursorRow = 3; }, " focus"},
         {[](TRoomReading& r) { r.Puzzle = 2; }, " new focus"},
-        {[](TRoomReading& r) {
-             r.Buttons[1].Shown = true;
-             r.Buttons[0].Enabled = false;
-         },
+        {[](TRoomReading& r) { r.Buttons[1].Shown = true, r.Buttons[0].Enabled = false; },
          " shown1 enabled0"},
         {[](TRoomReading& r) { r.Buttons.pop_back(); }, "buttons"},
     };

@@ -20,9 +20,8 @@ struct ScriptedGameDialogs : IGameDialogs {
     bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override {
         if (vocabularyEdit) {
             vocabularyEdit(vocabulary);
-            return true;
         }
-        return false;
+        return static_cast<bool>(vocabularyEdit);
     }
     void ShowAbout() override { ++aboutShown; }
 

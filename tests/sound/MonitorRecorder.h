@@ -25,23 +25,18 @@ struct AudibleSpan {
     std::size_t Last = 0;
     bool Found = false;
 
-    double Seconds(int rate) const {
-        return Found ? static_cast<double>(Last - First + 1) / rate : 0.0;
-    }
+    double Seconds(int rate) const { return Found ? double(Last - First + 1) / rate : 0.0; }
 };
 
 inline AudibleSpan FindAudible(const std::vector<std::int16_t>& samples, std::size_t from = 0) {
-    int peak = 0;
+    const auto level = [&](std::size_t i) { return std::abs(int{samples[i]}); };
+    int peak = 1;
     for (std::size_t i = from; i < samples.size(); ++i) {
-        peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
+        peak = std::max(peak, level(i) / 50);
     }
     AudibleSpan span;
     for (std::size_t i = from; i < samples.size(); ++i) {
-        if (std::abs(static_cast<int>(samples[i])) > std::max(peak / 50, 1)) {
-            span.First = span.Found ? span.First : i;
-            span.Last = i;
-            span.Found = true;
-        }
+        span = level(i) > peak ? AudibleSpan{span.Found ? span.First : i, i, true} : span;
     }
     return span;
 }

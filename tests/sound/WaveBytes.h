@@ -35,9 +35,5 @@ inline std::string FormatBytes(std::uint16_t tag = 1, std::uint16_t channels = 1
 
 // A well-formed 16-bit mono PCM file with sampleBytes bytes of samples.
 inline std::string PcmWave(std::size_t sampleBytes) {
-    std::string samples(sampleBytes, '\0');
-    for (std::size_t i = 0; i < sampleBytes; ++i) {
-        samples[i] = static_cast<char>(i * 7);
-    }
-    return Riff(Chunk("fmt ", FormatBytes()) + Chunk("data", samples));
+    return Riff(Chunk("fmt ", FormatBytes()) + Chunk("data", std::string(sampleBytes, '\x11')));
 }

@@ -6,10 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <sstream>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -24,7 +22,6 @@ int ErrorOf(const std::string& bytes) {
         return fault.Code();
     }
 }
-
 } // namespace
 
 TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPadding) {
@@ -35,14 +32,13 @@ TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPadding) {
     std::istringstream stream(bytes);
     const TSoundMemory memory = ReadWaveFile(stream);
     const TWaveFormat& f = memory.Format();
-    EXPECT_EQ(
-        (std::vector<std::uint32_t>{f.FormatTag, f.Channels, f.SamplesPerSec, f.AvgBytesPerSec,
-                                    f.BlockAlign, f.BitsPerSample, f.ExtraSize}),
-        (std::vector<std::uint32_t>{1, 2, 11025, 11025 * 2, 2, 8, 0}))
+    EXPECT_EQ((std::vector<std::uint32_t>{f.FormatTag, f.Channels, f.SamplesPerSec,
+                                          f.AvgBytesPerSec, f.BlockAlign, f.BitsPerSample,
+                                          f.ExtraSize, memory.Header().Length}),
+              (std::vector<std::uint32_t>{1, 2, 11025, 11025 * 2, 2, 8, 0, 5}))
         << "the extra-size field is always cleared";
-    ASSERT_EQ(memory.SampleSize(), samples.size());
-    EXPECT_EQ(std::memcmp(memory.Header().Data, samples.data(), samples.size()), 0);
-    EXPECT_EQ(memory.Header().Length, samples.size());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(memory.Header().Data), memory.SampleSize()),
+              samples);
     EXPECT_LT(memory.BlockSize(), samples.size() + 80) << "one block: format, header, samples";
 }
 
@@ -80,28 +76,5 @@ TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
     };
     for (const auto& [what, bytes, code] : cases) {
         EXPECT_EQ(ErrorOf(bytes), code) << what;
-    }
-}
-
-// The generator's own test only proves the files are what it makes; this is what a player hears:
-// 16-bit, short, loud enough without clipping, and no click at either end.
-TEST(WaveFile, ShippedSoundsArePleasantPcm) {
-    const char* source = std::getenv("LADDERLY_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    for (const char* name : {"click", "chime", "solved"}) {
-        const TSoundMemory memory =
-            ReadWaveFile(std::string(source) + "/data/wav/" + name + ".wav");
-        const TWaveFormat& format = memory.Format();
-        ASSERT_EQ(format.BitsPerSample, 16) << name;
-        const double seconds = static_cast<double>(memory.SampleSize()) / format.AvgBytesPerSec;
-        EXPECT_TRUE(seconds >= 0.05 && seconds <= 2.0) << name << ": " << seconds << " s";
-        std::vector<std::int16_t> samples(memory.SampleSize() / 2);
-        std::memcpy(samples.data(), memory.Header().Data, samples.size() * 2);
-        int peak = 0;
-        for (const std::int16_t sample : samples) {
-            peak = std::max(peak, std::abs(static_cast<int>(sample)));
-        }
-        EXPECT_TRUE(peak > 32767 / 3 && peak < 32767 * 9 / 10) << name << " peaks at " << peak;
-        EXPECT_LT(std::abs(samples.front()) + std::abs(samples.back()), 128) << name;
     }
 }

@@ -1,38 +1,78 @@
-// The wave sound manager against the fake output: the whole interrupt and queue table, what
-// happens when each sound finishes, loading and its errors.
+// The wave sound manager and the game's sound component against the fake output: the whole
+// interrupt and queue table, loading and its errors, the sound table compiled from "sounds.txt"
+// when it is newer, and the effects of a session as the main window runs it.
 
-#include "sound/WaveMan.h"
-
-#include "SoundKit.h"
+#include "WaveBytes.h"
+#include "fakes/FakeWaveOutput.h"
+#include "fakes/TempFolder.h"
+#include "sound/AppSound.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <memory>
-#include <string>
+#include <stdexcept>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 namespace {
-class WaveManTest : public ::testing::Test {
+// Waves a (100 sample bytes), b (200) and c (300), and a non-PCM one, bad. Completions are passed
+// on as the main window passes them: to the manager of the test if there is one, else to the
+// sound component; the log gets the finished number before whatever the completion made the
+// output do.
+class AppSoundTest : public ::testing::Test, public IWaveDoneTarget {
   protected:
-    WaveManTest() {
-        WriteTestWaves(folder);
-        Renew();
+    AppSoundTest() {
+        for (const char name : {'a', 'b', 'c'}) {
+            folder.Write(std::string("wav/") + name + ".wav", PcmWave(100 * (name - 'a' + 1)));
+        }
+        folder.Write("wav/bad.wav", Riff(Chunk("fmt ", FormatBytes(3)) + Chunk("data", "xx")));
+    }
+    void WaveDone(const TWaveDoneMessage& message) override {
+        const auto at = static_cast<std::ptrdiff_t>(output.Log.size());
+        const std::uint16_t finished = manager ? manager->BufferDone(message) : SoundDone(message);
+        output.Log.insert(output.Log.begin() + at, "done " + std::to_string(finished));
+    }
+
+    std::unique_ptr<TAppSound> Start(bool enabled = true) {
+        return InitSounds(*this, output, enabled, folder.Path() + "wav", folder.Path() + "dat");
     }
     void Renew() {
-        manager = std::make_unique<TWaveMan>(target, output, true);
+        manager = std::make_unique<TWaveMan>(*this, output, true);
         manager->SetFolder(folder.Path() + "wav");
+    }
+
+    // The table a start reads, as "NAME=number" entries.
+    std::vector<std::string> Table() {
+        std::vector<std::string> entries;
+        const std::unique_ptr<TAppSound> sound = Start();
+        for (TTarnNode* n = sound->SoundTable().Head(); n != nullptr; n = n->Next()) {
+            const auto* entry = static_cast<const TSoundInfoNode*>(n);
+            entries.push_back(entry->GetID() + "=" + std::to_string(entry->Number));
+        }
+        return entries;
+    }
+
+    // Dates the text and the compiled table this many seconds ago.
+    void SetTimes(int text, int compiled) {
+        const auto now = std::filesystem::file_time_type::clock::now();
+        std::filesystem::last_write_time(folder / "dat/sounds.txt",
+                                         now - std::chrono::seconds(text));
+        std::filesystem::last_write_time(folder / "dat/sounds.dat",
+                                         now - std::chrono::seconds(compiled));
     }
 
     TempFolder folder;
     FakeWaveOutput output;
-    LoggingTarget target{output,
-                         [this](const TWaveDoneMessage& m) { return manager->BufferDone(m); }};
     std::unique_ptr<TWaveMan> manager;
 };
 
+struct WaveManTest : AppSoundTest {
+    WaveManTest() { Renew(); }
+};
+
 constexpr int Freed = -1;
+using namespace std::string_literals;
 } // namespace
 
 // Sound 1 (100 bytes, kept when done unless PlainFreed) is set up playing plain or looping, or
@@ -82,10 +122,7 @@ TEST_F(WaveManTest, ModeTable) {
             Renew();
             output.Posted.clear();
             ASSERT_TRUE(manager->LoadSound("a", 1, current == PlainFreed ? 1 : 0));
-            if (current != Nothing) {
-                ASSERT_TRUE(manager->PlayWave(1, 0, current == Looping));
-                ASSERT_EQ(manager->FindSound(1)->IsLooping(), current == Looping);
-            }
+            ASSERT_TRUE(current == Nothing || manager->PlayWave(1, 0, current == Looping));
             ASSERT_TRUE(request == Same || manager->LoadSound("b", 2, SoundFreeWhenDone));
             output.Log.clear();
             const std::uint16_t number = request == Same ? 1 : 2;
@@ -124,7 +161,6 @@ TEST_F(WaveManTest, LoadingRefusalsAndStrayCompletions) {
         EXPECT_FALSE(manager->LoadSound(name, 9, 0)) << name;
         EXPECT_EQ(manager->LastError(), code) << name;
     }
-    EXPECT_EQ(manager->Sounds().Count(), 2);
 
     // A device that cannot be opened or refuses the samples: nothing plays, a sound freed when
     // done is freed, a kept one stays.
@@ -143,6 +179,76 @@ TEST_F(WaveManTest, LoadingRefusalsAndStrayCompletions) {
     output.Log.clear();
     EXPECT_EQ(manager->BufferDone(TWaveDoneMessage{0}), 0);
     EXPECT_EQ(output.Log, std::vector<std::string>{"write 300"});
+}
 
-    EXPECT_FALSE(TWaveMan(target, output, false).IsEnabled()) << "switched off";
+TEST_F(AppSoundTest, TableIsCompiledWhenTheTextIsNewer) {
+    // A tab reads as a space, other control bytes are dropped, a line keeps at most 255 bytes,
+    // and the last one needs no line feed.
+    folder.Write("dat/sounds.txt", "# comment\r\n\tding  loud\n[effects]\n\nb\x01\x7f\x80\x9f"
+                                   "e\0ll\xa0\xff\r\nhum "s +
+                                       std::string(300, 'x') + "\nclick");
+    EXPECT_EQ(Table(), (std::vector<std::string>{"DING=0", "BELL\xa0\xff=1", "HUM=2", "CLICK=3",
+                                                 "=4", "=5"}))
+        << "two padding bytes read as two empty entries";
+
+    // A compiled table newer than the text is read as it is.
+    folder.Write("dat/sounds.txt", "other\n");
+    SetTimes(20, 10);
+    EXPECT_EQ(Table().front(), "DING=0");
+    SetTimes(20, 30);
+    EXPECT_EQ(Table().front(), "OTHER=0");
+
+    // Neither file: one empty entry. A compiled file that cannot be written (as in a system
+    // installation) is compiled in memory.
+    std::filesystem::remove_all(folder / "dat");
+    EXPECT_EQ(Table(), std::vector<std::string>{"=0"});
+    folder.MakeFolder("dat/sounds.dat");
+    folder.Write("dat/sounds.txt", "click\n");
+    SetTimes(0, 60);
+    EXPECT_EQ(Table().front(), "CLICK=0");
+}
+
+TEST_F(AppSoundTest, EffectsOfASession) {
+    folder.Write("dat/sounds.txt", "a\nb\nc\n");
+    std::unique_ptr<TAppSound> sound = Start();
+    EXPECT_THROW(Start(), std::logic_error) << "one sound component at a time";
+    EXPECT_TRUE(SoundActive());
+    // Numbers compare by their low 8 bits.
+    EXPECT_EQ((std::vector{SoundName(2), SoundName(258), SoundName(44)}),
+              (std::vector<std::string>{"C", "C", ""}));
+
+    PlaySound(2); // a puzzle is solved
+    PlaySound(9); // any other kind plays sound 0, queued behind
+    PlaySound(2); // the sound that plays, with mode 6: nothing changes
+    EXPECT_EQ(sound->WaveMan().Sounds().Count(), 2);
+    for (int pass = 0; pass < 2; ++pass) {
+        output.Finish();
+        output.Deliver();
+    }
+    EXPECT_EQ(output.Log, (std::vector<std::string>{"write 300", "done 2", "write 100", "done 0"}));
+    EXPECT_TRUE(sound->WaveMan().Sounds().IsEmpty()) << "each request loads the file again";
+
+    // A sound playing when the window goes is stopped; its completion arrives after the
+    // component is gone and finishes nothing.
+    PlaySound(1);
+    EXPECT_TRUE(sound->SoundSettingToStore());
+    sound.reset();
+    EXPECT_TRUE(!SoundActive() && SoundName(2).empty());
+    output.Log.clear();
+    output.Deliver();
+    PlaySound(2);
+    EXPECT_EQ(output.Log, std::vector<std::string>{"done 0"});
+
+    // Switched off with a device, the table is read all the same; the setting stored at exit is
+    // off when the device went away.
+    output.Log.clear();
+    sound = Start(false);
+    PlaySound(0);
+    EXPECT_TRUE(!sound->EnabledAtStart() && SoundActive() && output.Log.empty());
+    EXPECT_EQ(SoundName(0), "A");
+    sound = nullptr;
+    sound = Start();
+    EXPECT_TRUE(sound->EnabledAtStart());
+    output.DeviceTotal = 0;
+    EXPECT_FALSE(sound->SoundSettingToStore());
 }
