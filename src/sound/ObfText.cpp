@@ -117,8 +117,10 @@ std::vector<std::uint8_t> TObfText::CompileText(std::istream& source, const TLin
         if (filter ? !filter(line) : (line = Trim(line)).empty()) {
             continue;
         }
-        // A filter may lengthen the line; a record holds at most 255 bytes.
-        line.resize(std::min(line.size(), MaxTextLine));
+        // A length byte of 255 marks the end of the records, so a record holds at most 254
+        // bytes: a longer line (a filter may lengthen one) loses its last bytes, not the lines
+        // after it.
+        line.resize(std::min<std::size_t>(line.size(), StopLength - 1));
         data.push_back(static_cast<std::uint8_t>(line.size()));
         data.insert(data.end(), line.begin(), line.end());
     }

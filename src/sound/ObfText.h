@@ -37,7 +37,8 @@ class TObfText {
 
     // Compiles the text file source into target, which is replaced whole or not at all; throws
     // std::filesystem::filesystem_error when the source cannot be read or the target cannot be
-    // written. Without a filter, lines are trimmed and empty ones skipped.
+    // written. Without a filter, lines are trimmed and empty ones skipped; a record keeps at most
+    // 254 bytes of its line.
     static void Compile(const std::string& source, const std::string& target,
                         const TLineFilter& filter = {});
     // The compiled, scrambled bytes of a text.
