@@ -65,7 +65,6 @@ TEST(LadderSolver, Searches) {
             {"cat", "dog", "ccc", "3=hot", -1, "CAT/   /HOT/DOG"}, // a hint stays
             {"hat", "bat", "ar", "", -1, "HAT/    /BAT"},
             {"cat", "cot", "c", "", -1, "CAT/COT"},
-            {"cat", "dog", "ccc", "", 1, "CAT/   /   /DOG"},
             {"cat", "dog", "ccc", "2=cot", 1, "CAT/COT/   /DOG"},
         };
     for (const auto& [start, end, codes, hints, stopAfter, ladder] : cases) {
@@ -73,10 +72,8 @@ TEST(LadderSolver, Searches) {
         core.stopAfter = stopAfter;
         core.SolveLadder();
         EXPECT_EQ(BoardRows(core), ladder) << start << " " << codes << " " << hints;
-        // Lookups work again, the list back in its own order: 2 words of 1 and 2 letters, 11 of
-        // 3, 1 of 4.
+        // Lookups work again, the list back in its own order.
         EXPECT_TRUE(core.IsInVocabulary("hog") && core.Vocabulary == BuildVocabularyList(Words));
-        EXPECT_EQ(core.LengthIndex, (std::array<int32_t, 9>{0, 0, 1, 2, 13, 14, 14, 14, 14}));
         EXPECT_TRUE(std::string(hints) != "2=hog" || core.shownRows == 0)
             << "a blocking hint tries no other word";
     }
@@ -127,9 +124,7 @@ TEST(SolutionCheck, EditModeOffersUnknownWords) {
     core.Vocabulary = BuildVocabularyList({"cat", "dog"});
     core.EditMode = true;
     SetBoard(core, "CAT/CXT/CXT/DOG", "CCC");
-    EXPECT_FALSE(core.CheckSolution(true));
-    EXPECT_TRUE(ui.boxes.empty());
-
+    EXPECT_TRUE(!core.CheckSolution(true) && ui.boxes.empty());
     ui.Answer(MessageBoxResult::No);
     EXPECT_FALSE(core.CheckSolution(false));
     ASSERT_EQ(ui.boxes.size(), 1u);
@@ -142,13 +137,12 @@ TEST(SolutionCheck, EditModeOffersUnknownWords) {
     EXPECT_FALSE(core.CheckSolution(false) || core.Solved) << "the result stays false";
     // Known now, a word is judged by its step.
     EXPECT_EQ(core.Statuses() + " " + folder.Read("vocab.txt"), "4422 cat\r\ncxt\r\ndog\r\n");
-    EXPECT_EQ(core.Vocabulary, (std::vector<std::string>{"cat", "cxt", "dog"}));
 
     SetBoard(core, "CAT/CXT/COT/DOG", "CCC");
     core.CheckSolution(false);
-    EXPECT_NE(ui.boxes.back().text.find("a word that is not"), std::string::npos);
-    EXPECT_NE(ui.boxes.back().text.find(":\r\n\r\nCOT\r\n\r\nWould you like this word"),
-              std::string::npos);
+    EXPECT_TRUE(
+        ui.boxes.back().text.ends_with("a word that is not in the Ladderly vocabulary:"
+                                       "\r\n\r\nCOT\r\n\r\nWould you like this word to be added?"));
 }
 
 } // namespace
