@@ -1,11 +1,14 @@
 #include "core/PuzzleCore.h"
+#include "core/StepActions.h"
 
 #include "core/BoardKit.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <random>
+#include <sstream>
 #include <tuple>
 
 namespace {
@@ -99,10 +102,9 @@ TEST(PuzzleEditing, EditsAcrossRereads) {
               "puzzle is not in the game vocabulary.");
     EXPECT_EQ(AllPuzzles(core), "3/3 bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/CCCCCCCCC/");
     // Another copy of the game saved the same new puzzle meanwhile.
-    d.RewritePuzzles(
-        "dot\nzzz\nccccccccc\n\ncot\ndot\nc\n\nbat\nbit\nc\n\ncat\ndog\nccc\n2=cot,3=dot\n");
     core.KeepRows = false;
-    ASSERT_TRUE(core.LoadPuzzles());
+    ASSERT_TRUE(d.Reread(
+        "dot\nzzz\nccccccccc\n\ncot\ndot\nc\n\nbat\nbit\nc\n\ncat\ndog\nccc\n2=cot,3=dot\n"));
     EXPECT_EQ(
         AllPuzzles(core),
         "5/5 cot/dot/c/ bat/bit/c/ cat/dog/ccc/2=cot,3=dot dot/zzz/ccccccccc/ dot/zzz/CCCCCCCCC/");
@@ -114,38 +116,32 @@ TEST(PuzzleEditing, EditsAcrossRereads) {
     core.EditCurrentPuzzle();
     core.AddRow();
     core.SetHint(4, "DOT");
-    d.RewritePuzzles(Puzzles);
-    ASSERT_TRUE(core.LoadPuzzles());
+    ASSERT_TRUE(d.Reread(Puzzles));
     EXPECT_EQ(AllPuzzles(core), "2/2 bat/bit/c/ cat/dog/cccc/2=cot,3=dot,4=dot");
     core.CancelEdit();
     EXPECT_EQ(AllPuzzles(core), "2/2 bat/bit/c/ cat/dog/ccc/2=cot,3=dot");
 
     core.EditCurrentPuzzle();
     core.SetHint(2, "");
-    d.RewritePuzzles("bat\nbit\nc\n\n");
-    ASSERT_TRUE(core.LoadPuzzles());
+    ASSERT_TRUE(d.Reread("bat\nbit\nc\n\n"));
     EXPECT_EQ(AllPuzzles(core), "2/2 bat/bit/c/ cat/dog/ccc/3=dot");
     EXPECT_TRUE(core.AcceptEdit());
 
     // In play mode.
-    d.RewritePuzzles("cat\ndog\nccc\n3=dot\nbat\nbit\nc\n\nbat\ncat\nc\n\n");
-    ASSERT_TRUE(core.LoadPuzzles());
+    ASSERT_TRUE(d.Reread("cat\ndog\nccc\n3=dot\nbat\nbit\nc\n\nbat\ncat\nc\n\n"));
     EXPECT_EQ(AllPuzzles(core), "3/3 bat/bit/c/ bat/cat/c/ cat/dog/ccc/3=dot") << "followed";
-    d.RewritePuzzles("bat\nbit\nc\n\n");
-    ASSERT_TRUE(core.LoadPuzzles());
+    ASSERT_TRUE(d.Reread("bat\nbit\nc\n\n"));
     EXPECT_EQ(AllPuzzles(core), "1/1 bat/bit/c/");
     core.CurrentPuzzle = 2;
     core.EditCurrentPuzzle();
     EXPECT_FALSE(core.EditMode) << "no puzzle to edit";
 
     // A new puzzle cancelled after a reread lost the puzzle shown before it: the first one shows.
-    d.RewritePuzzles(Puzzles);
-    ASSERT_TRUE(core.LoadPuzzles());
+    ASSERT_TRUE(d.Reread(Puzzles));
     core.LoadPuzzle(2);
     d.ui.AnswerInput("dot cot");
     core.CreateNewPuzzle();
-    d.RewritePuzzles("bat\nbit\nc\n\n");
-    ASSERT_TRUE(core.LoadPuzzles());
+    ASSERT_TRUE(d.Reread("bat\nbit\nc\n\n"));
     core.CancelEdit();
     EXPECT_EQ(AllPuzzles(core), "1/1 bat/bit/c/");
 }
@@ -213,20 +209,17 @@ TEST(PuzzleEditing, RandomSessions) {
             if (ending == 1) {
                 const std::string actions = core.Actions;
                 const size_t boxes = d.ui.boxes.size();
-                core.SetPuzzleHasErrors(current, true);
                 std::string errors;
                 if (core.AcceptEdit()) {
-                    // Accepted: a valid puzzle, no longer flagged, and the collection changed.
+                    // Accepted: a valid puzzle, and the collection changed.
                     EXPECT_TRUE(core.ValidatePuzzle(current, errors) && core.PuzzlesModified &&
-                                !core.EditMode && !core.PuzzleHasErrors(current));
+                                !core.EditMode);
                     accepted = core.PuzzleLines;
                     ++acceptedEdits;
                     continue;
                 }
-                EXPECT_EQ(
-                    std::tuple(d.ui.boxes.size(), core.Actions, core.PuzzleHasErrors(current)),
-                    std::tuple(boxes + 1, actions, true));
-                core.SetPuzzleHasErrors(current, false);
+                EXPECT_EQ(std::pair(d.ui.boxes.size(), core.Actions),
+                          std::pair(boxes + 1, actions));
             }
             if (ending != 2) {
                 const size_t boxes = d.ui.boxes.size() + (core.PuzzleEdited() ? 1 : 0);
@@ -295,12 +288,10 @@ TEST(NewPuzzle, InputAndInitialCodes) {
     const std::tuple<std::string, Words, const char*> cases[] = {
         {"  Cat   Dogs  ", Words({"cat", "dogs"}), "ACCCCCCCC"},
         {"cat", std::nullopt, ""},
-        {" \t\r\ncat\x01\x1f ", std::nullopt, ""},
         {"cat 123", Words({"cat", ""}), "RRRCCCCCC"},
         {"c-a t!", Words({"ca", "t"}), "RCCCCCCCC"},
         {"ABCDEFG A", Words({"abcdefg", "a"}), "RRRRRRCCC"},
         {"a abcdefg", Words({"a", "abcdefg"}), "AAAAAACCC"},
-        {"caf\xc3\xa9 au lait", Words({"caf", "aulait"}), "AAACCCCCC"},
         {std::string("bee\0 ant", 8), Words({"bee", "ant"}), "CCCCCCCCC"},
         {std::string(100'000, 'q') + " z", Words({std::string(100'000, 'q'), "z"}), "RRRRRRRRR"},
     };
@@ -353,6 +344,74 @@ TEST(NewPuzzle, CheckedWords) {
                                         (answer == MessageBoxResult::Ok ? MessageBoxStyle::Ok
                                                                         : MessageBoxStyle::YesNo)))
             << start << " " << end;
+    }
+}
+
+// Every action with valid and invalid instances; the words compare case-insensitively, the code
+// does not; a blank anywhere, or more than one letter of difference, is never a step.
+TEST(StepActions, IsValidStep) {
+    // Code, word and word, three by three; "-" is an empty word and "_" a blank.
+    const std::pair<bool, const char*> cases[] = {
+        {true, "A cat cart  A cat scat  A - a  C cat cut  C a b  M salt slat  M abcd dabc  "
+               "M abcd bcda  M abcdefg gabcdef  M abcd abdc  R cart cat  R cart car  R cart art  "
+               "R a -  S stop pots  S eel lee  S abcdefgh hgfedcba  X form from  X abcd dbca  "
+               "X eel lee  A CAT cart  X FORM from"},
+        {false, "A cat cat  A cat cxyt  A cats cat  A cat scats  C cat dot  C cat cat  C cat cats  "
+                "M eel lee  M abcd abcd  M abcd dbca  M cat cart  M abcd dacb  R cart ca  "
+                "R cart cart  R cart cxt  R scats cat  S stop stop  S aab abb  S stop stops  "
+                "X abcd badc  X abcd abcd  X abcd bxcd  a cat cart  Q cat cut  _ cat cut  "
+                "A ca_ cart  C c_t cut  S stop pot_  X f_rm fr_m"},
+    };
+    const auto word = [](std::string w) {
+        std::replace(w.begin(), w.end(), '_', ' ');
+        return w == "-" ? "" : w;
+    };
+    for (const auto& [valid, steps] : cases) {
+        std::istringstream fields(steps);
+        for (std::string code, from, to; fields >> code >> from >> to;) {
+            EXPECT_EQ(IsValidStep(word(code)[0], word(from), word(to)), valid)
+                << code << " " << from << " " << to;
+        }
+    }
+}
+
+// Rows, codes before and after: the lengths decide A and R; equal lengths keep a valid code or
+// take the first valid of C, X, M, S, but only until a code has changed; a row with a blank
+// turns A or R into C.
+TEST(BoardRules, InferStepActions) {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {"CAT/CART/CARTS", "CC", "AA"}, {"CART/CAT/AT", "CC", "RR"}, {"CAT/CUT/TUC", "CX", "CX"},
+        {"CAT/C T/DOG", "AR", "CC"},    {"CAT/C T/DOG", "XM", "XM"}, {"FORM/FROM", "C", "X"},
+        {"CAT/CUT", "X", "C"},          {"SALT/SLAT", "C", "X"},     {"STOP/POTS", "C", "S"},
+        {"ABCD/DABC", "C", "M"},        {"CAT/DOG", "M", "M"},       {"CAT/CART/CRAT", "CC", "AC"},
+        {"CAT/CARTS", "C", "C"},
+    };
+    for (const auto& [rows, codes, expected] : cases) {
+        TPuzzleCore core;
+        SetBoard(core, rows, codes);
+        EXPECT_EQ(core.InferStepActions(), codes != expected) << rows;
+        EXPECT_EQ(core.Actions, " " + expected) << rows;
+    }
+}
+
+// Rows and codes before and after: codes follow the lengths, and a row more than one letter off
+// its neighbour is padded or cut, the repair cascading down the board; the end word stays.
+TEST(BoardRules, NormalizeRowLengths) {
+    const std::tuple<const char*, std::string, const char*, std::string> cases[] = {
+        {"CAT/CART/DART", "AC", "CAT/CART/DART", "AC"},
+        {"CAT/CART/CAR/BAR", "CAR", "CAT/CART/CAR/BAR", "ARC"},
+        {"CARTS/   /BAT", "CC", "CARTS/    /BAT", "RR"},
+        {"A/   /AT", "CC", "A/  /AT", "AC"},
+        {"ABCDE/ /  /ABC", "CCC", "ABCDE/    /   /ABC", "RRC"},
+        {"CARTS/CART/CA", "RC", "CARTS/CART/CA", "RR"},
+        {"A/AB/ABCD", "AC", "A/AB/ABCD", "AA"},
+    };
+    for (const auto& [rows, codes, expectedRows, expectedCodes] : cases) {
+        TPuzzleCore core;
+        SetBoard(core, rows, codes);
+        EXPECT_EQ(core.NormalizeRowLengths(), codes != expectedCodes) << rows;
+        EXPECT_EQ(core.Actions, " " + expectedCodes) << rows;
+        EXPECT_EQ(BoardRows(core), expectedRows) << rows;
     }
 }
 
