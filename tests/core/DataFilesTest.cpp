@@ -167,61 +167,56 @@ TEST(PuzzleFile, SaveAsksThenWritesWithBackup) {
               "0/2 ab/a/cxc/ cat/dog/ccc/ab\r\na\r\ncxc\r\n\r\ncat\r\ndog\r\nccc\r\n\r\n");
 }
 
-// Start word, end word, action line, hint line and the messages (none when the puzzle passes).
-// The message names the puzzle with a trailing blank, so two blanks come before "is" and "has".
-// Hints are judged against the start and end words and the other hints, one message each.
+// Start word, end word, action line, hint line and the messages (none when the puzzle passes),
+// "|" between them; "%" stands for "puzzle 1 (START => END) " and "^" for the same at the start
+// of a sentence: the name ends in a blank, so two blanks come before "is" and "has". Hints are
+// judged against the start and end words and the other hints, one message each.
 TEST(PuzzleValidation, MessagesOfOnePuzzle) {
-    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
-        {"cat", "dog", "ccccccccc", "", ""},
-        {"abcdef", "abcdef", "ar", "", ""},
-        {"cat", "cow", "ccc", "",
-         "\r\nThe final word (COW) of puzzle 1 (CAT => COW)  is not in the game vocabulary."},
-        {"", "dog", "c", "",
-         "\r\nThe starting word () of puzzle 1 ( => DOG)  is not in the game vocabulary."},
-        {"cat", "dog", "cccccccccc", "",
-         "\r\nPuzzle 1 (CAT => DOG)  has 11 steps. The maximum allowed is 10."},
-        {"cat", "cat", "", "", "\r\nPuzzle 1 (CAT => CAT)  has 1 step. The minimum allowed is 2."},
-        {"abcdefgh", "dog", "c", "",
-         "\r\nThe starting word of puzzle 1 (ABCDEFGH => DOG)  has 8 letters. It must be in the "
-         "range 1 - 7."},
-        {"abcdef", "abcdef", "aa", "",
-         "\r\nStep 3 of puzzle 1 (ABCDEF => ABCDEF)  requires a word of 8 letters. It must be in "
-         "the range 1 - 7."},
-        {"a", "a", "r", "",
-         "\r\nStep 2 of puzzle 1 (A => A)  requires a word of 0 letters. It must be in the range 1 "
-         "- 7."},
-        {"cat", "dog", "ccc ", "",
-         "\r\nStep 5 of puzzle 1 (CAT => DOG)  has the unknown action code  . The valid codes are "
-         "A, C, M, R, S and X."},
-        {"cat", "cart", "c", "",
-         "\r\nPuzzle 1 (CAT => CART)  requires a final word of 3 letters, but CART has 4 letters."},
-        {"cat", "dog", "cxc", "3=cog", ""},
-        {"cat", "dog", "ccc", "1=cat,4=dog,3=c0g",
-         "\r\nThe hint \"1=CAT\" of puzzle 1 (CAT => DOG)  is not a word for one of the rows "
-         "between the starting and final words.\r\nThe hint \"4=DOG\" of puzzle 1 (CAT => DOG)  is "
-         "not a word for one of the rows between the starting and final words.\r\nThe hint "
-         "\"3=C0G\" of puzzle 1 (CAT => DOG)  is not a word for one of the rows between the "
-         "starting "
-         "and final words."},
-        {"cat", "dog", "ccc", "2=zzz,3=cart",
-         "\r\nThe hint ZZZ for row 2 of puzzle 1 (CAT => DOG)  is not in the game vocabulary."
-         "\r\nThe hint CART for row 3 of puzzle 1 (CAT => DOG)  has 4 letters, but the row needs "
-         "3."},
-        {"cat", "dog", "ccc", "2=dog",
-         "\r\nThe hint DOG for row 2 of puzzle 1 (CAT => DOG)  is not reached from CAT by a valid "
-         "\"Change 1 Letter\" step."},
-        {"cat", "dog", "ccc", "2=cot,3=cat",
-         "\r\nThe hint CAT for row 3 of puzzle 1 (CAT => DOG)  does not lead to DOG by a valid "
-         "\"Change 1 Letter\" step."},
+    const std::string notARow =
+        " of % is not a word for one of the rows between the starting and final words.";
+    const std::string range = " It must be in the range 1 - 7.";
+    const std::tuple<const char*, const char*, const char*, const char*, std::string> cases[] = {
+        {"CAT", "DOG", "ccccccccc", "", ""},
+        {"ABCDEF", "ABCDEF", "ar", "", ""},
+        {"CAT", "DOG", "cxc", "3=cog", ""},
+        {"CAT", "COW", "ccc", "", "The final word (COW) of % is not in the game vocabulary."},
+        {"", "DOG", "c", "", "The starting word () of % is not in the game vocabulary."},
+        {"CAT", "DOG", "cccccccccc", "", "^ has 11 steps. The maximum allowed is 10."},
+        {"CAT", "CAT", "", "", "^ has 1 step. The minimum allowed is 2."},
+        {"ABCDEFGH", "DOG", "c", "", "The starting word of % has 8 letters." + range},
+        {"ABCDEF", "ABCDEF", "aa", "", "Step 3 of % requires a word of 8 letters." + range},
+        {"A", "A", "r", "", "Step 2 of % requires a word of 0 letters." + range},
+        {"CAT", "DOG", "ccc ", "",
+         "Step 5 of % has the unknown action code  . The valid codes are A, C, M, R, S and X."},
+        {"CAT", "CART", "c", "", "^ requires a final word of 3 letters, but CART has 4 letters."},
+        {"CAT", "DOG", "ccc", "1=cat,4=dog,3=c0g",
+         "The hint \"1=CAT\"" + notARow + "|The hint \"4=DOG\"" + notARow + "|The hint \"3=C0G\"" +
+             notARow},
+        {"CAT", "DOG", "ccc", "2=zzz,3=cart",
+         "The hint ZZZ for row 2 of % is not in the game vocabulary.|The hint CART for row 3 of % "
+         "has 4 letters, but the row needs 3."},
+        {"CAT", "DOG", "ccc", "2=dog",
+         "The hint DOG for row 2 of % is not reached from CAT by a valid \"Change 1 Letter\" "
+         "step."},
+        {"CAT", "DOG", "ccc", "2=cot,3=cat",
+         "The hint CAT for row 3 of % does not lead to DOG by a valid \"Change 1 Letter\" step."},
     };
-    for (const auto& [start, end, codes, hints, message] : cases) {
+    for (const auto& [start, end, codes, hints, messages] : cases) {
         TPuzzleCore core;
         core.Vocabulary = {"a", "abcdef", "abcdefgh", "cart", "cat", "cog", "cot", "dog"};
         SetOnePuzzle(core, start, end, codes, hints);
+        const std::string name = std::string("uzzle 1 (") + start + " => " + end + ") ";
+        std::string expected = messages.empty() ? "before" : "before\r\n";
+        for (const char c : messages) {
+            expected += c == '|'   ? "\r\n"
+                        : c == '%' ? "p" + name
+                        : c == '^' ? "P" + name
+                                   : std::string(1, c);
+        }
         std::string errors = "before";
-        EXPECT_EQ(core.ValidatePuzzle(1, errors), *message == '\0')
+        EXPECT_EQ(core.ValidatePuzzle(1, errors), messages.empty())
             << start << " " << codes << " " << hints;
-        EXPECT_EQ(errors, std::string("before") + message);
+        EXPECT_EQ(errors, expected);
     }
 }
 
