@@ -138,7 +138,7 @@ TEST(PuzzleEditing, EditsAcrossRereads) {
 // Random designer sessions using only enabled commands, a few edits each, and the window closed
 // at the end, often in the middle of an edit: other puzzles never change, cancel restores the
 // collection exactly (asking first after a change), accept stores a valid puzzle or changes
-// nothing, and closing writes only accepted puzzles. (The board's rules are the tables' above.)
+// nothing, and closing writes only accepted puzzles. (The board's rules are the tables'.)
 TEST(PuzzleEditing, RandomSessions) {
     std::mt19937 random(2026);
     const auto pick = [&random](int low, int high) {
