@@ -62,11 +62,13 @@ struct LoadedCore {
         folder.Write("puzzle.txt", puzzles);
         core.LoadGameData();
     }
-    // Rewrites puzzle.txt with a newer time, as another copy of the game saving would.
-    void RewritePuzzles(std::string_view text) {
+    // Rewrites puzzle.txt with a newer time, as another copy of the game saving would, and
+    // rereads it.
+    bool Reread(std::string_view text) {
         const std::filesystem::path file = folder.Write("puzzle.txt", text);
         std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) +
                                                    std::chrono::seconds(++saves));
+        return core.LoadPuzzles();
     }
     TempFolder folder;
     FakeUserInterface ui;
