@@ -94,14 +94,3 @@ TEST(PX8Decoder, BadSegmentsAndCodesTheWriterNeverUses) {
         EXPECT_EQ(rows, expectedRows) << what;
     }
 }
-
-// A segment that fails to decode keeps no block at all.
-TEST(PX8Segment, AFailedDecodeLeavesNoBlock) {
-    TPX8ImageSegment segment(nullptr, 0);
-    segment.Allocate(1);
-    segment.Lock()[0] = 7;
-    segment.Flags = Lined;
-    EXPECT_EQ(MessageOf([&] { segment.Decode(3, 1); }), NothingBelow);
-    EXPECT_FALSE(segment.HasBlock());
-    EXPECT_EQ(MessageOf([&] { segment.Lock(); }), "Segment Lock: segment buffer not allocated");
-}

@@ -1,4 +1,5 @@
 #include "graphics/PX8Lib.h"
+#include "graphics/PX8Stream.h"
 #include "graphics/PX8TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +9,15 @@
 
 namespace {
 
+void Load(TPX8Library& library, const Bytes& bytes) {
+    library.LoadFromStream(TPX8Stream::FromBytes(bytes.data(), bytes.size()), "test.px8");
+}
+
 // Loads the bytes as a library file, then its picture "a". Returns "load: " or "image: " with
 // the message raised, or "" when both work; a failure leaves nothing open or lent.
 std::string Failure(const Bytes& bytes) {
     TPX8Library library;
-    std::string message = MessageOf([&] { library.LoadFromFile(WriteTempFile("bad.px8", bytes)); });
+    std::string message = MessageOf([&] { Load(library, bytes); });
     if (!message.empty()) {
         EXPECT_TRUE(!library.IsOpen() && library.GetDirectory().empty()) << message;
         return "load: " + message;
@@ -122,7 +127,7 @@ TEST(PX8Library, DirectoryAndReferenceCounts) {
     const Bytes bytes =
         LibraryBytes({PlainRecord("Board", 3, 2, 10), PlainRecord("EIGHTCHR", 1, 1, 5),
                       PlainRecord("board", 2, 2, 20), PlainRecord("x", 1, 1, 1)});
-    library.LoadFromFile(WriteTempFile("lib.px8", bytes));
+    Load(library, bytes);
     // Records of w x h take 25 + w * h bytes.
     const int32_t second = 1030 + 31;
     const int32_t third = second + 26;
@@ -154,7 +159,7 @@ TEST(PX8Library, DirectoryAndReferenceCounts) {
 
     // Loading another file closes this one. Its palette is the file's but for black and white at
     // the ends, which the table now holds too (blue, green, red).
-    library.LoadFromFile(WriteTempFile("empty.px8", FileHeader()));
+    Load(library, FileHeader());
     const TPaletteEntries& palette = library.GetHPal();
     const auto fromFile = [](int i) {
         return TPaletteEntry{static_cast<uint8_t>(i / 2), static_cast<uint8_t>(255 - i),
