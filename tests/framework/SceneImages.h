@@ -1,7 +1,6 @@
 #pragma once
 // A small image library in memory for the scene tests, and a blank surface to draw on.
 
-#include "base/Util.h"
 #include "framework/FrameSet.h"
 #include "graphics/LibraryKit.h"
 
@@ -31,11 +30,6 @@ class SceneLibrary {
     // A blank surface of the given size, lent by the library.
     TPX8ImageData* Surface(const std::string& name, uint16_t width, uint16_t height) {
         return library->GetImageData(library->CreateImage(name, width, height));
-    }
-
-    // The entry of a loaded image, or nullptr when nobody holds it.
-    TImageNode* Loaded(const std::string& name) const {
-        return library->GetImages().Find(LowerCaseASCII(name));
     }
 
     std::unique_ptr<TPX8Library> library;

@@ -2,11 +2,9 @@
 // Hand-built library files for the image engine's tests: records are assembled from raw
 // segment bytes, so every field can be made right or wrong on purpose.
 
-#include "fakes/TempFolder.h"
 #include "graphics/PX8Exception.h"
 
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -73,15 +71,6 @@ inline Bytes LibraryBytes(const std::vector<TestRecord>& records) {
         }
     }
     return out;
-}
-
-// Writes bytes to a file in a folder of this process's own and returns its path.
-inline std::string WriteTempFile(const std::string& name, const Bytes& bytes) {
-    static const TempFolder folder;
-    std::ofstream(folder.Path() + name, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return folder.Path() + name;
 }
 
 // The message of the engine fault the operation raises, or "" when it raises none.

@@ -1,8 +1,8 @@
 #include "graphics/SurfaceModel.h"
 
-#include "graphics/PX8Exception.h"
 #include "graphics/PX8Image.h"
 #include "graphics/PX8ImageData.h"
+#include "graphics/PX8TestFiles.h"
 
 #include <algorithm>
 #include <functional>
@@ -11,17 +11,6 @@
 namespace {
 
 constexpr int SurfaceCount = 5;
-
-// Runs the operation and compares the message it raises with the one expected ("" = none).
-std::string Expect(const std::string& message, const std::function<void()>& operation) {
-    std::string raised;
-    try {
-        operation();
-    } catch (const PX8Exception& e) {
-        raised = e.what();
-    }
-    return raised == message ? "" : "raised \"" + raised + "\", expected \"" + message + "\"";
-}
 
 // For each of `destSize` places, the source index that nearest-pixel scaling of `sourceSize`
 // places starting at `sourceStart` puts there; reversed fills from the far end.
@@ -76,14 +65,13 @@ void SurfaceScenario::Create(int index) {
     const auto i = static_cast<size_t>(index);
     // 200 x 340 needs two segments.
     ModelSurface& m = model[i] = ModelSurface{};
-    const int w = m.width = large && index == 0 ? 200 : 3 + static_cast<int>(choices.Pick(18));
+    m.width = large && index == 0 ? 200 : 3 + static_cast<int>(choices.Pick(18));
     const int h = m.height = large && index == 0 ? 340 : 3 + static_cast<int>(choices.Pick(18));
     m.transparent = choices.Pick(2) == 1;
     m.transparentIndex = static_cast<uint8_t>(choices.Pick(4));
     m.flipHorizontal = choices.Pick(3) == 0;
     m.flipVertical = choices.Pick(3) == 0;
     m.frameHeight = static_cast<uint16_t>(h);
-    m.clip = {0, 0, w, h};
     TPX8Image& image = *(images[i] = std::make_unique<TPX8Image>());
     image.Init("model", nullptr, static_cast<uint16_t>(m.width), static_cast<uint16_t>(m.height));
     TPX8ImageData* surface = (surfaces[i] = std::make_unique<TPX8ImageData>(image, nullptr)).get();
@@ -107,9 +95,9 @@ TRect SurfaceScenario::FrameBand(int source, uint16_t frame) const {
 }
 
 // Draws the source rectangle q of surface `source`, scaled to the rectangle d, into `pixels`
-// (a picture of the surface `target`), inside `clip` only.
+// (a picture of the surface `target`).
 void SurfaceScenario::Draw(std::vector<uint8_t>& pixels, int target, const TRect& d, int source,
-                           const TRect& q, const TRect& clip) const {
+                           const TRect& q) const {
     const ModelSurface& o = model[static_cast<size_t>(target)];
     const ModelSurface& s = model[static_cast<size_t>(source)];
     const int sw = RectWidth(q), sh = RectHeight(q), dw = RectWidth(d), dh = RectHeight(d);
@@ -123,7 +111,8 @@ void SurfaceScenario::Draw(std::vector<uint8_t>& pixels, int target, const TRect
         for (int u = 0; u < dw; ++u) {
             const int x = d.Left + u, y = d.Top + v;
             const int sx = columns[static_cast<size_t>(u)], sy = rows[static_cast<size_t>(v)];
-            if (!PtInRect(clip, x, y) || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) {
+            if (!PtInRect({0, 0, o.width, o.height}, x, y) || sx < 0 || sy < 0 || sx >= s.width ||
+                sy >= s.height) {
                 continue;
             }
             const uint8_t value = picture[static_cast<size_t>(sy * s.width + sx)];
@@ -138,12 +127,9 @@ std::vector<uint8_t> SurfaceScenario::Compose(int index) const {
     std::vector<uint8_t> pixels = m.own;
     for (const ModelLayer& l : m.layers) {
         const TLayerInfo& i = l.info;
-        if (!i.Hidden) {
-            const int w = Scaled(RectWidth(i.SourceRect), i.ZoomX, i.ZoomDiv);
-            const int h = Scaled(RectHeight(i.SourceRect), i.ZoomY, i.ZoomDiv);
-            Draw(pixels, index, {i.X, i.Y, i.X + w, i.Y + h}, l.source, i.SourceRect,
-                 {0, 0, m.width, m.height});
-        }
+        const int w = Scaled(RectWidth(i.SourceRect), i.ZoomX, i.ZoomDiv);
+        const int h = Scaled(RectHeight(i.SourceRect), i.ZoomY, i.ZoomDiv);
+        Draw(pixels, index, {i.X, i.Y, i.X + w, i.Y + h}, l.source, i.SourceRect);
     }
     return pixels;
 }
@@ -156,26 +142,27 @@ bool SurfaceScenario::IsAncestorOrSelf(int owner, int candidate) const {
     return found;
 }
 
-int SurfaceScenario::FindLayer(int owner, int source, int priority) const {
+int SurfaceScenario::FindLayer(int owner, int source) const {
     const auto& layers = model[static_cast<size_t>(owner)].layers;
-    const auto found = std::find_if(layers.begin(), layers.end(), [&](const ModelLayer& l) {
-        return l.source == source && (priority < 0 || l.info.Priority == priority);
-    });
+    const auto found = std::find_if(layers.begin(), layers.end(),
+                                    [&](const ModelLayer& l) { return l.source == source; });
     return found == layers.end() ? -1 : static_cast<int>(found - layers.begin());
 }
 
-std::string SurfaceScenario::Apply(std::string& description) {
+std::string SurfaceScenario::Apply() {
     const int o = static_cast<int>(choices.Pick(SurfaceCount));
     const int s = static_cast<int>(choices.Pick(SurfaceCount));
     ModelSurface& mo = model[static_cast<size_t>(o)];
-    const ModelSurface& ms = model[static_cast<size_t>(s)];
+    ModelSurface& ms = model[static_cast<size_t>(s)];
     TPX8ImageData& so = *surfaces[static_cast<size_t>(o)];
     TPX8ImageData& ss = *surfaces[static_cast<size_t>(s)];
     const int layer = FindLayer(o, s);
     std::string result;
     // Runs an operation that must raise `unknown` when `target` is -1 (no such layer of o).
     const auto known = [&](int target, const char* unknown, const std::function<void()>& call) {
-        result = Expect(target < 0 ? unknown : "", call);
+        const std::string expected = target < 0 ? unknown : "", raised = MessageOf(call);
+        result =
+            raised == expected ? "" : "raised \"" + raised + "\", expected \"" + expected + "\"";
         return target >= 0;
     };
     // Braced lists take their choices in order.
@@ -192,21 +179,18 @@ std::string SurfaceScenario::Apply(std::string& description) {
     const TPoint p = point(mo);
     const TRect r = rect(mo);
     const TRect q = rect(ms);
-    const TRect landed = {p.X, p.Y, p.X + RectWidth(q), p.Y + RectHeight(q)}; // q copied to p
     const auto number = static_cast<uint16_t>(choices.Pick(4));
     constexpr uint16_t priorities[] = {0, 5, 5, 100, 0xFFF0};
     const uint16_t priority = priorities[choices.Pick(5)];
     const bool flag = choices.Pick(2) == 0;
-    const uint32_t operation = choices.Pick(15);
-    description = "operation " + std::to_string(operation) + " on " + std::to_string(o) + " with " +
-                  std::to_string(s);
+    const uint32_t operation = choices.Pick(11);
     switch (operation) {
     case 0:
     case 1: {
         operation == 0 ? so.FillRect(r, static_cast<uint8_t>(number))
                        : so.FrameRect(r, static_cast<uint8_t>(number));
         TRect a;
-        if (IntersectRect(a, r, mo.clip)) {
+        if (IntersectRect(a, r, {0, 0, mo.width, mo.height})) {
             for (int y = a.Top; y < a.Bottom; ++y) {
                 for (int x = a.Left; x < a.Right; ++x) {
                     // A frame leaves out the side edges that the clip cuts off.
@@ -222,35 +206,22 @@ std::string SurfaceScenario::Apply(std::string& description) {
     }
     case 2:
     case 3:
-        if (o == s) {
-            // A surface is not copied onto itself.
-        } else if (number == 0) {
-            so.StretchBlit(r, ss, q);
-            Draw(mo.own, o, r, s, q, mo.clip);
-        } else if (number == 1) {
-            so.BlitClipped(p, ss, r, q);
-            TRect c;
-            IntersectRect(c, r, {0, 0, mo.width, mo.height});
-            Draw(mo.own, o, landed, s, q, c);
-        } else {
+        // A surface is not copied onto itself.
+        if (o != s) {
             so.Blit(p, ss, q);
-            Draw(mo.own, o, landed, s, q, mo.clip);
+            Draw(mo.own, o, {p.X, p.Y, p.X + RectWidth(q), p.Y + RectHeight(q)}, s, q);
         }
         break;
     case 4:
     case 5: {
-        // Either a plain layer below the owner or a frame at a point.
-        const TPoint at = number == 3 ? TPoint{0, mo.height} : p;
-        const uint16_t frame = number == 3 ? 0 : number;
-        if (!known(IsAncestorOrSelf(o, s) ? -1 : 0, "AddLayer: can't make parent a layer", [&] {
-                number == 3 ? so.AddLayer(ss, priority) : so.AddLayerFrame(ss, at, frame, priority);
-            })) {
+        if (!known(IsAncestorOrSelf(o, s) ? -1 : 0, "AddLayer: can't make parent a layer",
+                   [&] { so.AddLayerFrame(ss, p, number, priority); })) {
             break;
         }
         auto place = std::find_if(mo.layers.begin(), mo.layers.end(),
                                   [&](const ModelLayer& l) { return l.info.Priority > priority; });
         mo.layers.insert(
-            place, {s, {priority, frame, 1, 1, 1, true, false, at.X, at.Y, FrameBand(s, frame)}});
+            place, {s, {priority, number, 1, 1, 1, true, false, p.X, p.Y, FrameBand(s, number)}});
         break;
     }
     case 6:
@@ -259,39 +230,16 @@ std::string SurfaceScenario::Apply(std::string& description) {
         }
         break;
     case 7:
-        if (known(layer, "SetLayerNodeVisible: Unknown layer",
-                  [&] { so.SetLayerVisible(ss, flag); })) {
-            mo.layers[static_cast<size_t>(layer)].info.Hidden = !flag;
-        }
-        break;
-    case 8: {
-        // By source alone, or by source and priority.
-        const int target = flag ? FindLayer(o, s, priority) : layer;
-        if (known(target, "SetLayerNodeFrame: Unknown layer", [&] {
-                flag ? so.SetLayerFrame(ss, priority, number) : so.SetLayerFrame(ss, number);
-            })) {
-            TLayerInfo& l = mo.layers[static_cast<size_t>(target)].info;
-            l.SourceRect = l.Hidden ? l.SourceRect : FrameBand(s, number);
-            l.Frame = number;
-        }
-        break;
-    }
-    case 9:
-    case 10:
         if (known(layer, "SetLayerNodePosition: Unknown layer",
                   [&] { so.SetLayerPosition(ss, p); })) {
             TLayerInfo& l = mo.layers[static_cast<size_t>(layer)].info;
             std::tie(l.X, l.Y) = std::tie(p.X, p.Y);
         }
         break;
-    case 11: {
+    case 8: {
         TLayerInfo info;
         if (!known(layer, "SetLayerNodeSourceRect: Unknown layer",
                    [&] { so.GetLayerInfo(ss, info); })) {
-            if (result.empty()) {
-                result =
-                    Expect("ReviseLayerNode: Unknown layer", [&] { so.ReviseLayer(ss, info); });
-            }
             break;
         }
         ModelLayer& l = mo.layers[static_cast<size_t>(layer)];
@@ -303,8 +251,7 @@ std::string SurfaceScenario::Apply(std::string& description) {
             return "layer information differs from the model";
         }
         // Now and then a zoom, or a divisor of 0 (refused).
-        const bool hidden = choices.Pick(3) == 0;
-        info = {priority, static_cast<uint16_t>(number % 3), 1, 1, 1, flag, hidden, p.X, p.Y, q};
+        info = {priority, static_cast<uint16_t>(number % 3), 1, 1, 1, flag, false, p.X, p.Y, q};
         const uint32_t zoom = choices.Pick(10);
         info.ZoomDiv = zoom == 0 ? 0 : 1;
         if (zoom >= 7) {
@@ -323,29 +270,22 @@ std::string SurfaceScenario::Apply(std::string& description) {
         l.info = info;
         break;
     }
-    case 12: {
+    case 9: {
         const auto h = static_cast<uint16_t>(choices.Pick(static_cast<uint32_t>(ms.height + 2)));
         ss.SetFrameHeight(h);
         const uint16_t kept = std::max<uint16_t>(h, 1);
-        ModelSurface& source = model[static_cast<size_t>(s)];
-        if (kept != source.frameHeight) {
-            source.frameHeight = kept;
+        if (kept != ms.frameHeight) {
+            ms.frameHeight = kept;
             for (ModelSurface& owner : model) {
                 for (ModelLayer& l : owner.layers) {
                     l.info.SourceRect =
-                        l.source == s ? TRect{0, 0, source.width, kept} : l.info.SourceRect;
+                        l.source == s ? TRect{0, 0, ms.width, kept} : l.info.SourceRect;
                 }
             }
         }
         break;
     }
-    case 13:
-        flag ? so.SetClip(r) : so.ResetClip();
-        if (!flag || !IntersectRect(mo.clip, r, {0, 0, mo.width, mo.height})) {
-            mo.clip = flag ? TRect{} : TRect{0, 0, mo.width, mo.height};
-        }
-        break;
-    case 14:
+    case 10:
         if (number == 0) {
             surfaces[static_cast<size_t>(s)].reset();
             images[static_cast<size_t>(s)].reset();
@@ -370,16 +310,11 @@ std::string SurfaceScenario::Check(const std::vector<std::vector<uint8_t>>& befo
         }
         const std::vector<uint8_t> expected = Compose(i);
         for (int y = 0; y < m.height; ++y) {
-            const uint8_t* row = surface.StartLine(0, y);
-            const std::vector<uint8_t> real(row, row + m.width);
-            surface.UnlockSegment(0, y);
             for (int x = 0; x < m.width; ++x) {
                 const auto at = static_cast<size_t>(y * m.width + x);
                 const auto where = [&] { return std::to_string(x) + "," + std::to_string(y); };
-                if (real[static_cast<size_t>(x)] != expected[at]) {
-                    return name + " differs from the model at " + where() + ": " +
-                           std::to_string(real[static_cast<size_t>(x)]) + " instead of " +
-                           std::to_string(expected[at]);
+                if (surface.GetPixel({x, y}) != expected[at]) {
+                    return name + " differs from the model at " + where();
                 }
                 bool covered = i == recreated || before[static_cast<size_t>(i)][at] == expected[at];
                 for (TTarnNode* node = surface.GetDamage().Head(); node != nullptr && !covered;
@@ -401,15 +336,12 @@ std::string SurfaceScenario::Step() {
     for (int i = 0; i < SurfaceCount; ++i) {
         before.push_back(Compose(i));
     }
-    std::string description, error;
+    std::string error;
     recreated = -1;
     try {
-        error = Apply(description);
+        error = Apply();
     } catch (const std::exception& e) {
         error = std::string("unexpected exception: ") + e.what();
     }
-    if (error.empty()) {
-        error = Check(before);
-    }
-    return error.empty() ? "" : description + ": " + error;
+    return error.empty() ? Check(before) : error;
 }

@@ -59,7 +59,6 @@ class SurfaceScenario {
         bool transparent = false, flipHorizontal = false, flipVertical = false;
         uint8_t transparentIndex = 0;
         uint16_t frameHeight = 0;
-        TRect clip;
         std::vector<ModelLayer> layers;
     };
 
@@ -67,14 +66,14 @@ class SurfaceScenario {
     std::vector<uint8_t> Compose(int index) const;
     std::string Check(const std::vector<std::vector<uint8_t>>& before);
     bool IsAncestorOrSelf(int owner, int candidate) const;
-    // The first layer of `owner` showing `source` (with that priority unless -1), or -1.
-    int FindLayer(int owner, int source, int priority = -1) const;
+    // The first layer of `owner` showing `source`, or -1.
+    int FindLayer(int owner, int source) const;
     TRect FrameBand(int source, uint16_t frame) const;
-    void Draw(std::vector<uint8_t>& pixels, int target, const TRect& d, int source, const TRect& q,
-              const TRect& clip) const;
+    void Draw(std::vector<uint8_t>& pixels, int target, const TRect& d, int source,
+              const TRect& q) const;
 
-    // The operations; each returns the message it expected and got, or an error.
-    std::string Apply(std::string& description);
+    // One random operation; returns the message it expected and got, or an error.
+    std::string Apply();
 
     Choices& choices;
     bool large;
