@@ -62,48 +62,6 @@ class FormGameTest : public ::testing::Test {
     RecordingRoom* room = nullptr;
 };
 
-TEST_F(FormGameTest, TicksCatchUpCapsLockShowsTheVersionAndAQuitCloses) {
-    int64_t now = 1000;
-    TFormGame form(settings, application, [&now] { return now; });
-    TStdWorld& world = *form.GetWorld();
-    // The world's time and the last tick after each timer event: 140 ms give 3 ticks and the
-    // last tick moves 165 ms; 20 ms none; 28 ms past the last tick round up to one.
-    std::string ticks;
-    for (const int64_t clock : {1140, 1185, 1193, 1193, 2265}) {
-        now = clock;
-        form.tmrTickTimer();
-        ticks += std::to_string(world.GetTime()) + "@" + std::to_string(form.GetLastTick()) + " ";
-    }
-    EXPECT_EQ(ticks, "3@1165 3@1165 4@1220 4@1220 23@2265 ");
-
-    // The version shows while Caps Lock is thought on ("V"): it goes on, then a letter typed tells
-    // whether it is, a digit tells nothing, and Shift turns the case round.
-    const std::tuple<int, Qt::KeyboardModifiers, const char*> keys[] = {
-        {Qt::Key_CapsLock, Qt::NoModifier, ""}, {Qt::Key_A, Qt::NoModifier, "a"},
-        {Qt::Key_B, Qt::NoModifier, "B"},       {Qt::Key_1, Qt::NoModifier, "1"},
-        {Qt::Key_C, Qt::ShiftModifier, "C"},    {Qt::Key_D, Qt::ShiftModifier, "d"},
-        {Qt::Key_CapsLock, Qt::NoModifier, ""},
-    };
-    std::string shown;
-    for (const auto& [key, modifiers, text] : keys) {
-        QTest::sendKeyEvent(QTest::Press, &form, static_cast<Qt::Key>(key),
-                            QString::fromLatin1(text), modifiers);
-        form.tmrTickTimer();
-        shown += form.lblVersion->isHidden() ? "-" : "V";
-    }
-    EXPECT_EQ(shown, "V-VV-V-");
-
-    ASSERT_TRUE(ShowAndStart(form));
-    world.RequestQuit();
-    form.tmrTickTimer();
-    EXPECT_FALSE(form.isVisible());
-
-    // A second copy's signal brings a minimised window back.
-    form.showMinimized();
-    form.BringToFront();
-    EXPECT_FALSE(form.isMinimized());
-}
-
 // The window starts the sound with the setting, relays the output's completions to it, and
 // decides at its end whether sound is stored as on.
 TEST_F(FormGameTest, StartsTheSoundRelaysCompletionsAndDecidesTheSetting) {
@@ -135,16 +93,46 @@ TEST_F(FormGameTest, StartsTheSoundRelaysCompletionsAndDecidesTheSetting) {
     }
 }
 
-// The About box first, then the first room; a larger client area centres the graphic area, and
+// The ticks catch up with the clock and Caps Lock shows the version. The About box comes first,
+// then the first room; a larger client area centres the graphic area, and
 // the tiles show around it, on their grid. Qt's keys reach the room as the game's virtual keys;
 // "+" (the keypad's too) and "=" go by the key, whatever Shift says, and the rooms decide what
 // they do. The graphic area hands mouse points on in surface co-ordinates, none from its
 // border, and keeps showing what is drawn while another window has the focus; minimised or
-// frozen it shows nothing new.
-TEST_F(FormGameTest, StartsTheRoomAndPassesItKeysMouseAndDrawing) {
+// frozen it shows nothing new. A quit the room asks for closes the window.
+TEST_F(FormGameTest, TicksKeysMouseDrawingAndQuitting) {
+    int64_t now = 1000;
+    TFormGame form(settings, application, [&now] { return now; });
     ScriptedGameDialogs dialogs;
-    TFormGame form(settings, application);
     form.SetGameDialogs(&dialogs);
+    TStdWorld& world = *form.GetWorld();
+    // The world's time and the last tick after each timer event: 140 ms give 3 ticks and the
+    // last tick moves 165 ms; 20 ms none; 28 ms past the last tick round up to one.
+    std::string ticks;
+    for (const int64_t clock : {1140, 1185, 1193, 1193, 2265}) {
+        now = clock;
+        form.tmrTickTimer();
+        ticks += std::to_string(world.GetTime()) + "@" + std::to_string(form.GetLastTick()) + " ";
+    }
+    EXPECT_EQ(ticks, "3@1165 3@1165 4@1220 4@1220 23@2265 ");
+
+    // The version shows while Caps Lock is thought on ("V"): it goes on, then a letter typed tells
+    // whether it is, a digit tells nothing, and Shift turns the case round.
+    const std::tuple<int, Qt::KeyboardModifiers, const char*> keys[] = {
+        {Qt::Key_CapsLock, Qt::NoModifier, ""}, {Qt::Key_A, Qt::NoModifier, "a"},
+        {Qt::Key_B, Qt::NoModifier, "B"},       {Qt::Key_1, Qt::NoModifier, "1"},
+        {Qt::Key_C, Qt::ShiftModifier, "C"},    {Qt::Key_D, Qt::ShiftModifier, "d"},
+        {Qt::Key_CapsLock, Qt::NoModifier, ""},
+    };
+    std::string shown;
+    for (const auto& [key, modifiers, text] : keys) {
+        QTest::sendKeyEvent(QTest::Press, &form, static_cast<Qt::Key>(key),
+                            QString::fromLatin1(text), modifiers);
+        form.tmrTickTimer();
+        shown += form.lblVersion->isHidden() ? "-" : "V";
+    }
+    EXPECT_EQ(shown, "V-VV-V-");
+
     ASSERT_TRUE(ShowAndStart(form));
     EXPECT_EQ(dialogs.aboutShown, 1);
     ASSERT_NE(room, nullptr);
@@ -227,6 +215,15 @@ TEST_F(FormGameTest, StartsTheRoomAndPassesItKeysMouseAndDrawing) {
     area->resize(10, 10);
     EXPECT_EQ(area->GetImage(), nullptr);
     EXPECT_EQ(area->grab().toImage().pixel(2, 2), qRgb(128, 0, 0));
+
+    world.RequestQuit();
+    form.tmrTickTimer();
+    EXPECT_FALSE(form.isVisible());
+
+    // A second copy's signal brings a minimised window back.
+    form.showMinimized();
+    form.BringToFront();
+    EXPECT_FALSE(form.isMinimized());
 }
 
 } // namespace

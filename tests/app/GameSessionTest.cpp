@@ -25,7 +25,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -52,20 +51,17 @@ void Record(QAccessibleEvent* event) {
     }
 }
 
-// "Name (Description)" of a child, "-" marking a disabled one.
-std::string Line(QAccessibleInterface* parent, int i) {
-    QAccessibleInterface* child = parent->child(i);
-    EXPECT_EQ(child->parent(), parent);
-    EXPECT_EQ(parent->indexOfChild(child), i);
-    const QString description = child->text(QAccessible::Description);
-    return (child->state().disabled ? "-" : "") + child->text(QAccessible::Name).toStdString() +
-           (description.isEmpty() ? "" : " (" + description.toStdString() + ")");
-}
-
-std::string Lines(QAccessibleInterface* parent) {
+// The children from..to-1 (all by default) as "Name (Description)", "-" marking a disabled one,
+// joined by "; ".
+std::string Lines(QAccessibleInterface* parent, int from = 0, int to = -1) {
     std::string lines;
-    for (int i = 0; i < parent->childCount(); ++i) {
-        lines += (i == 0 ? "" : "; ") + Line(parent, i);
+    for (int i = from; i < (to < 0 ? parent->childCount() : to); ++i) {
+        QAccessibleInterface* child = parent->child(i);
+        EXPECT_EQ(std::tuple(child->parent(), parent->indexOfChild(child)), std::tuple(parent, i));
+        const QString description = child->text(QAccessible::Description);
+        lines += (i == from ? "" : "; ") + std::string(child->state().disabled ? "-" : "") +
+                 child->text(QAccessible::Name).toStdString() +
+                 (description.isEmpty() ? "" : " (" + description.toStdString() + ")");
     }
     return lines;
 }
@@ -117,12 +113,8 @@ TEST_F(GameSessionTest, PlayTheFirstShippedPuzzleToTheWinAsAScreenReaderFollows)
         << "not the plain widget's, made at its start";
     // A new board (another puzzle, solved) comes with new interfaces: ask each time.
     const auto board = [screen] { return screen->child(1); };
-    EXPECT_EQ(std::tuple(screen->child(0)->role(), board()->role(), board()->child(1)->role()),
-              std::tuple(QAccessible::Button, QAccessible::List, QAccessible::ListItem));
     EXPECT_EQ(Lines(screen), "About Ladderly; Board (HAT to CAP); Check; -Hint; -Start Over; New "
                              "Puzzle; Select Puzzle");
-    EXPECT_EQ(Lines(board()), "HAT (Start word); blank, blank, blank (Letter 1 of 3, Change 1 "
-                              "Letter); CAP (End word, Change 1 Letter)");
     EXPECT_TRUE(board()->child(1)->state().focused && screen->focusChild() == board()->child(1));
     EXPECT_TRUE(
         ProcessEventsUntil([&] { return form->accessibleDescription() == "Playing puzzle 1"; }));
@@ -140,7 +132,7 @@ TEST_F(GameSessionTest, PlayTheFirstShippedPuzzleToTheWinAsAScreenReaderFollows)
     QTest::keyClicks(form.get(), "at");
     ASSERT_TRUE(room.Solved);
     EXPECT_EQ(seen.back(), "focus CAT") << "a new board, read afresh from the cursor's row";
-    EXPECT_EQ(Line(board(), 1), "CAT (Solved, Letter 3 of 3, Change 1 Letter)");
+    EXPECT_EQ(Lines(board(), 1, 2), "CAT (Solved, Letter 3 of 3, Change 1 Letter)");
     EXPECT_EQ(Lines(screen), "About Ladderly; Board (Solved); -Check; -Hint; Start Over; New "
                              "Puzzle; Select Puzzle");
 
@@ -164,20 +156,15 @@ TEST_F(GameSessionTest, PlayTheFirstShippedPuzzleToTheWinAsAScreenReaderFollows)
     ASSERT_FALSE(room.Solved);
     const int puzzle = room.CurrentPuzzle;
     EXPECT_NE(puzzle, 1);
-    EXPECT_EQ(Line(board(), 0), room.Rows[1] + " (Start word)");
+    EXPECT_EQ(Lines(board(), 0, 1), room.Rows[1] + " (Start word)");
 
     QTest::keyClick(form.get(), Qt::Key_F5);
     EXPECT_TRUE(ProcessEventsUntil([&] {
         return form->accessibleDescription() == "Editing puzzle " + QString::number(puzzle);
     }));
-    std::string lines = Lines(screen);
-    std::erase(lines, '-'); // which action is disabled depends on the puzzle
-    EXPECT_TRUE(
-        lines.ends_with("; Vocabulary; Suggest; M (Move 1 Letter); C (Change 1 Letter); S "
-                        "(Scramble Letters); X (Swap 2 Letters); R (Remove 1 Letter); A "
-                        "(Add 1 Letter); Add Row; Delete Row; Set Hint; Clear Hint; Accept; "
-                        "Cancel; Check; Hint; Start Over; New Puzzle; Select Puzzle"))
-        << lines;
+    std::string swap = Lines(screen, 7, 8);
+    std::erase(swap, '-'); // disabled when it is the step of the cursor's row
+    EXPECT_EQ(swap, "X (Swap 2 Letters)") << "a step's button, named by its code letter";
     form.reset();
     EXPECT_TRUE(ui.boxes.empty()) << "nothing changed, nothing asked at the end";
 }

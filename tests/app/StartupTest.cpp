@@ -34,7 +34,7 @@ class InitGameTest : public testing::Test {
     }
 
     // Reads the settings; returns the "Starting Game" box's text, or "sound splash resume
-    // installation program", the test's folder shown as "~/".
+    // installation program".
     std::string Start(const std::vector<std::string>& arguments = {}) {
         settings = GameSettings();
         ui.boxes.clear();
@@ -51,9 +51,6 @@ class InitGameTest : public testing::Test {
             EXPECT_EQ(ui.boxes[0].style, Stop);
             text = ui.boxes[0].text;
         }
-        for (size_t at; (at = text.find(temp.Path())) != std::string::npos;) {
-            text.replace(at, temp.Path().size(), "~/");
-        }
         return text;
     }
 
@@ -64,13 +61,14 @@ class InitGameTest : public testing::Test {
     GameSettings settings;
 };
 
-// The stored values (nothing: removed; "~/" the test's folder) and the command line.
+// The stored values (nothing: removed) and the command line.
 TEST_F(InitGameTest, SwitchesFoldersAndFaultyValues) {
     using Edit = std::tuple<const char*, const char*, std::optional<FakeSettingsStore::Value>>;
     const char* G = GameKey;
     const char* C = CompanyKey;
-    const std::string installed = " ~/install/ /opt/games/";
-    const std::string dev = "1 1 0 ~/dev/Ladderly/ ~/dev/Ladderly/";
+    const std::string t = temp.Path();
+    const std::string installed = " " + t + "install/ /opt/games/";
+    const std::string dev = "1 1 0 " + t + "dev/Ladderly/ " + t + "dev/Ladderly/";
     const std::string noName = "Unable to locate name of installation folder under registry "
                                "entry \"Software\\Tarn Software\\Ladderly\\Directory\". Please "
                                "re-install and try again.";
@@ -90,12 +88,14 @@ TEST_F(InitGameTest, SwitchesFoldersAndFaultyValues) {
         {{{G, SplashValue, 0}}, {"other", "NoSound"}, "0 0 0" + installed},
         {{{G, ResumeValue, 1}}, {"nowaves", "sound", "-nosound", ""}, "1 1 1" + installed},
         {{{G, DirectoryValue, {}}}, {}, noName},
-        {{{G, DirectoryValue, "~/gone"}}, {}, noFolder("~/gone")},
-        {{{G, DirectoryValue, "~/plain.txt"}}, {}, noFolder("~/plain.txt")},
-        {{{G, DirectoryValue, {}}, {C, DevHomeValue, "~/dev"}}, {}, dev},
-        {{{G, DirectoryValue, "~/gone"}, {C, DevHomeValue, "~/dev"}}, {}, dev},
-        {{{C, DevHomeValue, "~/dev"}}, {}, "1 1 0" + installed},
-        {{{G, DirectoryValue, {}}, {C, DevHomeValue, "~/gone"}}, {}, noFolder("~/gone/Ladderly")},
+        {{{G, DirectoryValue, t + "gone"}}, {}, noFolder(t + "gone")},
+        {{{G, DirectoryValue, t + "plain.txt"}}, {}, noFolder(t + "plain.txt")},
+        {{{G, DirectoryValue, {}}, {C, DevHomeValue, t + "dev"}}, {}, dev},
+        {{{G, DirectoryValue, t + "gone"}, {C, DevHomeValue, t + "dev"}}, {}, dev},
+        {{{C, DevHomeValue, t + "dev"}}, {}, "1 1 0" + installed},
+        {{{G, DirectoryValue, {}}, {C, DevHomeValue, t + "gone"}},
+         {},
+         noFolder(t + "gone/Ladderly")},
         {{{G, SoundValue, {}}}, {"NOSOUND"}, "Failed to get data for 'Enable sound'"},
         {{{G, SplashValue, "yes"}}, {}, "Invalid data type for 'SplashScreen'"},
         {{{G, DirectoryValue, 3}}, {}, "Invalid data type for 'Directory'"},
@@ -105,14 +105,7 @@ TEST_F(InitGameTest, SwitchesFoldersAndFaultyValues) {
         SCOPED_TRACE(c.outcome);
         Reset();
         for (const auto& [key, name, value] : c.edits) {
-            const std::string* text = value ? std::get_if<std::string>(&*value) : nullptr;
-            if (!value) {
-                store.values[key].erase(name);
-            } else {
-                store.Set(key, name,
-                          text != nullptr && text->starts_with("~/") ? temp.Path() + text->substr(2)
-                                                                     : *value);
-            }
+            value ? store.Set(key, name, *value) : (void)store.values[key].erase(name);
         }
         EXPECT_EQ(Start(c.arguments), c.outcome);
     }
@@ -128,7 +121,7 @@ TEST_F(InitGameTest, SwitchesFoldersAndFaultyValues) {
     // Without the game's key neither switch is read, but a DevHome still finds the folder.
     store = FakeSettingsStore();
     store.refuseCreate = true;
-    store.Set(CompanyKey, DevHomeValue, temp.Path() + "dev");
+    store.Set(CompanyKey, DevHomeValue, t + "dev");
     EXPECT_EQ(Start(), dev);
 }
 
@@ -215,12 +208,9 @@ TEST(StartupChecksTest, EachCheckShowsItsBoxAndStopsTheRest) {
         EXPECT_EQ(application.Title, passes ? "Ladderly" : "");
 
         // Nothing runs after a failed start.
-        settings.StartupFailed = true;
-        lock.acquireCalls = 0;
-        system.colourBits = 1;
+        std::tie(settings.StartupFailed, system.colourBits) = std::tuple(true, 1);
         ui.boxes.clear();
-        EXPECT_FALSE(RunStartupChecks(settings, system, lock, application));
-        EXPECT_EQ(ui.boxes.size() + static_cast<size_t>(lock.acquireCalls), 0u);
+        EXPECT_FALSE(RunStartupChecks(settings, system, lock, application) || !ui.boxes.empty());
     }
 }
 
