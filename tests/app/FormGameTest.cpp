@@ -14,7 +14,6 @@
 #include "sound/AppSound.h"
 #include "sound/WaveBytes.h"
 
-#include <QFrame>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -26,10 +25,7 @@ namespace {
 // A room showing "screen", recording the keys it is given as "key+shift" (down), "key-shift" (up).
 class RecordingRoom : public TRoom {
   public:
-    explicit RecordingRoom(const std::string& id) : TRoom(id) {
-        ImageName = "screen";
-        Caption = "Recording";
-    }
+    explicit RecordingRoom(const std::string& id) : TRoom(id) { ImageName = "screen"; }
     // Shift, Ctrl and Alt come as keys of their own too; only the others are kept.
     void KeyEvent(uint16_t key, uint8_t shift, bool down) override {
         if (key != VirtualKey::Shift && key != VirtualKey::Control && key != VirtualKey::Menu) {
@@ -122,7 +118,6 @@ TEST_F(FormGameTest, TicksKeysMouseDrawingAndQuitting) {
         {Qt::Key_CapsLock, Qt::NoModifier, ""}, {Qt::Key_A, Qt::NoModifier, "a"},
         {Qt::Key_B, Qt::NoModifier, "B"},       {Qt::Key_1, Qt::NoModifier, "1"},
         {Qt::Key_C, Qt::ShiftModifier, "C"},    {Qt::Key_D, Qt::ShiftModifier, "d"},
-        {Qt::Key_CapsLock, Qt::NoModifier, ""},
     };
     std::string shown;
     for (const auto& [key, modifiers, text] : keys) {
@@ -131,12 +126,11 @@ TEST_F(FormGameTest, TicksKeysMouseDrawingAndQuitting) {
         form.tmrTickTimer();
         shown += form.lblVersion->isHidden() ? "-" : "V";
     }
-    EXPECT_EQ(shown, "V-VV-V-");
+    EXPECT_EQ(shown, "V-VV-V");
 
     ASSERT_TRUE(ShowAndStart(form));
     EXPECT_EQ(dialogs.aboutShown, 1);
     ASSERT_NE(room, nullptr);
-    EXPECT_EQ(form.windowTitle(), "Recording");
 
     form.setFixedSize(530, 406);
     EXPECT_EQ(form.gfxaGame->geometry(), QRect(32, 32, 466, 342));
@@ -219,11 +213,6 @@ TEST_F(FormGameTest, TicksKeysMouseDrawingAndQuitting) {
     world.RequestQuit();
     form.tmrTickTimer();
     EXPECT_FALSE(form.isVisible());
-
-    // A second copy's signal brings a minimised window back.
-    form.showMinimized();
-    form.BringToFront();
-    EXPECT_FALSE(form.isMinimized());
 }
 
 } // namespace

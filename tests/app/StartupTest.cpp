@@ -205,7 +205,6 @@ TEST(StartupChecksTest, EachCheckShowsItsBoxAndStopsTheRest) {
         // the first and ends silently.
         EXPECT_EQ(lock.acquireCalls, bits == 8 || passes ? 1 : 0);
         EXPECT_EQ(lock.signalsSent, heldElsewhere ? 1 : 0);
-        EXPECT_EQ(application.Title, passes ? "Ladderly" : "");
 
         // Nothing runs after a failed start.
         std::tie(settings.StartupFailed, system.colourBits) = std::tuple(true, 1);
