@@ -48,11 +48,8 @@ class ScreenshotTest : public ::testing::Test {
         QProcess game;
         game.setProcessEnvironment(environment);
         game.start(QString::fromStdString(stage() + "/bin/ladderly"), {"--screenshot", file});
-        if (!game.waitForFinished(60000)) {
-            game.kill();
-            return -1;
-        }
-        return game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1;
+        const bool finished = game.waitForFinished(60000); // else killed as `game` goes
+        return finished && game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1;
     }
 
     void TearDown() override {
@@ -101,7 +98,6 @@ TEST_F(ScreenshotTest, TheFirstScreenShowsTheBoardInsideTheBorder) {
                 << x << "," << y;
         }
     }
-    EXPECT_EQ(shot.pixel(2, 2), qRgb(128, 0, 0)) << "the border band";
     ASSERT_GE(room->RowCount, 2) << "the first puzzle is on the board";
 
     // Scaled by 2: each pixel of the picture is a 2 x 2 block of the same colour.

