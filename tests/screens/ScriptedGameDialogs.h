@@ -14,7 +14,6 @@ struct ScriptedGameDialogs : IGameDialogs {
     SelectorResult ExecuteSelector(std::vector<TSelectorEntry>& entries,
                                    int32_t& position) override {
         selectorShown.push_back(entries);
-        positionsShown.push_back(position);
         return selector ? selector(entries, position) : SelectorResult::Close;
     }
     bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override {
@@ -28,6 +27,5 @@ struct ScriptedGameDialogs : IGameDialogs {
     SelectorScript selector;
     std::function<void(std::vector<std::string>&)> vocabularyEdit;
     std::vector<std::vector<TSelectorEntry>> selectorShown;
-    std::vector<int32_t> positionsShown;
     int aboutShown = 0;
 };
