@@ -16,16 +16,15 @@ struct ScriptedGameDialogs : IGameDialogs {
         selectorShown.push_back(entries);
         return selector ? selector(entries, position) : SelectorResult::Close;
     }
+    // The vocabulary editor adds the words and is accepted, or is cancelled when there are none.
     bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override {
-        if (vocabularyEdit) {
-            vocabularyEdit(vocabulary);
-        }
-        return static_cast<bool>(vocabularyEdit);
+        vocabulary.insert(vocabulary.end(), wordsAdded.begin(), wordsAdded.end());
+        return !wordsAdded.empty();
     }
     void ShowAbout() override { ++aboutShown; }
 
     SelectorScript selector;
-    std::function<void(std::vector<std::string>&)> vocabularyEdit;
+    std::vector<std::string> wordsAdded;
     std::vector<std::vector<TSelectorEntry>> selectorShown;
     int aboutShown = 0;
 };
