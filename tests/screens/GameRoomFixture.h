@@ -222,8 +222,6 @@ class GameRoomFixture : public ::testing::Test {
 // their file order (equal sort keys), the first two with a hint for row 2.
 inline constexpr std::string_view TestWords =
     "bag\nbat\nbig\ncat\ncog\ncot\ndig\ndog\nhat\nhog\nhot\n";
-inline constexpr std::string_view TestPuzzles = "cat\ndog\nccc\n2=cot\n"
-                                                "dog\ncat\nccc\n2=cog\n"
-                                                "cat\nhog\nccc\n\n"
-                                                "bag\ndog\nccc\n\n"
-                                                "hot\nbat\nccc\n\n";
+inline constexpr std::string_view TestPuzzles =
+    "cat\ndog\nccc\n2=cot\ndog\ncat\nccc\n2=cog\ncat\nhog\nccc\n\n"
+    "bag\ndog\nccc\n\nhot\nbat\nccc\n\n";

@@ -11,10 +11,12 @@
 
 namespace {
 
-// Real play and the marks it earns: puzzle 1 solved by keys after a hint and starting over (so
-// unaided), with a silent failed check on the way; a win with a hint and the press after it that
-// loads the next puzzle; the solver's ladder, even once checked, only shown. The journal written
-// at the win, the badge, the selector's marks and resuming.
+// Real play. What the board keys write into row 2 as drawn (upper case: the end word's letter
+// there; where the cursor goes is the board cursor's rule) and what presses on the board do. The
+// marks play earns: puzzle 1 solved by keys after a hint and starting over (so unaided), with a
+// silent failed check on the way; a win with a hint and the press after it that loads the next
+// puzzle; the solver's ladder, even once checked, only shown. The journal written at the win, the
+// badge, the selector's marks and resuming.
 TEST_F(GameRoomFixture, PlayToTheWinTheJournalAndResuming) {
     // The marks the selector is given, one letter per entry: S solved, H with help, s shown.
     const auto SelectorMarks = [this] {
@@ -30,16 +32,38 @@ TEST_F(GameRoomFixture, PlayToTheWinTheJournalAndResuming) {
     Start(TestWords, TestPuzzles);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
     EXPECT_EQ(EnabledButtons(), "CHECKBTN HINTBTN NEWBTN SELBTN");
+    const uint16_t keys[] = {
+        'H', 'O', VirtualKey::Back, VirtualKey::Left, VirtualKey::Delete, '1', VirtualKey::Space};
+    const Lines rows = {"C h[.].", "C hO[.]", "C h[.].", "C [h]..",
+                        "C [.]..", "C [.]..", "C .[.]."};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        Key(keys[i]);
+        EXPECT_EQ(Board()[1], rows[i]) << "after key " << keys[i];
+    }
+    world->KeyUp('Z', 0);
+    EXPECT_EQ(Board()[1], "C .[.].") << "a key release changes nothing";
+    // A press on a cell selects it, where the pointer shows the letter cursor; a press between
+    // cells selects nothing.
+    const TRect board = room->FindHitBox("board")->Bounds;
+    for (const auto& [x, cursor] : {std::pair{35, CursorId::LetterCell}, {27, CursorId::Default}}) {
+        Press("board", x, 30);
+        EXPECT_EQ(Board()[2], "C .[.].") << x;
+        area.Move(board.Left + x, board.Top + 30);
+        EXPECT_EQ(area.Cursor(), cursor) << x;
+    }
+
     Press("hintbtn");
     Press("startbtn");
     Type("cot");
     Press("checkbtn");
     EXPECT_EQ(Board(), (Lines{"  cat mark 4", "C cOt mark 4", "C [.].. mark 3", "C DOG mark 4"}));
     EXPECT_TRUE(sounds.empty());
-    Type("co");
-    EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[.]", "C DOG"})) << "typing hid the marks";
-    Type("g");
-    EXPECT_EQ(Board()[2], "C cO[G]") << "the cursor stays";
+    area.Press(440, 2);
+    EXPECT_FALSE(room->ShowMarks) << "a press on the background hides the marks";
+    Press("checkbtn");
+    Type("cog");
+    EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[G]", "C DOG"}))
+        << "typing hid the marks, the cursor stays";
     EXPECT_TRUE(room->Solved && sounds == std::vector<uint8_t>{2});
     EXPECT_EQ(EnabledButtons(), "STARTBTN NEWBTN SELBTN");
     EXPECT_NE(folder.Read("user/progress.txt").find("solved 2025-03-14 cat dog ccc\r\n"),
@@ -84,52 +108,13 @@ TEST_F(GameRoomFixture, PlayToTheWinTheJournalAndResuming) {
     // A puzzle is known by its words and actions: the marks follow them through a new order
     // and a changed hint; a puzzle with changed actions is a new one, and sorts first.
     resume = false;
-    Start(TestWords, "hot\nbat\nccc\n\n"
-                     "dog\ncat\nccc\n\n"
-                     "cat\nhog\nccc\n\n"
-                     "cat\ndog\nccc\n3=cog\n"
-                     "bag\ndig\ncc\n\n");
+    Start(TestWords, "hot\nbat\nccc\n\ndog\ncat\nccc\n\ncat\nhog\nccc\n\n"
+                     "cat\ndog\nccc\n3=cog\nbag\ndig\ncc\n\n");
     EXPECT_EQ(SelectorMarks(), "--HsS");
     Press("newbtn");
     Press("newbtn");
     EXPECT_EQ(BadgePixel(), BadgeColour + 1) << "solved with help";
     EXPECT_TRUE(ui.boxes.empty());
-}
-
-// What the board keys write into row 2 as drawn (upper case: the end word's letter there); where
-// the cursor goes is the board cursor's rule. A puzzle whose rows grow from three to five letters.
-TEST_F(GameRoomFixture, BoardKeysAndPresses) {
-    Start("cat\ncart\ncarts\ncharts\nchart\nhart\n", "cat\ncarts\naac\n\n");
-    EXPECT_EQ(Board(), (Lines{"  CAT", "A [.]...", "A .....", "C CARTS"}));
-    const std::pair<uint16_t, const char*> steps[] = {
-        {'H', "A h[.].."},
-        {'A', "A hA[.]."},
-        {VirtualKey::Back, "A h[.].."},
-        {VirtualKey::Left, "A [h]..."},
-        {VirtualKey::Delete, "A [.]..."},
-        {'1', "A [.]..."},
-        {VirtualKey::Space, "A .[.].."},
-    };
-    for (const auto& [key, row] : steps) {
-        Key(key);
-        EXPECT_EQ(Board()[1], row) << "after key " << key;
-    }
-    world->KeyUp('Z', 0);
-    EXPECT_EQ(Board()[1], "A .[.]..") << "a key release changes nothing";
-
-    // A press on a cell selects it, where the pointer shows the letter cursor; a press between
-    // cells selects nothing; a press on the background hides the check marks.
-    const TRect board = room->FindHitBox("board")->Bounds;
-    for (const auto& [x, cursor] : {std::pair{35, CursorId::LetterCell}, {27, CursorId::Default}}) {
-        Press("board", x, 30);
-        EXPECT_EQ(Board()[2], "A .[.]...") << x;
-        area.Move(board.Left + x, board.Top + 30);
-        EXPECT_EQ(area.Cursor(), cursor) << x;
-    }
-    Press("checkbtn");
-    ASSERT_TRUE(room->ShowMarks);
-    area.Press(440, 2);
-    EXPECT_FALSE(room->ShowMarks) << "a press on the background hides the marks";
 }
 
 // "new" steps over flagged puzzles, backwards with Shift and at random with Ctrl; a flagged puzzle
@@ -154,9 +139,8 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     room->Random.seed(12);
     room->LoadPuzzle(3);
     std::set<int> picked;
-    for (int i = 0; i < 60; ++i) {
-        picked.insert(room->PickNextPuzzle());
-    }
+    std::generate_n(std::inserter(picked, picked.end()), 60,
+                    [this] { return room->PickNextPuzzle(); });
     EXPECT_EQ(picked, (std::set<int>{1, 2, 5}));
 }
 
@@ -254,12 +238,11 @@ TEST_F(GameRoomFixture, HiddenSolver) {
     area.Press(100, 20);
     EXPECT_EQ(dialogs.aboutShown, 1) << "once the search is over";
 
-    // Esc stops a search; F11 alone starts one from now on.
+    // F11 alone starts a search from now on; Esc stops it.
     room->LoadPuzzle(3);
     ui.onPump = [&] { Key(VirtualKey::Escape); };
     Key(RoomKey::F11);
-    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
-    EXPECT_TRUE(room->SolverAbort);
+    EXPECT_TRUE(room->SolverAbort && Board()[1] == "C [.]..");
 
     // Closing the window stops a search the same way.
     ui.onPump = [&] { world->RequestQuit(); };
@@ -294,8 +277,6 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
         Press("delrwbtn");
     }
     EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C BIG"})) << "later reloads keep them";
-    Key(RoomKey::F11);
-    EXPECT_EQ(ui.boxes.size(), 1u) << "the suggestion wizard";
 
     // The action keys by the character they type; a button by its code.
     Key(RoomKey::Plus);
@@ -309,17 +290,15 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C ...", "C BIG"}));
     Press("delrwbtn");
 
-    // The colour of the hint mark drawn on row 3: 31 without a hint, 32 with one.
-    const auto HintMarkOf = [this](int r) {
-        return Pixel(room->BoardLeft + 103, room->BoardTop + (r - 1) * 26 + 7);
-    };
+    // The hint mark drawn on row 3: 31 without a hint, 32 with one.
+    const int32_t markX = room->BoardLeft + 103, markY = room->BoardTop + 2 * 26 + 7;
     Key(VirtualKey::Down);
-    EXPECT_EQ(HintMarkOf(3), 31);
+    EXPECT_EQ(Pixel(markX, markY), 31);
     Press("sethnbtn");
-    EXPECT_EQ(HintMarkOf(3), 32);
+    EXPECT_EQ(Pixel(markX, markY), 32);
     ui.Answer(MessageBoxResult::Yes);
     Press("clrhnbtn");
-    EXPECT_EQ(HintMarkOf(3), 31);
+    EXPECT_EQ(Pixel(markX, markY), 31);
     EXPECT_EQ(ui.boxes.back().text, "Really delete hint on line 3 (\"BIT\")?");
 
     ui.Answer(MessageBoxResult::Yes);
@@ -327,7 +306,6 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_NE(folder.Read("vocab.txt").find("hit"), std::string::npos);
     Press("accptbtn");
     EXPECT_TRUE(!room->EditMode && room->PuzzlesModified);
-    EXPECT_EQ(Board(), (Lines{"  hat", "C [.]..", "C ...", "C BIG"}));
     EXPECT_NE(Pixel(3, 4), 40);
 
     // The selector's Edit and Create open the editor; Esc cancels, leaving no edit button drawn.
