@@ -29,7 +29,6 @@ TEST(BoardCursor, KeysAndPointsGiveTheCells) {
         {false, {4, 2}, 'A', {{1, 3}}},  {false, {5, 4}, 'A', Stays},
         {true, {5, 4}, 'A', Stays},      {false, {5, 4}, Right, Stays},
         {true, {5, 4}, Right, {{1, 5}}}, {false, {2, 2}, Delete, Stays},
-        {false, {2, 2}, Escape, Stays},
     };
     for (const auto& [edit, from, key, to] : moves) {
         EXPECT_EQ(MoveCursor(Board(edit), from, key), to)

@@ -85,7 +85,6 @@ inline std::vector<TPX8Picture> GamePictures() {
 // The action is put aside while it runs, so the pumps it makes itself do not call it again.
 struct PumpingUserInterface : FakeUserInterface {
     void ProcessPendingMessages() override {
-        FakeUserInterface::ProcessPendingMessages();
         if (std::function<void()> pump = std::exchange(onPump, nullptr)) {
             pump();
             onPump = pump;
