@@ -21,8 +21,7 @@
 // The first and last sample louder than a fiftieth of the loudest: where a sound is audible,
 // whatever gain the server applied on the way.
 struct AudibleSpan {
-    std::size_t First = 0;
-    std::size_t Last = 0;
+    std::size_t First = 0, Last = 0;
     bool Found = false;
 
     double Seconds(int rate) const { return Found ? double(Last - First + 1) / rate : 0.0; }
