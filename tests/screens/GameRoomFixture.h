@@ -43,9 +43,8 @@ inline TPX8Picture Painted(const std::string& name, uint16_t width, uint16_t hei
                         false, 0};
     for (size_t k = 0; k + 4 < parts.size(); k += 5) {
         for (int y = parts[k + 1]; y < parts[k + 3]; ++y) {
-            std::fill(picture.Pixels.begin() + y * width + parts[k],
-                      picture.Pixels.begin() + y * width + parts[k + 2],
-                      static_cast<uint8_t>(parts[k + 4]));
+            std::fill_n(picture.Pixels.begin() + y * width + parts[k], parts[k + 2] - parts[k],
+                        static_cast<uint8_t>(parts[k + 4]));
         }
     }
     return picture;
@@ -72,8 +71,7 @@ inline std::vector<TPX8Picture> GamePictures() {
          {"checkbtn", "hintbtn", "startbtn", "newbtn", "selbtn", "edvocbtn", "sugstbtn", "addrwbtn",
           "delrwbtn", "sethnbtn", "clrhnbtn", "accptbtn", "canclbtn", "actmbtn", "actcbtn",
           "actsbtn", "actxbtn", "actrbtn", "actabtn"}) {
-        const bool action = name.starts_with("act");
-        const uint16_t w = action ? 38 : 60, h = action ? 42 : 24;
+        const uint16_t w = name.starts_with("act") ? 38 : 60, h = w == 38 ? 42 : 24;
         pictures.push_back(
             Painted(name, w, h, ButtonEnabledColour, {0, h / 2, w, h, ButtonEnabledColour + 1}));
     }
@@ -153,9 +151,8 @@ class GameRoomFixture : public ::testing::Test {
     }
     // Rewrites a data file with a newer time, as an editor would while the game runs.
     void Rewrite(const std::string& name, std::string_view text) {
-        std::filesystem::last_write_time(folder.Write(name, text),
-                                         std::filesystem::file_time_type::clock::now() +
-                                             std::chrono::seconds(5));
+        const auto later = std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5);
+        std::filesystem::last_write_time(folder.Write(name, text), later);
     }
 
     uint8_t Pixel(int32_t x, int32_t y) { return area.surface->GetPixel({x, y}); }
@@ -177,8 +174,7 @@ class GameRoomFixture : public ::testing::Test {
         std::vector<std::string> lines;
         for (int r = 1; r <= room->RowCount; ++r) {
             const int32_t top = room->BoardTop + (r - 1) * 26, left = room->BoardLeft + 112;
-            std::string line{code(room->BoardLeft + 50, top + 10, FirstLabelColour, "ACMRSX", ' '),
-                             ' '};
+            std::string line{code(left - 62, top + 10, FirstLabelColour, "ACMRSX", ' '), ' '};
             for (int32_t x = left; x < left + room->RowLength(r) * 30; x += 30) {
                 const char cell = code(x + 3, top + 2, FirstTileColour, Tiles, '?');
                 const bool cursor = Pixel(x - 2, top - 2) == BoardGeometry::CursorColour;

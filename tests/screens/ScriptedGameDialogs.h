@@ -8,9 +8,6 @@
 #include <vector>
 
 struct ScriptedGameDialogs : IGameDialogs {
-    // The selector's answer: may change the entries (negate values to delete) and the position.
-    using SelectorScript = std::function<SelectorResult(std::vector<TSelectorEntry>&, int32_t&)>;
-
     SelectorResult ExecuteSelector(std::vector<TSelectorEntry>& entries,
                                    int32_t& position) override {
         selectorShown.push_back(entries);
@@ -23,7 +20,8 @@ struct ScriptedGameDialogs : IGameDialogs {
     }
     void ShowAbout() override { ++aboutShown; }
 
-    SelectorScript selector;
+    // The selector's answer: may change the entries (negate values to delete) and the position.
+    std::function<SelectorResult(std::vector<TSelectorEntry>&, int32_t&)> selector;
     std::vector<std::string> wordsAdded;
     std::vector<std::vector<TSelectorEntry>> selectorShown;
     int aboutShown = 0;
