@@ -71,8 +71,38 @@ using namespace std::string_literals;
 // not at all; then sound 2 (200 bytes, freed when done), or sound 1 again, is requested with a
 // mode. Each row gives the answer and the log of the request followed by every sound playing to
 // its end. The table runs twice: with completions only from the event loop, and with devices that
-// deliver them when destroyed, as Qt's do; the log and the answer are the same.
-TEST_F(WaveManTest, ModeTable) {
+// deliver them when destroyed, as Qt's do; the log and the answer are the same. First loading and
+// its errors, devices that fail, and a completion that names no loaded sound.
+TEST_F(WaveManTest, ModeTableLoadingRefusalsAndStrayCompletions) {
+    Renew();
+    // Loading clears Queued and Requeue, and a loaded number is not loaded again.
+    ASSERT_TRUE(manager->LoadSound("a", 7, 0x0F));
+    EXPECT_EQ(manager->FindSound(7)->Flags, SoundFreeWhenDone | SoundToFront);
+    EXPECT_TRUE(manager->LoadSound("missing", 7, 0));
+    // The file's name is matched regardless of case, as the table keeps names upper-cased.
+    EXPECT_TRUE(manager->LoadSound("B", 8, 0));
+    EXPECT_EQ(manager->FindSound(8)->Header().Length, 200U);
+    EXPECT_FALSE(manager->LoadSound("missing", 9, 0));
+    EXPECT_EQ(manager->LastError(), WaveCannotOpen);
+
+    // A device that cannot be opened or refuses the samples: nothing plays, a sound freed when
+    // done is freed, a kept one stays.
+    output.FailOpen = true;
+    EXPECT_FALSE(manager->PlayWave(7, 0, false));
+    EXPECT_EQ(manager->FindSound(7), nullptr);
+    output.FailOpen = false;
+    output.FailWrite = true;
+    EXPECT_FALSE(manager->PlayWave(8, 0, false));
+    EXPECT_FALSE(manager->FindSound(8)->HasDevice()) << "closed again";
+    output.FailWrite = false;
+
+    // A completion about no loaded sound finishes nothing but starts what is queued.
+    ASSERT_TRUE(manager->LoadSound("c", 3, 0));
+    manager->FindSound(3)->Flags |= SoundQueued;
+    output.Log.clear();
+    EXPECT_EQ(manager->BufferDone(TWaveDoneMessage{0}), 0);
+    EXPECT_EQ(output.Log, std::vector<std::string>{"write 300"});
+
     enum Playing { Nothing, Plain, Looping };
     enum Request { Other, Same };
     using Row = std::tuple<Playing, Request, std::uint8_t, bool, bool, const char*, const char*>;
@@ -124,39 +154,8 @@ TEST_F(WaveManTest, ModeTable) {
     }
 }
 
-// Loading and its errors; devices that fail; a completion that names no loaded sound.
-TEST_F(WaveManTest, LoadingRefusalsAndStrayCompletions) {
-    Renew();
-    // Loading clears Queued and Requeue, and a loaded number is not loaded again.
-    ASSERT_TRUE(manager->LoadSound("a", 7, 0x0F));
-    EXPECT_EQ(manager->FindSound(7)->Flags, SoundFreeWhenDone | SoundToFront);
-    EXPECT_TRUE(manager->LoadSound("missing", 7, 0));
-    // The file's name is matched regardless of case, as the table keeps names upper-cased.
-    EXPECT_TRUE(manager->LoadSound("B", 8, 0));
-    EXPECT_EQ(manager->FindSound(8)->Header().Length, 200U);
-    EXPECT_FALSE(manager->LoadSound("missing", 9, 0));
-    EXPECT_EQ(manager->LastError(), WaveCannotOpen);
-
-    // A device that cannot be opened or refuses the samples: nothing plays, a sound freed when
-    // done is freed, a kept one stays.
-    output.FailOpen = true;
-    EXPECT_FALSE(manager->PlayWave(7, 0, false));
-    EXPECT_EQ(manager->FindSound(7), nullptr);
-    output.FailOpen = false;
-    output.FailWrite = true;
-    EXPECT_FALSE(manager->PlayWave(8, 0, false));
-    EXPECT_FALSE(manager->FindSound(8)->HasDevice()) << "closed again";
-    output.FailWrite = false;
-
-    // A completion about no loaded sound finishes nothing but starts what is queued.
-    ASSERT_TRUE(manager->LoadSound("c", 3, 0));
-    manager->FindSound(3)->Flags |= SoundQueued;
-    output.Log.clear();
-    EXPECT_EQ(manager->BufferDone(TWaveDoneMessage{0}), 0);
-    EXPECT_EQ(output.Log, std::vector<std::string>{"write 300"});
-}
-
-TEST_F(AppSoundTest, TableIsCompiledWhenTheTextIsNewer) {
+// The sound table compiled when the text is newer, and the effects of a session.
+TEST_F(AppSoundTest, TableAndSession) {
     // A tab reads as a space, other control bytes are dropped, a line keeps at most 255 bytes,
     // and the last one needs no line feed.
     folder.Write("dat/sounds.txt", "# comment\r\n\tding  loud\n[effects]\n\nb\x01\x7f\x80\x9f"
@@ -181,9 +180,8 @@ TEST_F(AppSoundTest, TableIsCompiledWhenTheTextIsNewer) {
     folder.Write("dat/sounds.txt", "click\n");
     DateCompiled(-60);
     EXPECT_EQ(Table().front(), "CLICK=0");
-}
 
-TEST_F(AppSoundTest, EffectsOfASession) {
+    // The effects of a session.
     folder.Write("dat/sounds.txt", "a\nb\nc\n");
     std::unique_ptr<TAppSound> sound = Start();
     EXPECT_THROW(Start(), std::logic_error) << "one sound component at a time";
@@ -192,7 +190,6 @@ TEST_F(AppSoundTest, EffectsOfASession) {
 
     PlaySound(2); // a puzzle is solved
     PlaySound(9); // any other kind plays sound 0, queued behind
-    PlaySound(2); // the sound that plays, with mode 6: nothing changes
     for (int pass = 0; pass < 2; ++pass) {
         output.Finish();
         output.Deliver();

@@ -67,7 +67,6 @@ TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
     const std::vector<std::tuple<const char*, std::string, int>> cases = {
         {"RIFF size past the end of the file", Riff(fmt + data, "WAVE", 0xFFFFFFFF), 0},
         {"empty file", "", WaveNotWave},
-        {"shorter than a header", "RIFF\x04", WaveNotWave},
         {"big-endian RIFX", "RIFX" + good.substr(4), WaveNotWave},
         {"another form", Riff(fmt + data, "AVI "), WaveNotWave},
         {"RIFF too small for its form", Chunk("RIFF", "WA"), WaveNotWave},
@@ -79,7 +78,6 @@ TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
         {"fmt of 4 GB", Riff(Chunk("fmt ", FormatBytes(), 0xFFFFFFF0) + data),
          WaveFormatUnreadable},
         {"IEEE float", Riff(Chunk("fmt ", FormatBytes(3, 1, 8000, 32)) + data), WaveNotPCM},
-        {"extensible", Riff(Chunk("fmt ", FormatBytes(0xFFFE)) + data), WaveNotPCM},
         {"data before fmt", Riff(data + fmt), WaveNoData},
         {"no data chunk", Riff(fmt + Chunk("LIST", "info")), WaveNoData},
         {"data chunk outside the RIFF size", Riff(fmt + data, "WAVE", 4 + 24 + 4), WaveNoData},
