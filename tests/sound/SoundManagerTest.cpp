@@ -53,9 +53,9 @@ class AppSoundTest : public ::testing::Test, public IWaveDoneTarget {
 
     // Dates the compiled table this many seconds from now; the text was just written.
     void DateCompiled(int seconds) {
-        std::filesystem::last_write_time(folder / "dat/sounds.dat",
-                                         std::filesystem::file_time_type::clock::now() +
-                                             std::chrono::seconds(seconds));
+        const auto at =
+            std::filesystem::file_time_type::clock::now() + std::chrono::seconds(seconds);
+        std::filesystem::last_write_time(folder / "dat/sounds.dat", at);
     }
 
     TempFolder folder;
@@ -63,7 +63,6 @@ class AppSoundTest : public ::testing::Test, public IWaveDoneTarget {
     std::unique_ptr<TWaveMan> manager;
 };
 
-using WaveManTest = AppSoundTest;
 using namespace std::string_literals;
 } // namespace
 
@@ -73,7 +72,7 @@ using namespace std::string_literals;
 // its end. The table runs twice: with completions only from the event loop, and with devices that
 // deliver them when destroyed, as Qt's do; the log and the answer are the same. First loading and
 // its errors, devices that fail, and a completion that names no loaded sound.
-TEST_F(WaveManTest, ModeTableLoadingRefusalsAndStrayCompletions) {
+TEST_F(AppSoundTest, WaveManModesLoadingRefusalsAndStrayCompletions) {
     Renew();
     // Loading clears Queued and Requeue, and a loaded number is not loaded again.
     ASSERT_TRUE(manager->LoadSound("a", 7, 0x0F));
@@ -116,7 +115,6 @@ TEST_F(WaveManTest, ModeTableLoadingRefusalsAndStrayCompletions) {
         {Plain, Other, 4, false, true, "done 1, write 200, done 2", "plain: queued behind"},
         {Plain, Other, 16, false, true, "stop 100, done 1, write 200, done 2", "put first"},
         {Plain, Same, 36, false, true, "done 1, write 100, done 1", "plays again after"},
-        {Plain, Same, 48, false, true, "stop 100, done 1, write 100, done 1", "again"},
         {Looping, Other, 2, false, true, "break 100, done 1, write 200, done 2, write 100, done 1",
          "last pass, then it resumes"},
         {Looping, Other, 3, false, true, "break 100, done 1, write 200, done 2", "last pass"},
@@ -208,12 +206,10 @@ TEST_F(AppSoundTest, TableAndSession) {
     PlaySound(2);
     EXPECT_EQ(output.Log, std::vector<std::string>{"done 0"});
 
-    // Switched off with a device, the table is read all the same; the setting stored at exit is
-    // off when the device went away.
-    output.Log.clear();
+    // Switched off, the table is read all the same; the setting stored at exit is off when the
+    // device went away.
     sound = Start(false);
-    PlaySound(0);
-    EXPECT_TRUE(!sound->EnabledAtStart() && output.Log.empty() && SoundName(0) == "A");
+    EXPECT_TRUE(!sound->EnabledAtStart() && SoundName(0) == "A");
     sound = nullptr;
     sound = Start();
     output.DeviceTotal = 0;

@@ -44,7 +44,6 @@ TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPaddingAndTheShippedSo
         << "the extra-size field is always cleared";
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(memory.Header().Data), memory.SampleSize()),
               samples);
-    EXPECT_LT(memory.BlockSize(), samples.size() + 80) << "one block: format, header, samples";
 
     const char* source = std::getenv("LADDERLY_SOURCE_DIR");
     ASSERT_NE(source, nullptr);
