@@ -85,8 +85,7 @@ class QtSoundTest : public ::testing::Test {
 
 TEST_F(QtSoundTest, EveryEffectIsHeardWhole) {
     if (output.DeviceCount() == 0) {
-        ASSERT_EQ(std::getenv("LADDERLY_SOUND_SERVER"), nullptr)
-            << "the sound server is not reached";
+        ASSERT_EQ(std::getenv("LADDERLY_SOUND_SERVER"), nullptr) << "the server is not reached";
         // Silent then: nothing is loaded, and the setting stored is off.
         PlaySound(2);
         EXPECT_FALSE(sound->WaveMan().IsEnabled() || SoundActive() ||

@@ -104,30 +104,31 @@ TEST_F(AppSoundTest, WaveManModesLoadingRefusalsAndStrayCompletions) {
 
     enum Playing { Nothing, Plain, Looping };
     enum Request { Other, Same };
-    using Row = std::tuple<Playing, Request, std::uint8_t, bool, bool, const char*, const char*>;
+    using Row = std::tuple<Playing, Request, std::uint8_t, bool, bool, const char*>;
     const std::vector<Row> rows = {
-        {Nothing, Other, 6, false, true, "write 200, done 2", "nothing plays: it starts"},
-        {Plain, Same, 6, false, true, "done 1", "the same sound with mode 6: nothing"},
-        {Plain, Other, 2, false, false, "done 1", "plain, no InterruptPlain: refused"},
-        {Plain, Same, 32, false, true, "done 1", "plain, Replay without InterruptPlain"},
-        {Looping, Other, 4, false, false, "done 1", "looping, no InterruptLoop: refused"},
-        {Looping, Same, 36, false, true, "done 1", "looping, Replay, no InterruptLoop"},
-        {Plain, Other, 4, false, true, "done 1, write 200, done 2", "plain: queued behind"},
-        {Plain, Other, 16, false, true, "stop 100, done 1, write 200, done 2", "put first"},
-        {Plain, Same, 36, false, true, "done 1, write 100, done 1", "plays again after"},
-        {Looping, Other, 2, false, true, "break 100, done 1, write 200, done 2, write 100, done 1",
-         "last pass, then it resumes"},
-        {Looping, Other, 3, false, true, "break 100, done 1, write 200, done 2", "last pass"},
-        {Looping, Other, 8, false, true, "stop 100, done 1, write 200, done 2, write 100, done 1",
-         "stopped, then it resumes"},
-        {Looping, Same, 35, false, true, "break 100, done 1", "Replay, NoResume: last pass"},
-        {Looping, Same, 35, true, true, "done 1", "looping, Replay, NoResume, loop asked"},
-        {Looping, Same, 34, false, true, "done 1", "looping, Replay, resuming: nothing"},
+        {Nothing, Other, 6, false, true, "write 200, done 2"}, // nothing plays: it starts
+        {Plain, Same, 6, false, true, "done 1"},     // the same sound with mode 6: nothing
+        {Plain, Other, 2, false, false, "done 1"},   // plain, no InterruptPlain: refused
+        {Plain, Same, 32, false, true, "done 1"},    // plain, Replay without InterruptPlain
+        {Looping, Other, 4, false, false, "done 1"}, // looping, no InterruptLoop: refused
+        {Looping, Same, 36, false, true, "done 1"},  // looping, Replay, no InterruptLoop
+        {Plain, Other, 4, false, true, "done 1, write 200, done 2"}, // plain: queued behind
+        {Plain, Other, 16, false, true, "stop 100, done 1, write 200, done 2"}, // put first
+        {Plain, Same, 36, false, true, "done 1, write 100, done 1"},            // plays again after
+        // Last pass, then it resumes.
+        {Looping, Other, 2, false, true, "break 100, done 1, write 200, done 2, write 100, done 1"},
+        {Looping, Other, 3, false, true, "break 100, done 1, write 200, done 2"}, // last pass
+        // Stopped, then it resumes.
+        {Looping, Other, 8, false, true, "stop 100, done 1, write 200, done 2, write 100, done 1"},
+        {Looping, Same, 35, false, true, "break 100, done 1"}, // Replay, NoResume: last pass
+        {Looping, Same, 35, true, true, "done 1"},  // looping, Replay, NoResume, loop asked
+        {Looping, Same, 34, false, true, "done 1"}, // looping, Replay, resuming: nothing
     };
     for (const bool deliverWhenClosed : {false, true}) {
         output.DeliverWhenClosed = deliverWhenClosed;
-        for (const auto& [current, request, mode, loop, answer, log, what] : rows) {
-            SCOPED_TRACE(std::string(what) + (deliverWhenClosed ? " (Qt's devices)" : ""));
+        for (const auto& [current, request, mode, loop, answer, log] : rows) {
+            SCOPED_TRACE(testing::Message()
+                         << "mode " << int{mode} << ", Qt's: " << deliverWhenClosed);
             Renew();
             output.Posted.clear();
             ASSERT_TRUE(manager->LoadSound("a", 1, 0));
