@@ -31,10 +31,9 @@ int ErrorOf(const std::string& bytes) {
 // what it makes): 16-bit, loud enough without clipping, and no click at either end.
 TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPaddingAndTheShippedSoundsArePleasant) {
     const std::string samples = "\x01\x02\x03\x04\x05";
-    const std::string bytes =
+    std::istringstream stream(
         Riff(Chunk("LIST", "odd") + Chunk("fmt ", FormatBytes(1, 2, 11025, 8) + "\x02\x00xy") +
-             Chunk("junk", "12345") + Chunk("data", samples) + Chunk("cue ", "c"));
-    std::istringstream stream(bytes);
+             Chunk("junk", "12345") + Chunk("data", samples) + Chunk("cue ", "c")));
     const TSoundMemory memory = ReadWaveFile(stream);
     const TWaveFormat& f = memory.Format();
     EXPECT_EQ((std::vector<std::uint32_t>{f.FormatTag, f.Channels, f.SamplesPerSec,
