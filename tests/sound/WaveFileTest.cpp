@@ -14,19 +14,6 @@
 #include <tuple>
 #include <vector>
 
-namespace {
-// The error code of reading the bytes, 0 when they load.
-int ErrorOf(const std::string& bytes) {
-    std::istringstream stream(bytes);
-    try {
-        ReadWaveFile(stream);
-        return 0;
-    } catch (const TWaveFileError& fault) {
-        return fault.Code();
-    }
-}
-} // namespace
-
 // The shipped sounds as a player hears them (their generator's test only proves the files are
 // what it makes): 16-bit, loud enough without clipping, and no click at either end.
 TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPaddingAndTheShippedSoundsArePleasant) {
@@ -59,6 +46,16 @@ TEST(WaveFile, ReadsFormatAndSamplesSkippingOtherChunksAndPaddingAndTheShippedSo
 }
 
 TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
+    // The error code of reading the bytes, 0 when they load.
+    const auto ErrorOf = [](const std::string& bytes) -> int {
+        std::istringstream stream(bytes);
+        try {
+            ReadWaveFile(stream);
+            return 0;
+        } catch (const TWaveFileError& fault) {
+            return fault.Code();
+        }
+    };
     const std::string fmt = Chunk("fmt ", FormatBytes());
     const std::string data = Chunk("data", "\x11\x11\x11\x11\x11\x11");
     const std::string good = Riff(fmt + data);
@@ -70,19 +67,16 @@ TEST(WaveFile, DamagedFilesGiveTheirErrorCode) {
         {"RIFF too small for its form", Chunk("RIFF", "WA"), WaveNotWave},
         {"no fmt chunk", Riff(data), WaveNoFormat},
         {"fmt chunk outside the RIFF size", Riff(fmt + data, "WAVE", 4), WaveNoFormat},
-        {"fmt of 14 bytes", Riff(Chunk("fmt ", FormatBytes().substr(0, 14)) + data),
-         WaveFormatUnreadable},
+        {"fmt 14", Riff(Chunk("fmt ", FormatBytes().substr(0, 14)) + data), WaveFormatUnreadable},
         {"fmt chunk cut off", good.substr(0, 12 + 8 + 10), WaveFormatUnreadable},
-        {"fmt of 4 GB", Riff(Chunk("fmt ", FormatBytes(), 0xFFFFFFF0) + data),
-         WaveFormatUnreadable},
+        {"huge fmt", Riff(Chunk("fmt ", FormatBytes(), 0xFFFFFFF0) + data), WaveFormatUnreadable},
         {"IEEE float", Riff(Chunk("fmt ", FormatBytes(3, 1, 8000, 32)) + data), WaveNotPCM},
         {"data before fmt", Riff(data + fmt), WaveNoData},
         {"data chunk outside the RIFF size", Riff(fmt + data, "WAVE", 4 + 24 + 4), WaveNoData},
         {"empty data chunk", Riff(fmt + Chunk("data", "")), WaveEmptyData},
         {"data cut off", good.substr(0, good.size() - 1), WaveDataUnreadable},
-        {"data of 4 GB", Riff(fmt + Chunk("data", "\x11\x11\x11\x11\x11\x11", 0xFFFFFFFF)),
-         WaveDataUnreadable},
-        {"odd data claiming one byte more than the file",
+        {"data of 4 GB", Riff(fmt + Chunk("data", data.substr(8), 0xFFFFFFFF)), WaveDataUnreadable},
+        {"odd data one byte past the end",
          "RIFF" + Le32(4 + 24 + 8 + 3) + "WAVE" + fmt + "data" + Le32(4) + "abc",
          WaveDataUnreadable},
     };
