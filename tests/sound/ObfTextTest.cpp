@@ -10,14 +10,11 @@
 #include <tuple>
 #include <vector>
 
-namespace {
-std::vector<std::uint8_t> Compiled(const std::string& text) {
-    std::istringstream source(text);
-    return TObfText::CompileText(source);
-}
-} // namespace
-
 TEST(ObfText, CompiledBytesArePaddedScrambledExactlyAndReadBack) {
+    const auto Compiled = [](const std::string& text) {
+        std::istringstream source(text);
+        return TObfText::CompileText(source);
+    };
     // 10 record bytes get 2 zero bytes: blocks of 3, each XORed with the next, the last with the
     // new first. 12 record bytes get 4; nothing at all still gives one block of padding.
     EXPECT_EQ(Compiled("abcd\n  efgh  \n\n   \n"),

@@ -75,14 +75,12 @@ using namespace std::string_literals;
 TEST_F(AppSoundTest, WaveManModesLoadingRefusalsAndStrayCompletions) {
     Renew();
     // Loading clears Queued and Requeue, and a loaded number is not loaded again.
-    ASSERT_TRUE(manager->LoadSound("a", 7, 0x0F));
-    EXPECT_EQ(manager->FindSound(7)->Flags, SoundFreeWhenDone | SoundToFront);
+    ASSERT_TRUE(manager->LoadSound("a", 7, 0x0F) &&
+                manager->FindSound(7)->Flags == (SoundFreeWhenDone | SoundToFront));
     EXPECT_TRUE(manager->LoadSound("missing", 7, 0));
     // The file's name is matched regardless of case, as the table keeps names upper-cased.
-    EXPECT_TRUE(manager->LoadSound("B", 8, 0));
-    EXPECT_EQ(manager->FindSound(8)->Header().Length, 200U);
-    EXPECT_FALSE(manager->LoadSound("missing", 9, 0));
-    EXPECT_EQ(manager->LastError(), WaveCannotOpen);
+    ASSERT_TRUE(manager->LoadSound("B", 8, 0) && manager->FindSound(8)->Header().Length == 200U);
+    EXPECT_TRUE(!manager->LoadSound("missing", 9, 0) && manager->LastError() == WaveCannotOpen);
 
     // A device that cannot be opened or refuses the samples: nothing plays, a sound freed when
     // done is freed, a kept one stays.
