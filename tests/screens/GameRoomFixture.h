@@ -5,8 +5,8 @@
 // The pictures are made so every drawn element can be told from its pixels: the background is
 // colour 7, letter tile k has colour 60 + k, the action labels 10 to 15 (in the order of
 // "ACMRSX"), the check marks 21 to 24 (by row status), the hint marks 31 and 32, the edit-mode
-// label 40, the win sprite 90 and 91 (frames 0 and 1), the solved badge 95 and 96 (solved, with
-// help) and each button strip 120 (enabled frame) and 121 (disabled frame).
+// label 40, the win sprite 90, the solved badge 95 and 96 (solved, with help) and each button
+// strip 120 (enabled frame) and 121 (disabled frame).
 
 #include "fakes/FakeGameWindow.h"
 #include "fakes/FakeGraphicArea.h"
@@ -32,8 +32,7 @@
 #include <vector>
 
 inline constexpr uint8_t BackgroundColour = 7, FirstTileColour = 60, FirstLabelColour = 10,
-                         FirstMarkColour = 21, WinColour = 90, BadgeColour = 95,
-                         ButtonEnabledColour = 120;
+                         FirstMarkColour = 21, BadgeColour = 95, ButtonEnabledColour = 120;
 
 using Lines = std::vector<std::string>;
 
@@ -44,9 +43,8 @@ inline TPX8Picture Painted(const std::string& name, uint16_t width, uint16_t hei
                         false, 0};
     for (size_t k = 0; k + 4 < parts.size(); k += 5) {
         for (int y = parts[k + 1]; y < parts[k + 3]; ++y) {
-            std::fill(picture.Pixels.begin() + y * width + parts[k],
-                      picture.Pixels.begin() + y * width + parts[k + 2],
-                      static_cast<uint8_t>(parts[k + 4]));
+            std::fill_n(picture.Pixels.begin() + y * width + parts[k], parts[k + 2] - parts[k],
+                        static_cast<uint8_t>(parts[k + 4]));
         }
     }
     return picture;
@@ -61,7 +59,7 @@ inline std::vector<TPX8Picture> GamePictures() {
         42,  202, 50,  31,  188, 42,  195, 50,  32,  251, 42,  300, 51,  40};
     std::vector<TPX8Picture> pictures{
         Painted("screen", 450, 326, BackgroundColour), Painted("laddgfx", 300, 62, 0, graphics),
-        Painted("youwin", 40, 30, WinColour, {0, 15, 40, 30, WinColour + 1}),
+        Painted("youwin", 40, 30, 90),
         Painted(BadgeName, 22, 44, BadgeColour, {0, 22, 22, 44, BadgeColour + 1}),
         Painted("letters", 226, 121, 0)};
     for (size_t i = 0; i < pictures.back().Pixels.size(); ++i) {
@@ -73,8 +71,7 @@ inline std::vector<TPX8Picture> GamePictures() {
          {"checkbtn", "hintbtn", "startbtn", "newbtn", "selbtn", "edvocbtn", "sugstbtn", "addrwbtn",
           "delrwbtn", "sethnbtn", "clrhnbtn", "accptbtn", "canclbtn", "actmbtn", "actcbtn",
           "actsbtn", "actxbtn", "actrbtn", "actabtn"}) {
-        const bool action = name.starts_with("act");
-        const uint16_t w = action ? 38 : 60, h = action ? 42 : 24;
+        const uint16_t w = name.starts_with("act") ? 38 : 60, h = w == 38 ? 42 : 24;
         pictures.push_back(
             Painted(name, w, h, ButtonEnabledColour, {0, h / 2, w, h, ButtonEnabledColour + 1}));
     }
@@ -86,7 +83,6 @@ inline std::vector<TPX8Picture> GamePictures() {
 // The action is put aside while it runs, so the pumps it makes itself do not call it again.
 struct PumpingUserInterface : FakeUserInterface {
     void ProcessPendingMessages() override {
-        FakeUserInterface::ProcessPendingMessages();
         if (std::function<void()> pump = std::exchange(onPump, nullptr)) {
             pump();
             onPump = pump;
@@ -130,17 +126,14 @@ class GameRoomFixture : public ::testing::Test {
         ASSERT_NE(room, nullptr);
     }
 
-    // Ends the game as closing the window does.
-    void Close() { world.reset(); }
-
     void Key(uint16_t key, uint8_t shift = 0) {
         world->KeyDown(key, shift);
         world->KeyUp(key, shift);
     }
+    // Letter keys carry the upper-case letter's code.
     void Type(std::string_view keys) {
         for (const char ch : keys) {
-            // Letter keys carry the upper-case letter's code.
-            Key(ch == ' ' ? VirtualKey::Space : static_cast<uint16_t>(ch & ~0x20));
+            Key(static_cast<uint16_t>(ch & ~0x20));
         }
     }
     // A press at a point relative to a hit box (a button's frame set, or "board").
@@ -158,9 +151,8 @@ class GameRoomFixture : public ::testing::Test {
     }
     // Rewrites a data file with a newer time, as an editor would while the game runs.
     void Rewrite(const std::string& name, std::string_view text) {
-        std::filesystem::last_write_time(folder.Write(name, text),
-                                         std::filesystem::file_time_type::clock::now() +
-                                             std::chrono::seconds(5));
+        const auto later = std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5);
+        std::filesystem::last_write_time(folder.Write(name, text), later);
     }
 
     uint8_t Pixel(int32_t x, int32_t y) { return area.surface->GetPixel({x, y}); }
@@ -173,23 +165,24 @@ class GameRoomFixture : public ::testing::Test {
         // Tile k: empty, plain letters, an unused one, highlighted letters.
         static constexpr std::string_view Tiles =
             ".abcdefghijklmnopqrstuvwxyz?ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+        // The code of the pixel's colour counted from first, else none.
+        const auto code = [this](int32_t x, int32_t y, int first, std::string_view codes,
+                                 char none) {
+            const auto k = static_cast<size_t>(Pixel(x, y) - first);
+            return k < codes.size() ? codes[k] : none;
+        };
         std::vector<std::string> lines;
         for (int r = 1; r <= room->RowCount; ++r) {
-            const int32_t top = room->BoardTop + (r - 1) * 26;
-            const int label = Pixel(room->BoardLeft + 50, top + 10) - FirstLabelColour;
-            std::string line =
-                std::string(1, label >= 0 && label < 6 ? "ACMRSX"[label] : ' ') + ' ';
-            for (int c = 1; c <= room->RowLength(r); ++c) {
-                const int32_t left = room->BoardLeft + 112 + (c - 1) * 30;
-                const int k = Pixel(left + 3, top + 2) - FirstTileColour;
-                const char cell = k >= 0 && k < 54 ? Tiles[static_cast<size_t>(k)] : '?';
-                const bool cursor = Pixel(left - 2, top - 2) == BoardGeometry::CursorColour;
-                line += cursor ? "[" + std::string(1, cell) + "]" : std::string(1, cell);
+            const int32_t top = room->BoardTop + (r - 1) * 26, left = room->BoardLeft + 112;
+            std::string line{code(left - 62, top + 10, FirstLabelColour, "ACMRSX", ' '), ' '};
+            for (int32_t x = left; x < left + room->RowLength(r) * 30; x += 30) {
+                const char cell = code(x + 3, top + 2, FirstTileColour, Tiles, '?');
+                const bool cursor = Pixel(x - 2, top - 2) == BoardGeometry::CursorColour;
+                line += cursor ? std::string{'[', cell, ']'} : std::string{cell};
             }
-            const int32_t letters = (room->BoardWidth - 1) * 30 + 26;
-            const int mark = Pixel(room->BoardLeft + 112 + letters / 2, top + 10) - FirstMarkColour;
-            lines.push_back(line +
-                            (mark >= 0 && mark < 4 ? " mark " + std::to_string(mark + 1) : ""));
+            const int32_t middle = left + ((room->BoardWidth - 1) * 30 + 26) / 2;
+            const char mark = code(middle, top + 10, FirstMarkColour, "1234", 0);
+            lines.push_back(mark != 0 ? line + " mark " + mark : line);
         }
         return lines;
     }
@@ -224,8 +217,6 @@ class GameRoomFixture : public ::testing::Test {
 // their file order (equal sort keys), the first two with a hint for row 2.
 inline constexpr std::string_view TestWords =
     "bag\nbat\nbig\ncat\ncog\ncot\ndig\ndog\nhat\nhog\nhot\n";
-inline constexpr std::string_view TestPuzzles = "cat\ndog\nccc\n2=cot\n"
-                                                "dog\ncat\nccc\n2=cog\n"
-                                                "cat\nhog\nccc\n\n"
-                                                "bag\ndog\nccc\n\n"
-                                                "hot\nbat\nccc\n\n";
+inline constexpr std::string_view TestPuzzles =
+    "cat\ndog\nccc\n2=cot\ndog\ncat\nccc\n2=cog\ncat\nhog\nccc\n\n"
+    "bag\ndog\nccc\n\nhot\nbat\nccc\n\n";

@@ -11,10 +11,12 @@
 
 namespace {
 
-// Real play and the marks it earns: puzzle 1 solved by keys after a hint and starting over (so
-// unaided), with a loud check on the way; a win with a hint and the press after it that loads
-// the next puzzle; the solver's ladder, even once checked, only shown. The
-// journal the marks are written to, the badge, the selector's marks and resuming.
+// Real play. What the board keys write into row 2 as drawn (upper case: the end word's letter
+// there; where the cursor goes is the board cursor's rule) and what presses on the board do. The
+// marks play earns: puzzle 1 solved by keys after a hint and starting over (so unaided), with a
+// silent failed check on the way; a win with a hint and the press after it that loads the next
+// puzzle; the solver's ladder, even once checked, only shown. The journal written at the win, the
+// badge, the selector's marks and resuming.
 TEST_F(GameRoomFixture, PlayToTheWinTheJournalAndResuming) {
     // The marks the selector is given, one letter per entry: S solved, H with help, s shown.
     const auto SelectorMarks = [this] {
@@ -30,16 +32,38 @@ TEST_F(GameRoomFixture, PlayToTheWinTheJournalAndResuming) {
     Start(TestWords, TestPuzzles);
     EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C DOG"}));
     EXPECT_EQ(EnabledButtons(), "CHECKBTN HINTBTN NEWBTN SELBTN");
+    const uint16_t keys[] = {
+        'H', 'O', VirtualKey::Back, VirtualKey::Left, VirtualKey::Delete, '1', VirtualKey::Space};
+    const Lines rows = {"C h[.].", "C hO[.]", "C h[.].", "C [h]..",
+                        "C [.]..", "C [.]..", "C .[.]."};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        Key(keys[i]);
+        EXPECT_EQ(Board()[1], rows[i]) << "after key " << keys[i];
+    }
+    world->KeyUp('Z', 0);
+    EXPECT_EQ(Board()[1], "C .[.].") << "a key release changes nothing";
+    // A press on a cell selects it, where the pointer shows the letter cursor; a press between
+    // cells selects nothing.
+    const TRect board = room->FindHitBox("board")->Bounds;
+    for (const auto& [x, cursor] : {std::pair{35, CursorId::LetterCell}, {27, CursorId::Default}}) {
+        Press("board", x, 30);
+        EXPECT_EQ(Board()[2], "C .[.].") << x;
+        area.Move(board.Left + x, board.Top + 30);
+        EXPECT_EQ(area.Cursor(), cursor) << x;
+    }
+
     Press("hintbtn");
     Press("startbtn");
     Type("cot");
     Press("checkbtn");
     EXPECT_EQ(Board(), (Lines{"  cat mark 4", "C cOt mark 4", "C [.].. mark 3", "C DOG mark 4"}));
-    EXPECT_TRUE(sounds.empty());
-    Type("co");
-    EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[.]", "C DOG"})) << "typing hid the marks";
-    Type("g");
-    EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[G]", "C DOG"})) << "the cursor stays";
+    area.Press(440, 2);
+    EXPECT_TRUE(sounds.empty() && !room->ShowMarks)
+        << "silent, hidden by a press on the background";
+    Press("checkbtn");
+    Type("cog");
+    EXPECT_EQ(Board(), (Lines{"  cat", "C cOt", "C cO[G]", "C DOG"}))
+        << "typing hid the marks, the cursor stays";
     EXPECT_TRUE(room->Solved && sounds == std::vector<uint8_t>{2});
     EXPECT_EQ(EnabledButtons(), "STARTBTN NEWBTN SELBTN");
     EXPECT_NE(folder.Read("user/progress.txt").find("solved 2025-03-14 cat dog ccc\r\n"),
@@ -48,11 +72,10 @@ TEST_F(GameRoomFixture, PlayToTheWinTheJournalAndResuming) {
     EXPECT_EQ(BadgePixel(), BackgroundColour) << "not solved when it was loaded";
 
     Press("startbtn");
-    EXPECT_EQ(room->Rows[2] + room->Rows[3], "      ") << "starting over blanks the rows";
-    EXPECT_EQ(BadgePixel(), BadgeColour);
+    EXPECT_TRUE(room->Rows[2] + room->Rows[3] == "      " && BadgePixel() == BadgeColour)
+        << "starting over blanks the rows";
 
     Press("newbtn");
-    EXPECT_EQ(BadgePixel(), BackgroundColour);
     Press("hintbtn");
     Type("cogcot");
     ASSERT_TRUE(room->Solved);
@@ -67,35 +90,23 @@ TEST_F(GameRoomFixture, PlayToTheWinTheJournalAndResuming) {
     Type("jq");
     Key(RoomKey::F11);
     Press("checkbtn");
-    ASSERT_TRUE(room->Solved);
     Press("newbtn");
     Type("bigdig");
-    ASSERT_TRUE(room->Solved);
-    Close();
-    EXPECT_EQ(folder.Read("user/progress.txt"),
-              "# Ladderly progress: mark, date, start word, end word, actions\r\n"
-              "solved 2025-03-14 bag dog ccc\r\n"
-              "solved 2025-03-14 cat dog ccc\r\n"
-              "shown 2025-03-14 cat hog ccc\r\n"
-              "helped 2025-03-14 dog cat ccc\r\n"
-              "last 2025-03-14 bag dog ccc\r\n");
+    world.reset();
 
-    // Resuming goes on from the last puzzle played to the first unsolved one.
+    // The marks read back from the journal; resuming goes on from the last puzzle played to the
+    // first unsolved one.
     resume = true;
     Start(TestWords, TestPuzzles);
     EXPECT_EQ(room->CurrentPuzzle, 5);
     EXPECT_EQ(SelectorMarks(), "SHsS-");
-    Close();
+    world.reset();
 
     // A puzzle is known by its words and actions: the marks follow them through a new order
     // and a changed hint; a puzzle with changed actions is a new one, and sorts first.
     resume = false;
-    Start(TestWords, "hot\nbat\nccc\n\n"
-                     "dog\ncat\nccc\n\n"
-                     "cat\nhog\nccc\n\n"
-                     "cat\ndog\nccc\n3=cog\n"
-                     "bag\ndig\ncc\n\n");
-    EXPECT_EQ(room->CurrentPuzzle, 1) << "without resuming";
+    Start(TestWords, "hot\nbat\nccc\n\ndog\ncat\nccc\n\ncat\nhog\nccc\n\n"
+                     "cat\ndog\nccc\n3=cog\nbag\ndig\ncc\n\n");
     EXPECT_EQ(SelectorMarks(), "--HsS");
     Press("newbtn");
     Press("newbtn");
@@ -103,46 +114,8 @@ TEST_F(GameRoomFixture, PlayToTheWinTheJournalAndResuming) {
     EXPECT_TRUE(ui.boxes.empty());
 }
 
-// What the board keys write into row 2 as drawn (upper case: the end word's letter there); where
-// the cursor goes is the board cursor's rule. A puzzle whose rows grow from three to five letters.
-TEST_F(GameRoomFixture, BoardKeysAndPresses) {
-    Start("cat\ncart\ncarts\ncharts\nchart\nhart\n", "cat\ncarts\naac\n\n");
-    EXPECT_EQ(Board(), (Lines{"  CAT", "A [.]...", "A .....", "C CARTS"}));
-    const std::pair<uint16_t, const char*> steps[] = {
-        {'H', "A h[.].."},
-        {'A', "A hA[.]."},
-        {VirtualKey::Back, "A h[.].."},
-        {VirtualKey::Left, "A [h]..."},
-        {VirtualKey::Delete, "A [.]..."},
-        {'1', "A [.]..."},
-        {'C', "A C[.].."},
-        {VirtualKey::Left, "A [C]..."},
-        {VirtualKey::Space, "A .[.].."},
-    };
-    for (const auto& [key, row] : steps) {
-        Key(key);
-        EXPECT_EQ(Board()[1], row) << "after key " << key;
-    }
-    world->KeyUp('Z', 0);
-    EXPECT_EQ(Board()[1], "A .[.]..") << "a key release changes nothing";
-
-    // A press on a cell selects it, where the pointer shows the letter cursor; a press between
-    // cells selects nothing; a press on the background hides the check marks.
-    const TRect board = room->FindHitBox("board")->Bounds;
-    for (const auto& [x, cursor] : {std::pair{35, CursorId::LetterCell}, {27, CursorId::Default}}) {
-        Press("board", x, 30);
-        EXPECT_EQ(Board()[2], "A .[.]...") << x;
-        area.Move(board.Left + x, board.Top + 30);
-        EXPECT_EQ(area.Cursor(), cursor) << x;
-    }
-    Press("checkbtn");
-    ASSERT_TRUE(room->ShowMarks);
-    area.Press(440, 2);
-    EXPECT_FALSE(room->ShowMarks) << "a press on the background hides the marks";
-}
-
 // "new" steps over flagged puzzles, backwards with Shift and at random with Ctrl; a flagged puzzle
-// chosen for play is not loaded; without puzzles the board takes no keys.
+// chosen for play is not loaded.
 TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
     Start(TestWords, TestPuzzles);
     room->SetPuzzleHasErrors(4, true);
@@ -161,50 +134,17 @@ TEST_F(GameRoomFixture, NextPuzzleAndFlags) {
 
     ui.shiftState = ShiftState::Ctrl;
     room->Random.seed(12);
-    room->LoadPuzzle(3);
     std::set<int> picked;
-    for (int i = 0; i < 60; ++i) {
-        picked.insert(room->PickNextPuzzle());
-    }
-    EXPECT_EQ(picked, (std::set<int>{1, 2, 5}));
-
-    Close();
-    Start(TestWords, "");
-    // An empty collection shows no puzzle.
-    EXPECT_TRUE(room->CurrentPuzzle == 0 && !room->FindHitBox("board")->Enabled);
-    EXPECT_EQ(EnabledButtons(), "SELBTN");
-    Type("abc");
-    Key(VirtualKey::Down);
-    EXPECT_EQ(room->CursorRow, 0) << "no puzzle, no board keys";
-    Close();
-    EXPECT_EQ(folder.Read("puzzle.txt"), "") << "and writes nothing";
-}
-
-// Words too long for the board, of a flagged puzzle shown because it is the only one and then
-// opened in the editor: the board is cut at its edge and the cursor stops there.
-TEST_F(GameRoomFixture, LongWordsStayOnTheBoard) {
-    Start("abcdefgh\nabcdefghi\n", "abcdefgh\nabcdefghi\nac\n\n");
-    // Only the buttons' colours right of the board.
-    const std::set<int> buttons = {0, BackgroundColour, ButtonEnabledColour,
-                                   ButtonEnabledColour + 1};
-    for (const uint16_t key : {VirtualKey::Right, RoomKey::F5, VirtualKey::Down}) {
-        Key(key);
-        for (int i = 0; i < 9; ++i) {
-            Key(VirtualKey::Right);
-        }
-        const std::vector<int> seen =
-            Pixels(*area.surface, {BoardGeometry::ButtonColumn, 0, 450, 326});
-        EXPECT_EQ(room->CursorColumn, 7) << key;
-        EXPECT_TRUE(std::ranges::includes(buttons, std::set<int>(seen.begin(), seen.end()))) << key;
-    }
-    EXPECT_TRUE(room->EditMode);
+    std::generate_n(std::inserter(picked, picked.end()), 60,
+                    [this] { return room->PickNextPuzzle(); });
+    EXPECT_EQ(picked, (std::set<int>{1, 3, 5}));
 }
 
 // The dialogs' outcomes are applied: the vocabulary edited and saved, the selector's deletions
 // and the puzzle chosen; closing the game saves the change when the player agrees.
 TEST_F(GameRoomFixture, SelectorAndSavingAtClose) {
     Start(TestWords, TestPuzzles);
-    dialogs.vocabularyEdit = [](std::vector<std::string>& words) { words.push_back("zzz"); };
+    dialogs.wordsAdded = {"zzz"};
     Key(RoomKey::F12);
     EXPECT_NE(folder.Read("vocab.txt").find("zzz"), std::string::npos);
     dialogs.selector = [](std::vector<TSelectorEntry>& entries, int32_t& position) {
@@ -213,50 +153,62 @@ TEST_F(GameRoomFixture, SelectorAndSavingAtClose) {
         return SelectorResult::Close;
     };
     Press("selbtn");
-    EXPECT_EQ(dialogs.selectorShown[0][1].Text, "4 DOG CAT");
-    EXPECT_EQ(dialogs.positionsShown[0], 1);
-    // The deleted puzzle on the board gives way.
-    EXPECT_EQ(std::pair(room->PuzzleCount, room->CurrentPuzzle), std::pair(4, 1));
-    EXPECT_EQ(Board()[0], "  dog");
+    EXPECT_EQ(Board()[0], "  dog") << "the deleted puzzle on the board gives way";
 
     Choose(SelectorResult::Play, 3);
     Press("selbtn");
     EXPECT_EQ(Board()[0], "  baG");
     ui.Answer(MessageBoxResult::Yes);
-    Close();
+    world.reset();
     EXPECT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(folder.Read("puzzle.txt").find("cat\r\ndog"), std::string::npos);
     EXPECT_NE(folder.Read("puzzle.txt").find("dog\r\ncat\r\nccc"), std::string::npos);
 }
 
-// Data files edited while the game runs: "start" and "check" read them again. After a reread
-// the board shows the puzzle the room names: the board's own when the file still has it, else
-// the one now at its number, and a shrunken collection leaves none past its end.
-TEST_F(GameRoomFixture, FilesEditedWhileRunning) {
+// Data files edited while the game runs: "start" reads the puzzles again and shows the one now at
+// the board's number, "check" reads the vocabulary again (typing does not). An empty collection
+// shows no puzzle and takes no board keys. Words too long for the board, of a flagged puzzle
+// shown because it is the only one and then opened in the editor: the board is cut at its edge
+// and the cursor stops there; Esc leaves the editor, no edit button left drawn.
+TEST_F(GameRoomFixture, EditedEmptyAndOversizedDataFiles) {
     Start(TestWords, TestPuzzles);
-    Type("cot");
-    Press("startbtn");
-    Rewrite("puzzle.txt", "hog\ncat\nccc\n2=hot\ndog\ncat\nccc\n\n");
-    Type("cot");
-    Press("startbtn");
-    EXPECT_EQ(room->PuzzleCount, 2);
-    Press("hintbtn");
-    EXPECT_EQ(Board(), (Lines{"  hog", "C [h]oT", "C ...", "C CAT"}));
-    Press("newbtn");
     Rewrite("puzzle.txt", "hot\nbat\nccc\n\n");
     Type("d");
     Press("startbtn");
-    EXPECT_EQ(Board()[0], "  hoT");
-    Key(RoomKey::F5);
-    EXPECT_TRUE(room->EditMode);
-    Key(VirtualKey::Escape);
-    EXPECT_FALSE(room->EditMode);
-
+    EXPECT_EQ(Board(), (Lines{"  hoT", "C [.]..", "C ...", "C BAT"}));
     Rewrite("vocab.txt", std::string(TestWords) + "bit\nhit\n");
     Type("hitbit");
     EXPECT_FALSE(room->Solved) << "typing checks against the vocabulary loaded before";
     Press("checkbtn");
-    EXPECT_TRUE(room->Solved) << "check read the new vocabulary";
+    EXPECT_TRUE(room->Solved);
+
+    world.reset();
+    Start(TestWords, "");
+    EXPECT_TRUE(room->CurrentPuzzle == 0 && !room->FindHitBox("board")->Enabled);
+    EXPECT_EQ(EnabledButtons(), "SELBTN");
+    Type("abc");
+    Key(VirtualKey::Down);
+    EXPECT_EQ(room->CursorRow, 0) << "no puzzle, no board keys";
+    world.reset();
+    EXPECT_EQ(folder.Read("puzzle.txt"), "") << "and writes nothing";
+
+    Start("abcdefgh\nabcdefghi\n", "abcdefgh\nabcdefghi\nac\n\n");
+    for (const uint16_t key : {VirtualKey::Right, RoomKey::F5, VirtualKey::Down}) {
+        Key(key);
+        for (int i = 0; i < 9; ++i) {
+            Key(VirtualKey::Right);
+        }
+        // Only the buttons' colours right of the board.
+        const std::vector<int> seen =
+            Pixels(*area.surface, {BoardGeometry::ButtonColumn, 0, 450, 326});
+        EXPECT_EQ(room->CursorColumn, 7) << key;
+        EXPECT_TRUE(std::ranges::all_of(seen, [](int p) {
+            return p == 0 || p == BackgroundColour || p >= ButtonEnabledColour;
+        })) << key;
+    }
+    EXPECT_TRUE(room->EditMode);
+    Key(VirtualKey::Escape);
+    EXPECT_TRUE(!room->EditMode && Pixel(354, 48) == BackgroundColour) << "no edit button left";
 }
 
 // The hidden solver: unlocked by "JQ" in row 2 and F11, drawing what it tries; while it
@@ -270,55 +222,47 @@ TEST_F(GameRoomFixture, HiddenSolver) {
     ui.onPump = [&] {
         ++pumps;
         Key('A');
-        Key(RoomKey::F1);
         Press("newbtn");
         area.Press(100, 20);
     };
     Type("jq");
     Key(RoomKey::F11);
-    EXPECT_GE(pumps, 2);
     EXPECT_EQ(Board(), (Lines{"  cat", "C cO[t]", "C cOG", "C DOG"})) << "the hint, then a word";
     // The other commands waited, and the solver does not check.
-    EXPECT_EQ(std::tuple(room->CurrentPuzzle, ui.helpShown.size(), dialogs.aboutShown,
-                         room->IsSolving(), room->Solved),
-              std::tuple(1, 0u, 0, false, false));
+    EXPECT_EQ(std::tuple(pumps >= 2, room->CurrentPuzzle, dialogs.aboutShown, room->IsSolving(),
+                         room->Solved),
+              std::tuple(true, 1, 0, false, false));
     ui.onPump = nullptr;
-    Press("checkbtn");
-    EXPECT_TRUE(room->Solved) << "the vocabulary is in order again";
     area.Press(100, 20);
     EXPECT_EQ(dialogs.aboutShown, 1) << "once the search is over";
 
-    // Esc stops a search; F11 alone starts one from now on.
+    // F11 alone starts a search from now on; Esc stops it.
     room->LoadPuzzle(3);
     ui.onPump = [&] { Key(VirtualKey::Escape); };
     Key(RoomKey::F11);
-    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
-    EXPECT_TRUE(room->SolverAbort);
+    EXPECT_TRUE(room->SolverAbort && Board()[1] == "C [.]..");
 
     // Closing the window stops a search the same way.
     ui.onPump = [&] { world->RequestQuit(); };
     Key(RoomKey::F11);
-    EXPECT_FALSE(room->SolverAbort);
-    EXPECT_EQ(Board(), (Lines{"  cat", "C [.]..", "C ...", "C HOG"}));
+    EXPECT_TRUE(!room->SolverAbort && Board()[1] == "C [.]..");
 }
 
 // The puzzle editor driven as a designer drives it.
 using GameRoomEdit = GameRoomFixture;
 
-// F6 makes a puzzle; starting over blanks its rows once; F11 suggests; the delete-row button, the
+// F6 makes a puzzle; starting over blanks its rows once; the delete-row button, the
 // action keys and buttons and the hint buttons reach its rows, as drawn; a check adds the unknown
 // words and accepting leaves edit mode. The editing rules are the core's.
 TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     Start(TestWords, TestPuzzles);
     ui.AnswerInput("Hat  Big");
     Key(RoomKey::F6);
-    ASSERT_TRUE(room->EditMode && ui.inputs.size() == 1u);
-    EXPECT_EQ(Pixel(3, 4), 40) << "the edit-mode label";
+    ASSERT_TRUE(room->EditMode && ui.inputs.size() == 1u && Pixel(3, 4) == 40) << "the label";
     EXPECT_EQ(EnabledButtons(), "CHECKBTN EDVOCBTN SUGSTBTN ACTMBTN ACTSBTN ACTXBTN ACTRBTN "
                                 "ACTABTN DELRWBTN ACCPTBTN CANCLBTN");
-    Key(RoomKey::F5);
     Key(RoomKey::F6);
-    EXPECT_EQ(ui.inputs.size(), 1u) << "F5 and F6 do nothing while editing";
+    EXPECT_EQ(ui.inputs.size(), 1u) << "F6 does nothing while editing";
 
     Type("hitbit");
     Press("startbtn");
@@ -328,35 +272,28 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
         Press("delrwbtn");
     }
     EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C BIG"})) << "later reloads keep them";
-    Key(RoomKey::F11);
-    EXPECT_EQ(ui.boxes.size(), 1u) << "the suggestion wizard";
 
-    // The action keys by the character they type, whatever Shift says; a button by its code.
-    const std::pair<std::pair<uint16_t, uint8_t>, Lines> keys[] = {
-        {{RoomKey::Plus, ShiftState::Shift}, {"  hat", "A [h]It.", "R BIt", "C BIG"}},
-        {{RoomKey::Minus, 0}, {"  hat", "C [h]It", "C BIt", "C BIG"}},
-        {{RoomKey::Equals, ShiftState::Shift}, {"  hat", "S [h]It", "C BIt", "C BIG"}},
-    };
-    for (const auto& [key, board] : keys) {
-        Key(key.first, key.second);
-        EXPECT_EQ(Board(), board) << key.first << " " << int{key.second};
-    }
+    // The action keys by the character they type; a button by its code.
+    Key(RoomKey::Plus);
+    EXPECT_EQ(Board(), (Lines{"  hat", "A [h]It.", "R BIt", "C BIG"}));
+    Key(RoomKey::Minus);
+    EXPECT_EQ(Board()[1], "C [h]It");
+    Key(RoomKey::Equals);
+    EXPECT_EQ(Board()[1], "S [h]It");
     Press("actcbtn");
     Press("addrwbtn");
     EXPECT_EQ(Board(), (Lines{"  hat", "C [h]It", "C BIt", "C ...", "C BIG"}));
     Press("delrwbtn");
 
-    // The colour of the hint mark drawn on row 3: 31 without a hint, 32 with one.
-    const auto HintMarkOf = [this](int r) {
-        return Pixel(room->BoardLeft + 103, room->BoardTop + (r - 1) * 26 + 7);
-    };
+    // The hint mark drawn on row 3: 31 without a hint, 32 with one.
+    const int32_t markX = room->BoardLeft + 103, markY = room->BoardTop + 2 * 26 + 7;
     Key(VirtualKey::Down);
-    EXPECT_EQ(HintMarkOf(3), 31);
+    EXPECT_EQ(Pixel(markX, markY), 31);
     Press("sethnbtn");
-    EXPECT_EQ(HintMarkOf(3), 32);
+    EXPECT_EQ(Pixel(markX, markY), 32);
     ui.Answer(MessageBoxResult::Yes);
     Press("clrhnbtn");
-    EXPECT_EQ(HintMarkOf(3), 31);
+    EXPECT_EQ(Pixel(markX, markY), 31);
     EXPECT_EQ(ui.boxes.back().text, "Really delete hint on line 3 (\"BIT\")?");
 
     ui.Answer(MessageBoxResult::Yes);
@@ -364,27 +301,6 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_NE(folder.Read("vocab.txt").find("hit"), std::string::npos);
     Press("accptbtn");
     EXPECT_TRUE(!room->EditMode && room->PuzzlesModified);
-    EXPECT_EQ(Board(), (Lines{"  hat", "C [.]..", "C ...", "C BIG"}));
-    EXPECT_NE(Pixel(3, 4), 40);
-
-    // The selector's Edit and Create open the editor; Esc and Cancel ask once the puzzle changed,
-    // and cancelling leaves no edit button drawn.
-    Choose(SelectorResult::Edit, 2);
-    Press("selbtn");
-    EXPECT_TRUE(room->EditMode && room->CurrentPuzzle == 2);
-    Press("addrwbtn");
-    ui.Answer(MessageBoxResult::No);
-    Key(VirtualKey::Escape);
-    EXPECT_TRUE(room->EditMode) << "asked first";
-    ui.Answer(MessageBoxResult::Yes);
-    Press("canclbtn");
-    EXPECT_TRUE(!room->EditMode && room->RowCount == 4);
-    EXPECT_EQ(Pixel(354, 48), BackgroundColour) << "no edit button left on the screen";
-    ui.AnswerInput("hog hat");
-    Choose(SelectorResult::Create);
-    Press("selbtn");
-    EXPECT_TRUE(room->EditMode && room->NewPuzzle);
-    EXPECT_EQ(room->PuzzleField(room->CurrentPuzzle, 0), "HOG");
 }
 
 } // namespace

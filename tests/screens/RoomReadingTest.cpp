@@ -11,14 +11,13 @@ namespace {
 std::string Told(const TReadingChanges& c) {
     std::ostringstream text;
     text << (c.Buttons ? "buttons" : "");
-    for (const auto& [what, indices] : {std::pair{"name", &c.RowNames},
-                                        {"description", &c.RowDescriptions},
-                                        {"shown", &c.ButtonsShown},
-                                        {"enabled", &c.ButtonsEnabled}}) {
-        for (const size_t i : *indices) {
+    const auto list = [&](const char* what, const std::vector<size_t>& indices) {
+        for (const size_t i : indices) {
             text << " " << what << i;
         }
-    }
+    };
+    list("name", c.RowNames), list("description", c.RowDescriptions);
+    list("shown", c.ButtonsShown), list("enabled", c.ButtonsEnabled);
     text << (c.NewBoard ? " new" : "") << (c.Focus ? " focus" : "");
     return text.str();
 }

@@ -8,26 +8,21 @@
 #include <vector>
 
 struct ScriptedGameDialogs : IGameDialogs {
-    // The selector's answer: may change the entries (negate values to delete) and the position.
-    using SelectorScript = std::function<SelectorResult(std::vector<TSelectorEntry>&, int32_t&)>;
-
     SelectorResult ExecuteSelector(std::vector<TSelectorEntry>& entries,
                                    int32_t& position) override {
         selectorShown.push_back(entries);
-        positionsShown.push_back(position);
         return selector ? selector(entries, position) : SelectorResult::Close;
     }
+    // The vocabulary editor adds the words and is accepted, or is cancelled when there are none.
     bool ExecuteVocabEditor(std::vector<std::string>& vocabulary) override {
-        if (vocabularyEdit) {
-            vocabularyEdit(vocabulary);
-        }
-        return static_cast<bool>(vocabularyEdit);
+        vocabulary.insert(vocabulary.end(), wordsAdded.begin(), wordsAdded.end());
+        return !wordsAdded.empty();
     }
     void ShowAbout() override { ++aboutShown; }
 
-    SelectorScript selector;
-    std::function<void(std::vector<std::string>&)> vocabularyEdit;
+    // The selector's answer: may change the entries (negate values to delete) and the position.
+    std::function<SelectorResult(std::vector<TSelectorEntry>&, int32_t&)> selector;
+    std::vector<std::string> wordsAdded;
     std::vector<std::vector<TSelectorEntry>> selectorShown;
-    std::vector<int32_t> positionsShown;
     int aboutShown = 0;
 };

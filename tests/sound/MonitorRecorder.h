@@ -21,8 +21,7 @@
 // The first and last sample louder than a fiftieth of the loudest: where a sound is audible,
 // whatever gain the server applied on the way.
 struct AudibleSpan {
-    std::size_t First = 0;
-    std::size_t Last = 0;
+    std::size_t First = 0, Last = 0;
     bool Found = false;
 
     double Seconds(int rate) const { return Found ? double(Last - First + 1) / rate : 0.0; }
@@ -83,13 +82,11 @@ class MonitorRecorder {
   private:
     void Read() {
         Pending += Parec.readAllStandardOutput();
-        const auto whole = Pending.size() / 2;
-        for (qsizetype i = 0; i < whole; ++i) {
-            Recorded.push_back(
-                static_cast<std::int16_t>(static_cast<std::uint8_t>(Pending[2 * i]) |
-                                          static_cast<std::uint8_t>(Pending[2 * i + 1]) << 8));
-        }
-        Pending.remove(0, whole * 2);
+        // s16le, as this machine keeps its samples.
+        const auto whole = static_cast<std::size_t>(Pending.size() / 2);
+        Recorded.resize(Recorded.size() + whole);
+        std::memcpy(Recorded.data() + Recorded.size() - whole, Pending.data(), whole * 2);
+        Pending.remove(0, static_cast<qsizetype>(whole * 2));
         if (whole > 0) {
             Batches.emplace_back(Recorded.size() - 1, Clock::now());
         }

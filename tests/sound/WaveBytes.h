@@ -10,10 +10,6 @@ inline std::string Le32(std::uint32_t value) {
             static_cast<char>(value >> 24)};
 }
 
-inline std::string Le16(std::uint16_t value) {
-    return Le32(value).substr(0, 2);
-}
-
 // A chunk with the given size field (the payload's length unless told otherwise) and a pad byte
 // after an odd payload.
 inline std::string Chunk(std::string_view id, std::string_view payload, std::int64_t size = -1) {
@@ -30,7 +26,7 @@ inline std::string Riff(std::string_view chunks, std::string_view form = "WAVE",
 inline std::string FormatBytes(std::uint16_t tag = 1, std::uint16_t channels = 1,
                                std::uint32_t rate = 8000, std::uint16_t bits = 16) {
     const auto align = static_cast<std::uint16_t>(channels * bits / 8);
-    return Le16(tag) + Le16(channels) + Le32(rate) + Le32(rate * align) + Le16(align) + Le16(bits);
+    return Le32(tag | channels << 16) + Le32(rate) + Le32(rate * align) + Le32(align | bits << 16);
 }
 
 // A well-formed 16-bit mono PCM file with sampleBytes bytes of samples.
