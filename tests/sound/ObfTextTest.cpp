@@ -22,6 +22,9 @@ TEST(ObfText, CompiledBytesArePaddedScrambledExactlyAndReadBack) {
                                          0x05, 0x66}));
     EXPECT_EQ(std::pair(Compiled("abcde\nfghij\n").size(), Compiled("").size()),
               std::pair(std::size_t{16}, std::size_t{4}));
+    TObfText longLine(Compiled(std::string(255, 'x') + "\nafter\n"));
+    EXPECT_EQ(longLine.ReadLine(), std::string(254, 'x'));
+    EXPECT_EQ(longLine.ReadLine(), "after") << "a length byte of 255 would end the table";
 
     // Large tables are scrambled in more than four blocks, and sizes where padding would change
     // the block count still read back: records of 100 bytes and one with the rest.
