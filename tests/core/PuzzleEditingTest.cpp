@@ -85,8 +85,8 @@ TEST(PuzzleEditing, DeleteRow) {
 
 // A puzzle being edited keeps its unsaved rows and hints when the file is reread, wherever the
 // new order puts it, and is appended when the file lost it; cancelling a new puzzle goes back to
-// the one shown before, renumbered. (Play mode after a reread is the room's
-// FilesEditedWhileRunning.)
+// the one shown before, renumbered. In play mode the board's puzzle is followed to its new
+// number, and when it is gone no number past the collection remains.
 TEST(PuzzleEditing, EditsAcrossRereads) {
     LoadedCore d(Vocabulary, Puzzles);
     TPuzzleCore& core = d.core;
@@ -124,6 +124,14 @@ TEST(PuzzleEditing, EditsAcrossRereads) {
     ASSERT_TRUE(d.Reread("bat\nbit\nc\n\n"));
     EXPECT_EQ(AllPuzzles(core), "2/2 bat/bit/c/ cat/dog/ccc/3=dot");
     EXPECT_TRUE(core.AcceptEdit());
+
+    ASSERT_TRUE(d.Reread("cat\ndog\nccc\n3=dot\nbat\nbit\nc\n\nbat\ncat\nc\n\n"));
+    EXPECT_EQ(AllPuzzles(core), "3/3 bat/bit/c/ bat/cat/c/ cat/dog/ccc/3=dot") << "followed";
+    ASSERT_TRUE(d.Reread("bat\nbit\nc\n\n"));
+    EXPECT_EQ(AllPuzzles(core), "1/1 bat/bit/c/");
+    core.CurrentPuzzle = 2;
+    core.EditCurrentPuzzle();
+    EXPECT_FALSE(core.EditMode) << "no puzzle to edit";
 
     // A new puzzle cancelled after a reread lost the puzzle shown before it: the first one shows.
     ASSERT_TRUE(d.Reread(Puzzles));

@@ -301,6 +301,16 @@ TEST_F(GameRoomEdit, CreateShapeAndAccept) {
     EXPECT_NE(folder.Read("vocab.txt").find("hit"), std::string::npos);
     Press("accptbtn");
     EXPECT_TRUE(!room->EditMode && room->PuzzlesModified);
+
+    // The selector's Edit and Create open the editor.
+    Choose(SelectorResult::Edit, 2);
+    Press("selbtn");
+    EXPECT_TRUE(room->EditMode && room->CurrentPuzzle == 2);
+    Press("canclbtn");
+    ui.AnswerInput("hog hat");
+    Choose(SelectorResult::Create);
+    Press("selbtn");
+    EXPECT_TRUE(room->EditMode && room->NewPuzzle);
 }
 
 } // namespace
