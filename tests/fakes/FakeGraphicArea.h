@@ -17,7 +17,7 @@ class FakeGraphicArea : public IGraphicArea {
         onUp = std::move(up);
     }
     void SetCursor(CursorId value) override { cursors.push_back(value); }
-    void ResetScreenCursor() override { ++screenCursorResets; }
+    void ResetScreenCursor() override {}
     void SetFreezeDisplay(bool on) override {
         frozen = on;
         ++freezeChanges;
@@ -50,7 +50,6 @@ class FakeGraphicArea : public IGraphicArea {
     TPX8ImageData* surface = nullptr;
     TPoint pointer;
     std::vector<CursorId> cursors;
-    int screenCursorResets = 0;
     bool frozen = false;
     int freezeChanges = 0;
 

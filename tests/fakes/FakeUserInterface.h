@@ -35,9 +35,9 @@ class FakeUserInterface : public IUserInterface {
         return result;
     }
     void ProcessPendingMessages() override { ++pendingMessagePasses; }
-    std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
-                                        const std::string& initial) override {
-        inputs.push_back({caption, prompt, initial});
+    std::optional<std::string> InputBox(const std::string& caption, const std::string&,
+                                        const std::string&) override {
+        inputs.push_back(caption);
         if (inputReplies.empty()) {
             return std::nullopt;
         }
@@ -60,12 +60,7 @@ class FakeUserInterface : public IUserInterface {
     std::vector<Box> boxes;
     std::deque<MessageBoxResult> replies;
     int pendingMessagePasses = 0;
-    struct Input {
-        std::string caption;
-        std::string prompt;
-        std::string initial;
-    };
-    std::vector<Input> inputs;
+    std::vector<std::string> inputs; // the input boxes' captions
     std::deque<std::optional<std::string>> inputReplies;
     uint8_t shiftState = 0;
     std::vector<HelpContext> helpShown;

@@ -19,8 +19,7 @@ class FakeWaveOutput : public IWaveOutput {
   public:
     class Device : public IWaveDevice {
       public:
-        Device(FakeWaveOutput& owner, const TWaveFormat& format, IWaveDoneTarget& target)
-            : Owner(owner), Format(format), Target(target) {
+        Device(FakeWaveOutput& owner, IWaveDoneTarget& target) : Owner(owner), Target(target) {
             Owner.Devices.push_back(this);
         }
         ~Device() override {
@@ -56,7 +55,6 @@ class FakeWaveOutput : public IWaveOutput {
         }
 
         FakeWaveOutput& Owner;
-        TWaveFormat Format;
         IWaveDoneTarget& Target;
         TWaveHeader Header;
         bool Pending = false;
@@ -64,11 +62,11 @@ class FakeWaveOutput : public IWaveOutput {
 
     int DeviceCount() override { return DeviceTotal; }
 
-    std::unique_ptr<IWaveDevice> Open(const TWaveFormat& format, IWaveDoneTarget& target) override {
+    std::unique_ptr<IWaveDevice> Open(const TWaveFormat&, IWaveDoneTarget& target) override {
         if (FailOpen || DeviceTotal == 0) {
             return nullptr;
         }
-        return std::make_unique<Device>(*this, format, target);
+        return std::make_unique<Device>(*this, target);
     }
 
     // The open device whose header plays, or nullptr.
