@@ -15,6 +15,9 @@ mutant left behind by a killed run is restored at the next start.
     scripts/mutate.py --sample 150 --seed 26 --list     only list the sampled mutants
     scripts/mutate.py ... --compare OLD.json            also tell which mutants OLD killed and
                                                         this run does not
+    scripts/mutate.py --replay OLD.json --compare OLD.json
+                                                        try OLD's mutants again on today's source,
+                                                        e.g. to see what a change of the tests lost
 """
 
 import argparse
@@ -179,6 +182,21 @@ def find_sites():
                               "operator": operator, "original": original,
                               "replacement": replacement})
     return sites
+
+
+def replay_sites(old, sites):
+    """The mutants of an earlier report found again among today's sites: the same change in the
+    same file, on the nearest line (code around it may have moved). Mutants whose code is gone
+    are left out."""
+    sample = []
+    for mutant in old["mutants"]:
+        same = [site for site in sites if all(site[key] == mutant[key] for key in
+                                              ("file", "operator", "original", "replacement"))]
+        if same:
+            site = min(same, key=lambda s: (abs(s["line"] - mutant["line"]),
+                                            abs(s["column"] - mutant["column"])))
+            sample.append(dict(site, id=mutant["id"]))
+    return sample
 
 
 def apply_site(text, site):
@@ -375,6 +393,7 @@ def main():
     parser.add_argument("--list", action="store_true", help="only list the sampled mutants")
     parser.add_argument("--compare", help="an earlier report.json of the same sample")
     parser.add_argument("--only", help="sample only the files whose path matches this pattern")
+    parser.add_argument("--replay", help="an earlier report.json whose mutants are tried again")
     arguments = parser.parse_args()
 
     build = Path(arguments.build).resolve()
@@ -385,10 +404,14 @@ def main():
     sites = find_sites()
     if arguments.only:
         sites = [site for site in sites if re.search(arguments.only, site["file"])]
-    sample = random.Random(arguments.seed).sample(sites, min(arguments.sample, len(sites)))
-    sample.sort(key=lambda s: (s["file"], s["line"], s["column"], s["operator"]))
-    for number, site in enumerate(sample, 1):
-        site["id"] = number
+    if arguments.replay:
+        sample = replay_sites(json.loads(Path(arguments.replay).read_text()), sites)
+    else:
+        sample = random.Random(arguments.seed).sample(sites, min(arguments.sample, len(sites)))
+        sample.sort(key=lambda s: (s["file"], s["line"], s["column"], s["operator"]))
+        for number, site in enumerate(sample, 1):
+            site["id"] = number
+    for site in sample:
         site["library"] = library_of(site["file"])
     if arguments.list:
         for site in sample:
